@@ -1,0 +1,86 @@
+#pragma once
+// The two commands of the File menu that change the index: "Rebuild the index file"
+// (mniIndexClick) and "Remove file index" (mniRefreshClick). They belong to the main window,
+// which supplies the seams below; nothing here opens a window.
+//
+// A rebuild walks every root of the root list, appends each root's entries to a fresh index,
+// rewrites the index file after every root and makes the fresh index the process-wide one as
+// soon as its first root is done. The walk lets the window process messages once per folder,
+// so the window stays usable: while a rebuild runs, a second rebuild and a clear are refused
+// without a message (the window greys their menu items, see running_changed), queries read the
+// index as far as it is built, and closing the window calls CancelRebuild, which stops the walk
+// before its next folder and keeps the roots already written.
+
+#include <cstddef>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "framework/dialogs.h"
+#include "search/index_list.h"
+#include "search/text_list.h"
+#include "search/walk.h"
+
+namespace vl {
+
+// The progress bar of the status bar implements this.
+class IndexProgress {
+ public:
+  virtual ~IndexProgress() = default;
+  virtual void SetTotalParts(int total) = 0;
+  virtual void SetPartsComplete(int complete) = 0;
+};
+
+struct IndexSeams {
+  FileSystem& files;
+  DirectoryLister& lister;
+  IndexProgress& progress;
+  // Pending window messages, once per folder of the walk.
+  std::function<void()> process_messages;
+  // Told before each root is walked (index from 0, number of roots, root text).
+  std::function<void(std::size_t, std::size_t, const std::string&)> root_started;
+};
+
+enum class RebuildOutcome { kDone, kNoRootList, kCancelled };
+
+// The rebuild without its questions and messages (the console tool runs this). Throws
+// FileError when a file cannot be read or written and Error("Out of memory") when memory runs
+// out; in both cases the index and the file keep the roots completed so far.
+RebuildOutcome RebuildIndex(IndexStore& store, const std::string& root_list_file,
+                            const std::string& index_file, const IndexSeams& seams,
+                            const std::function<bool()>& cancelled = {});
+
+// Empties the index and writes the zero-byte index file; an absent index counts as empty.
+// The file is written first, so a write that fails leaves the index in memory as it was.
+void ClearIndex(IndexStore& store, const std::string& index_file, FileSystem& files);
+
+class IndexCommands {
+ public:
+  IndexCommands(IndexStore& store, std::string root_list_file, std::string index_file,
+                Dialogs& dialogs, NativeWindow owner, IndexSeams seams);
+
+  // "Rebuild the index file": the question, the walk, the closing message. Errors propagate to
+  // the caller (the application's error box).
+  void mniIndexClick();
+  // "Remove file index": the question, then ClearIndex.
+  void mniRefreshClick();
+
+  bool Rebuilding() const { return rebuilding_; }
+  // Stops a running walk before its next folder; the rebuild then ends without a message.
+  void CancelRebuild() { cancel_requested_ = true; }
+
+  // Called with true when a rebuild starts and with false when it ends, however it ends.
+  std::function<void(bool)> running_changed;
+
+ private:
+  IndexStore& store_;
+  std::string root_list_file_;
+  std::string index_file_;
+  Dialogs& dialogs_;
+  NativeWindow owner_;
+  IndexSeams seams_;
+  bool rebuilding_ = false;
+  bool cancel_requested_ = false;
+};
+
+}  // namespace vl

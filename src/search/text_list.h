@@ -1,0 +1,47 @@
+#pragma once
+// Text-list files: an ordered list of byte-string lines stored as plain text, one a line.
+//
+// Reading: CR, LF or the pair CR LF end a line (LF CR is two breaks); the text ends at the
+// first NUL byte; a break at the very end adds no empty line; nothing else is touched (a
+// byte-order mark is part of the first line). Writing: each line followed by CR LF, nothing
+// else, so no lines give a zero-byte file.
+//
+// Files are replaced in one step: the bytes go to a temporary file beside the target, which
+// then takes the target's place, so a failure at any point leaves the old file whole.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vl {
+
+using TextList = std::vector<std::string>;
+
+TextList SplitTextList(std::string_view bytes);
+std::string JoinTextList(const TextList& lines);
+
+// The file services the index and the root list go through. Failures throw FileError with the
+// text the user reads: "Cannot open file "<absolute path>". <system text>" for reading and
+// "Cannot create file "<absolute path>". <system text>" for writing.
+class FileSystem {
+ public:
+  virtual ~FileSystem() = default;
+  virtual bool FileExists(const std::string& path) = 0;
+  // The whole file. The open shares the file with readers only, so it fails while another
+  // process holds the file open for writing.
+  virtual std::string ReadFile(const std::string& path) = 0;
+  // Replaces the file with exactly these bytes, in one step.
+  virtual void ReplaceFile(const std::string& path, std::string_view bytes) = 0;
+};
+
+// The platform's files (Windows build only).
+FileSystem& SystemFileSystem();
+
+TextList LoadTextList(FileSystem& fs, const std::string& path);
+void SaveTextList(FileSystem& fs, const TextList& lines, const std::string& path);
+
+// The same on the platform's files (Windows build only).
+TextList LoadTextList(const std::string& path);
+void SaveTextList(const TextList& lines, const std::string& path);
+
+}  // namespace vl

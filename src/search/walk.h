@@ -1,0 +1,61 @@
+#pragma once
+// The breadth-first walk of one search root. Every entry that a folder's listing returns is
+// recorded as folder + name (files, folders without a trailing "\", hidden and system entries,
+// "." and ".."); every sub-folder is queued behind the folders already waiting. Roots are used
+// exactly as written: the mask is appended to the root text as it stands.
+//
+// A folder that is a junction or a symbolic link is recorded but not entered, so a link back
+// to an ancestor cannot make the walk endless. Cloud-placeholder folders are real folders and
+// are entered.
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "search/index_list.h"
+
+namespace vl {
+
+// File attribute bits and reparse tags, with the platform's values.
+namespace fa {
+constexpr std::uint32_t kDirectory = 0x10;
+constexpr std::uint32_t kReparsePoint = 0x400;
+// Set in the tag of every reparse point that names another entry (junctions, symbolic links).
+constexpr std::uint32_t kNameSurrogateTag = 0x20000000;
+}  // namespace fa
+
+struct DirEntry {
+  std::string name;
+  std::uint32_t attributes = 0;
+  std::uint32_t reparse_tag = 0;  // meaningful only with fa::kReparsePoint
+};
+
+// True for a folder that the walk enters.
+bool IsWalkableFolder(const DirEntry& entry);
+
+class DirectoryLister {
+ public:
+  virtual ~DirectoryLister() = default;
+  // Lists a pattern (folder + mask), asking for entries of every kind, in listing order.
+  // Returns false, with entries emptied, when the listing fails or finds nothing.
+  virtual bool List(const std::string& pattern, std::vector<DirEntry>& entries) = 0;
+};
+
+// The platform's listing, FindFirstFileA / FindNextFileA (Windows build only).
+DirectoryLister& SystemDirectoryLister();
+
+struct WalkHooks {
+  // Lets the window process its pending messages; called once per folder.
+  std::function<void()> process_messages;
+  // Asked after every call of process_messages; true ends the walk before the next folder.
+  std::function<bool()> cancelled;
+};
+
+// Walks root and returns the entries it met, in the order met. When the walk is cancelled the
+// entries met so far are returned; the caller asks its own flag.
+IndexList CollectFiles(std::string_view root, std::string_view mask, DirectoryLister& lister,
+                       const WalkHooks& hooks = {});
+
+}  // namespace vl
