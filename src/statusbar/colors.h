@@ -1,0 +1,69 @@
+#pragma once
+// Colours of the status widgets. A colour is either a plain 0x00BBGGRR value or one of the
+// system's colours, named by its index with the top byte set; system colours are resolved at
+// the moment of drawing, so the widgets follow a change of the colour scheme.
+
+#include <cstdint>
+
+namespace vl {
+
+using TColor = std::uint32_t;
+using TColorRef = std::uint32_t;  // a resolved 0x00BBGGRR value
+
+constexpr TColor kSystemColorFlag = 0xFF000000u;
+
+constexpr TColor SystemColor(int index) {
+  return kSystemColorFlag | TColor(index);
+}
+constexpr bool IsSystemColor(TColor c) {
+  return (c & kSystemColorFlag) == kSystemColorFlag;
+}
+constexpr int SystemColorIndex(TColor c) {
+  return int(c & 0xFFu);
+}
+
+// The platform's colour indexes.
+constexpr TColor clHighlight = SystemColor(13);
+constexpr TColor clBtnFace = SystemColor(15);
+constexpr TColor clBtnShadow = SystemColor(16);
+constexpr TColor clBtnText = SystemColor(18);
+constexpr TColor clBtnHighlight = SystemColor(20);
+constexpr TColor cl3DDkShadow = SystemColor(21);
+constexpr TColor cl3DLight = SystemColor(22);
+constexpr TColor clWindow = SystemColor(5);
+constexpr TColor clWindowText = SystemColor(8);
+
+constexpr TColor clBlack = 0x000000;
+constexpr TColor clWhite = 0xFFFFFF;
+constexpr TColor clBlue = 0xFF0000;
+
+constexpr TColorRef RGBColor(int r, int g, int b) {
+  return TColorRef(r & 0xFF) | (TColorRef(g & 0xFF) << 8) | (TColorRef(b & 0xFF) << 16);
+}
+constexpr int RedOf(TColorRef c) {
+  return int(c & 0xFF);
+}
+constexpr int GreenOf(TColorRef c) {
+  return int((c >> 8) & 0xFF);
+}
+constexpr int BlueOf(TColorRef c) {
+  return int((c >> 16) & 0xFF);
+}
+
+// Looks up a system colour by index; the Windows build asks the system, tests use a fixed scheme.
+using SystemColorLookup = TColorRef (*)(int index);
+
+// The classic (Windows Standard) scheme, for tests and for drawing without a system.
+TColorRef ClassicSystemColor(int index);
+
+inline TColorRef ResolveColor(TColor c, SystemColorLookup lookup) {
+  return IsSystemColor(c) ? lookup(SystemColorIndex(c)) : (c & 0xFFFFFFu);
+}
+
+// Moves the colour's lightness by the amount on the 0..240 lightness scale; 0 keeps the colour.
+TColorRef ShiftLightness(TColorRef rgb, int amount);
+inline TColorRef ShiftLightness(TColor color, int amount, SystemColorLookup lookup) {
+  return ShiftLightness(ResolveColor(color, lookup), amount);
+}
+
+}  // namespace vl

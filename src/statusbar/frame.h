@@ -1,0 +1,54 @@
+#pragma once
+// The frames the status widgets draw around themselves, as geometry and as pixels on a plain
+// bitmap, so every look can be checked without a screen.
+
+#include "framework/geometry.h"
+#include "framework/pixel_bitmap.h"
+#include "statusbar/colors.h"
+
+namespace vl {
+
+enum class TFrameStyleEx {
+  fsNone,
+  fsFlat,
+  fsGroove,
+  fsBump,
+  fsLowered,
+  fsButtonDown,
+  fsRaised,
+  fsButtonUp,
+  fsStatus,
+  fsPopup,
+  fsFlatBold,
+  fsFlatRounded,
+};
+using enum TFrameStyleEx;
+
+enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
+using enum TAlignment;
+
+// Resolved colours for drawing a frame; `flat` is the already shifted colour of the flat styles.
+struct TFrameColors {
+  TColorRef highlight = 0;
+  TColorRef shadow = 0;
+  TColorRef dark_shadow = 0;
+  TColorRef light = 0;
+  TColorRef flat = 0;
+};
+
+TFrameColors FrameColorsFor(TColor flat_color, int flat_adjustment, SystemColorLookup lookup);
+
+// Pixels a frame of the style takes from each side of its rectangle.
+int FrameWidth(TFrameStyleEx style);
+
+TRect Inflate(const TRect& r, int d);
+
+// The part of a pane's rectangle its text may use.
+TRect PaneTextRect(const TRect& pane, TFrameStyleEx style, int border_width);
+
+// Fills the part of the rectangle that lies on the bitmap.
+void FillRect(PixelBitmap& bmp, const TRect& r, TColorRef color);
+
+void DrawFrame(PixelBitmap& bmp, const TRect& r, TFrameStyleEx style, const TFrameColors& colors);
+
+}  // namespace vl

@@ -1,0 +1,60 @@
+#include "statusbar/widget_paint.h"
+
+namespace vl {
+namespace {
+
+// Fills a ring `width` pixels wide just inside the rectangle.
+void FillRing(PixelBitmap& bmp, const TRect& r, int width, TColorRef color) {
+  if (width <= 0) return;
+  FillRect(bmp, {r.left, r.top, r.right, r.top + width}, color);
+  FillRect(bmp, {r.left, r.bottom - width, r.right, r.bottom}, color);
+  FillRect(bmp, {r.left, r.top + width, r.left + width, r.bottom - width}, color);
+  FillRect(bmp, {r.right - width, r.top + width, r.right, r.bottom - width}, color);
+}
+
+TRect RestOf(const TRect& interior, const TRect& filled, TProgressOrientation orientation) {
+  if (orientation == poHorizontal)
+    return {filled.right, interior.top, interior.right, interior.bottom};
+  return {interior.left, interior.top, interior.right, filled.top};
+}
+
+}  // namespace
+
+TRect PaintPane(PixelBitmap& bmp, const TRect& pane, const TPaneLook& look,
+                const TFrameColors& colors) {
+  FillRect(bmp, pane, look.color);
+  DrawFrame(bmp, Inflate(pane, -look.border_width), look.frame_style, colors);
+  return PaneTextRect(pane, look.frame_style, look.border_width);
+}
+
+TRect ProgressInterior(const TRect& bounds, const TProgressLook& look) {
+  int inset = FrameWidth(look.border_outer) + look.border_width + FrameWidth(look.border_inner) +
+              look.interior_offset;
+  return Inflate(bounds, -inset);
+}
+
+TProgressParts ProgressParts(const TRect& bounds, const TProgressLook& look, unsigned percent,
+                             TProgressOrientation orientation) {
+  TRect interior = ProgressInterior(bounds, look);
+  TRect filled = FilledRect(interior, percent, orientation);
+  return {interior, filled, RestOf(interior, filled, orientation)};
+}
+
+TProgressParts PaintProgress(PixelBitmap& bmp, const TProgressLook& look, unsigned percent,
+                             TProgressOrientation orientation, const TFrameColors& colors) {
+  TRect r = bmp.Bounds();
+  FillRect(bmp, r, look.border_color);
+  DrawFrame(bmp, r, look.border_outer, colors);
+  r = Inflate(r, -FrameWidth(look.border_outer));
+  FillRing(bmp, r, look.border_width, look.border_color);
+  r = Inflate(r, -look.border_width);
+  DrawFrame(bmp, r, look.border_inner, colors);
+  r = Inflate(r, -FrameWidth(look.border_inner));
+  FillRing(bmp, r, look.interior_offset, look.back_color);
+  TProgressParts parts = ProgressParts(bmp.Bounds(), look, percent, orientation);
+  FillRect(bmp, parts.filled, look.bar_color);
+  FillRect(bmp, parts.rest, look.back_color);
+  return parts;
+}
+
+}  // namespace vl

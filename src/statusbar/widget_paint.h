@@ -1,0 +1,48 @@
+#pragma once
+// The pictures of a pane and of the progress bar, up to their text: the window side draws the
+// text with the system's fonts into the rectangles these return.
+
+#include "framework/geometry.h"
+#include "framework/pixel_bitmap.h"
+#include "statusbar/frame.h"
+#include "statusbar/progress.h"
+
+namespace vl {
+
+struct TPaneLook {
+  TFrameStyleEx frame_style = fsFlat;
+  int border_width = 1;
+  TColorRef color = 0;
+};
+
+// Fills the pane, draws its frame inside its border width and returns its text rectangle.
+TRect PaintPane(PixelBitmap& bmp, const TRect& pane, const TPaneLook& look,
+                const TFrameColors& colors);
+
+struct TProgressLook {
+  TFrameStyleEx border_outer = fsLowered;
+  TFrameStyleEx border_inner = fsNone;
+  int border_width = 0;
+  int interior_offset = 0;
+  TColorRef border_color = 0;
+  TColorRef back_color = 0;
+  TColorRef bar_color = 0;
+};
+
+struct TProgressParts {
+  TRect interior;
+  TRect filled;  // drawn in the bar colour, its text in the back colour
+  TRect rest;    // the interior outside the filled part, the other way round
+};
+
+TRect ProgressInterior(const TRect& bounds, const TProgressLook& look);
+
+// The bar's rectangles for a percentage.
+TProgressParts ProgressParts(const TRect& bounds, const TProgressLook& look, unsigned percent,
+                             TProgressOrientation orientation);
+
+// Paints the whole bar but its text onto a bitmap of the control's size.
+TProgressParts PaintProgress(PixelBitmap& bmp, const TProgressLook& look, unsigned percent,
+                             TProgressOrientation orientation, const TFrameColors& colors);
+
+}  // namespace vl
