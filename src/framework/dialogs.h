@@ -7,6 +7,7 @@
 // the wide-character calls, so they read correctly whatever the ANSI code page. Error texts carry
 // data (paths, the system's own messages) as ANSI bytes and are shown as such.
 
+#include <string>
 #include <string_view>
 
 namespace vl {
@@ -39,5 +40,17 @@ class Dialogs {
   // application title as caption, an error icon and OK.
   virtual void ShowError(std::string_view text_ansi) = 0;
 };
+
+}  // namespace vl
+
+namespace vl {
+
+// The text the error box shows for an error message: a "." is appended when the last byte
+// sorts above ".", so sentences end with a stop and texts ending in one get no second.
+std::string ErrorBoxText(std::string_view text);
+
+// The real message boxes (MessageBoxW for the UTF-8 fixed texts, MessageBoxA for the ANSI error
+// texts); defined in the Windows build only.
+Dialogs& SystemDialogs();
 
 }  // namespace vl

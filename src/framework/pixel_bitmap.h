@@ -17,9 +17,15 @@ using Pixel = std::uint32_t;
 constexpr Pixel MakePixel(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
   return (Pixel(r) << 16) | (Pixel(g) << 8) | Pixel(b);
 }
-constexpr std::uint8_t PixelRed(Pixel p) { return std::uint8_t(p >> 16); }
-constexpr std::uint8_t PixelGreen(Pixel p) { return std::uint8_t(p >> 8); }
-constexpr std::uint8_t PixelBlue(Pixel p) { return std::uint8_t(p); }
+constexpr std::uint8_t PixelRed(Pixel p) {
+  return std::uint8_t(p >> 16);
+}
+constexpr std::uint8_t PixelGreen(Pixel p) {
+  return std::uint8_t(p >> 8);
+}
+constexpr std::uint8_t PixelBlue(Pixel p) {
+  return std::uint8_t(p);
+}
 
 // Platform colour value (0x00BBGGRR) to pixel and back.
 constexpr Pixel ColorToPixel(std::uint32_t color) {

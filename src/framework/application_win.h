@@ -1,0 +1,70 @@
+#pragma once
+// The application object: title, message loop, the pump that long work calls, the top-level
+// error handler, and the seams (message boxes, shell, clock) that tests replace.
+
+#include <windows.h>
+
+#include <exception>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "framework/clock.h"
+#include "framework/dialogs.h"
+#include "framework/shell.h"
+
+namespace vl {
+
+class TForm;
+
+class TApplication {
+ public:
+  TApplication() = default;
+  TApplication(const TApplication&) = delete;
+  TApplication& operator=(const TApplication&) = delete;
+
+  // UTF-8; the caption of every information message and error box.
+  const std::string& Title() const { return title_; }
+  void SetTitle(std::string title_utf8) { title_ = std::move(title_utf8); }
+  HINSTANCE Instance() const { return GetModuleHandleW(nullptr); }
+
+  TForm* MainForm() const { return main_form_; }
+  void SetMainForm(TForm* form) { main_form_ = form; }
+
+  // Runs the message loop until Terminate.
+  void Run();
+  // Handles every message that is waiting, then returns. A quit message ends the loop of Run.
+  void ProcessMessages();
+  // Ends the message loop.
+  void Terminate();
+  bool Terminated() const { return terminated_; }
+  // For a program (or a test) that runs the loop again after a Terminate.
+  void ResetTerminated() { terminated_ = false; }
+
+  // The top-level error handler: the error box with the exception's text.
+  void HandleException(const std::exception& error);
+  void HandleUnknownException();
+
+  Dialogs& GetDialogs() const;
+  // Null restores the real message boxes.
+  void SetDialogs(Dialogs* dialogs) { dialogs_ = dialogs; }
+  Shell& GetShell() const { return shell_ ? *shell_ : SystemShell(); }
+  void SetShell(Shell* shell) { shell_ = shell; }
+  const Clock& GetClock() const { return clock_ ? *clock_ : SystemClock(); }
+  void SetClock(const Clock* clock) { clock_ = clock; }
+
+ private:
+  bool HandleMessage();
+  bool IsKeyNavigation(const MSG& msg);
+
+  std::string title_;
+  TForm* main_form_ = nullptr;
+  bool terminated_ = false;
+  Dialogs* dialogs_ = nullptr;
+  Shell* shell_ = nullptr;
+  const Clock* clock_ = nullptr;
+};
+
+TApplication& Application();
+
+}  // namespace vl

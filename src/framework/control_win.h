@@ -1,0 +1,192 @@
+#pragma once
+// Windowed controls. Every window of the program, whether of our own class or a native control
+// we subclass, enters C++ through one static window procedure (Trampoline) that catches every
+// exception and hands it to the application's handler, so no exception ever unwinds through
+// user32 or comctl32. Controls keep their bounds, alignment, caption and font as properties and
+// mirror them onto the window; notifications a native control sends to its parent come back to
+// the control itself (Command, Notify, CtlColor).
+
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "framework/align.h"
+#include "framework/component.h"
+#include "framework/font_win.h"
+#include "framework/geometry.h"
+
+namespace vl {
+
+class TPopupMenu;
+
+// A colour: a platform colour value 0x00BBGGRR, or a system colour (clSystemColor | index).
+using TColor = std::uint32_t;
+constexpr TColor clSystemColor = 0x80000000u;
+constexpr TColor clBtnFace = clSystemColor | COLOR_BTNFACE;
+constexpr TColor clBtnShadow = clSystemColor | COLOR_BTNSHADOW;
+constexpr TColor clBtnHighlight = clSystemColor | COLOR_BTNHIGHLIGHT;
+constexpr TColor clBtnText = clSystemColor | COLOR_BTNTEXT;
+constexpr TColor clWindow = clSystemColor | COLOR_WINDOW;
+constexpr TColor clWindowText = clSystemColor | COLOR_WINDOWTEXT;
+constexpr TColor clGrayText = clSystemColor | COLOR_GRAYTEXT;
+COLORREF ColorToRGB(TColor color);
+
+struct TCreateParams {
+  std::wstring class_name;  // empty: the framework's own window class
+  DWORD style = WS_CHILD | WS_CLIPSIBLINGS;
+  DWORD ex_style = 0;
+  HWND parent_window = nullptr;  // used when the control has no parent control
+};
+
+class TWinControl : public TComponent {
+ public:
+  explicit TWinControl(TComponent* owner);
+  ~TWinControl() override;
+
+  // The control that receives a window's messages, or null for a foreign window.
+  static TWinControl* FromHandle(HWND handle);
+
+  HWND Handle() const { return handle_; }
+  bool HandleAllocated() const { return handle_ != nullptr; }
+  // Creates the window now if it does not exist yet (and those of the children).
+  void HandleNeeded();
+  // Destroys the window (and those of the children) while the object lives on.
+  void DestroyHandle();
+
+  TWinControl* Parent() const { return parent_; }
+  // Places the control in `parent` (creating its window when the parent has one).
+  void SetParent(TWinControl* parent);
+  const std::vector<TWinControl*>& Controls() const { return controls_; }
+
+  int Left() const { return bounds_.left; }
+  int Top() const { return bounds_.top; }
+  int Width() const { return bounds_.Width(); }
+  int Height() const { return bounds_.Height(); }
+  TRect BoundsRect() const { return bounds_; }
+  virtual void SetBounds(int left, int top, int width, int height);
+  void SetLeft(int left) { SetBounds(left, Top(), Width(), Height()); }
+  void SetTop(int top) { SetBounds(Left(), top, Width(), Height()); }
+  void SetWidth(int width) { SetBounds(Left(), Top(), width, Height()); }
+  void SetHeight(int height) { SetBounds(Left(), Top(), Width(), height); }
+  // The client rectangle at (0, 0); the rectangle aligned children share is AlignRect().
+  TRect ClientRect() const;
+  TRect AlignRect() const;
+  int ClientWidth() const { return ClientRect().Width(); }
+  int ClientHeight() const { return ClientRect().Height(); }
+
+  TAlign Align() const { return align_; }
+  void SetAlign(TAlign align);
+  void Realign();
+
+  bool Visible() const { return visible_; }
+  virtual void SetVisible(bool visible);
+  void Show() { SetVisible(true); }
+  void Hide() { SetVisible(false); }
+  bool Enabled() const { return enabled_; }
+  void SetEnabled(bool enabled);
+  bool TabStop() const { return tab_stop_; }
+  void SetTabStop(bool tab_stop);
+  bool Focused() const;
+  void SetFocus();
+  bool CanFocus() const;
+
+  // Captions are fixed interface texts (UTF-8) or data (ANSI); both are kept as UTF-16.
+  const std::wstring& Caption() const { return caption_; }
+  void SetCaption(std::string_view utf8);
+  void SetCaptionAnsi(std::string_view ansi);
+  void SetCaptionWide(std::wstring caption);
+  std::string CaptionUtf8() const;
+
+  TFont& Font() { return font_; }
+  const TFont& Font() const { return font_; }
+  TColor Color() const { return color_; }
+  void SetColor(TColor color);
+
+  TPopupMenu* PopupMenu() const { return popup_menu_; }
+  void SetPopupMenu(TPopupMenu* menu);
+
+  void Invalidate();
+  // Invalidates and paints at once.
+  void Repaint();
+
+  // Sends a message through the control's own window procedure (as the platform would).
+  LRESULT Perform(UINT msg, WPARAM wparam = 0, LPARAM lparam = 0);
+
+  std::function<void(TWinControl&)> OnResize;
+
+ protected:
+  virtual void CreateParams(TCreateParams& params);
+  // Runs once the window exists and has been attached to this object.
+  virtual void HandleCreated() {}
+  virtual LRESULT WndProc(UINT msg, WPARAM wparam, LPARAM lparam);
+  // The window's original behaviour: the native control's procedure, or the default one.
+  LRESULT DefaultHandler(UINT msg, WPARAM wparam, LPARAM lparam);
+  void Notification(TComponent* component, TOperation operation) override;
+
+  // The part of the client rectangle that aligned children share.
+  virtual void AdjustClientRect(TRect& rect) const { (void)rect; }
+  // Notifications this control sent to its parent, handed back to it.
+  virtual void Command(WORD code) { (void)code; }
+  virtual LRESULT Notify(NMHDR& header) { return DefaultNotify(header); }
+  // Returns the background brush for a native control, or null for the platform's default.
+  virtual HBRUSH CtlColor(HDC dc) {
+    (void)dc;
+    return nullptr;
+  }
+  virtual void FontChanged();
+  virtual void TextChanged() {}
+  virtual void EnabledChanged() { Invalidate(); }
+  virtual void Resized() {}
+  virtual void MouseEnter() {}
+  virtual void MouseLeave() {}
+  bool MouseInControl() const { return mouse_in_; }
+
+ private:
+  static LRESULT CALLBACK Trampoline(HWND handle, UINT msg, WPARAM wparam, LPARAM lparam);
+  LRESULT Dispatch(UINT msg, WPARAM wparam, LPARAM lparam);
+  LRESULT DefaultNotify(NMHDR& header);
+  void CreateHandle();
+  void Attach(HWND handle);
+  void Detach();
+  void InsertControl(TWinControl* control);
+  void RemoveControl(TWinControl* control);
+  void UpdateBoundsFromWindow();
+  void TrackMouse();
+  void ShowContextMenu(LPARAM lparam);
+  void RealignParent();
+
+  HWND handle_ = nullptr;
+  WNDPROC previous_proc_ = nullptr;
+  TWinControl* parent_ = nullptr;
+  std::vector<TWinControl*> controls_;
+  TRect bounds_{0, 0, 0, 0};
+  TAlign align_ = TAlign::alNone;
+  bool visible_ = true;
+  bool enabled_ = true;
+  bool tab_stop_ = false;
+  bool mouse_in_ = false;
+  bool aligning_ = false;
+  std::wstring caption_;
+  TFont font_;
+  TColor color_ = clBtnFace;
+  TPopupMenu* popup_menu_ = nullptr;
+
+  friend class TForm;
+};
+
+// A control of the framework's own class that paints itself: the platform never erases its
+// background, and WM_PRINTCLIENT paints into the given context.
+class TCustomControl : public TWinControl {
+ public:
+  using TWinControl::TWinControl;
+
+ protected:
+  LRESULT WndProc(UINT msg, WPARAM wparam, LPARAM lparam) override;
+  virtual void Paint(HDC dc) = 0;
+};
+
+}  // namespace vl

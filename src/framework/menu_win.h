@@ -1,0 +1,99 @@
+#pragma once
+// The platform's own menus: a menu bar for a form and popup menus. Items carry UTF-8 captions
+// (shown through the wide-character calls), an enabled state and a click handler.
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "framework/component.h"
+
+namespace vl {
+
+class TMenu;
+
+class TMenuItem : public TComponent {
+ public:
+  // An item of `menu` (top level) or of `parent` (a sub-item). A caption of "-" is a separator.
+  TMenuItem(TComponent* owner, TMenu* menu, std::string_view caption_utf8);
+  TMenuItem(TComponent* owner, TMenuItem* parent, std::string_view caption_utf8);
+  ~TMenuItem() override;
+
+  const std::wstring& Caption() const { return caption_; }
+  UINT Command() const { return command_; }
+  bool Enabled() const { return enabled_; }
+  void SetEnabled(bool enabled);
+  const std::vector<TMenuItem*>& Items() const { return items_; }
+
+  // Runs OnClick as choosing the item does.
+  void Click();
+  std::function<void()> OnClick;
+
+ private:
+  friend class TMenu;
+  void AppendTo(HMENU menu);
+  void Unbuild();
+  TMenuItem* FindCommand(UINT command);
+  void Detach(TMenuItem* item);
+
+  std::wstring caption_;
+  UINT command_;
+  bool enabled_ = true;
+  std::vector<TMenuItem*> items_;
+  TMenu* menu_ = nullptr;
+  TMenuItem* parent_ = nullptr;
+  HMENU submenu_ = nullptr;    // while built, when the item has items
+  HMENU container_ = nullptr;  // the menu this item was appended to, while built
+};
+
+class TMenu : public TComponent {
+ public:
+  using TComponent::TComponent;
+  ~TMenu() override;
+
+  const std::vector<TMenuItem*>& Items() const { return items_; }
+  TMenuItem* FindCommand(UINT command);
+  // Runs the item with this command, if there is one; returns whether there was.
+  bool DispatchCommand(UINT command);
+
+ protected:
+  friend class TMenuItem;
+  void Add(TMenuItem* item);
+  void Remove(TMenuItem* item);
+  void Fill(HMENU menu);
+  // Forgets the platform menu the items were appended to, once it is destroyed.
+  void Unbuild();
+  virtual void Changed() {}
+
+  std::vector<TMenuItem*> items_;
+};
+
+// A form's menu bar.
+class TMainMenu : public TMenu {
+ public:
+  using TMenu::TMenu;
+  ~TMainMenu() override;
+
+  // Builds the platform menu on first use; the form that shows it owns it from then on.
+  HMENU Handle();
+  void SetWindow(HWND window) { window_ = window; }
+
+ protected:
+  void Changed() override;
+
+ private:
+  HMENU handle_ = nullptr;
+  HWND window_ = nullptr;
+};
+
+class TPopupMenu : public TMenu {
+ public:
+  using TMenu::TMenu;
+  // Shows the menu at the screen point, waits for the choice and runs the chosen item.
+  void Popup(int x, int y, HWND owner);
+};
+
+}  // namespace vl

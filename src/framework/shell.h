@@ -1,0 +1,33 @@
+#pragma once
+// What the program hands to the operating system's shell and clipboard, behind a seam so that
+// tests can see the values without starting another program. Production code uses SystemShell().
+
+#include <string_view>
+
+#include "framework/dialogs.h"
+
+namespace vl {
+
+namespace sw {
+constexpr int kShowNormal = 1;
+constexpr int kShow = 5;
+}  // namespace sw
+
+class Shell {
+ public:
+  virtual ~Shell() = default;
+
+  // ShellExecuteA; an empty verb means the file's default verb. The result is not examined:
+  // whatever the shell shows on failure is all the user sees.
+  virtual void Execute(NativeWindow owner, std::string_view verb, std::string_view file,
+                       std::string_view parameters, int show) = 0;
+
+  // Puts `text` (ANSI bytes) on the clipboard as CF_TEXT, replacing its contents. Throws
+  // vl::Error("Cannot open clipboard") when another program holds the clipboard.
+  virtual void CopyText(NativeWindow owner, std::string_view text) = 0;
+};
+
+// The real shell and clipboard; defined in the Windows build only.
+Shell& SystemShell();
+
+}  // namespace vl
