@@ -75,6 +75,8 @@ std::string CategoryResultLabel(std::size_t count, std::uint32_t milliseconds);
 class Queries {
  public:
   // process_messages runs while a category query fills its rows; it may start other queries.
+  // A category query that another query overtakes that way leaves the newer rows and label
+  // on show.
   Queries(const IndexStore& store, TBallArray& results, ResultView& view, const Clock& clock,
           const LeadBytes& lead, std::function<void()> process_messages = {});
 
@@ -84,8 +86,8 @@ class Queries {
   void SearchByExtensions(std::string_view first, std::string_view second);
 
  private:
-  void Show(std::shared_ptr<const IndexList> index, std::vector<std::size_t> lines,
-            bool pump_while_filling);
+  bool FillWhilePumping(std::uint64_t generation, std::shared_ptr<const IndexList> index,
+                        const std::vector<std::size_t>& matches);
 
   const IndexStore& store_;
   TBallArray& results_;

@@ -29,9 +29,9 @@ class FileSystem {
   virtual bool FileExists(const std::string& path) = 0;
   // The whole file. The open shares the file with readers only, so it fails while another
   // process holds the file open for writing.
-  virtual std::string ReadFile(const std::string& path) = 0;
+  virtual std::string ReadWholeFile(const std::string& path) = 0;
   // Replaces the file with exactly these bytes, in one step.
-  virtual void ReplaceFile(const std::string& path, std::string_view bytes) = 0;
+  virtual void ReplaceWholeFile(const std::string& path, std::string_view bytes) = 0;
 };
 
 // The platform's files (Windows build only).
