@@ -1,0 +1,55 @@
+#pragma once
+// The inner loops of loading and searching the index, written for SSE2 (the baseline of both
+// Windows targets) with a plain fallback.
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace vl {
+
+// Offset of the first CR, LF or NUL at or after from; text.size() when there is none.
+std::size_t FindBreakOrNul(std::string_view text, std::size_t from);
+
+// Calls line(start, end, break_length) for every line of a text-list file's bytes: CR, LF and
+// CR LF end a line, the text ends at the first NUL, and a break at the very end adds no empty
+// line. break_length is 0 for a last line that has no break. Returns the offset where the text
+// ends (after the last break, or at the end of an unbroken last line).
+template <typename LineFn>
+std::size_t SplitLines(std::string_view bytes, LineFn&& line) {
+  std::size_t start = 0;
+  while (start < bytes.size()) {
+    std::size_t brk = FindBreakOrNul(bytes, start);
+    if (brk == bytes.size() || bytes[brk] == '\0') {
+      if (brk == start) return start;
+      line(start, brk, std::size_t(0));
+      return brk;
+    }
+    std::size_t length =
+        (bytes[brk] == '\r' && brk + 1 < bytes.size() && bytes[brk + 1] == '\n') ? 2 : 1;
+    line(start, brk, length);
+    start = brk + length;
+  }
+  return start;
+}
+
+// Sums every byte of the text: one pass that touches each byte once, the floor for any scan.
+std::uint64_t ReadPass(std::string_view text);
+
+// Finds a keyword with ASCII letters folded on both sides. Case is folded only where the
+// keyword byte is a letter, since setting bit 0x20 on other bytes would join "@" with "`",
+// "[" with "{" and 0x80..0x9F with 0xA0..0xBF.
+class FoldedSearch {
+ public:
+  explicit FoldedSearch(std::string_view keyword);
+  // The first offset at or after from where the keyword starts; npos when there is none.
+  std::size_t Find(std::string_view text, std::size_t from) const;
+
+ private:
+  bool MiddleMatches(const unsigned char* at) const;
+
+  std::string folded_;
+};
+
+}  // namespace vl

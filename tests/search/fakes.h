@@ -1,0 +1,125 @@
+#pragma once
+// In-memory stand-ins for the seams of the index commands and queries.
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <stdexcept>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "framework/clock.h"
+#include "framework/dialogs.h"
+#include "framework/errors.h"
+#include "search/index_commands.h"
+#include "search/queries.h"
+#include "search/text_list.h"
+#include "search/walk.h"
+
+namespace vl::testing {
+
+class FakeFileSystem : public FileSystem {
+ public:
+  std::map<std::string, std::string> files;
+  std::vector<std::string> writes;                       // paths, in the order written
+  std::function<void(const std::string&)> before_write;  // may throw to fail a write
+
+  bool FileExists(const std::string& path) override { return files.contains(path); }
+  std::string ReadWholeFile(const std::string& path) override {
+    auto it = files.find(path);
+    if (it == files.end()) throw FileError("Cannot open file \"" + path + "\". Not found");
+    return it->second;
+  }
+  void ReplaceWholeFile(const std::string& path, std::string_view bytes) override {
+    if (before_write) before_write(path);
+    writes.push_back(path);
+    files[path] = std::string(bytes);
+  }
+};
+
+class FakeDialogs : public Dialogs {
+ public:
+  int answer = mb::kIdOk;
+  struct Question {
+    NativeWindow owner;
+    std::string text;
+    unsigned flags;
+  };
+  std::vector<Question> questions;
+  std::vector<std::string> messages;
+
+  int Ask(NativeWindow owner, std::string_view text, unsigned flags) override {
+    questions.push_back({owner, std::string(text), flags});
+    return answer;
+  }
+  void Inform(std::string_view text) override { messages.emplace_back(text); }
+  void ShowError(std::string_view text) override { messages.emplace_back(text); }
+};
+
+class FakeProgress : public IndexProgress {
+ public:
+  std::vector<std::string> events;
+  void SetTotalParts(int total) override { events.push_back("total " + std::to_string(total)); }
+  void SetPartsComplete(int done) override { events.push_back("done " + std::to_string(done)); }
+};
+
+// Listings by exact pattern; every pattern asked for is recorded.
+class FakeLister : public DirectoryLister {
+ public:
+  std::map<std::string, std::vector<DirEntry>> listings;
+  std::vector<std::string> asked;
+  std::function<void(const std::string&)> on_list;
+
+  // A folder (path with its trailing separator, or a root as written) listed by "*.*" and "*".
+  void AddFolder(const std::string& folder, std::vector<DirEntry> entries) {
+    listings[folder + "*.*"] = entries;
+    listings[folder + "*"] = std::move(entries);
+  }
+
+  bool List(const std::string& pattern, std::vector<DirEntry>& entries) override {
+    asked.push_back(pattern);
+    if (on_list) on_list(pattern);
+    entries.clear();
+    auto it = listings.find(pattern);
+    if (it == listings.end()) return false;
+    entries = it->second;
+    return true;
+  }
+};
+
+inline DirEntry File(std::string name) {
+  return {std::move(name), 0x20, 0};
+}
+inline DirEntry Folder(std::string name) {
+  return {std::move(name), fa::kDirectory, 0};
+}
+inline DirEntry Link(std::string name, std::uint32_t tag) {
+  return {std::move(name), fa::kDirectory | fa::kReparsePoint, tag};
+}
+
+class FakeClock : public Clock {
+ public:
+  mutable std::uint32_t now = 0;
+  std::uint32_t step = 0;  // added after every reading
+  std::uint32_t TickCount() const override {
+    std::uint32_t t = now;
+    now += step;
+    return t;
+  }
+  TLocalTime Now() const override { return {}; }
+};
+
+class FakeView : public ResultView {
+ public:
+  std::vector<std::size_t> row_counts;
+  std::vector<std::string> labels;
+  std::function<void()> on_row_count;
+  void SetRowCount(std::size_t rows) override {
+    row_counts.push_back(rows);
+    if (on_row_count) on_row_count();
+  }
+  void SetResultLabel(std::string_view text) override { labels.emplace_back(text); }
+};
+
+}  // namespace vl::testing

@@ -1,0 +1,44 @@
+// Feeds arbitrary bytes to the text-list reader and the index built on it: the two readers must
+// agree line for line, a saved list must read back the same, and the keyword scan must find
+// exactly the lines that the plain fold-and-find finds. The first byte chooses the keyword's
+// length and the keyword is taken from the front of the data.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "search/index_list.h"
+#include "search/path_ops.h"
+#include "search/queries.h"
+#include "search/text_list.h"
+
+namespace {
+
+void Check(bool ok) {
+  if (!ok) std::abort();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  if (size == 0) return 0;
+  std::size_t keyword_length = std::min<std::size_t>(data[0] % 21, size - 1);
+  std::string_view keyword(reinterpret_cast<const char*>(data) + 1, keyword_length);
+  std::string bytes(reinterpret_cast<const char*>(data) + 1, size - 1);
+
+  vl::TextList lines = vl::SplitTextList(bytes);
+  vl::IndexList index = vl::IndexList::FromText(bytes);
+  Check(index.Count() == lines.size());
+  for (std::size_t i = 0; i < lines.size(); ++i) Check(index.Line(i) == lines[i]);
+  Check(index.FileText() == vl::JoinTextList(lines));
+  Check(vl::SplitTextList(vl::JoinTextList(lines)) == lines);
+
+  std::vector<std::size_t> expected;
+  std::string folded = vl::LowerCase(keyword);
+  for (std::size_t i = 0; i < lines.size() && !keyword.empty(); ++i) {
+    if (vl::LowerCase(lines[i]).find(folded) != std::string::npos) expected.push_back(i);
+  }
+  Check(vl::FindKeyword(index, keyword) == expected);
+  return 0;
+}

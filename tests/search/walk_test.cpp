@@ -1,0 +1,94 @@
+#include <gtest/gtest.h>
+
+#include "search/walk.h"
+#include "search/fakes.h"
+
+namespace vl {
+namespace {
+
+using testing::FakeLister;
+using testing::File;
+using testing::Folder;
+using testing::Link;
+
+TextList Lines(const IndexList& list) {
+  TextList lines;
+  for (std::size_t i = 0; i < list.Count(); ++i) lines.emplace_back(list.Line(i));
+  return lines;
+}
+
+// C:\ holds folders A and B and a file; A holds A1; B is empty. The drive root lists no dot
+// entries, every other folder does.
+FakeLister SmallTree() {
+  FakeLister lister;
+  lister.AddFolder("C:\\", {Folder("A"), File("x.txt"), Folder("B")});
+  lister.AddFolder("C:\\A\\", {Folder("."), Folder(".."), Folder("A1"), File("a.txt")});
+  lister.AddFolder("C:\\B\\", {Folder("."), Folder("..")});
+  lister.AddFolder("C:\\A\\A1\\", {Folder("."), Folder(".."), File("deep.txt")});
+  return lister;
+}
+
+TEST(Walk, ListsBreadthFirstAndRecordsEveryEntry) {
+  FakeLister lister = SmallTree();
+  EXPECT_EQ(
+      Lines(CollectFiles("C:\\", "*.*", lister)),
+      (TextList{"C:\\A", "C:\\x.txt", "C:\\B", "C:\\A\\.", "C:\\A\\..", "C:\\A\\A1", "C:\\A\\a.txt",
+                "C:\\B\\.", "C:\\B\\..", "C:\\A\\A1\\.", "C:\\A\\A1\\..", "C:\\A\\A1\\deep.txt"}));
+  EXPECT_EQ(lister.asked,
+            (std::vector<std::string>{"C:\\*.*", "C:\\A\\*.*", "C:\\B\\*.*", "C:\\A\\A1\\*.*"}));
+}
+
+TEST(Walk, ANarrowMaskListsEachFolderTwice) {
+  FakeLister lister = SmallTree();
+  lister.listings["C:\\*.txt"] = {File("x.txt")};
+  lister.listings["C:\\A\\*.txt"] = {File("a.txt")};
+  lister.listings["C:\\A\\A1\\*.txt"] = {File("deep.txt")};
+  EXPECT_EQ(Lines(CollectFiles("C:\\", "*.txt", lister)),
+            (TextList{"C:\\x.txt", "C:\\A\\a.txt", "C:\\A\\A1\\deep.txt"}));
+  EXPECT_EQ(lister.asked.size(), 8u);
+  EXPECT_EQ(lister.asked[1], "C:\\*");
+}
+
+TEST(Walk, UsesRootsExactlyAsWritten) {
+  FakeLister lister;
+  lister.AddFolder("C:", {File("x.txt"), Folder("sub")});
+  lister.AddFolder("C:sub\\", {File("y")});
+  lister.AddFolder("", {File("here.txt")});
+  EXPECT_EQ(Lines(CollectFiles("C:", "*.*", lister)), (TextList{"C:x.txt", "C:sub", "C:sub\\y"}));
+  EXPECT_EQ(Lines(CollectFiles("", "*.*", lister)), (TextList{"here.txt"}));
+  EXPECT_EQ(lister.asked.back(), "*.*");
+}
+
+TEST(Walk, RecordsLinksButDoesNotEnterThem) {
+  FakeLister lister;
+  constexpr std::uint32_t kJunction = 0xA0000003, kSymlink = 0xA000000C, kCloud = 0x9000101A;
+  lister.AddFolder("C:\\", {Link("junction", kJunction), Link("symlink", kSymlink), Link("wine", 0),
+                            Link("cloud", kCloud)});
+  lister.AddFolder("C:\\cloud\\", {File("doc.txt")});
+  for (const char* loop : {"C:\\junction\\", "C:\\symlink\\", "C:\\wine\\"}) {
+    lister.AddFolder(loop, {Link("back", kJunction)});
+  }
+  EXPECT_EQ(
+      Lines(CollectFiles("C:\\", "*.*", lister)),
+      (TextList{"C:\\junction", "C:\\symlink", "C:\\wine", "C:\\cloud", "C:\\cloud\\doc.txt"}));
+}
+
+TEST(Walk, AFailedListingContributesNothing) {
+  FakeLister lister;
+  lister.AddFolder("C:\\", {Folder("locked"), File("a")});
+  EXPECT_EQ(Lines(CollectFiles("C:\\", "*.*", lister)), (TextList{"C:\\locked", "C:\\a"}));
+  EXPECT_TRUE(CollectFiles("Q:\\", "*.*", lister).Empty());
+}
+
+TEST(Walk, PumpsOncePerFolderAndStopsWhenCancelled) {
+  FakeLister lister = SmallTree();
+  int pumps = 0;
+  WalkHooks hooks{[&] { ++pumps; }, [&] { return pumps > 2; }};
+  IndexList entries = CollectFiles("C:\\", "*.*", lister, hooks);
+  EXPECT_EQ(pumps, 3);
+  EXPECT_EQ(lister.asked.size(), 2u);
+  EXPECT_EQ(entries.Count(), 7u);
+}
+
+}  // namespace
+}  // namespace vl
