@@ -196,6 +196,10 @@ LRESULT TWinControl::WndProc(UINT msg, WPARAM wparam, LPARAM lparam) {
       mouse_in_ = false;
       MouseLeave();
       break;
+    case WM_CAPTURECHANGED:
+      // A capture ends pending leave tracking; the next move arms it again.
+      mouse_in_ = false;
+      break;
     case WM_CONTEXTMENU:
       if (popup_menu_) {
         ShowContextMenu(lparam);

@@ -1,0 +1,323 @@
+#include "app/main_unit_win.h"
+
+#include "app/communal.h"
+#include "app/unit_set_win.h"
+#include "search/locations.h"
+#include "search/result_rows.h"
+#include "search/size_text.h"
+
+namespace vl {
+namespace {
+
+// Fixed texts are UTF-8; the full-width marks are U+FF01 "！" and U+FF1F "？".
+constexpr std::string_view kNoIndex =
+    "Indexes are not found in current, please indexed file first!";
+constexpr std::string_view kAskQuit = "Sure to Quit\xEF\xBC\x9F";
+constexpr std::string_view kEmptyKeyword = "The file name cannot be empty\xEF\xBC\x81";
+constexpr std::string_view kVanished =
+    "File has been deleted or moved. Please refresh the index database!";
+constexpr std::string_view kVanishedFullWidth =
+    "File has been deleted or moved. Please refresh the index database\xEF\xBC\x81";
+constexpr std::string_view kResultCaption = "\xE7\xBB\x93\xE6\x9E\x9C";  // "result"
+constexpr unsigned kQuitFlags = mb::kOkCancel | mb::kIconQuestion;
+
+constexpr COLORREF kBlue = RGB(0, 0, 255);
+
+}  // namespace
+
+TFrmMain::TFrmMain(TComponent* owner, std::string app_directory)
+    : TForm(owner), app_dir_(std::move(app_directory)) {
+  SetName("FrmMain");
+  SetCaption("Vorlisk");
+  Font().Assign(TFont("Tahoma", -11, 0, kBlue));
+  SetPosition(TPosition::poScreenCenter);
+  BuildMenus();
+  SetMenu(mmn);
+  SetClientSize(826, 502);
+  BuildToolRow();
+  BuildResultArea();
+
+  ResultView& view = *this;
+  IndexProgress& progress = *this;
+  queries_ = std::make_unique<Queries>(store_, results_, view, clock_, SystemLeadBytes(),
+                                       [] { Application().ProcessMessages(); });
+  IndexSeams seams{SystemFileSystem(), SystemDirectoryLister(), progress,
+                   [] { Application().ProcessMessages(); }, nullptr};
+  commands_ =
+      std::make_unique<IndexCommands>(store_, RootListFileName(app_dir_), IndexFileName(app_dir_),
+                                      dialogs_, Handle(), std::move(seams));
+  commands_->running_changed = [this](bool running) { SetRebuildRunning(running); };
+  DoCreate();
+}
+
+TFrmMain::~TFrmMain() = default;
+
+void TFrmMain::BuildMenus() {
+  mmn = new TMainMenu(this);
+  mniFile = new TMenuItem(this, mmn, "File");
+  mniOpendir = new TMenuItem(this, mniFile, "Open directory");
+  mniRefresh = new TMenuItem(this, mniFile, "Remove file index");
+  mniIndex = new TMenuItem(this, mniFile, "Rebuild the index file");
+  mniConfig = new TMenuItem(this, mmn, "Config");
+  mniSet = new TMenuItem(this, mniConfig, "Set Find Path");
+  mniHelp = new TMenuItem(this, mmn, "Help");
+  mniAbout = new TMenuItem(this, mniHelp, "About");
+  mniOpendir->OnClick = [this] { mniOpendirClick(); };
+  mniRefresh->OnClick = [this] { mniRefreshClick(); };
+  mniIndex->OnClick = [this] { mniIndexClick(); };
+  mniSet->OnClick = [this] { mniSetClick(); };
+  mniAbout->OnClick = [this] { mniAboutClick(); };
+
+  pmLvResult = new TPopupMenu(this);
+  mniOpen = new TMenuItem(this, pmLvResult, "Open");
+  mniOpenFiledir = new TMenuItem(this, pmLvResult, "Open Path");
+  mniCopyPath = new TMenuItem(this, pmLvResult, "copy path");
+  mniOpen->OnClick = [this] { lvResultDblClick(); };
+  mniOpenFiledir->OnClick = [this] { mniOpenFiledirClick(); };
+  mniCopyPath->OnClick = [this] { mniCopyPathClick(); };
+}
+
+TskSkinButton* TFrmMain::AddQueryButton(const char* name, const char* caption, int width) {
+  auto* button = new TskSkinButton(this);
+  button->SetName(name);
+  button->SetCaption(caption);
+  button->SetUseSkinSize(false);
+  button->SetUseSkinFont(false);
+  button->SetSpacing(1);
+  button->SetBounds(0, 0, width, 55);
+  button->SetAlign(TAlign::alLeft);
+  button->SetParent(pnl1);
+  return button;
+}
+
+void TFrmMain::BuildToolRow() {
+  pnl1 = new TskSkinPanel(this);
+  pnl1->SetName("pnl1");
+  pnl1->SetBounds(0, 0, 826, 57);
+  pnl1->SetAlign(TAlign::alTop);
+  pnl1->SetParent(this);
+
+  lbl1 = new TskSkinLabel(this);
+  lbl1->SetName("lbl1");
+  lbl1->SetCaption("KeyWords:");
+  lbl1->SetAlignment(TAlignment::taCenter);
+  lbl1->SetUseSkinFont(false);
+  lbl1->SetUseSkinSize(false);
+  lbl1->SetBounds(0, 0, 120, 55);
+  lbl1->SetAlign(TAlign::alLeft);
+  lbl1->SetParent(pnl1);
+
+  edtName = new TEdit(this);
+  edtName->SetName("edtName");
+  edtName->Font().Assign(TFont("Arial", -19, fsBold, RGB(0, 0, 0)));
+  edtName->SetColor(clBtnFace);
+  edtName->SetBounds(0, 0, 354, 55);
+  edtName->SetAlign(TAlign::alLeft);
+  edtName->SetParent(pnl1);
+  edtName->OnChange = [this] { edtNameChange(); };
+  edtName->OnKeyPress = [this](char& key) { edtNameKeyPress(key); };
+
+  btnfind = AddQueryButton("btnfind", "Find", 65);
+  btnfind->SetLayout(TButtonLayout::blGlyphTop);
+  btnMusic = AddQueryButton("btnMusic", "Music", 57);
+  btnPic = AddQueryButton("btnPic", "Picture", 57);
+  btnVideo = AddQueryButton("btnVideo", "Video", 57);
+  btnDoc = AddQueryButton("btnDoc", "Files", 57);
+  btnExe = AddQueryButton("btnExe", "App", 57);
+  btnfind->OnClick = [this] { btnFindClick(); };
+  btnMusic->OnClick = [this] { btnMusicClick(); };
+  btnPic->OnClick = [this] { btnPicClick(); };
+  btnVideo->OnClick = [this] { btnVideoClick(); };
+  btnDoc->OnClick = [this] { btnDocClick(); };
+  btnExe->OnClick = [this] { btnExeClick(); };
+}
+
+void TFrmMain::BuildResultArea() {
+  pnl4 = new TskSkinPanel(this);
+  pnl4->SetName("pnl4");
+  pnl4->SetBounds(0, 57, 826, 35);
+  pnl4->SetAlign(TAlign::alTop);
+  pnl4->SetParent(this);
+
+  lblResult = new TskSkinLabel(this);
+  lblResult->SetName("lblResult");
+  lblResult->SetUseSkinFont(false);
+  lblResult->SetUseSkinFontColor(false);
+  lblResult->SetUseSkinSize(false);
+  lblResult->DefaultFont().SetColor(ColorToRGB(clWindowText));
+  lblResult->SetCaption(kResultCaption);
+  lblResult->SetAlign(TAlign::alClient);
+  lblResult->SetParent(pnl4);
+
+  pnlStatusBar = new TskSkinPanel(this);
+  pnlStatusBar->SetName("pnlStatusBar");
+  pnlStatusBar->SetBorderStyle(TskBorderStyle::bvNone);
+  pnlStatusBar->SetBounds(0, 483, 826, 19);
+  pnlStatusBar->SetAlign(TAlign::alBottom);
+  pnlStatusBar->SetParent(this);
+
+  pnl2 = new TskSkinPanel(this);
+  pnl2->SetName("pnl2");
+  pnl2->SetAlign(TAlign::alClient);
+  pnl2->SetParent(this);
+
+  lvResult = new TskSkinListView(this);
+  lvResult->SetName("lvResult");
+  lvResult->AddColumn("FileName", 180);
+  lvResult->AddColumn("FilePath", 200);
+  lvResult->AddColumn("FileType", 80);
+  lvResult->AddColumn("FileSize", 120);
+  lvResult->SetPopupMenu(pmLvResult);
+  lvResult->OnData = [this](int row, std::vector<std::string>& texts) { lvResultData(row, texts); };
+  lvResult->OnDblClick = [this] { lvResultDblClick(); };
+  lvResult->SetAlign(TAlign::alClient);
+  lvResult->SetParent(pnl2);
+}
+
+void TFrmMain::FormCreate() {
+  data_dir_ = DataDir(app_dir_);
+  index_file_ = IndexFileName(app_dir_);
+  if (!DirectoryExists(data_dir_)) ForceDirectories(data_dir_);
+  if (!FileExists(index_file_)) {
+    dialogs_.Inform(kNoIndex);
+    return;
+  }
+  // The list exists before the load, so an index file that cannot be read leaves an empty one.
+  store_.Set(std::make_shared<IndexList>());
+  store_.Set(LoadIndexList(SystemFileSystem(), index_file_));
+}
+
+void TFrmMain::FormCloseQuery(bool& can_close) {
+  can_close = dialogs_.Ask(Handle(), kAskQuit, kQuitFlags) == mb::kIdOk;
+  // The walk stops before its next folder; the roots already written stay in the index file.
+  if (can_close && commands_->Rebuilding()) commands_->CancelRebuild();
+}
+
+void TFrmMain::FormDestroy() {
+  results_.Clear();
+  store_.Set(nullptr);
+}
+
+LRESULT TFrmMain::WndProc(UINT msg, WPARAM wparam, LPARAM lparam) {
+  if (msg == WM_SETTINGCHANGE) {
+    RefreshDecimalSeparator();
+    lvResult->Invalidate();
+  }
+  return TForm::WndProc(msg, wparam, lparam);
+}
+
+void TFrmMain::edtNameChange() {
+  queries_->SearchByKeyword(Trim(edtName->Text()));
+}
+
+void TFrmMain::edtNameKeyPress(char& key) {
+  if (key == '\r') queries_->SearchByKeyword(Trim(edtName->Text()));
+}
+
+void TFrmMain::btnFindClick() {
+  const std::string text = edtName->Text();
+  if (Trim(text).empty()) {
+    dialogs_.Inform(kEmptyKeyword);
+    return;
+  }
+  queries_->SearchByKeyword(Trim(text));
+}
+
+void TFrmMain::btnMusicClick() {
+  queries_->SearchByExtensions(".mp3", ".wma");
+}
+void TFrmMain::btnPicClick() {
+  queries_->SearchByExtensions(".jpg", ".gif");
+}
+void TFrmMain::btnVideoClick() {
+  queries_->SearchByExtensions(".avi", ".rm");
+}
+void TFrmMain::btnDocClick() {
+  queries_->SearchByExtensions(".doc", ".txt");
+}
+void TFrmMain::btnExeClick() {
+  queries_->SearchByExtensions(".exe", ".bat");
+}
+
+void TFrmMain::lvResultData(int row, std::vector<std::string>& texts) {
+  if (row < 0 || std::size_t(row) >= results_.Count()) return;
+  ResultColumns columns = ResultColumnsOf(results_.Path(std::size_t(row)));
+  texts = {std::move(columns.file_name), std::move(columns.file_path), std::move(columns.file_type),
+           std::move(columns.file_size)};
+}
+
+std::optional<std::string> TFrmMain::SelectedPath() const {
+  const int row = lvResult->ItemIndex();
+  if (row < 0 || std::size_t(row) >= results_.Count()) return std::nullopt;
+  return std::string(results_.Path(std::size_t(row)));
+}
+
+void TFrmMain::lvResultDblClick() {
+  auto path = SelectedPath();
+  if (!path) return;
+  if (!FileExists(*path)) {
+    dialogs_.Inform(kVanished);
+    return;
+  }
+  OpenWithShell(Application().GetShell(), *path);
+}
+
+void TFrmMain::mniOpenFiledirClick() {
+  auto path = SelectedPath();
+  if (!path) return;
+  if (!FileExists(*path) && !DirectoryExists(*path)) {
+    dialogs_.Inform(kVanishedFullWidth);
+    return;
+  }
+  SelectInExplorer(Application().GetShell(), *path);
+}
+
+void TFrmMain::mniCopyPathClick() {
+  auto path = SelectedPath();
+  if (!path) return;
+  if (!FileExists(*path) && !DirectoryExists(*path)) {
+    dialogs_.Inform(kVanished);
+    return;
+  }
+  CopyTextToClipboard(Application().GetShell(), Handle(), *path);
+}
+
+void TFrmMain::mniOpendirClick() {
+  OpenFolderInExplorer(Application().GetShell(), app_dir_);
+}
+
+void TFrmMain::mniRefreshClick() {
+  commands_->mniRefreshClick();
+}
+
+void TFrmMain::mniIndexClick() {
+  commands_->mniIndexClick();
+}
+
+void TFrmMain::mniSetClick() {
+  if (frm_set_) frm_set_->Show();
+}
+
+void TFrmMain::SetRebuildRunning(bool running) {
+  mniIndex->SetEnabled(!running);
+  mniRefresh->SetEnabled(!running);
+}
+
+void TFrmMain::SetRowCount(std::size_t rows) {
+  lvResult->SetItemCount(int(rows));
+  lvResult->Repaint();
+}
+
+void TFrmMain::SetResultLabel(std::string_view text) {
+  lblResult->SetCaptionAnsi(text);
+}
+
+void TFrmMain::SetTotalParts(int total) {
+  if (progress_bar_) progress_bar_->SetTotalParts(total);
+}
+
+void TFrmMain::SetPartsComplete(int complete) {
+  if (progress_bar_) progress_bar_->SetPartsComplete(complete);
+}
+
+}  // namespace vl

@@ -1,0 +1,124 @@
+#pragma once
+// The main window: the keyword box and the query buttons, the result label, the virtual result
+// list with its popup menu, the menu bar with the index commands and the settings window, and
+// room at the foot for the status bar.
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/seams_win.h"
+#include "framework/edit_win.h"
+#include "framework/form_win.h"
+#include "framework/menu_win.h"
+#include "search/index_commands.h"
+#include "search/queries.h"
+#include "skin/controls/skin_button_win.h"
+#include "skin/controls/skin_label_win.h"
+#include "skin/controls/skin_listview_win.h"
+#include "skin/controls/skin_panel_win.h"
+
+namespace vl {
+
+class TFrmSet;
+
+class TFrmMain : public TForm, private ResultView, private IndexProgress {
+ public:
+  // `app_directory` is the folder the data lives in, with its trailing "\" (the executable's
+  // folder in the program).
+  TFrmMain(TComponent* owner, std::string app_directory);
+  ~TFrmMain() override;
+
+  TMainMenu* mmn;
+  TMenuItem* mniFile;
+  TMenuItem* mniOpendir;
+  TMenuItem* mniRefresh;
+  TMenuItem* mniIndex;
+  TMenuItem* mniConfig;
+  TMenuItem* mniSet;
+  TMenuItem* mniHelp;
+  TMenuItem* mniAbout;
+  TskSkinPanel* pnl1;
+  TskSkinLabel* lbl1;
+  TEdit* edtName;
+  TskSkinButton* btnfind;
+  TskSkinButton* btnMusic;
+  TskSkinButton* btnPic;
+  TskSkinButton* btnVideo;
+  TskSkinButton* btnDoc;
+  TskSkinButton* btnExe;
+  TskSkinPanel* pnl4;
+  TskSkinLabel* lblResult;
+  TskSkinPanel* pnl2;
+  TskSkinListView* lvResult;
+  TPopupMenu* pmLvResult;
+  TMenuItem* mniOpen;
+  TMenuItem* mniOpenFiledir;
+  TMenuItem* mniCopyPath;
+  // The status bar's place at the foot of the window, 19 pixels high.
+  TskSkinPanel* pnlStatusBar;
+
+  void SetSettingsForm(TFrmSet* form) { frm_set_ = form; }
+  // The progress bar the rebuild drives; none until the status bar is in place.
+  void SetProgressBar(IndexProgress* bar) { progress_bar_ = bar; }
+
+  const IndexStore& Index() const { return store_; }
+  const TBallArray& Results() const { return results_; }
+  bool Rebuilding() const { return commands_->Rebuilding(); }
+  const std::string& DataDirectory() const { return data_dir_; }
+  const std::string& IndexFile() const { return index_file_; }
+
+  void edtNameChange();
+  void edtNameKeyPress(char& key);
+  void btnFindClick();
+  void btnMusicClick();
+  void btnPicClick();
+  void btnVideoClick();
+  void btnDocClick();
+  void btnExeClick();
+  void lvResultDblClick();
+  void mniOpenFiledirClick();
+  void mniCopyPathClick();
+  void mniOpendirClick();
+  void mniRefreshClick();
+  void mniIndexClick();
+  void mniSetClick();
+  void mniAboutClick() {}
+  void lvResultData(int row, std::vector<std::string>& texts);
+
+ protected:
+  void FormCreate() override;
+  void FormCloseQuery(bool& can_close) override;
+  void FormDestroy() override;
+  LRESULT WndProc(UINT msg, WPARAM wparam, LPARAM lparam) override;
+
+ private:
+  void BuildMenus();
+  void BuildToolRow();
+  void BuildResultArea();
+  TskSkinButton* AddQueryButton(const char* name, const char* caption, int width);
+  std::optional<std::string> SelectedPath() const;
+  void SetRebuildRunning(bool running);
+
+  // ResultView
+  void SetRowCount(std::size_t rows) override;
+  void SetResultLabel(std::string_view text) override;
+  // IndexProgress
+  void SetTotalParts(int total) override;
+  void SetPartsComplete(int complete) override;
+
+  std::string app_dir_;
+  std::string data_dir_;
+  std::string index_file_;
+  IndexStore store_;
+  TBallArray results_;
+  ApplicationDialogs dialogs_;
+  ApplicationClock clock_;
+  std::unique_ptr<Queries> queries_;
+  std::unique_ptr<IndexCommands> commands_;
+  TFrmSet* frm_set_ = nullptr;
+  IndexProgress* progress_bar_ = nullptr;
+};
+
+}  // namespace vl

@@ -1,0 +1,14 @@
+# Vorlisk.exe: the windowed program. Its entry lies in program/ so that the test programs,
+# which link the window classes, do not pick it up.
+if(WIN32)
+  add_executable(Vorlisk WIN32 ${dir}/program/main_win.cpp ${dir}/vorlisk.rc)
+  vl_apply_flags(Vorlisk)
+  target_link_libraries(Vorlisk PRIVATE vl_app_win)
+  # The carried skin package and the version information come from the skin and status bar
+  # folders once they define them.
+  foreach(resource vl_skin_resource vl_version_resource)
+    if(TARGET ${resource})
+      target_link_libraries(Vorlisk PRIVATE ${resource})
+    endif()
+  endforeach()
+endif()

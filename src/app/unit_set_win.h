@@ -1,0 +1,42 @@
+#pragma once
+// The settings window: the root list in a plain editor, with Save and Close. It is created
+// hidden, reloads the root list each time it goes from hidden to visible, and only hides when
+// closed.
+
+#include <string>
+
+#include "app/seams_win.h"
+#include "framework/form_win.h"
+#include "skin/controls/skin_button_win.h"
+#include "skin/controls/skin_label_win.h"
+#include "skin/controls/skin_memo_win.h"
+#include "skin/controls/skin_panel_win.h"
+
+namespace vl {
+
+class TFrmSet : public TForm {
+ public:
+  TFrmSet(TComponent* owner, std::string app_directory);
+
+  TskSkinPanel* pnl1;
+  TskSkinLabel* lbl1;
+  TskSkinMemo* mmoList;
+  TskSkinButton* btnSave;
+  TskSkinButton* btnclose;
+
+  void btnSaveClick();
+  void btncloseClick() { Hide(); }
+  // One line per drive present, after emptying the editor.
+  void FillWithLogicalDrives();
+
+ protected:
+  void FormShow() override;
+
+ private:
+  void LoadEditor();
+
+  std::string app_dir_;
+  ApplicationDialogs dialogs_;
+};
+
+}  // namespace vl

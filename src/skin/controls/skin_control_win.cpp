@@ -1,0 +1,57 @@
+#include "skin/controls/skin_control_win.h"
+
+namespace vl {
+
+TskSkinControl::TskSkinControl(TComponent* owner, std::string section)
+    : TCustomControl(owner), TskSkinnable(std::move(section)) {}
+
+void TskSkinControl::MouseEnter() {
+  if (OnMouseEnter) OnMouseEnter(*this);
+}
+
+void TskSkinControl::MouseLeave() {
+  if (OnMouseLeave) OnMouseLeave(*this);
+}
+
+TskSkinCustomControl::TskSkinCustomControl(TComponent* owner, std::string section)
+    : TskSkinControl(owner, std::move(section)) {
+  default_font_.OnChange = [this] { Invalidate(); };
+}
+
+void TskSkinCustomControl::SetDefaultWidth(int width) {
+  default_width_ = width;
+  if (DefinitionIndex() == -1 && width > 0) SetWidth(width);
+}
+
+void TskSkinCustomControl::SetDefaultHeight(int height) {
+  default_height_ = height;
+  if (DefinitionIndex() == -1 && height > 0) SetHeight(height);
+}
+
+void TskSkinCustomControl::Paint(HDC dc) {
+  if (Width() < 1 || Height() < 1) return;
+  TBitmap bitmap(Width(), Height());
+  CreateDefaultImage(bitmap);
+  bitmap.Draw(dc, 0, 0);
+}
+
+void TskSkinCustomControl::FrameByStyle(TCanvas& canvas, const TRect& r,
+                                        TskBorderStyle style) const {
+  const COLORREF shadow = ColorToRGB(clBtnShadow);
+  const COLORREF highlight = ColorToRGB(clBtnHighlight);
+  switch (style) {
+    case TskBorderStyle::bvFrame:
+      canvas.FrameRect(r, shadow);
+      break;
+    case TskBorderStyle::bvRaised:
+      canvas.Bevel(r, highlight, shadow);
+      break;
+    case TskBorderStyle::bvLowered:
+      canvas.Bevel(r, shadow, highlight);
+      break;
+    case TskBorderStyle::bvNone:
+      break;
+  }
+}
+
+}  // namespace vl

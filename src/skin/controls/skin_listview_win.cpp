@@ -1,0 +1,46 @@
+#include "skin/controls/skin_listview_win.h"
+
+namespace vl {
+
+TskSkinListView::TskSkinListView(TComponent* owner) : TListView(owner), TskSkinnable("listview") {
+  default_font_.OnChange = [this] { ApplyDefaultLook(); };
+}
+
+void TskSkinListView::CreateParams(TCreateParams& params) {
+  TListView::CreateParams(params);
+  params.style &= ~(WS_BORDER | WS_HSCROLL | WS_VSCROLL);
+  params.ex_style &= ~WS_EX_CLIENTEDGE;
+}
+
+void TskSkinListView::HandleCreated() {
+  TListView::HandleCreated();
+  ApplyDefaultLook();
+  // The frame is recalculated once now, through WndProc, so the scroll bars never appear.
+  SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
+               SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TskSkinListView::SetDefaultColor(TColor color) {
+  default_color_ = color;
+  ApplyDefaultLook();
+}
+
+void TskSkinListView::ApplyDefaultLook() {
+  if (!HandleAllocated()) return;
+  Font().Assign(default_font_);
+  SetColors(ColorToRGB(default_color_), default_font_.Color());
+}
+
+LRESULT TskSkinListView::WndProc(UINT msg, WPARAM wparam, LPARAM lparam) {
+  if (msg == WM_NCCALCSIZE) {
+    // The native list adds its scroll bars back whenever it scrolls; taking the styles away
+    // just before it computes its frame keeps the client area the whole control.
+    LONG style = GetWindowLongW(Handle(), GWL_STYLE);
+    if (style & (WS_HSCROLL | WS_VSCROLL)) {
+      SetWindowLongW(Handle(), GWL_STYLE, style & ~(WS_HSCROLL | WS_VSCROLL));
+    }
+  }
+  return TListView::WndProc(msg, wparam, lparam);
+}
+
+}  // namespace vl
