@@ -80,17 +80,17 @@ TColorRef HlsToRgb(int hue, int lightness, int saturation) {
 
 TColorRef ClassicSystemColor(int index) {
   switch (index) {
-    case 5:   // window
-    case 20:  // button highlight
+    case kColorWindow:
+    case kColorBtnHighlight:
       return RGBColor(255, 255, 255);
-    case 8:   // window text
-    case 18:  // button text
+    case kColorWindowText:
+    case kColorBtnText:
       return RGBColor(0, 0, 0);
-    case 13:  // highlight
+    case kColorHighlight:
       return RGBColor(10, 36, 106);
-    case 16:  // button shadow
+    case kColorBtnShadow:
       return RGBColor(128, 128, 128);
-    case 21:  // dark shadow
+    case kColor3DDkShadow:
       return RGBColor(64, 64, 64);
     default:  // button face, 3D light and the rest of the face family
       return RGBColor(212, 208, 200);

@@ -10,32 +10,29 @@ namespace vl {
 using TColor = std::uint32_t;
 using TColorRef = std::uint32_t;  // a resolved 0x00BBGGRR value
 
-constexpr TColor kSystemColorFlag = 0xFF000000u;
+// The same encoding as the framework's colours: the top bit marks a system colour index.
+constexpr TColor kSystemColorFlag = 0x80000000u;
 
 constexpr TColor SystemColor(int index) {
   return kSystemColorFlag | TColor(index);
 }
 constexpr bool IsSystemColor(TColor c) {
-  return (c & kSystemColorFlag) == kSystemColorFlag;
+  return (c & kSystemColorFlag) != 0;
 }
 constexpr int SystemColorIndex(TColor c) {
   return int(c & 0xFFu);
 }
 
-// The platform's colour indexes.
-constexpr TColor clHighlight = SystemColor(13);
-constexpr TColor clBtnFace = SystemColor(15);
-constexpr TColor clBtnShadow = SystemColor(16);
-constexpr TColor clBtnText = SystemColor(18);
-constexpr TColor clBtnHighlight = SystemColor(20);
-constexpr TColor cl3DDkShadow = SystemColor(21);
-constexpr TColor cl3DLight = SystemColor(22);
-constexpr TColor clWindow = SystemColor(5);
-constexpr TColor clWindowText = SystemColor(8);
-
-constexpr TColor clBlack = 0x000000;
-constexpr TColor clWhite = 0xFFFFFF;
-constexpr TColor clBlue = 0xFF0000;
+// The platform's colour indexes that the status widgets use.
+constexpr int kColorWindow = 5;
+constexpr int kColorWindowText = 8;
+constexpr int kColorHighlight = 13;
+constexpr int kColorBtnFace = 15;
+constexpr int kColorBtnShadow = 16;
+constexpr int kColorBtnText = 18;
+constexpr int kColorBtnHighlight = 20;
+constexpr int kColor3DDkShadow = 21;
+constexpr int kColor3DLight = 22;
 
 constexpr TColorRef RGBColor(int r, int g, int b) {
   return TColorRef(r & 0xFF) | (TColorRef(g & 0xFF) << 8) | (TColorRef(b & 0xFF) << 16);

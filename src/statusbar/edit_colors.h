@@ -25,9 +25,9 @@ class TEditColors {
   }
 
  private:
-  TColor normal_ = clWindow;
-  TColor focus_ = clWindow;
-  TColor disabled_ = clBtnFace;
+  TColor normal_ = SystemColor(kColorWindow);
+  TColor focus_ = SystemColor(kColorWindow);
+  TColor disabled_ = SystemColor(kColorBtnFace);
 };
 
 }  // namespace vl

@@ -53,8 +53,8 @@ void TwoRings(PixelBitmap& bmp, const TRect& r, TColorRef outer_tl, TColorRef ou
 }  // namespace
 
 TFrameColors FrameColorsFor(TColor flat_color, int flat_adjustment, SystemColorLookup lookup) {
-  return {lookup(20), lookup(16), lookup(21), lookup(22),
-          ShiftLightness(flat_color, flat_adjustment, lookup)};
+  return {lookup(kColorBtnHighlight), lookup(kColorBtnShadow), lookup(kColor3DDkShadow),
+          lookup(kColor3DLight), ShiftLightness(flat_color, flat_adjustment, lookup)};
 }
 
 int FrameWidth(TFrameStyleEx style) {

@@ -9,6 +9,8 @@ if(WIN32)
   function(vl_statusbar_link_version_resource)
     if(TARGET statusbar_wintests)
       target_link_libraries(statusbar_wintests PRIVATE vl_version_resource)
+      target_compile_definitions(statusbar_wintests PRIVATE
+        VL_PROJECT_VERSION_W=L\"${PROJECT_VERSION}\")
     endif()
   endfunction()
   cmake_language(DEFER DIRECTORY ${PROJECT_SOURCE_DIR} CALL vl_statusbar_link_version_resource)

@@ -18,7 +18,28 @@ TRect RestOf(const TRect& interior, const TRect& filled, TProgressOrientation or
   return {interior.left, interior.top, interior.right, filled.top};
 }
 
+// Moves the sides that carry no frame outwards by `d`, so a frame drawn there falls outside.
+TRect WithoutSides(const TRect& r, unsigned sides, int d) {
+  return {r.left - ((sides & sdLeft) ? 0 : d), r.top - ((sides & sdTop) ? 0 : d),
+          r.right + ((sides & sdRight) ? 0 : d), r.bottom + ((sides & sdBottom) ? 0 : d)};
+}
+
 }  // namespace
+
+TRect PanelInterior(const TRect& panel, const TPanelLook& look) {
+  int frames = FrameWidth(look.border_outer) + FrameWidth(look.border_inner);
+  return WithoutSides(Inflate(panel, -(frames + look.border_width)), look.sides, frames);
+}
+
+void PaintPanel(PixelBitmap& bmp, const TPanelLook& look, const TFrameColors& colors) {
+  FillRect(bmp, bmp.Bounds(), look.color);
+  int outer = FrameWidth(look.border_outer);
+  DrawFrame(bmp, WithoutSides(bmp.Bounds(), look.sides, outer), look.border_outer, colors);
+  TRect inner = Inflate(bmp.Bounds(), -(outer + look.border_width));
+  int width = FrameWidth(look.border_inner);
+  DrawFrame(bmp, WithoutSides(inner, look.sides, outer + look.border_width + width),
+            look.border_inner, colors);
+}
 
 TRect PaintPane(PixelBitmap& bmp, const TRect& pane, const TPaneLook& look,
                 const TFrameColors& colors) {

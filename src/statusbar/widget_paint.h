@@ -9,6 +9,24 @@
 
 namespace vl {
 
+// Sides of a panel that carry its frames.
+enum TBorderSide : unsigned { sdLeft = 1, sdTop = 2, sdRight = 4, sdBottom = 8 };
+constexpr unsigned kAllSides = sdLeft | sdTop | sdRight | sdBottom;
+
+struct TPanelLook {
+  TFrameStyleEx border_outer = fsNone;
+  TFrameStyleEx border_inner = fsNone;
+  unsigned sides = kAllSides;
+  int border_width = 0;
+  TColorRef color = 0;
+};
+
+// The part of the panel inside its frames, where its aligned children go.
+TRect PanelInterior(const TRect& panel, const TPanelLook& look);
+
+// Fills the panel and draws its outer and inner frames on the chosen sides.
+void PaintPanel(PixelBitmap& bmp, const TPanelLook& look, const TFrameColors& colors);
+
 struct TPaneLook {
   TFrameStyleEx frame_style = fsFlat;
   int border_width = 1;

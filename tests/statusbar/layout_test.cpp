@@ -115,6 +115,25 @@ TEST(PaneFrame, BevelsLightFromTheTopLeft) {
   }
 }
 
+TEST(Panel, FramesOnlyOnTheChosenSides) {
+  TFrameColors c{kHighlight, kShadow, 0, 0, 0};
+  TPanelLook look{fsLowered, fsRaised, sdTop | sdBottom, 2, kFace};
+  EXPECT_EQ(PanelInterior({0, 0, 40, 20}, look), (TRect{2, 4, 38, 16}));
+  PixelBitmap bmp(40, 20, 0);
+  PaintPanel(bmp, look, c);
+  EXPECT_EQ(bmp.At(10, 0), ColorToPixel(kShadow));      // outer top
+  EXPECT_EQ(bmp.At(10, 19), ColorToPixel(kHighlight));  // outer bottom
+  EXPECT_EQ(bmp.At(10, 3), ColorToPixel(kHighlight));   // inner top, past the border width
+  EXPECT_EQ(bmp.At(10, 16), ColorToPixel(kShadow));     // inner bottom
+  for (int y = 4; y < 16; ++y) {
+    EXPECT_EQ(bmp.At(0, y), ColorToPixel(kFace)) << y;
+    EXPECT_EQ(bmp.At(39, y), ColorToPixel(kFace)) << y;
+    EXPECT_EQ(bmp.At(3, y), ColorToPixel(kFace)) << y;
+  }
+  // The bar's own style: no frame at all, the interior is the whole panel.
+  EXPECT_EQ(PanelInterior({0, 0, 826, 19}, {}), (TRect{0, 0, 826, 19}));
+}
+
 TEST(PaneText, Placement) {
   // With the defaults the text starts 5 pixels from the pane's left edge.
   TRect text = PaneTextRect({0, 0, 217, 19}, fsFlat, 1);

@@ -1,0 +1,93 @@
+#include "statusbar/flat_edit_win.h"
+
+namespace vl {
+
+TFlCustomEdit::TFlCustomEdit(TComponent* owner) : TCustomEdit(owner) {
+  TWinControl::SetColor(colors_.Color());
+}
+
+TFlCustomEdit::~TFlCustomEdit() {
+  if (brush_) DeleteObject(brush_);
+}
+
+void TFlCustomEdit::SetColor(TColor color) {
+  colors_.SetColor(color);
+  parent_color_ = false;
+  TWinControl::SetColor(color);
+}
+
+void TFlCustomEdit::SetFocusColor(TColor color) {
+  colors_.SetFocusColor(color);
+  Invalidate();
+}
+
+void TFlCustomEdit::SetDisabledColor(TColor color) {
+  colors_.SetDisabledColor(color);
+  Invalidate();
+}
+
+void TFlCustomEdit::SetParentColor(bool parent_color) {
+  if (parent_color && Parent()) SetColor(Parent()->Color());
+  parent_color_ = parent_color;
+}
+
+TColor TFlCustomEdit::CurrentColor() const {
+  return colors_.Current(Enabled(), Focused());
+}
+
+void TFlCustomEdit::CreateParams(TCreateParams& params) {
+  TCustomEdit::CreateParams(params);
+  params.class_name = L"EDIT";
+  params.style |= ES_AUTOHSCROLL | ES_LEFT;
+  params.ex_style |= WS_EX_CLIENTEDGE;
+}
+
+void TFlCustomEdit::HandleCreated() {
+  TCustomEdit::HandleCreated();
+  SetParentColor(parent_color_);
+  Invalidate();
+}
+
+void TFlCustomEdit::EnabledChanged() {
+  Invalidate();
+}
+
+HBRUSH TFlCustomEdit::CtlColor(HDC dc) {
+  COLORREF back = ColorToRGB(CurrentColor());
+  if (!brush_ || brush_color_ != back) {
+    if (brush_) DeleteObject(brush_);
+    brush_ = CreateSolidBrush(back);
+    brush_color_ = back;
+  }
+  SetBkColor(dc, back);
+  SetTextColor(dc, Font().Color());
+  return brush_;
+}
+
+void TFlCustomEdit::MoveFocusOn() {
+  HWND root = GetAncestor(Handle(), GA_ROOT);
+  HWND next = root ? GetNextDlgTabItem(root, Handle(), GetKeyState(VK_SHIFT) < 0) : nullptr;
+  if (next && next != Handle()) ::SetFocus(next);
+}
+
+LRESULT TFlCustomEdit::WndProc(UINT msg, WPARAM wparam, LPARAM lparam) {
+  switch (msg) {
+    case WM_CHAR:
+      if (tab_on_enter_ && wparam == VK_RETURN) {
+        MoveFocusOn();
+        return 0;
+      }
+      break;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS: {
+      LRESULT result = TCustomEdit::WndProc(msg, wparam, lparam);
+      Invalidate();
+      return result;
+    }
+    default:
+      break;
+  }
+  return TCustomEdit::WndProc(msg, wparam, lparam);
+}
+
+}  // namespace vl
