@@ -22,7 +22,7 @@ std::vector<std::string> Art(const PixelBitmap& b) {
 }
 
 TEST(Glyphs, ArrowsAndMarkerAroundTheCentre) {
-  const TRect r{0, 0, 10, 10};  // centre (5, 5)
+  const TRect rect{0, 0, 10, 10};  // centre (5, 5)
   struct Case {
     const char* what;
     void (*draw)(PixelBitmap&, const TRect&);
@@ -55,7 +55,7 @@ TEST(Glyphs, ArrowsAndMarkerAroundTheCentre) {
   };
   for (const auto& c : cases) {
     PixelBitmap b(10, 10);
-    c.draw(b, r);
+    c.draw(b, rect);
     EXPECT_EQ(Art(b), c.art) << c.what;
   }
 }
