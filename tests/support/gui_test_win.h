@@ -1,0 +1,67 @@
+#pragma once
+// Helpers for in-process window tests: the seams of the application replaced by recording
+// fakes for the life of a fixture, and a message pump.
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "framework/application_win.h"
+#include "support/recording_seams.h"
+
+namespace vl::testing {
+
+inline void Pump() {
+  Application().ProcessMessages();
+}
+
+// Installs fake dialogs, shell (with the real clipboard) and clock; removes them afterwards and
+// forgets any Terminate a test caused.
+class SeamsFixture : public ::testing::Test {
+ protected:
+  SeamsFixture() : shell(&SystemShell()) {
+    Application().SetTitle("Vorlisk");
+    Application().SetDialogs(&dialogs);
+    Application().SetShell(&shell);
+    Application().SetClock(&clock);
+  }
+  ~SeamsFixture() override {
+    Pump();
+    Application().SetDialogs(nullptr);
+    Application().SetShell(nullptr);
+    Application().SetClock(nullptr);
+    Application().ResetTerminated();
+  }
+
+  RecordingDialogs dialogs;
+  RecordingShell shell;
+  FixedClock clock;
+};
+
+// Left-button press and release at a point of a window's client area.
+inline void Click(HWND window, int x = 3, int y = 3) {
+  const LPARAM at = MAKELPARAM(x, y);
+  SendMessageW(window, WM_MOUSEMOVE, 0, at);
+  SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  SendMessageW(window, WM_LBUTTONUP, 0, at);
+}
+
+inline void TypeChars(HWND window, const char* text) {
+  for (const char* p = text; *p; ++p) SendMessageW(window, WM_CHAR, WPARAM((unsigned char)*p), 1);
+}
+
+// The text on the clipboard as CF_TEXT bytes.
+inline std::string ClipboardText() {
+  std::string out;
+  if (!OpenClipboard(nullptr)) return out;
+  if (HANDLE data = GetClipboardData(CF_TEXT)) {
+    if (const char* bytes = static_cast<const char*>(GlobalLock(data))) {
+      out = bytes;
+      GlobalUnlock(data);
+    }
+  }
+  CloseClipboard();
+  return out;
+}
+
+}  // namespace vl::testing
