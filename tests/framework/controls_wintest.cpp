@@ -1,0 +1,199 @@
+// The framework's window layer under Wine: exceptions stop at the trampoline, forms align and
+// close as they should, timers tick, the list asks for its rows, edits report keys and changes,
+// and the clipboard carries ANSI text whole.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "framework/edit_win.h"
+#include "framework/errors.h"
+#include "framework/form_win.h"
+#include "framework/listview_win.h"
+#include "framework/timer_win.h"
+#include "support/gui_test_win.h"
+
+namespace vl {
+namespace {
+
+using testing::Pump;
+
+constexpr UINT kThrow = WM_APP + 1;
+
+class Thrower : public TCustomControl {
+ public:
+  using TCustomControl::TCustomControl;
+  int after = 0;
+
+ protected:
+  LRESULT WndProc(UINT msg, WPARAM wparam, LPARAM lparam) override {
+    if (msg == kThrow) throw Error("Cannot open file \"x\". Access is denied");
+    if (msg == kThrow + 1) return ++after;
+    return TCustomControl::WndProc(msg, wparam, lparam);
+  }
+  void Paint(HDC) override {}
+};
+
+class TestForm : public TForm {
+ public:
+  explicit TestForm(bool allow) : TForm(nullptr), allow_(allow) {}
+  int asked = 0;
+  int destroyed = 0;
+
+ protected:
+  void FormCloseQuery(bool& can_close) override {
+    ++asked;
+    can_close = allow_;
+  }
+  void FormDestroy() override { ++destroyed; }
+
+ private:
+  bool allow_;
+};
+
+class FrameworkTest : public testing::SeamsFixture {};
+
+TEST_F(FrameworkTest, AnExceptionInAWindowProcedureReachesTheErrorBoxAndNoFurther) {
+  TestForm form(true);
+  auto* control = new Thrower(&form);
+  control->SetParent(&form);
+  EXPECT_EQ(SendMessageW(control->Handle(), kThrow, 0, 0), 0);
+  EXPECT_EQ(dialogs.errors, std::vector<std::string>{"Cannot open file \"x\". Access is denied"});
+  EXPECT_EQ(SendMessageW(control->Handle(), kThrow + 1, 0, 0), 1);
+  form.Release();
+}
+
+TEST_F(FrameworkTest, ClosingAskesTheFormAndOnlyTheMainFormEndsTheApplication) {
+  TestForm refusing(false);
+  refusing.Show();
+  refusing.Perform(WM_CLOSE);
+  EXPECT_EQ(refusing.asked, 1);
+  EXPECT_TRUE(refusing.Visible());
+
+  TestForm other(true);
+  other.Show();
+  other.Close();
+  EXPECT_FALSE(other.Visible());
+  EXPECT_FALSE(Application().Terminated());
+
+  Application().SetMainForm(&other);
+  other.Close();
+  EXPECT_TRUE(Application().Terminated());
+  Application().SetMainForm(nullptr);
+
+  other.Release();
+  refusing.Release();
+  EXPECT_EQ(other.destroyed, 1);
+}
+
+TEST_F(FrameworkTest, ChildrenFollowTheirParentsSize) {
+  TestForm form(true);
+  form.SetClientSize(300, 200);
+  auto* top = new Thrower(&form);
+  top->SetBounds(0, 0, 10, 40);
+  top->SetAlign(TAlign::alTop);
+  top->SetParent(&form);
+  auto* rest = new Thrower(&form);
+  rest->SetAlign(TAlign::alClient);
+  rest->SetParent(&form);
+  EXPECT_EQ(top->BoundsRect(), (TRect{0, 0, 300, 40}));
+  EXPECT_EQ(rest->BoundsRect(), (TRect{0, 40, 300, 200}));
+
+  form.SetClientSize(400, 250);
+  EXPECT_EQ(top->BoundsRect(), (TRect{0, 0, 400, 40}));
+  EXPECT_EQ(rest->BoundsRect(), (TRect{0, 40, 400, 250}));
+  top->SetVisible(false);
+  EXPECT_EQ(rest->BoundsRect(), (TRect{0, 0, 400, 250}));
+  form.Release();
+}
+
+TEST_F(FrameworkTest, ATimerTicksThroughTheMessageLoopUntilDisabled) {
+  TTimer timer(nullptr);
+  int ticks = 0;
+  timer.SetInterval(20);
+  timer.OnTimer = [&] {
+    if (++ticks == 3) timer.SetEnabled(false);
+  };
+  const DWORD until = GetTickCount() + 3000;
+  while (timer.Enabled() && GetTickCount() < until) {
+    Pump();
+    Sleep(5);
+  }
+  EXPECT_EQ(ticks, 3);
+  Sleep(60);
+  Pump();
+  EXPECT_EQ(ticks, 3);
+}
+
+TEST_F(FrameworkTest, TheOwnerDataListAsksForTheRowsItShows) {
+  TestForm form(true);
+  form.SetClientSize(400, 300);
+  auto* list = new TListView(&form);
+  list->AddColumn("Name", 100);
+  list->AddColumn("Folder", 100);
+  list->SetAlign(TAlign::alClient);
+  list->SetParent(&form);
+  int requests = 0;
+  list->OnData = [&](int row, std::vector<std::string>& texts) {
+    ++requests;
+    texts = {"row" + std::to_string(row), "caf\xE9"};
+  };
+  list->SetItemCount(100000);
+  EXPECT_EQ(list->ItemText(54321, 0), "row54321");
+  EXPECT_EQ(list->ItemText(7, 1), "caf\xE9");
+  EXPECT_EQ(list->ItemIndex(), -1);
+  list->SetItemIndex(99999);
+  EXPECT_EQ(list->ItemIndex(), 99999);
+  EXPECT_GT(list->TopIndex(), 99000);
+  EXPECT_GE(requests, 2);
+  form.Release();
+}
+
+TEST_F(FrameworkTest, AnEditReportsEveryChangeAndEveryCharacter) {
+  TestForm form(true);
+  auto* edit = new TEdit(&form);
+  edit->SetBounds(0, 0, 200, 30);
+  edit->SetParent(&form);
+  int changes = 0;
+  std::string keys;
+  edit->OnChange = [&] { ++changes; };
+  edit->OnKeyPress = [&](char& key) {
+    keys += key;
+    if (key == 'x') key = 0;
+  };
+  testing::TypeChars(edit->Handle(), "abx\r");
+  EXPECT_EQ(edit->Text(), "ab");
+  EXPECT_EQ(keys, "abx\r");
+  EXPECT_EQ(changes, 2);
+  edit->SetText("caf\xE9");
+  EXPECT_EQ(changes, 3);
+  EXPECT_EQ(edit->Text(), "caf\xE9");
+  form.Release();
+}
+
+TEST_F(FrameworkTest, TheClipboardCarriesALongAnsiTextWholeAndReportsWhenItIsHeld) {
+  const std::string text = "C:\\" + std::string(300, 'p') + "\\caf\xE9.txt";
+  SystemShell().CopyText(nullptr, text);
+  EXPECT_EQ(testing::ClipboardText(), text);
+
+  TestForm holder(true);
+  ASSERT_TRUE(OpenClipboard(holder.Handle()));
+  EXPECT_THROW(
+      {
+        try {
+          SystemShell().CopyText(nullptr, "other");
+        } catch (const Error& e) {
+          EXPECT_STREQ(e.what(), "Cannot open clipboard");
+          throw;
+        }
+      },
+      Error);
+  CloseClipboard();
+  EXPECT_EQ(testing::ClipboardText(), text);
+  holder.Release();
+}
+
+}  // namespace
+}  // namespace vl
