@@ -80,17 +80,17 @@ TColorRef HlsToRgb(int hue, int lightness, int saturation) {
 
 TColorRef ClassicSystemColor(int index) {
   switch (index) {
-    case kColorWindow:
-    case kColorBtnHighlight:
+    case kSysColorWindow:
+    case kSysColorBtnHighlight:
       return RGBColor(255, 255, 255);
-    case kColorWindowText:
-    case kColorBtnText:
+    case kSysColorWindowText:
+    case kSysColorBtnText:
       return RGBColor(0, 0, 0);
-    case kColorHighlight:
+    case kSysColorHighlight:
       return RGBColor(10, 36, 106);
-    case kColorBtnShadow:
+    case kSysColorBtnShadow:
       return RGBColor(128, 128, 128);
-    case kColor3DDkShadow:
+    case kSysColor3DDkShadow:
       return RGBColor(64, 64, 64);
     default:  // button face, 3D light and the rest of the face family
       return RGBColor(212, 208, 200);

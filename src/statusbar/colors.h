@@ -7,32 +7,33 @@
 
 namespace vl {
 
-using TColor = std::uint32_t;
+// The framework's colour values are of the same type and encoding.
+using TFlColor = std::uint32_t;
 using TColorRef = std::uint32_t;  // a resolved 0x00BBGGRR value
 
 // The same encoding as the framework's colours: the top bit marks a system colour index.
-constexpr TColor kSystemColorFlag = 0x80000000u;
+constexpr TFlColor kSysColorFlag = 0x80000000u;
 
-constexpr TColor SystemColor(int index) {
-  return kSystemColorFlag | TColor(index);
+constexpr TFlColor SysColorValue(int index) {
+  return kSysColorFlag | TFlColor(index);
 }
-constexpr bool IsSystemColor(TColor c) {
-  return (c & kSystemColorFlag) != 0;
+constexpr bool IsSysColorValue(TFlColor c) {
+  return (c & kSysColorFlag) != 0;
 }
-constexpr int SystemColorIndex(TColor c) {
+constexpr int SysColorIndex(TFlColor c) {
   return int(c & 0xFFu);
 }
 
 // The platform's colour indexes that the status widgets use.
-constexpr int kColorWindow = 5;
-constexpr int kColorWindowText = 8;
-constexpr int kColorHighlight = 13;
-constexpr int kColorBtnFace = 15;
-constexpr int kColorBtnShadow = 16;
-constexpr int kColorBtnText = 18;
-constexpr int kColorBtnHighlight = 20;
-constexpr int kColor3DDkShadow = 21;
-constexpr int kColor3DLight = 22;
+constexpr int kSysColorWindow = 5;
+constexpr int kSysColorWindowText = 8;
+constexpr int kSysColorHighlight = 13;
+constexpr int kSysColorBtnFace = 15;
+constexpr int kSysColorBtnShadow = 16;
+constexpr int kSysColorBtnText = 18;
+constexpr int kSysColorBtnHighlight = 20;
+constexpr int kSysColor3DDkShadow = 21;
+constexpr int kSysColor3DLight = 22;
 
 constexpr TColorRef RGBColor(int r, int g, int b) {
   return TColorRef(r & 0xFF) | (TColorRef(g & 0xFF) << 8) | (TColorRef(b & 0xFF) << 16);
@@ -53,13 +54,13 @@ using SystemColorLookup = TColorRef (*)(int index);
 // The classic (Windows Standard) scheme, for tests and for drawing without a system.
 TColorRef ClassicSystemColor(int index);
 
-inline TColorRef ResolveColor(TColor c, SystemColorLookup lookup) {
-  return IsSystemColor(c) ? lookup(SystemColorIndex(c)) : (c & 0xFFFFFFu);
+inline TColorRef ResolveColor(TFlColor c, SystemColorLookup lookup) {
+  return IsSysColorValue(c) ? lookup(SysColorIndex(c)) : (c & 0xFFFFFFu);
 }
 
 // Moves the colour's lightness by the amount on the 0..240 lightness scale; 0 keeps the colour.
 TColorRef ShiftLightness(TColorRef rgb, int amount);
-inline TColorRef ShiftLightness(TColor color, int amount, SystemColorLookup lookup) {
+inline TColorRef ShiftLightness(TFlColor color, int amount, SystemColorLookup lookup) {
   return ShiftLightness(ResolveColor(color, lookup), amount);
 }
 

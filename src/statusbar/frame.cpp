@@ -11,11 +11,11 @@ void SetPixel(PixelBitmap& bmp, int x, int y, TColorRef color) {
 }
 
 void HLine(PixelBitmap& bmp, int x0, int x1, int y, TColorRef color) {
-  FillRect(bmp, {x0, y, x1, y + 1}, color);
+  FillPixels(bmp, {x0, y, x1, y + 1}, color);
 }
 
 void VLine(PixelBitmap& bmp, int x, int y0, int y1, TColorRef color) {
-  FillRect(bmp, {x, y0, x + 1, y1}, color);
+  FillPixels(bmp, {x, y0, x + 1, y1}, color);
 }
 
 // One ring of a bevel: top and left in one colour, bottom and right in the other, the way the
@@ -47,14 +47,14 @@ void RoundedCorners(PixelBitmap& bmp, const TRect& r, TColorRef color) {
 void TwoRings(PixelBitmap& bmp, const TRect& r, TColorRef outer_tl, TColorRef outer_br,
               TColorRef inner_tl, TColorRef inner_br) {
   Bevel(bmp, r, outer_tl, outer_br);
-  Bevel(bmp, Inflate(r, -1), inner_tl, inner_br);
+  Bevel(bmp, InsetBy(r, 1), inner_tl, inner_br);
 }
 
 }  // namespace
 
-TFrameColors FrameColorsFor(TColor flat_color, int flat_adjustment, SystemColorLookup lookup) {
-  return {lookup(kColorBtnHighlight), lookup(kColorBtnShadow), lookup(kColor3DDkShadow),
-          lookup(kColor3DLight), ShiftLightness(flat_color, flat_adjustment, lookup)};
+TFrameColors FrameColorsFor(TFlColor flat_color, int flat_adjustment, SystemColorLookup lookup) {
+  return {lookup(kSysColorBtnHighlight), lookup(kSysColorBtnShadow), lookup(kSysColor3DDkShadow),
+          lookup(kSysColor3DLight), ShiftLightness(flat_color, flat_adjustment, lookup)};
 }
 
 int FrameWidth(TFrameStyleEx style) {
@@ -72,25 +72,25 @@ int FrameWidth(TFrameStyleEx style) {
   }
 }
 
-TRect Inflate(const TRect& r, int d) {
-  return {r.left - d, r.top - d, r.right + d, r.bottom + d};
+TRect InsetBy(const TRect& r, int d) {
+  return {r.left + d, r.top + d, r.right - d, r.bottom - d};
 }
 
 TRect PaneTextRect(const TRect& pane, TFrameStyleEx style, int border_width) {
   switch (style) {
     case fsNone:
     case fsFlatRounded:
-      return Inflate(pane, -border_width);
+      return InsetBy(pane, border_width);
     case fsFlat:
     case fsStatus:
     case fsPopup:
-      return Inflate(pane, -(border_width + 1));
+      return InsetBy(pane, border_width + 1);
     default:
-      return Inflate(pane, -(border_width + 2));
+      return InsetBy(pane, border_width + 2);
   }
 }
 
-void FillRect(PixelBitmap& bmp, const TRect& r, TColorRef color) {
+void FillPixels(PixelBitmap& bmp, const TRect& r, TColorRef color) {
   int left = std::max(r.left, 0);
   int top = std::max(r.top, 0);
   int right = std::min(r.right, bmp.Width());
@@ -108,7 +108,7 @@ void DrawFrame(PixelBitmap& bmp, const TRect& r, TFrameStyleEx style, const TFra
       return FlatRing(bmp, r, c.flat, 1);
     case fsFlatBold:
       FlatRing(bmp, r, c.flat, 1);
-      return FlatRing(bmp, Inflate(r, -1), c.flat, 0);
+      return FlatRing(bmp, InsetBy(r, 1), c.flat, 0);
     case fsFlatRounded:
       FlatRing(bmp, r, c.flat, 2);
       return RoundedCorners(bmp, r, c.flat);

@@ -24,8 +24,7 @@ enum class TFrameStyleEx {
 };
 using enum TFrameStyleEx;
 
-enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
-using enum TAlignment;
+enum class TFlAlignment { taLeftJustify, taRightJustify, taCenter };
 
 // Resolved colours for drawing a frame; `flat` is the already shifted colour of the flat styles.
 struct TFrameColors {
@@ -36,18 +35,19 @@ struct TFrameColors {
   TColorRef flat = 0;
 };
 
-TFrameColors FrameColorsFor(TColor flat_color, int flat_adjustment, SystemColorLookup lookup);
+TFrameColors FrameColorsFor(TFlColor flat_color, int flat_adjustment, SystemColorLookup lookup);
 
 // Pixels a frame of the style takes from each side of its rectangle.
 int FrameWidth(TFrameStyleEx style);
 
-TRect Inflate(const TRect& r, int d);
+// The rectangle shrunk by `d` on every side.
+TRect InsetBy(const TRect& r, int d);
 
 // The part of a pane's rectangle its text may use.
 TRect PaneTextRect(const TRect& pane, TFrameStyleEx style, int border_width);
 
 // Fills the part of the rectangle that lies on the bitmap.
-void FillRect(PixelBitmap& bmp, const TRect& r, TColorRef color);
+void FillPixels(PixelBitmap& bmp, const TRect& r, TColorRef color);
 
 void DrawFrame(PixelBitmap& bmp, const TRect& r, TFrameStyleEx style, const TFrameColors& colors);
 

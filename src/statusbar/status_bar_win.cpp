@@ -174,6 +174,7 @@ void TFlStatusBar::SetAutoStyle(bool auto_style) {
 void TFlStatusBar::ApplyAutoStyle() {
   SetLookQuietly({fsNone, fsNone, kAllSides, 0, 0});
   TFlCustomPanel::BorderChanged();
+  LayoutPanes();
 }
 
 void TFlStatusBar::BorderChanged() {
@@ -183,7 +184,7 @@ void TFlStatusBar::BorderChanged() {
 }
 
 void TFlStatusBar::HandleCreated() {
-  if (parent_font_ && Parent()) Font().Assign(Parent()->Font());
+  if (Parent()) Font().Assign(Parent()->Font());
   if (auto_style_) ApplyAutoStyle();
   LayoutPanes();
   auto panes = panes_;

@@ -123,6 +123,7 @@ class TFlGraphicControl : public TComponent {
   TFont font_;
 };
 
+// The bar takes its parent's font when it gets its window; its panes draw in the bar's font.
 class TFlStatusBar : public TFlCustomPanel {
  public:
   explicit TFlStatusBar(TComponent* owner);
@@ -162,7 +163,6 @@ class TFlStatusBar : public TFlCustomPanel {
   std::vector<TFlGraphicControl*> panes_;
   bool show_size_grip_ = true;
   bool auto_style_ = true;
-  bool parent_font_ = true;
 };
 
 }  // namespace vl

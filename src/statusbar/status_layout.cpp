@@ -36,20 +36,20 @@ bool InGrip(TPoint p, int bar_width, int bar_height) {
 
 void PaintGrip(PixelBitmap& bmp, TColorRef highlight, TColorRef shadow) {
   for (TPoint d : GripDots(bmp.Width(), bmp.Height())) {
-    FillRect(bmp, RectOfSize(d.x, d.y, 2, 2), highlight);
-    FillRect(bmp, RectOfSize(d.x - 1, d.y - 1, 2, 2), shadow);
+    FillPixels(bmp, RectOfSize(d.x, d.y, 2, 2), highlight);
+    FillPixels(bmp, RectOfSize(d.x - 1, d.y - 1, 2, 2), shadow);
   }
 }
 
-TPoint PaneTextOrigin(const TRect& text_rect, TAlignment alignment, int caption_offset,
+TPoint PaneTextOrigin(const TRect& text_rect, TFlAlignment alignment, int caption_offset,
                       int text_width, int line_height) {
   int y = text_rect.top + (text_rect.Height() - line_height) / 2;
   switch (alignment) {
-    case taRightJustify:
+    case TFlAlignment::taRightJustify:
       return {text_rect.right - caption_offset - 1 - text_width, y};
-    case taCenter:
+    case TFlAlignment::taCenter:
       return {text_rect.left + (text_rect.Width() - text_width) / 2, y};
-    case taLeftJustify:
+    case TFlAlignment::taLeftJustify:
       break;
   }
   return {text_rect.left + caption_offset + 1, y};

@@ -35,7 +35,7 @@ void PaintGrip(PixelBitmap& bmp, TColorRef highlight, TColorRef shadow);
 
 // Top-left corner of a single line of text of the given size inside a pane's text rectangle.
 // `line_height` is the height of the text "Pp" in the pane's font.
-TPoint PaneTextOrigin(const TRect& text_rect, TAlignment alignment, int caption_offset,
+TPoint PaneTextOrigin(const TRect& text_rect, TFlAlignment alignment, int caption_offset,
                       int text_width, int line_height);
 
 }  // namespace vl

@@ -48,7 +48,7 @@ void TFlCustomStatusPane::SetCaptionOffset(int offset) {
   Repaint();
 }
 
-void TFlCustomStatusPane::SetAlignment(TAlignment alignment) {
+void TFlCustomStatusPane::SetAlignment(TFlAlignment alignment) {
   alignment_ = alignment;
   Repaint();
 }
@@ -138,9 +138,9 @@ void TFlPollingList::Remove(TFlPollingStatus* pane) {
 }
 
 void TFlPollingList::Tick() {
-  // A copy: a pane's refresh may run code that creates or destroys panes.
-  auto panes = panes_;
-  for (TFlPollingStatus* pane : panes) {
+  // By index: a pane's refresh may run code that adds or removes panes.
+  for (std::size_t i = 0; i < panes_.size(); ++i) {
+    TFlPollingStatus* pane = panes_[i];
     if (pane->Visible() && pane->Parent()) pane->Poll();
   }
 }

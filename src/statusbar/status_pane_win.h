@@ -25,8 +25,8 @@ class TFlCustomStatusPane : public TFlGraphicControl {
   void SetBorderWidth(int width);
   int CaptionOffset() const { return caption_offset_; }
   void SetCaptionOffset(int offset);
-  TAlignment Alignment() const { return alignment_; }
-  void SetAlignment(TAlignment alignment);
+  TFlAlignment Alignment() const { return alignment_; }
+  void SetAlignment(TFlAlignment alignment);
   TColor FlatColor() const { return flat_color_; }
   void SetFlatColor(TColor color);
   int FlatColorAdjustment() const { return flat_color_adjustment_; }
@@ -55,7 +55,7 @@ class TFlCustomStatusPane : public TFlGraphicControl {
   TFrameStyleEx frame_style_ = fsFlat;
   int border_width_ = 1;
   int caption_offset_ = 2;
-  TAlignment alignment_ = taLeftJustify;
+  TFlAlignment alignment_ = TFlAlignment::taLeftJustify;
   TColor flat_color_ = clBtnShadow;
   int flat_color_adjustment_ = 30;
   std::wstring caption_;

@@ -6,10 +6,10 @@ namespace {
 // Fills a ring `width` pixels wide just inside the rectangle.
 void FillRing(PixelBitmap& bmp, const TRect& r, int width, TColorRef color) {
   if (width <= 0) return;
-  FillRect(bmp, {r.left, r.top, r.right, r.top + width}, color);
-  FillRect(bmp, {r.left, r.bottom - width, r.right, r.bottom}, color);
-  FillRect(bmp, {r.left, r.top + width, r.left + width, r.bottom - width}, color);
-  FillRect(bmp, {r.right - width, r.top + width, r.right, r.bottom - width}, color);
+  FillPixels(bmp, {r.left, r.top, r.right, r.top + width}, color);
+  FillPixels(bmp, {r.left, r.bottom - width, r.right, r.bottom}, color);
+  FillPixels(bmp, {r.left, r.top + width, r.left + width, r.bottom - width}, color);
+  FillPixels(bmp, {r.right - width, r.top + width, r.right, r.bottom - width}, color);
 }
 
 TRect RestOf(const TRect& interior, const TRect& filled, TProgressOrientation orientation) {
@@ -28,14 +28,14 @@ TRect WithoutSides(const TRect& r, unsigned sides, int d) {
 
 TRect PanelInterior(const TRect& panel, const TPanelLook& look) {
   int frames = FrameWidth(look.border_outer) + FrameWidth(look.border_inner);
-  return WithoutSides(Inflate(panel, -(frames + look.border_width)), look.sides, frames);
+  return WithoutSides(InsetBy(panel, frames + look.border_width), look.sides, frames);
 }
 
 void PaintPanel(PixelBitmap& bmp, const TPanelLook& look, const TFrameColors& colors) {
-  FillRect(bmp, bmp.Bounds(), look.color);
+  FillPixels(bmp, bmp.Bounds(), look.color);
   int outer = FrameWidth(look.border_outer);
   DrawFrame(bmp, WithoutSides(bmp.Bounds(), look.sides, outer), look.border_outer, colors);
-  TRect inner = Inflate(bmp.Bounds(), -(outer + look.border_width));
+  TRect inner = InsetBy(bmp.Bounds(), outer + look.border_width);
   int width = FrameWidth(look.border_inner);
   DrawFrame(bmp, WithoutSides(inner, look.sides, outer + look.border_width + width),
             look.border_inner, colors);
@@ -43,15 +43,15 @@ void PaintPanel(PixelBitmap& bmp, const TPanelLook& look, const TFrameColors& co
 
 TRect PaintPane(PixelBitmap& bmp, const TRect& pane, const TPaneLook& look,
                 const TFrameColors& colors) {
-  FillRect(bmp, pane, look.color);
-  DrawFrame(bmp, Inflate(pane, -look.border_width), look.frame_style, colors);
+  FillPixels(bmp, pane, look.color);
+  DrawFrame(bmp, InsetBy(pane, look.border_width), look.frame_style, colors);
   return PaneTextRect(pane, look.frame_style, look.border_width);
 }
 
 TRect ProgressInterior(const TRect& bounds, const TProgressLook& look) {
   int inset = FrameWidth(look.border_outer) + look.border_width + FrameWidth(look.border_inner) +
               look.interior_offset;
-  return Inflate(bounds, -inset);
+  return InsetBy(bounds, inset);
 }
 
 TProgressParts ProgressParts(const TRect& bounds, const TProgressLook& look, unsigned percent,
@@ -64,17 +64,17 @@ TProgressParts ProgressParts(const TRect& bounds, const TProgressLook& look, uns
 TProgressParts PaintProgress(PixelBitmap& bmp, const TProgressLook& look, unsigned percent,
                              TProgressOrientation orientation, const TFrameColors& colors) {
   TRect r = bmp.Bounds();
-  FillRect(bmp, r, look.border_color);
+  FillPixels(bmp, r, look.border_color);
   DrawFrame(bmp, r, look.border_outer, colors);
-  r = Inflate(r, -FrameWidth(look.border_outer));
+  r = InsetBy(r, FrameWidth(look.border_outer));
   FillRing(bmp, r, look.border_width, look.border_color);
-  r = Inflate(r, -look.border_width);
+  r = InsetBy(r, look.border_width);
   DrawFrame(bmp, r, look.border_inner, colors);
-  r = Inflate(r, -FrameWidth(look.border_inner));
+  r = InsetBy(r, FrameWidth(look.border_inner));
   FillRing(bmp, r, look.interior_offset, look.back_color);
   TProgressParts parts = ProgressParts(bmp.Bounds(), look, percent, orientation);
-  FillRect(bmp, parts.filled, look.bar_color);
-  FillRect(bmp, parts.rest, look.back_color);
+  FillPixels(bmp, parts.filled, look.bar_color);
+  FillPixels(bmp, parts.rest, look.back_color);
   return parts;
 }
 

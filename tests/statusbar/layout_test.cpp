@@ -68,7 +68,7 @@ TEST(PaneFrame, TextRectanglePerStyle) {
                {fsPopup, 0, 1},      {fsGroove, 1, 3},      {fsBump, 1, 3},     {fsLowered, 1, 3},
                {fsButtonDown, 1, 3}, {fsRaised, 1, 3},      {fsButtonUp, 2, 4}, {fsFlatBold, 1, 3}};
   for (const auto& c : cases) {
-    EXPECT_EQ(PaneTextRect(pane, c.style, c.border_width), Inflate(pane, -c.inset)) << int(c.style);
+    EXPECT_EQ(PaneTextRect(pane, c.style, c.border_width), InsetBy(pane, c.inset)) << int(c.style);
   }
 }
 
@@ -137,10 +137,12 @@ TEST(Panel, FramesOnlyOnTheChosenSides) {
 TEST(PaneText, Placement) {
   // With the defaults the text starts 5 pixels from the pane's left edge.
   TRect text = PaneTextRect({0, 0, 217, 19}, fsFlat, 1);
-  EXPECT_EQ(PaneTextOrigin(text, taLeftJustify, 2, 50, 13), (TPoint{5, 3}));
-  EXPECT_EQ(PaneTextOrigin(text, taRightJustify, 2, 50, 13), (TPoint{215 - 3 - 50, 3}));
-  EXPECT_EQ(PaneTextOrigin(text, taCenter, 2, 51, 14), (TPoint{2 + 81, 2}));
-  EXPECT_EQ(PaneTextOrigin(text, taLeftJustify, 0, 10, 16), (TPoint{3, 2}));  // -0.5 goes to 0
+  EXPECT_EQ(PaneTextOrigin(text, TFlAlignment::taLeftJustify, 2, 50, 13), (TPoint{5, 3}));
+  EXPECT_EQ(PaneTextOrigin(text, TFlAlignment::taRightJustify, 2, 50, 13),
+            (TPoint{215 - 3 - 50, 3}));
+  EXPECT_EQ(PaneTextOrigin(text, TFlAlignment::taCenter, 2, 51, 14), (TPoint{2 + 81, 2}));
+  EXPECT_EQ(PaneTextOrigin(text, TFlAlignment::taLeftJustify, 0, 10, 16),
+            (TPoint{3, 2}));  // -0.5 goes to 0
 }
 
 }  // namespace

@@ -71,6 +71,20 @@ TEST_F(StatusBarTest, SitsAtTheFootWithThePanesInARow) {
   EXPECT_EQ(w_.FlProgressBar1->Orientation(), poHorizontal);
 }
 
+TEST_F(StatusBarTest, AnExplicitBorderEndsTheAutomaticStyle) {
+  TFlStatusBar& bar = *w_.FlStatusBar1;
+  EXPECT_TRUE(bar.AutoStyle());
+  bar.SetBorderOuter(fsLowered);
+  EXPECT_FALSE(bar.AutoStyle());
+  EXPECT_EQ(w_.FlStatusPane2->BoundsRect(), (TRect{1, 1, 218, 18}));
+  PixelBitmap shot = Bar();
+  EXPECT_EQ(shot.At(0, 0), SysPx(COLOR_BTNSHADOW));
+  EXPECT_EQ(shot.At(shot.Width() - 1, 18), SysPx(COLOR_BTNHIGHLIGHT));
+  bar.SetAutoStyle(true);
+  EXPECT_EQ(bar.BorderOuter(), fsNone);
+  EXPECT_EQ(w_.FlStatusPane2->BoundsRect(), (TRect{0, 0, 217, 19}));
+}
+
 TEST_F(StatusBarTest, GripDotsOverTheClockPane) {
   PixelBitmap bar = Bar();
   ASSERT_EQ(bar.Width(), 826);
