@@ -1,0 +1,23 @@
+#pragma once
+// The few file operations the package needs, on byte-string paths as the program spells them.
+
+#include <string>
+#include <string_view>
+
+#include "skin/data/byte_stream.h"
+
+namespace vl {
+
+// The whole file; fails with "Cannot open file "<path>". <reason>".
+Bytes ReadFileBytes(const std::string& path);
+
+// Replaces the file whole: the bytes go to a temporary file beside it, which then takes its
+// name, so a failure never leaves half a file behind.
+void WriteFileBytes(const std::string& path, ByteView bytes);
+
+// The folder part of a path with its trailing separator ("\" or "/"), empty when there is none.
+std::string ExtractFilePath(std::string_view path);
+// The name after the last separator.
+std::string ExtractFileName(std::string_view path);
+
+}  // namespace vl

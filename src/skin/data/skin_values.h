@@ -1,0 +1,72 @@
+#pragma once
+// The kinds of value a skin definition holds, with the names the definition text spells them by.
+
+#include <cstdint>
+#include <string_view>
+
+namespace vl {
+
+// A colour value 0x00BBGGRR, or a system colour n stored as n - 16777216 (top byte all ones).
+using TColor = std::int32_t;
+
+constexpr TColor SystemColor(int index) {
+  return index - 16777216;
+}
+constexpr bool IsSystemColor(TColor color) {
+  return (std::uint32_t(color) >> 24) == 0xFF;
+}
+constexpr int SystemColorIndex(TColor color) {
+  return int(std::uint32_t(color) & 0x00FFFFFF);
+}
+
+struct TFontStyles {
+  bool bold = false;
+  bool italic = false;
+  bool underline = false;
+  bool strikeout = false;
+  friend bool operator==(const TFontStyles&, const TFontStyles&) = default;
+};
+
+enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
+enum class TStretchType { stFull, stHorz, stVert };
+enum class TMorphKind {
+  mkDefault,
+  mkGradient,
+  mkLeftGradient,
+  mkRightGradient,
+  mkLeftSlide,
+  mkRightSlide,
+  mkPush
+};
+enum class TInactiveEffect {
+  ieBrightness,
+  ieDarkness,
+  ieGrayscale,
+  ieNoise,
+  ieSplitBlur,
+  ieInvert
+};
+enum class TStdCommand {
+  cmClose,
+  cmMaximize,
+  cmMinimize,
+  cmSysMenu,
+  cmDefault,
+  cmRollUp,
+  cmMinimizeToTray
+};
+
+// The spelling of each enumeration value in the definition text, indexed by its ordinal.
+inline constexpr std::string_view kAlignmentNames[] = {"taleftjustify", "tarightjustify",
+                                                       "tacenter"};
+inline constexpr std::string_view kStretchTypeNames[] = {"stfull", "sthorz", "stvert"};
+inline constexpr std::string_view kMorphKindNames[] = {
+    "mkdefault",   "mkgradient",   "mkleftgradient", "mkrightgradient",
+    "mkleftslide", "mkrightslide", "mkpush"};
+inline constexpr std::string_view kInactiveEffectNames[] = {
+    "iebrightness", "iedarkness", "iegrayscale", "ienoise", "iesplitblur", "ieinvert"};
+inline constexpr std::string_view kStdCommandNames[] = {
+    "cmclose",   "cmmaximize", "cmminimize",      "cmsysmenu",
+    "cmdefault", "cmrollup",   "cmminimizetotray"};
+
+}  // namespace vl

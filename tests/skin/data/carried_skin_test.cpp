@@ -1,0 +1,116 @@
+// The package the build makes from assets/skin and embeds in the executable.
+#include <gtest/gtest.h>
+
+#include "skin/data/skin_command.h"
+#include "skin/data/skin_data.h"
+#include "skin/data/skin_files.h"
+#include "support/temp_dir.h"
+
+namespace vl {
+namespace {
+
+class Quiet : public TskFormNotifier {
+ public:
+  void NotifyForms(TskSkinData&, unsigned) override {}
+};
+
+class CarriedSkinTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    stored.ReadCompressedFile(VL_CARRIED_SKIN_PACKAGE);
+    data.LoadPackage(stored);
+  }
+  Quiet quiet;
+  TskCompressedStoredSkin stored;
+  TskSkinData data{nullptr, quiet};
+};
+
+TEST_F(CarriedSkinTest, HoldsWhatTheWindowsExpect) {
+  ASSERT_FALSE(data.Empty());
+  EXPECT_EQ(data.Picture().bitmap.Width(), 285);
+  EXPECT_EQ(data.Picture().bitmap.Height(), 210);
+  EXPECT_TRUE(data.InActivePicture().Empty());
+  EXPECT_EQ(data.Mask().bitmap.Width(), 285);
+  EXPECT_EQ(data.Mask().bit_count, 8);
+  struct Size {
+    int width, height, bits;
+  } sizes[] = {{75, 263, 24},  {28, 21, 24},   {93, 55, 24}, {132, 126, 24},
+               {556, 410, 24}, {219, 178, 24}, {93, 55, 4},  {28, 21, 1}};
+  ASSERT_EQ(data.ActivePictures().size(), 8u);
+  for (std::size_t i = 0; i < 8; ++i) {
+    EXPECT_EQ(data.ActivePictures()[i].bitmap.Width(), sizes[i].width) << i;
+    EXPECT_EQ(data.ActivePictures()[i].bitmap.Height(), sizes[i].height) << i;
+    EXPECT_EQ(data.ActivePictures()[i].bit_count, sizes[i].bits) << i;
+  }
+  EXPECT_EQ(data.ActivePictureNames()[4], "controls.bmp");
+}
+
+TEST_F(CarriedSkinTest, DefinitionsInTheirOrder) {
+  const char* objects[] = {"closebutton",        "maxbutton",        "minbutton",
+                           "rollupbutton",       "sysmenubutton",    "caption",
+                           "menuitem",           "mainmenubaritem",  "menubarsysmenubutton",
+                           "menubarclosebutton", "menubarmaxbutton", "menubarminbutton",
+                           "traybutton"};
+  ASSERT_EQ(data.SkinObjects().size(), std::size(objects));
+  for (std::size_t i = 0; i < std::size(objects); ++i) {
+    EXPECT_EQ(data.SkinObjects()[i]->SectionName, objects[i]);
+  }
+  ASSERT_EQ(data.SkinControls().size(), 64u);
+  EXPECT_EQ(data.SkinControls()[0]->SectionName, "button");
+  EXPECT_EQ(data.SkinControls()[32]->SectionName, "mainmenubar");
+  EXPECT_EQ(data.SkinControls()[44]->SectionName, "listview");
+  EXPECT_EQ(data.SkinControls()[63]->SectionName, "htracktoolbutton");
+  EXPECT_EQ(TIniText::FromText(AsText(ReadFileBytes(VL_CARRIED_SKIN_DEFINITION))).Sections().size(),
+            85u);
+
+  const TskFormInfo& f = data.FormInfo();
+  EXPECT_EQ(f.clientrect, (TRect{4, 27, 281, 206}));
+  EXPECT_EQ(f.maskrectarea, (TRect{4, 3, 282, 206}));
+  EXPECT_EQ(f.formminwidth, 200);
+  EXPECT_EQ(data.SkinColors().chighlight, 13668176);
+  const auto* caption = data.ObjectAs<TskDataSkinCaption>(data.FindObjectIndex("caption"));
+  ASSERT_NE(caption, nullptr);
+  EXPECT_EQ(caption->activefontcolor, 11168318);
+  EXPECT_TRUE(caption->fontstyle.bold);
+  const auto* button = data.ControlAs<TskDataSkinButtonControl>(data.FindControlIndex("button"));
+  ASSERT_NE(button, nullptr);
+  EXPECT_EQ(button->downskinrect, (TRect{458, 324, 500, 346}));
+  const auto* vbar =
+      data.ControlAs<TskDataSkinScrollBarControl>(data.FindControlIndex("vscrollbar"));
+  ASSERT_NE(vbar, nullptr);
+  EXPECT_EQ(vbar->righttoppoint, TPoint{});
+  EXPECT_EQ(vbar->leftbottompoint, (TPoint{6, 43}));
+}
+
+// Every named rectangle of a picture-drawn object lies inside its picture.
+TEST_F(CarriedSkinTest, CaptionButtonsSitOnTheirPicture) {
+  for (const char* name : {"closebutton", "maxbutton", "minbutton", "sysmenubutton"}) {
+    const auto* b = data.ObjectAs<TskDataSkinStdButton>(data.FindObjectIndex(name));
+    ASSERT_NE(b, nullptr) << name;
+    const PixelBitmap* picture = data.ActivePicture(b->activepictureindex);
+    ASSERT_NE(picture, nullptr);
+    for (const TRect& r : {b->skinrect, b->activeskinrect, b->downrect}) {
+      EXPECT_FALSE(r.IsEmpty()) << name;
+      EXPECT_LE(r.right, picture->Width()) << name;
+      EXPECT_LE(r.bottom, picture->Height()) << name;
+    }
+  }
+}
+
+TEST_F(CarriedSkinTest, UnpackGivesBackWhatBuildsTheSamePackage) {
+  testing::TempDir dir;
+  std::ostringstream out, err;
+  ASSERT_EQ(RunSkinCommand({"unpack", VL_CARRIED_SKIN_PACKAGE, dir.Str() + "x"}, out, err), 0)
+      << err.str();
+  EXPECT_NE(out.str().find("85 sections"), std::string::npos) << out.str();
+  for (const char* name : {"main.bmp", "mask.bmp", "active.bmp", "pwmask.bmp", "skin.ini"}) {
+    EXPECT_TRUE(std::filesystem::exists(dir.Path() / "x" / name)) << name;
+  }
+  ASSERT_EQ(RunSkinCommand({"build", dir.Str() + "x/skin.ini", dir.Str() + "again.skin"}, out, err),
+            0)
+      << err.str();
+  EXPECT_EQ(ReadFileBytes(dir.Str() + "again.skin"), ReadFileBytes(VL_CARRIED_SKIN_PACKAGE));
+}
+
+}  // namespace
+}  // namespace vl
