@@ -20,7 +20,7 @@ TEST(PlaceGlyphAndCaption, CentredAndWithMarginInEveryLayout) {
       {-1, TButtonLayout::blGlyphLeft, 16, 16, {0, 19}, {17, 20}},
       {-1, TButtonLayout::blGlyphRight, 16, 16, {40, 19}, {0, 20}},
       {-1, TButtonLayout::blGlyphTop, 16, 16, {20, 12}, {8, 29}},
-      {-1, TButtonLayout::blGlyphBottom, 16, 16, {20, 27}, {8, 12}},
+      {-1, TButtonLayout::blGlyphBottom, 16, 16, {20, 26}, {8, 12}},
       {4, TButtonLayout::blGlyphLeft, 16, 16, {4, 19}, {21, 20}},
       {4, TButtonLayout::blGlyphRight, 16, 16, {37, 19}, {-4, 20}},
       {4, TButtonLayout::blGlyphTop, 16, 16, {20, 4}, {8, 21}},
