@@ -78,25 +78,6 @@ TColorRef HlsToRgb(int hue, int lightness, int saturation) {
 
 }  // namespace
 
-TColorRef ClassicSystemColor(int index) {
-  switch (index) {
-    case kSysColorWindow:
-    case kSysColorBtnHighlight:
-      return RGBColor(255, 255, 255);
-    case kSysColorWindowText:
-    case kSysColorBtnText:
-      return RGBColor(0, 0, 0);
-    case kSysColorHighlight:
-      return RGBColor(10, 36, 106);
-    case kSysColorBtnShadow:
-      return RGBColor(128, 128, 128);
-    case kSysColor3DDkShadow:
-      return RGBColor(64, 64, 64);
-    default:  // button face, 3D light and the rest of the face family
-      return RGBColor(212, 208, 200);
-  }
-}
-
 TColorRef ShiftLightness(TColorRef rgb, int amount) {
   rgb &= 0xFFFFFFu;
   if (amount == 0) return rgb;

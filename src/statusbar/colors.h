@@ -26,11 +26,8 @@ constexpr int SysColorIndex(TFlColor c) {
 
 // The platform's colour indexes that the status widgets use.
 constexpr int kSysColorWindow = 5;
-constexpr int kSysColorWindowText = 8;
-constexpr int kSysColorHighlight = 13;
 constexpr int kSysColorBtnFace = 15;
 constexpr int kSysColorBtnShadow = 16;
-constexpr int kSysColorBtnText = 18;
 constexpr int kSysColorBtnHighlight = 20;
 constexpr int kSysColor3DDkShadow = 21;
 constexpr int kSysColor3DLight = 22;
@@ -48,11 +45,8 @@ constexpr int BlueOf(TColorRef c) {
   return int((c >> 16) & 0xFF);
 }
 
-// Looks up a system colour by index; the Windows build asks the system, tests use a fixed scheme.
+// Looks up a system colour by index; the Windows build asks the system, tests use fixed values.
 using SystemColorLookup = TColorRef (*)(int index);
-
-// The classic (Windows Standard) scheme, for tests and for drawing without a system.
-TColorRef ClassicSystemColor(int index);
 
 inline TColorRef ResolveColor(TFlColor c, SystemColorLookup lookup) {
   return IsSysColorValue(c) ? lookup(SysColorIndex(c)) : (c & 0xFFFFFFu);

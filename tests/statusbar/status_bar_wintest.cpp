@@ -17,6 +17,7 @@ namespace {
 using vl::testing::Capture;
 using vl::testing::FakeClock;
 using vl::testing::Pump;
+using vl::testing::PumpUntil;
 using vl::testing::SysPx;
 using vl::testing::TestForm;
 
@@ -299,30 +300,33 @@ SYSTEMTIME ToSystemTime(const TLocalTime& t) {
 }
 
 TEST_F(StatusBarTest, ClockFollowsTheRegionalFormats) {
-  EXPECT_EQ(w_.FlClockStatus1->Caption(), SystemDateTime(ToSystemTime(clock_.now), true));
+  TFlClockStatus& clock = *w_.FlClockStatus1;
+  EXPECT_EQ(clock.Caption(), SystemDateTime(ToSystemTime(clock_.now), true));
+  // At midnight the date stands alone for that second.
   clock_.now = {2026, 12, 10, 4, 0, 0, 0, 250};
-  vl::testing::PumpFor(700);
-  EXPECT_EQ(w_.FlClockStatus1->Caption(), SystemDateTime(ToSystemTime(clock_.now), false));
+  std::wstring midnight = SystemDateTime(ToSystemTime(clock_.now), false);
+  EXPECT_TRUE(PumpUntil([&] { return clock.Caption() == midnight; })) << clock.Caption();
   clock_.now.second = 1;
-  vl::testing::PumpFor(700);
-  EXPECT_EQ(w_.FlClockStatus1->Caption(), SystemDateTime(ToSystemTime(clock_.now), true));
+  std::wstring next = SystemDateTime(ToSystemTime(clock_.now), true);
+  EXPECT_TRUE(PumpUntil([&] { return clock.Caption() == next; })) << clock.Caption();
 }
 
 TEST_F(StatusBarTest, ClockRedrawsOnlyItsText) {
   // Paint over the clock pane's frame on the screen; a new text must not repaint the frame.
-  HDC dc = GetDC(w_.FlStatusBar1->Handle());
+  HWND bar = w_.FlStatusBar1->Handle();
+  HDC dc = GetDC(bar);
   RECT mark{700, 1, 710, 2};
   FillRect(dc, &mark, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-  ReleaseDC(w_.FlStatusBar1->Handle(), dc);
+  ReleaseDC(bar, dc);
   clock_.now.second = 30;
-  vl::testing::PumpFor(700);
+  ASSERT_TRUE(
+      PumpUntil([&] { return w_.FlClockStatus1->Caption().find(L":30") != std::wstring::npos; }));
+  Pump();
   TBitmap shot(826, 19);
-  HDC window_dc = GetWindowDC(w_.FlStatusBar1->Handle());
+  HDC window_dc = GetWindowDC(bar);
   BitBlt(shot.DC(), 0, 0, 826, 19, window_dc, 0, 0, SRCCOPY);
-  ReleaseDC(w_.FlStatusBar1->Handle(), window_dc);
-  PixelBitmap bar = shot.ToPixels();
-  EXPECT_EQ(bar.At(705, 1), ColorToPixel(RGB(0, 0, 0)));
-  EXPECT_NE(w_.FlClockStatus1->Caption().find(L":30"), std::wstring::npos);
+  ReleaseDC(bar, window_dc);
+  EXPECT_EQ(shot.ToPixels().At(705, 1), ColorToPixel(RGB(0, 0, 0)));
 }
 
 TEST(PollingList, OneTimerWhileAPollingPaneLives) {

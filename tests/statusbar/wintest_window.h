@@ -42,13 +42,17 @@ inline void Pump() {
   }
 }
 
-// Pumps messages for about `ms` milliseconds, so window timers can fire.
-inline void PumpFor(DWORD ms) {
+// Pumps messages until the condition holds or about `ms` milliseconds have passed; returns
+// whether it holds. Timer ticks wait for an idle queue, so a busy machine delays them.
+template <class Condition>
+bool PumpUntil(Condition condition, DWORD ms = 3000) {
   DWORD start = GetTickCount();
-  while (GetTickCount() - start < ms) {
+  while (!condition()) {
+    if (GetTickCount() - start >= ms) return false;
     Application().ProcessMessages();
     Sleep(10);
   }
+  return true;
 }
 
 // What the screen shows of a window, children included.
