@@ -17,9 +17,9 @@ TEST(PlaceGlyphAndCaption, CentredAndWithMarginInEveryLayout) {
       {-1, TButtonLayout::blGlyphTop, 0, 0, {28, 27}, {8, 20}},
       {-1, TButtonLayout::blGlyphLeft, 0, 0, {8, 27}, {8, 20}},
       // A 16 x 16 glyph with spacing 1 beside or above a 40 x 14 caption.
-      {-1, TButtonLayout::blGlyphLeft, 16, 16, {0, 19}, {17, 20}},
+      {-1, TButtonLayout::blGlyphLeft, 16, 16, {0, 19}, {16, 20}},
       {-1, TButtonLayout::blGlyphRight, 16, 16, {40, 19}, {0, 20}},
-      {-1, TButtonLayout::blGlyphTop, 16, 16, {20, 12}, {8, 29}},
+      {-1, TButtonLayout::blGlyphTop, 16, 16, {20, 12}, {8, 28}},
       {-1, TButtonLayout::blGlyphBottom, 16, 16, {20, 26}, {8, 12}},
       {4, TButtonLayout::blGlyphLeft, 16, 16, {4, 19}, {21, 20}},
       {4, TButtonLayout::blGlyphRight, 16, 16, {37, 19}, {-4, 20}},
