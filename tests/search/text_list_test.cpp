@@ -69,7 +69,9 @@ TEST(IndexList, AgreesWithTheTextListOnRandomTexts) {
     ASSERT_EQ(index.Count(), lines.size()) << ::testing::PrintToString(text);
     for (std::size_t i = 0; i < lines.size(); ++i) ASSERT_EQ(index.Line(i), lines[i]);
     EXPECT_EQ(index.FileText(), JoinTextList(lines));
-    if (index.BufferIsFileText()) EXPECT_EQ(index.Buffer(), JoinTextList(lines));
+    if (index.BufferIsFileText()) {
+      EXPECT_EQ(index.Buffer(), JoinTextList(lines));
+    }
     for (std::size_t pos = 0; pos < index.Buffer().size(); ++pos) {
       std::size_t line = index.LineAt(pos);
       ASSERT_LE(index.LineStart(line), pos);
