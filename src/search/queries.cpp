@@ -100,7 +100,8 @@ void Queries::SearchByKeyword(std::string_view keyword) {
     std::shared_ptr<const IndexList> index = store_.Current();
     std::vector<std::size_t> lines;
     if (index) lines = FindKeyword(*index, keyword);
-    results_.Assign(lines.empty() ? nullptr : std::move(index), std::move(lines));
+    if (lines.empty()) index.reset();
+    results_.Assign(std::move(index), std::move(lines));
     view_.SetRowCount(results_.Count());
   } catch (...) {
     label();
