@@ -1,0 +1,8 @@
+# The console companion is a Windows program; its commands are in the module library, so its
+# entry lives in a folder of its own where the module's file search does not look. It links the
+# Windows side of each module that a command needs.
+if(WIN32)
+  add_executable(vorlisk-cli ${dir}/main/main_win.cpp)
+  vl_apply_flags(vorlisk-cli)
+  target_link_libraries(vorlisk-cli PRIVATE vl_cli vl_search_win vl_framework_win)
+endif()

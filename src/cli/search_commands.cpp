@@ -1,0 +1,137 @@
+#include "cli/search_commands.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <vector>
+
+#include "search/byte_scan.h"
+#include "search/index_commands.h"
+#include "search/index_list.h"
+#include "search/queries.h"
+#include "search/result_rows.h"
+
+namespace vl::cli {
+namespace {
+
+constexpr std::string_view kEol = "\r\n";
+constexpr int kBenchRuns = 15;
+
+// The console has no progress bar; the roots are reported as they start instead.
+class SilentProgress : public IndexProgress {
+ public:
+  void SetTotalParts(int) override {}
+  void SetPartsComplete(int) override {}
+};
+
+class LabelView : public ResultView {
+ public:
+  std::string label;
+  void SetRowCount(std::size_t) override {}
+  void SetResultLabel(std::string_view text) override { label = text; }
+};
+
+// One query's rows and label over an index file.
+struct QueryRun {
+  IndexStore store;
+  TBallArray results;
+  LabelView view;
+  Queries queries;
+
+  QueryRun(Context& context, const std::string& index_file)
+      : queries(store, results, view, context.clock, context.lead) {
+    store.Set(LoadIndexList(context.files, index_file));
+  }
+};
+
+void PrintRows(const TBallArray& results, std::ostream& out) {
+  for (std::size_t row = 0; row < results.Count(); ++row) out << results.Path(row) << kEol;
+}
+
+template <typename Fn>
+double MedianMilliseconds(Fn&& fn) {
+  std::vector<double> times;
+  for (int run = 0; run < kBenchRuns; ++run) {
+    auto start = std::chrono::steady_clock::now();
+    fn();
+    times.push_back(
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+            .count());
+  }
+  std::nth_element(times.begin(), times.begin() + kBenchRuns / 2, times.end());
+  return times[kBenchRuns / 2];
+}
+
+std::string Fixed(double value, int decimals) {
+  char text[64];
+  std::snprintf(text, sizeof text, "%.*f", decimals, value);
+  return text;
+}
+
+}  // namespace
+
+int IndexCommand(Args args, Context& context) {
+  SilentProgress progress;
+  auto report = [&](std::size_t i, std::size_t n, const std::string& root) {
+    context.err << "root " << i + 1 << "/" << n << ": " << root << kEol;
+  };
+  IndexSeams seams{context.files, context.lister, progress, {}, report};
+  IndexStore store;
+  if (RebuildIndex(store, args[0], args[1], seams) == RebuildOutcome::kNoRootList) {
+    context.err << "The root list \"" << args[0] << "\" does not exist" << kEol;
+    return kFailed;
+  }
+  return kOk;
+}
+
+int SearchCommand(Args args, Context& context) {
+  QueryRun run(context, args[0]);
+  run.queries.SearchByKeyword(Trim(args[1]));
+  PrintRows(run.results, context.out);
+  context.err << run.view.label << kEol;
+  return kOk;
+}
+
+int CategoryCommand(Args args, Context& context) {
+  QueryRun run(context, args[0]);
+  run.queries.SearchByExtensions(args[1], args[2]);
+  PrintRows(run.results, context.out);
+  context.err << run.view.label << kEol;
+  return kOk;
+}
+
+int RowsCommand(Args args, Context& context) {
+  QueryRun run(context, args[0]);
+  run.queries.SearchByKeyword(Trim(args[1]));
+  for (std::size_t row = 0; row < run.results.Count(); ++row) {
+    std::string path(run.results.Path(row));
+    ResultColumns c =
+        MakeResultColumns(path, context.lead, context.decimal_separator, context.file_size(path));
+    context.out << c.file_name << '\t' << c.file_path << '\t' << c.file_type << '\t' << c.file_size
+                << kEol;
+  }
+  context.err << run.view.label << kEol;
+  return kOk;
+}
+
+int BenchCommand(Args args, Context& context) {
+  auto index = LoadIndexList(context.files, args[0]);
+  std::uint64_t sink = 0;
+  double read_ms = MedianMilliseconds([&] { sink += ReadPass(index->Buffer()); });
+  context.out << "lines " << index->Count() << ", bytes " << index->Buffer().size()
+              << ", median of " << kBenchRuns << " runs" << kEol;
+  context.out << "query\tmatches\tms\tx read pass" << kEol;
+  context.out << "(read pass)\t-\t" << Fixed(read_ms, 3) << "\t1.00" << kEol;
+  for (const std::string& raw : args.subspan(1)) {
+    std::string_view keyword = Trim(raw);
+    std::size_t matches = 0;
+    double ms = MedianMilliseconds([&] { matches = FindKeyword(*index, keyword).size(); });
+    context.out << keyword << '\t' << matches << '\t' << Fixed(ms, 3) << '\t'
+                << Fixed(ms / read_ms, 2) << kEol;
+  }
+  // Keeps the read pass from being optimised away.
+  if (sink == 1) context.err << kEol;
+  return kOk;
+}
+
+}  // namespace vl::cli
