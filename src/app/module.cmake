@@ -12,3 +12,10 @@ if(WIN32)
     endif()
   endforeach()
 endif()
+
+# The helper of scripts/screenshot that types into a running Vorlisk and saves its windows.
+if(WIN32)
+  add_executable(vorlisk-screenshot ${dir}/tools/screenshot_driver_win.cpp)
+  vl_apply_flags(vorlisk-screenshot)
+  target_link_libraries(vorlisk-screenshot PRIVATE gdi32 user32)
+endif()

@@ -33,6 +33,9 @@ void RegisterControlClass(WNDPROC proc) {
 }  // namespace
 
 COLORREF ColorToRGB(TColor color) {
+  // The skin definition writes system colour n as n - 16777216 (top byte all ones); both
+  // spellings name the same colour.
+  if ((color >> 24) == 0xFF) return GetSysColor(int(color & 0x00FFFFFF));
   if (color & clSystemColor) return GetSysColor(int(color & 0xFF));
   return COLORREF(color);
 }

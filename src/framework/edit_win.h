@@ -36,7 +36,7 @@ class TCustomEdit : public TWinControl {
 
   std::string pending_text_;
   HBRUSH brush_ = nullptr;
-  TColor brush_color_ = 0;
+  COLORREF brush_color_ = 0;
 };
 
 class TEdit : public TCustomEdit {
