@@ -36,6 +36,14 @@ void TskIniFieldReader::Command(std::string_view key, TStdCommand& value) {
   value = ini_.ReadCommand(section_, key);
 }
 
+void TskIniFieldReader::Color(std::string_view key, TColor& value, TColor fallback) {
+  value = TColor(ini_.ReadInteger(section_, key, std::int32_t(fallback)));
+}
+
+void TskIniFieldWriter::Color(std::string_view key, TColor& value, TColor) {
+  Line(key, std::to_string(std::int32_t(value)));
+}
+
 void TskIniFieldWriter::Line(std::string_view key, std::string_view value) {
   out_.append(key).append("=").append(value).append("\r\n");
 }

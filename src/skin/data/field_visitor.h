@@ -27,10 +27,9 @@ class TskFieldVisitor {
   virtual void MorphKind(std::string_view key, TMorphKind& value) = 0;
   virtual void InactiveEffect(std::string_view key, TInactiveEffect& value) = 0;
   virtual void Command(std::string_view key, TStdCommand& value) = 0;
+  // A colour is written as the signed integer it is read as (system colours are negative).
+  virtual void Color(std::string_view key, TColor& value, TColor fallback = 0) = 0;
 
-  void Color(std::string_view key, TColor& value, TColor fallback = 0) {
-    Integer(key, value, fallback);
-  }
   void PictureIndex(std::string_view key, std::int32_t& value, std::int32_t fallback = -1) {
     Integer(key, value, fallback);
   }
@@ -51,6 +50,7 @@ class TskIniFieldReader : public TskFieldVisitor {
   void MorphKind(std::string_view key, TMorphKind& value) override;
   void InactiveEffect(std::string_view key, TInactiveEffect& value) override;
   void Command(std::string_view key, TStdCommand& value) override;
+  void Color(std::string_view key, TColor& value, TColor fallback) override;
 
  private:
   const TIniText& ini_;
@@ -72,6 +72,7 @@ class TskIniFieldWriter : public TskFieldVisitor {
   void MorphKind(std::string_view key, TMorphKind& value) override;
   void InactiveEffect(std::string_view key, TInactiveEffect& value) override;
   void Command(std::string_view key, TStdCommand& value) override;
+  void Color(std::string_view key, TColor& value, TColor fallback) override;
 
  private:
   void Line(std::string_view key, std::string_view value);

@@ -7,16 +7,17 @@
 namespace vl {
 
 // A colour value 0x00BBGGRR, or a system colour n stored as n - 16777216 (top byte all ones).
-using TColor = std::int32_t;
+// The same type as the framework's colour, so both headers can meet in one file.
+using TColor = std::uint32_t;
 
 constexpr TColor SystemColor(int index) {
-  return index - 16777216;
+  return TColor(index - 16777216);
 }
 constexpr bool IsSystemColor(TColor color) {
-  return (std::uint32_t(color) >> 24) == 0xFF;
+  return (color >> 24) == 0xFF;
 }
 constexpr int SystemColorIndex(TColor color) {
-  return int(std::uint32_t(color) & 0x00FFFFFF);
+  return int(color & 0x00FFFFFF);
 }
 
 struct TFontStyles {

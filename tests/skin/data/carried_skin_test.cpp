@@ -67,10 +67,10 @@ TEST_F(CarriedSkinTest, DefinitionsInTheirOrder) {
   EXPECT_EQ(f.clientrect, (TRect{4, 27, 281, 206}));
   EXPECT_EQ(f.maskrectarea, (TRect{4, 3, 282, 206}));
   EXPECT_EQ(f.formminwidth, 200);
-  EXPECT_EQ(data.SkinColors().chighlight, 13668176);
+  EXPECT_EQ(data.SkinColors().chighlight, 13668176u);
   const auto* caption = data.ObjectAs<TskDataSkinCaption>(data.FindObjectIndex("caption"));
   ASSERT_NE(caption, nullptr);
-  EXPECT_EQ(caption->activefontcolor, 11168318);
+  EXPECT_EQ(caption->activefontcolor, 11168318u);
   EXPECT_TRUE(caption->fontstyle.bold);
   const auto* button = data.ControlAs<TskDataSkinButtonControl>(data.FindControlIndex("button"));
   ASSERT_NE(button, nullptr);

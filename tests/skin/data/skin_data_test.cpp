@@ -286,10 +286,10 @@ TEST_F(SkinDataTest, FormInfoMaskAndCornerRules) {
 }
 
 TEST_F(SkinDataTest, ClearDefinitionsResetsColoursToTheSystemOnes) {
-  EXPECT_EQ(data.SkinColors().cbtnface, 0);
+  EXPECT_EQ(data.SkinColors().cbtnface, 0u);
   EXPECT_EQ(data.FormInfo().bgpictureindex, -1);
   data.LoadPackage(Stored(std::string(kMinimalText) + "[SKINCOLORS]\r\ncbtnface=16641763\r\n"));
-  EXPECT_EQ(data.SkinColors().cbtnface, 16641763);
+  EXPECT_EQ(data.SkinColors().cbtnface, 16641763u);
   EXPECT_EQ(data.SkinColors().cwindow, SystemColor(5));
   data.ClearDefinitions();
   EXPECT_EQ(data.SkinColors().cbtnface, SystemColor(15));
@@ -313,8 +313,8 @@ TEST_F(SkinDataTest, ControlKindsAndDefaults) {
   const auto* panel = data.ControlAs<TskDataSkinPanelControl>(0);
   EXPECT_EQ(panel->alignment, TAlignment::taCenter);
   EXPECT_EQ(panel->fontheight, 14);
-  EXPECT_EQ(panel->grippertransparentcolor, 0);
-  EXPECT_EQ(data.ControlAs<TskDataSkinListView>(2)->bgcolor, 0);
+  EXPECT_EQ(panel->grippertransparentcolor, 0u);
+  EXPECT_EQ(data.ControlAs<TskDataSkinListView>(2)->bgcolor, 0u);
   const auto* ud = data.ControlAs<TskDataSkinUpDownControl>(3);
   EXPECT_EQ(ud->lefttoppoint, TPoint{});
   EXPECT_EQ(ud->clientrect, TRect{});
