@@ -113,6 +113,20 @@ TEST(FitTextWithEllipsisOnTheScreen, ShortTextStaysAndLongTextFitsWithDots) {
   ReleaseDC(nullptr, dc);
 }
 
+TEST(DrawWideText, DrawsCharactersOutsideTheAnsiCodePage) {
+  TestDib surface(120, 30);
+  surface.Fill(0x00FFFFFF);
+  SetBkMode(surface.DC(), TRANSPARENT);
+  SetTextColor(surface.DC(), RGB(0, 0, 0));
+  RECT r{0, 0, 120, 30};
+  RECT measured = r;
+  EXPECT_GT(DrawWideText(surface.DC(), L"\x4E2D\x6587 \xFF01", measured, DT_CALCRECT), 0);
+  EXPECT_GT(measured.right, 0);
+  EXPECT_GT(DrawWideText(surface.DC(), L"Wide \xFF1F", r, DT_SINGLELINE), 0);
+  PixelBitmap p = surface.Pixels();
+  EXPECT_NE(p, PixelBitmap(120, 30, 0x00FFFFFF)) << "something was drawn";
+}
+
 TEST(WorkAreaOf, LiesOnTheScreen) {
   TRect work = WorkAreaOf(GetDesktopWindow(), false);
   TRect whole = WorkAreaOf(GetDesktopWindow(), true);
