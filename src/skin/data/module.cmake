@@ -48,6 +48,11 @@ if(WIN32)
   add_dependencies(vl_skin_resource vl_skin_package)
 endif()
 
+# The fuzz targets can only steer by coverage of the code they feed, which lives here.
+if(VL_BUILD_FUZZERS AND CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+  target_compile_options(vl_skin_data PRIVATE -fsanitize=fuzzer-no-link)
+endif()
+
 # The test programs are defined after the modules, so their wiring waits for the end of the file.
 set_property(GLOBAL PROPERTY vl_skin_package ${vl_skin_package})
 set_property(GLOBAL PROPERTY vl_skin_definition ${vl_skin_definition})
