@@ -2,10 +2,11 @@
 // with the given caption is visible and enabled, then prints its rectangle on the screen, and
 // that of its result list when it has one, as "x y width height" lines.
 //
-//   vorlisk-screenshot CAPTION
+//   vorlisk-screenshot CAPTION [SECONDS]   (waits 30 seconds at most unless told otherwise)
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 namespace {
@@ -48,12 +49,13 @@ void PrintRect(HWND window) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: vorlisk-screenshot CAPTION\n");
+  if (argc != 2 && argc != 3) {
+    std::fprintf(stderr, "usage: vorlisk-screenshot CAPTION [SECONDS]\n");
     return 2;
   }
+  const DWORD seconds = argc == 3 ? DWORD(std::strtoul(argv[2], nullptr, 10)) : 30;
   std::wstring caption(argv[1], argv[1] + std::char_traits<char>::length(argv[1]));
-  HWND window = WaitForWindow(caption.c_str(), 30000);
+  HWND window = WaitForWindow(caption.c_str(), seconds * 1000);
   if (!window) {
     std::fprintf(stderr, "vorlisk-screenshot: no window \"%s\"\n", argv[1]);
     return 1;
