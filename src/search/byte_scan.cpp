@@ -81,44 +81,98 @@ std::uint64_t ReadPass(std::string_view text) {
   return sum;
 }
 
-FoldedSearch::FoldedSearch(std::string_view keyword) : folded_(keyword) {
-  for (char& c : folded_) c = static_cast<char>(kFold[static_cast<unsigned char>(c)]);
+namespace {
+
+// How common a byte is in paths, 0 (never) to 9 (everywhere): separators, dots and the
+// frequent letters score high, so the anchors fall on the rare bytes of a keyword.
+int Commonness(unsigned char b) {
+  static constexpr std::string_view by_frequency = "etaoinsrhldcumfpgwybvkxjqz";
+  if (b == '\\' || b == '.') return 9;
+  if (b == ' ' || b == ':' || (b >= '0' && b <= '9')) return 5;
+  std::size_t rank = by_frequency.find(char(kFold[b]));
+  if (rank == std::string_view::npos) return b >= 0x80 ? 1 : 2;
+  return 8 - int(rank * 6 / by_frequency.size());
 }
 
-bool FoldedSearch::MiddleMatches(const unsigned char* at) const {
-  for (std::size_t i = 1; i + 1 < folded_.size(); ++i) {
+}  // namespace
+
+FoldedSearch::FoldedSearch(std::string_view keyword) : folded_(keyword) {
+  for (char& c : folded_) c = static_cast<char>(kFold[static_cast<unsigned char>(c)]);
+  auto score = [&](std::size_t i) { return Commonness(static_cast<unsigned char>(folded_[i])); };
+  for (std::size_t i = 1; i < folded_.size(); ++i) {
+    if (score(i) < score(anchor1_)) anchor1_ = i;
+  }
+  anchor2_ = anchor1_ == 0 && folded_.size() > 1 ? 1 : 0;
+  for (std::size_t i = 0; i < folded_.size(); ++i) {
+    if (i != anchor1_ && score(i) < score(anchor2_)) anchor2_ = i;
+  }
+  if (folded_.size() == 1) anchor2_ = anchor1_;
+}
+
+bool FoldedSearch::MatchesAt(const unsigned char* at) const {
+  for (std::size_t i = 0; i < folded_.size(); ++i) {
     if (kFold[at[i]] != static_cast<unsigned char>(folded_[i])) return false;
   }
   return true;
 }
 
 std::size_t FoldedSearch::Find(std::string_view text, std::size_t from) const {
+  if (folded_.empty() || folded_.size() > text.size()) return std::string_view::npos;
+  return anchor1_ == anchor2_ ? FindWithAnchors<false>(text, from)
+                              : FindWithAnchors<true>(text, from);
+}
+
+template <bool kTwoAnchors>
+std::size_t FoldedSearch::FindWithAnchors(std::string_view text, std::size_t from) const {
   const unsigned char* d = Bytes(text);
   const std::size_t n = text.size();
   const std::size_t m = folded_.size();
-  if (m == 0 || m > n) return std::string_view::npos;
-  const auto first = static_cast<unsigned char>(folded_.front());
-  const auto last = static_cast<unsigned char>(folded_.back());
   std::size_t p = from;
 #if VL_SSE2
-  // Two anchors, the keyword's first and last byte, sift 16 start positions at once; a letter
-  // anchor accepts both cases through bit 0x20, any other anchor only itself.
-  const __m128i want_first = _mm_set1_epi8(static_cast<char>(first));
-  const __m128i want_last = _mm_set1_epi8(static_cast<char>(last));
-  const __m128i fold_first = _mm_set1_epi8(IsLowerLetter(first) ? 0x20 : 0);
-  const __m128i fold_last = _mm_set1_epi8(IsLowerLetter(last) ? 0x20 : 0);
-  for (; p + m + 15 <= n; p += 16) {
-    __m128i head = _mm_cmpeq_epi8(_mm_or_si128(Load(d + p), fold_first), want_first);
-    __m128i tail = _mm_cmpeq_epi8(_mm_or_si128(Load(d + p + m - 1), fold_last), want_last);
-    auto mask = static_cast<unsigned>(_mm_movemask_epi8(_mm_and_si128(head, tail)));
-    for (; mask != 0; mask &= mask - 1) {
-      std::size_t at = p + std::size_t(std::countr_zero(mask));
-      if (MiddleMatches(d + at)) return at;
+  // Each anchor compares 16 candidate starts at once; a letter anchor accepts both cases
+  // through bit 0x20, any other anchor only itself.
+  const auto a1 = static_cast<unsigned char>(folded_[anchor1_]);
+  const auto a2 = static_cast<unsigned char>(folded_[anchor2_]);
+  const __m128i want1 = _mm_set1_epi8(static_cast<char>(a1));
+  const __m128i want2 = _mm_set1_epi8(static_cast<char>(a2));
+  const __m128i fold1 = _mm_set1_epi8(IsLowerLetter(a1) ? 0x20 : 0);
+  const __m128i fold2 = _mm_set1_epi8(IsLowerLetter(a2) ? 0x20 : 0);
+  const unsigned char* d1 = d + anchor1_;
+  const unsigned char* d2 = d + anchor2_;
+  auto sift = [&](std::size_t at) {
+    __m128i hit = _mm_cmpeq_epi8(_mm_or_si128(Load(d1 + at), fold1), want1);
+    if (kTwoAnchors) {
+      hit = _mm_and_si128(hit, _mm_cmpeq_epi8(_mm_or_si128(Load(d2 + at), fold2), want2));
     }
+    return hit;
+  };
+  auto first_match = [&](std::size_t at, unsigned mask) {
+    for (; mask != 0; mask &= mask - 1) {
+      std::size_t start = at + std::size_t(std::countr_zero(mask));
+      if (MatchesAt(d + start)) return start;
+    }
+    return std::string_view::npos;
+  };
+  // Four blocks a round, with one test for the common case of no candidate at all.
+  for (; p + m + 63 <= n; p += 64) {
+    __m128i h0 = sift(p), h1 = sift(p + 16), h2 = sift(p + 32), h3 = sift(p + 48);
+    if (_mm_movemask_epi8(_mm_or_si128(_mm_or_si128(h0, h1), _mm_or_si128(h2, h3))) == 0) {
+      continue;
+    }
+    const __m128i blocks[] = {h0, h1, h2, h3};
+    for (std::size_t b = 0; b < 4; ++b) {
+      std::size_t at = p + 16 * b;
+      std::size_t found = first_match(at, unsigned(_mm_movemask_epi8(blocks[b])));
+      if (found != std::string_view::npos) return found;
+    }
+  }
+  for (; p + m + 15 <= n; p += 16) {
+    std::size_t found = first_match(p, unsigned(_mm_movemask_epi8(sift(p))));
+    if (found != std::string_view::npos) return found;
   }
 #endif
   for (; p + m <= n; ++p) {
-    if (kFold[d[p]] == first && kFold[d[p + m - 1]] == last && MiddleMatches(d + p)) return p;
+    if (MatchesAt(d + p)) return p;
   }
   return std::string_view::npos;
 }

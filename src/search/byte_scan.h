@@ -47,9 +47,15 @@ class FoldedSearch {
   std::size_t Find(std::string_view text, std::size_t from) const;
 
  private:
-  bool MiddleMatches(const unsigned char* at) const;
+  bool MatchesAt(const unsigned char* at) const;
+  template <bool kTwoAnchors>
+  std::size_t FindWithAnchors(std::string_view text, std::size_t from) const;
 
   std::string folded_;
+  // The two keyword bytes least likely in a path sift the candidates; with one byte only,
+  // both are the same.
+  std::size_t anchor1_ = 0;
+  std::size_t anchor2_ = 0;
 };
 
 }  // namespace vl

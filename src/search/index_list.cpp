@@ -47,18 +47,10 @@ std::string_view IndexList::Line(std::size_t i) const {
   return std::string_view(text_).substr(starts_[i], LineEnd(i) - starts_[i]);
 }
 
-std::size_t IndexList::LineEnd(std::size_t i) const {
-  std::size_t next = starts_[i + 1];
-  // Every line is followed by its break: CR, LF, or CR LF (never a CR that ends one line
-  // followed by an LF that ends the next, as CR LF is always one break).
-  std::size_t end = next - 1;
-  if (text_[end] == '\n' && end > starts_[i] && text_[end - 1] == '\r') --end;
-  return end;
-}
-
 std::size_t IndexList::LineAt(std::size_t pos, std::size_t hint) const {
-  // Matches arrive in order, usually in the line after the last one, so gallop from the hint
-  // before a binary search.
+  // Matches arrive in order, usually in the hinted line, so gallop from the hint before a
+  // binary search.
+  if (starts_[hint + 1] > pos) return hint;
   std::size_t lo = hint;
   std::size_t step = 1;
   std::size_t hi = lo + 1;

@@ -47,8 +47,13 @@ class IndexList {
   std::size_t LineAt(std::size_t pos, std::size_t hint = 0) const;
   // Buffer offset where line i starts; LineStart(Count()) is the buffer's size.
   std::size_t LineStart(std::size_t i) const { return starts_[i]; }
-  // Buffer offset just past the last byte of line i (before its break).
-  std::size_t LineEnd(std::size_t i) const;
+  // Buffer offset just past the last byte of line i (before its break: CR, LF or CR LF; a CR
+  // that ends one line is never followed by an LF that ends the next, as CR LF is one break).
+  std::size_t LineEnd(std::size_t i) const {
+    std::size_t end = starts_[i + 1] - 1;
+    if (text_[end] == '\n' && end > starts_[i] && text_[end - 1] == '\r') --end;
+    return end;
+  }
 
   // Bytes held in memory (buffer and line starts, by capacity).
   std::size_t MemoryBytes() const;

@@ -6,7 +6,26 @@ namespace {
 constexpr std::size_t kNone = std::string_view::npos;
 
 bool IsOneOf(unsigned char b, std::string_view set) {
-  return set.find(char(b)) != kNone;
+  for (char c : set) {
+    if (static_cast<unsigned char>(c) == b) return true;
+  }
+  return false;
+}
+
+// True when the byte at pos is the second byte of a double-byte character. The bytes just
+// before it that could start a character pair up from the last byte that cannot (which ends
+// a character, whether a single byte or a second byte), so an odd run means pos is second.
+bool IsTrailByte(std::string_view path, std::size_t pos, const LeadBytes& lead) {
+  std::size_t run = 0;
+  while (run < pos && lead.IsLead(static_cast<unsigned char>(path[pos - run - 1]))) ++run;
+  return run % 2 == 1;
+}
+
+// A byte of the set that is a character of its own, not part of a double-byte character.
+bool IsDelimiterAt(std::string_view path, std::size_t pos, std::string_view set,
+                   const LeadBytes& lead) {
+  auto b = static_cast<unsigned char>(path[pos]);
+  return IsOneOf(b, set) && !lead.IsLead(b) && !IsTrailByte(path, pos, lead);
 }
 
 struct Delimiter {
@@ -14,19 +33,14 @@ struct Delimiter {
   bool follows_delimiter = false;  // the byte before it is a delimiter too
 };
 
-// Scans forward, because only a scan from the start knows which bytes are second bytes of a
-// double-byte character, and those never count.
+// Scans back from the end, so that the cost is the length of the last part of the path.
 Delimiter LastDelimiter(std::string_view path, std::string_view set, const LeadBytes& lead) {
   Delimiter last;
-  for (std::size_t i = 0; i < path.size(); ++i) {
-    auto b = static_cast<unsigned char>(path[i]);
-    if (lead.IsLead(b)) {
-      ++i;
-      continue;
-    }
-    if (!IsOneOf(b, set)) continue;
-    last.follows_delimiter = last.pos != kNone && last.pos + 1 == i;
+  for (std::size_t i = path.size(); i-- > 0;) {
+    if (!IsDelimiterAt(path, i, set, lead)) continue;
     last.pos = i;
+    last.follows_delimiter = i > 0 && IsDelimiterAt(path, i - 1, set, lead);
+    return last;
   }
   return last;
 }

@@ -48,11 +48,13 @@ std::vector<std::size_t> FindKeyword(const IndexList& index, std::string_view ke
   if (keyword.empty() || HasLineBreakOrNul(keyword)) return lines;
   FoldedSearch search(keyword);
   std::string_view text = index.Buffer();
-  std::size_t line = 0;
+  // A match ends its line's part in the scan, which goes on from the next line.
+  std::size_t next = 0;
   for (std::size_t pos = search.Find(text, 0); pos != std::string_view::npos;
-       pos = search.Find(text, index.LineStart(line + 1))) {
-    line = index.LineAt(pos, line);
+       pos = search.Find(text, index.LineStart(next))) {
+    std::size_t line = index.LineAt(pos, next);
     lines.push_back(line);
+    next = line + 1;
   }
   return lines;
 }
@@ -61,11 +63,17 @@ std::vector<std::size_t> FindExtensions(const IndexList& index, std::string_view
                                         std::string_view second, const LeadBytes& lead) {
   std::vector<std::size_t> lines;
   std::string_view text = index.Buffer();
+  // An extension is a suffix of its line, so a test of the last byte and then of the suffix
+  // sifts the lines before the delimiter scan, which must start at the front of the line to
+  // step over double-byte characters. An empty extension is the suffix of every line.
+  const bool sift = !first.empty() && !second.empty();
+  const char last1 = sift ? first.back() : 0;
+  const char last2 = sift ? second.back() : 0;
   for (std::size_t i = 0; i < index.Count(); ++i) {
     std::size_t start = index.LineStart(i);
-    std::string_view line = text.substr(start, index.LineEnd(i) - start);
-    // An extension is a suffix of its line, so the cheap suffix test sifts the lines before
-    // the delimiter scan, which must start at the front to step over double-byte characters.
+    std::size_t end = index.LineEnd(i);
+    if (sift && (end == start || (text[end - 1] != last1 && text[end - 1] != last2))) continue;
+    std::string_view line = text.substr(start, end - start);
     if (!line.ends_with(first) && !line.ends_with(second)) continue;
     std::string_view ext = ExtractFileExt(line, lead);
     if (ext == first || ext == second) lines.push_back(i);
