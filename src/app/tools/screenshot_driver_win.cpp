@@ -21,22 +21,23 @@ HWND WaitForWindow(const wchar_t* caption, DWORD milliseconds) {
   return nullptr;
 }
 
+struct ClassSearch {
+  const wchar_t* name;
+  HWND found;
+};
+
+BOOL CALLBACK MatchClass(HWND h, LPARAM p) {
+  auto* search = reinterpret_cast<ClassSearch*>(p);
+  wchar_t name[64] = {};
+  GetClassNameW(h, name, 64);
+  if (lstrcmpiW(name, search->name) != 0) return TRUE;
+  search->found = h;
+  return FALSE;
+}
+
 HWND FindChildOfClass(HWND parent, const wchar_t* class_name) {
-  struct Search {
-    const wchar_t* name;
-    HWND found;
-  } search{class_name, nullptr};
-  EnumChildWindows(
-      parent,
-      [](HWND h, LPARAM p) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(p);
-        wchar_t name[64] = {};
-        GetClassNameW(h, name, 64);
-        if (lstrcmpiW(name, s->name) != 0) return TRUE;
-        s->found = h;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  ClassSearch search{class_name, nullptr};
+  EnumChildWindows(parent, &MatchClass, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 
