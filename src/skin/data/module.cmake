@@ -34,7 +34,7 @@ add_custom_command(OUTPUT ${vl_skin_package}
   COMMAND ${CMAKE_COMMAND} -E make_directory ${vl_skin_work}
   COMMAND ${CMAKE_COMMAND} -E env ASAN_OPTIONS=detect_leaks=0
           ${vl_skin_tool} make ${vl_skin_definition} ${vl_skin_work} ${vl_skin_package}
-  DEPENDS ${vl_skin_tool_target} ${vl_skin_definition}
+  DEPENDS ${vl_skin_tool_target} ${vl_skin_tool} ${vl_skin_definition}
   COMMENT "Making the carried skin package"
   VERBATIM)
 add_custom_target(vl_skin_package DEPENDS ${vl_skin_package})
