@@ -38,6 +38,30 @@ double MedianMs(int runs, const std::function<void()>& fn) {
   return Median(times);
 }
 
+// The time of fn and its ratio to the time of base, each the median over rounds of one base
+// run followed by one fn run: the machine's load drifts, and pairing the two keeps the ratio
+// honest when it does.
+struct Paired {
+  double base_ms;
+  double ms;
+  double ratio;
+};
+
+Paired MedianPaired(int runs, const std::function<void()>& base, const std::function<void()>& fn) {
+  std::vector<double> base_times, times, ratios;
+  for (int i = 0; i < runs; ++i) {
+    auto start = Clock::now();
+    base();
+    auto middle = Clock::now();
+    fn();
+    auto end = Clock::now();
+    base_times.push_back(std::chrono::duration<double, std::milli>(middle - start).count());
+    times.push_back(std::chrono::duration<double, std::milli>(end - middle).count());
+    ratios.push_back(times.back() / base_times.back());
+  }
+  return {Median(base_times), Median(times), Median(ratios)};
+}
+
 std::string ReadFile(const std::string& path) {
   std::FILE* f = std::fopen(path.c_str(), "rb");
   if (!f) return {};
@@ -85,11 +109,11 @@ std::string Fixed(double v, int decimals) {
   return text;
 }
 
-void Row(const std::string& name, const std::string& matches, double ms, double read_ms,
-         double ref_ms, double grep_ms) {
-  auto ratio = [&](double other) { return other > 0 ? Fixed(other / ms, 1) + "x" : "-"; };
+void Row(const std::string& name, const std::string& matches, const Paired& p, double ref_ms,
+         double grep_ms) {
+  auto ratio = [&](double other) { return other > 0 ? Fixed(other / p.ms, 1) + "x" : "-"; };
   std::printf("%-28s %9s %9s %8s %10s %9s %9s %9s\n", name.c_str(), matches.c_str(),
-              Fixed(ms, 2).c_str(), (Fixed(ms / read_ms, 2) + "x").c_str(),
+              Fixed(p.ms, 2).c_str(), (Fixed(p.ratio, 2) + "x").c_str(),
               ref_ms > 0 ? Fixed(ref_ms, 1).c_str() : "-", ratio(ref_ms).c_str(),
               grep_ms > 0 ? Fixed(grep_ms, 1).c_str() : "-", ratio(grep_ms).c_str());
 }
@@ -109,11 +133,12 @@ int main(int argc, char** argv) {
     std::fclose(f);
   }
 
-  double read_file_ms = MedianMs(9, [&] { ReadFile(file); });
-  double load_ms = MedianMs(9, [&] { vl::IndexList::FromText(ReadFile(file)); });
+  Paired load = MedianPaired(
+      9, [&] { ReadFile(file); }, [&] { vl::IndexList::FromText(ReadFile(file)); });
   vl::IndexList index = vl::IndexList::FromText(ReadFile(file));
   std::uint64_t sink = 0;
-  double read_ms = MedianMs(15, [&] { sink += vl::ReadPass(index.Buffer()); });
+  auto read_pass = [&] { sink += vl::ReadPass(index.Buffer()); };
+  double read_ms = MedianMs(15, read_pass);
   std::vector<std::string> reference_lines = vl::SplitTextList(ReadFile(file));
 
   std::size_t file_size = index.Buffer().size();
@@ -121,15 +146,14 @@ int main(int argc, char** argv) {
               file_size, double(file_size) / double(index.Count()), file.c_str());
   std::printf("IndexList memory: %zu bytes = file + %.2f bytes a line (limit: file + 8)\n",
               index.MemoryBytes(), double(index.MemoryBytes() - file_size) / double(index.Count()));
+  std::printf("read pass over the buffer (the memory floor): %.2f ms\n", read_ms);
+  std::printf("read file %.2f ms, load (read + split) %.2f ms: load / read file = %.2fx\n\n",
+              load.base_ms, load.ms, load.ratio);
   std::printf(
-      "medians; 'x read' = time / read pass; 'ref/us' and 'grep/us' = their time / ours\n\n");
-  std::printf("%-28s %9s %9s %8s %10s %9s %9s %9s\n", "measure", "matches", "ms", "x read",
-              "ref ms", "ref/us", "grep ms", "grep/us");
-  Row("read pass (memory floor)", "-", read_ms, read_ms, 0, 0);
-  std::printf("%-28s %9s %9s %8s   (load / read file: %sx)\n", "read file", "-",
-              Fixed(read_file_ms, 2).c_str(), "-", Fixed(load_ms / read_file_ms, 2).c_str());
-  std::printf("%-28s %9s %9s %8s\n", "load (read file + split)", "-", Fixed(load_ms, 2).c_str(),
-              (Fixed(load_ms / read_ms, 2) + "x").c_str());
+      "medians; 'x read' = time / read pass, paired run by run; 'ref/us' and 'grep/us' "
+      "= their time / ours\n");
+  std::printf("%-28s %9s %9s %8s %10s %9s %9s %9s\n", "query", "matches", "ms", "x read", "ref ms",
+              "ref/us", "grep ms", "grep/us");
 
   const std::pair<const char*, std::string> keywords[] = {
       {"rare word", "quarterly"},
@@ -141,24 +165,25 @@ int main(int argc, char** argv) {
   };
   for (const auto& [name, keyword] : keywords) {
     std::size_t matches = 0;
-    double ms = MedianMs(15, [&] { matches = vl::FindKeyword(index, keyword).size(); });
+    Paired p =
+        MedianPaired(21, read_pass, [&] { matches = vl::FindKeyword(index, keyword).size(); });
     std::size_t ref_matches = 0;
     double ref_ms =
         MedianMs(5, [&] { ref_matches = ReferenceKeyword(reference_lines, keyword).size(); });
-    if (ref_matches != matches)
+    if (ref_matches != matches) {
       std::printf("MISMATCH %s: %zu vs %zu\n", name, matches, ref_matches);
-    Row(std::string(name) + " \"" + keyword + "\"", std::to_string(matches), ms, read_ms, ref_ms,
+    }
+    Row(std::string(name) + " \"" + keyword + "\"", std::to_string(matches), p, ref_ms,
         GrepMs(keyword, file));
   }
-  std::size_t category = 0;
-  double category_ms = MedianMs(15, [&] {
-    category = vl::FindExtensions(index, ".mp3", ".wma", vl::LeadBytes::SingleByte()).size();
-  });
-  Row("category \".mp3\" \".wma\"", std::to_string(category), category_ms, read_ms, 0, 0);
-  double gbk_ms = MedianMs(15, [&] {
-    category = vl::FindExtensions(index, ".mp3", ".wma", vl::LeadBytes::CodePage936()).size();
-  });
-  Row("  the same, code page 936", std::to_string(category), gbk_ms, read_ms, 0, 0);
+  for (const auto& [name, lead] :
+       {std::pair("category \".mp3\" \".wma\"", vl::LeadBytes::SingleByte()),
+        std::pair("  the same, code page 936", vl::LeadBytes::CodePage936())}) {
+    std::size_t category = 0;
+    Paired p = MedianPaired(
+        21, read_pass, [&] { category = vl::FindExtensions(index, ".mp3", ".wma", lead).size(); });
+    Row(name, std::to_string(category), p, 0, 0);
+  }
 
   std::filesystem::remove(file);
   std::filesystem::remove(file + ".count");
