@@ -17,6 +17,19 @@ namespace {
 
 using vl::testing::TempDir;
 
+// The system's own text for a failure code, without the closing dot and line break.
+std::string SystemText(DWORD code) {
+  char text[512] = {};
+  FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0, text,
+                 sizeof text, nullptr);
+  std::string s = text;
+  while (!s.empty() &&
+         (s.back() == '\n' || s.back() == '\r' || s.back() == '.' || s.back() == ' ')) {
+    s.pop_back();
+  }
+  return s;
+}
+
 std::string ErrorOf(const std::function<void()>& action) {
   try {
     action();
@@ -73,7 +86,7 @@ TEST(Files, AMissingFileCannotBeOpened) {
   TempDir dir;
   std::string path = dir.Str() + "missing.txt";
   EXPECT_EQ(ErrorOf([&] { LoadTextList(path); }),
-            "Cannot open file \"" + path + "\". " + "File not found");
+            "Cannot open file \"" + path + "\". " + SystemText(ERROR_FILE_NOT_FOUND));
 }
 
 TEST(Files, AFileOpenForWritingCannotBeReadAndTheListStays) {
@@ -92,7 +105,7 @@ TEST(Files, AFileInAMissingFolderCannotBeCreated) {
   TempDir dir;
   std::string path = dir.Str() + "data\\list.txt";
   EXPECT_EQ(ErrorOf([&] { SaveTextList({"C:\\"}, path); }),
-            "Cannot create file \"" + path + "\". Path not found");
+            "Cannot create file \"" + path + "\". " + SystemText(ERROR_PATH_NOT_FOUND));
   EXPECT_TRUE(Names(dir).empty());
 }
 

@@ -3,6 +3,7 @@
 #include <random>
 
 #include "search/index_list.h"
+#include "search/fakes.h"
 #include "search/text_list.h"
 
 namespace vl {
@@ -118,6 +119,18 @@ TEST(IndexList, MemoryStaysWithinTheFileAndOneWordALine) {
   IndexList index = IndexList::FromText(std::string(text));
   std::size_t size = text.size();
   EXPECT_LE(index.MemoryBytes(), size + sizeof(std::size_t) * (index.Count() + 1));
+}
+
+TEST(IndexList, RunningOutOfMemoryWhileLoadingIsAnError) {
+  struct Exhausted : testing::FakeFileSystem {
+    std::string ReadWholeFile(const std::string&) override { throw std::bad_alloc(); }
+  } files;
+  try {
+    LoadIndexList(files, "vl.vl");
+    FAIL() << "no error";
+  } catch (const Error& e) {
+    EXPECT_STREQ(e.what(), "Out of memory");
+  }
 }
 
 }  // namespace
