@@ -67,9 +67,12 @@ class IndexCommands {
 
   bool Rebuilding() const { return rebuilding_; }
   // Stops a running walk before its next folder; the rebuild then ends without a message.
+  // A window that closes during a rebuild calls this from its message processing and keeps
+  // this object alive until mniIndexClick has returned.
   void CancelRebuild() { cancel_requested_ = true; }
 
-  // Called with true when a rebuild starts and with false when it ends, however it ends.
+  // Called with true when a rebuild starts and with false when it ends, however it ends (it
+  // must not throw). The window greys "Rebuild the index file" and "Remove file index" here.
   std::function<void(bool)> running_changed;
 
  private:
