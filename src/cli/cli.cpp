@@ -4,6 +4,7 @@
 
 #include "cli/search_commands.h"
 #include "framework/errors.h"
+#include "skin/data/skin_command.h"
 
 namespace vl::cli {
 namespace {
@@ -18,12 +19,17 @@ struct Command {
 
 constexpr std::size_t kAny = std::size_t(-1);
 
+int SkinCommand(Args args, Context& context) {
+  return RunSkinCommand({args.begin(), args.end()}, context.out, context.err);
+}
+
 constexpr Command kCommands[] = {
     {"index", "ROOTLIST INDEXFILE", 2, 2, IndexCommand},
     {"search", "INDEXFILE KEYWORD", 2, 2, SearchCommand},
     {"category", "INDEXFILE EXT1 EXT2", 3, 3, CategoryCommand},
     {"rows", "INDEXFILE KEYWORD", 2, 2, RowsCommand},
     {"bench", "INDEXFILE KEYWORD...", 2, kAny, BenchCommand},
+    {"skin", "unpack PACKAGE FOLDER | build DEFINITION PACKAGE", 3, 3, SkinCommand},
 };
 
 int Usage(std::ostream& err) {
