@@ -1,9 +1,27 @@
 #include "skin/controls/skin_control_win.h"
 
+#include "skin/data/skin_data.h"
+
 namespace vl {
 
+void TskSkinnable::SetSkinData(TskSkinData* skin_data) {
+  if (skin_data == skin_data_) return;
+  if (skin_data_) self_.RemoveFreeNotification(skin_data_);
+  skin_data_ = skin_data;
+  if (skin_data_) self_.FreeNotification(skin_data_);
+}
+
+void TskSkinnable::SkinDataRemoved(TComponent* component) {
+  if (skin_data_ && component == static_cast<TComponent*>(skin_data_)) skin_data_ = nullptr;
+}
+
 TskSkinControl::TskSkinControl(TComponent* owner, std::string section)
-    : TCustomControl(owner), TskSkinnable(std::move(section)) {}
+    : TCustomControl(owner), TskSkinnable(*this, std::move(section)) {}
+
+void TskSkinControl::Notification(TComponent* component, TOperation operation) {
+  TCustomControl::Notification(component, operation);
+  if (operation == TOperation::opRemove) SkinDataRemoved(component);
+}
 
 void TskSkinControl::MouseEnter() {
   if (OnMouseEnter) OnMouseEnter(*this);

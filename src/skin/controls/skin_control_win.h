@@ -10,29 +10,34 @@
 #include "framework/canvas_win.h"
 #include "framework/control_win.h"
 #include "framework/font_win.h"
+#include "skin/data/skin_values.h"
 
 namespace vl {
 
 class TskSkinData;
 
 enum class TskBorderStyle { bvNone, bvFrame, bvRaised, bvLowered };
-enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
 
-// The skin a control is drawn from: the window's skin data object and a section name.
+// The skin a control is drawn from: the window's skin data object and a section name. The
+// control forgets the skin data when that object is destroyed.
 class TskSkinnable {
  public:
   virtual ~TskSkinnable() = default;
   TskSkinData* SkinData() const { return skin_data_; }
-  void SetSkinData(TskSkinData* skin_data) { skin_data_ = skin_data; }
+  void SetSkinData(TskSkinData* skin_data);
   const std::string& SkinDataName() const { return skin_data_name_; }
   void SetSkinDataName(std::string name) { skin_data_name_ = std::move(name); }
   // The section found for SkinDataName in the skin data, or -1 for the default look.
   int DefinitionIndex() const { return -1; }
 
  protected:
-  explicit TskSkinnable(std::string section) : skin_data_name_(std::move(section)) {}
+  TskSkinnable(TComponent& self, std::string section)
+      : self_(self), skin_data_name_(std::move(section)) {}
+  // For the control's Notification: clears SkinData when `component` is it.
+  void SkinDataRemoved(TComponent* component);
 
  private:
+  TComponent& self_;
   TskSkinData* skin_data_ = nullptr;
   std::string skin_data_name_;
 };
@@ -47,6 +52,7 @@ class TskSkinControl : public TCustomControl, public TskSkinnable {
  protected:
   void MouseEnter() override;
   void MouseLeave() override;
+  void Notification(TComponent* component, TOperation operation) override;
 };
 
 class TskSkinCustomControl : public TskSkinControl {

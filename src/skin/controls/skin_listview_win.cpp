@@ -2,8 +2,14 @@
 
 namespace vl {
 
-TskSkinListView::TskSkinListView(TComponent* owner) : TListView(owner), TskSkinnable("listview") {
+TskSkinListView::TskSkinListView(TComponent* owner)
+    : TListView(owner), TskSkinnable(*this, "listview") {
   default_font_.OnChange = [this] { ApplyDefaultLook(); };
+}
+
+void TskSkinListView::Notification(TComponent* component, TOperation operation) {
+  TListView::Notification(component, operation);
+  if (operation == TOperation::opRemove) SkinDataRemoved(component);
 }
 
 void TskSkinListView::CreateParams(TCreateParams& params) {

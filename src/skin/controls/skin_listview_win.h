@@ -21,6 +21,7 @@ class TskSkinListView : public TListView, public TskSkinnable {
 
  protected:
   void CreateParams(TCreateParams& params) override;
+  void Notification(TComponent* component, TOperation operation) override;
   void HandleCreated() override;
   LRESULT WndProc(UINT msg, WPARAM wparam, LPARAM lparam) override;
 

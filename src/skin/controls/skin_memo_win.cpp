@@ -4,9 +4,14 @@
 
 namespace vl {
 
-TskSkinMemo::TskSkinMemo(TComponent* owner) : TMemo(owner), TskSkinnable("memo") {
+TskSkinMemo::TskSkinMemo(TComponent* owner) : TMemo(owner), TskSkinnable(*this, "memo") {
   Font().Assign(default_font_);
   default_font_.OnChange = [this] { Font().Assign(default_font_); };
+}
+
+void TskSkinMemo::Notification(TComponent* component, TOperation operation) {
+  TMemo::Notification(component, operation);
+  if (operation == TOperation::opRemove) SkinDataRemoved(component);
 }
 
 void TskSkinMemo::CreateParams(TCreateParams& params) {

@@ -25,6 +25,7 @@ class TskSkinMemo : public TMemo, public TskSkinnable {
 
  protected:
   void CreateParams(TCreateParams& params) override;
+  void Notification(TComponent* component, TOperation operation) override;
   void HandleCreated() override;
   LRESULT WndProc(UINT msg, WPARAM wparam, LPARAM lparam) override;
   void Resized() override;

@@ -28,7 +28,9 @@ TEST(PlaceGlyphAndCaption, CentredAndWithMarginInEveryLayout) {
   };
   for (const auto& c : cases) {
     TCaptionPlacement p = PlaceGlyphAndCaption(r, c.margin, 1, c.layout, c.gw, c.gh, 40, 14);
-    if (c.gw > 0) EXPECT_EQ(p.glyph, c.glyph) << int(c.layout) << " margin " << c.margin;
+    if (c.gw > 0) {
+      EXPECT_EQ(p.glyph, c.glyph) << int(c.layout) << " margin " << c.margin;
+    }
     EXPECT_EQ(p.text, c.text) << int(c.layout) << " margin " << c.margin;
     EXPECT_EQ(p.text_rect, (TRect{c.text.x, c.text.y, c.text.x + 42, c.text.y + 14}));
   }

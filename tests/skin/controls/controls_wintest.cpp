@@ -11,6 +11,7 @@
 #include "skin/controls/skin_listview_win.h"
 #include "skin/controls/skin_memo_win.h"
 #include "skin/controls/skin_panel_win.h"
+#include "skin/data/skin_data.h"
 #include "support/gui_test_win.h"
 
 namespace vl {
@@ -169,6 +170,26 @@ TEST_F(SkinControlsTest, TheEditorHasItsOwnFrameNoScrollBarAndScrollsALineANotch
   memo->Repaint();
   EXPECT_EQ(PixelOf(memo, 0, 50), ColorToRGB(clBtnShadow));
   EXPECT_EQ(PixelOf(memo, 1, 50), ColorToRGB(clBtnFace));
+}
+
+class SilentNotifier : public TskFormNotifier {
+ public:
+  void NotifyForms(TskSkinData&, unsigned) override {}
+};
+
+TEST_F(SkinControlsTest, ControlsForgetASkinDataObjectThatIsDestroyed) {
+  SilentNotifier notifier;
+  auto* skin = new TskSkinData(nullptr, notifier);
+  auto* panel = new TskSkinPanel(&form);
+  auto* list = new TskSkinListView(&form);
+  auto* memo = new TskSkinMemo(&form);
+  TskSkinnable* holders[] = {panel, list, memo};
+  for (TskSkinnable* h : holders) h->SetSkinData(skin);
+  EXPECT_EQ(panel->SkinDataName(), "panel");
+  EXPECT_EQ(list->SkinDataName(), "listview");
+  EXPECT_EQ(memo->SkinDataName(), "memo");
+  delete skin;
+  for (TskSkinnable* h : holders) EXPECT_EQ(h->SkinData(), nullptr);
 }
 
 }  // namespace
