@@ -2,6 +2,7 @@
 
 #include "app/communal.h"
 #include "app/unit_set_win.h"
+#include "app/window_skin_win.h"
 #include "search/locations.h"
 #include "search/result_rows.h"
 #include "search/size_text.h"
@@ -36,6 +37,9 @@ TFrmMain::TFrmMain(TComponent* owner, std::string app_directory)
   SetClientSize(826, 502);
   BuildToolRow();
   BuildResultArea();
+  LoadCarriedSkin(*this, skCompressedSkinList1, skSkinData1);
+  AttachSkinData(skSkinData1, {pnl1, lbl1, btnfind, btnMusic, btnPic, btnVideo, btnDoc, btnExe,
+                               pnl4, lblResult, lvResult});
 
   ResultView& view = *this;
   IndexProgress& progress = *this;
@@ -107,10 +111,9 @@ void TFrmMain::BuildToolRow() {
   lbl1->SetAlign(TAlign::alLeft);
   lbl1->SetParent(pnl1);
 
-  edtName = new TEdit(this);
+  edtName = new TFlEdit(this);
   edtName->SetName("edtName");
-  edtName->Font().Assign(TFont("Arial", -19, fsBold, RGB(0, 0, 0)));
-  edtName->SetColor(clBtnFace);
+  SetUpKeywordBox(*edtName);
   edtName->SetBounds(0, 0, 354, 55);
   edtName->SetAlign(TAlign::alLeft);
   edtName->SetParent(pnl1);
@@ -149,12 +152,15 @@ void TFrmMain::BuildResultArea() {
   lblResult->SetAlign(TAlign::alClient);
   lblResult->SetParent(pnl4);
 
-  pnlStatusBar = new TskSkinPanel(this);
-  pnlStatusBar->SetName("pnlStatusBar");
-  pnlStatusBar->SetBorderStyle(TskBorderStyle::bvNone);
-  pnlStatusBar->SetBounds(0, 483, 826, 19);
-  pnlStatusBar->SetAlign(TAlign::alBottom);
-  pnlStatusBar->SetParent(this);
+  const TMainStatusWidgets status = CreateMainStatusBar(*this);
+  FlStatusBar1 = status.FlStatusBar1;
+  FlStatusPane2 = status.FlStatusPane2;
+  FlStatusPane1 = status.FlStatusPane1;
+  FlProgressBar1 = status.FlProgressBar1;
+  FlClockStatus1 = status.FlClockStatus1;
+  FlVersionInfoStatus1 = status.FlVersionInfoStatus1;
+  FlVersionInfo1 = status.FlVersionInfo1;
+  progress_bar_ = FlProgressBar1;
 
   pnl2 = new TskSkinPanel(this);
   pnl2->SetName("pnl2");

@@ -1,7 +1,7 @@
 #pragma once
 // The main window: the keyword box and the query buttons, the result label, the virtual result
 // list with its popup menu, the menu bar with the index commands and the settings window, and
-// room at the foot for the status bar.
+// the status bar at the foot.
 
 #include <memory>
 #include <optional>
@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "app/seams_win.h"
-#include "framework/edit_win.h"
 #include "framework/form_win.h"
 #include "framework/menu_win.h"
 #include "search/index_commands.h"
@@ -18,6 +17,9 @@
 #include "skin/controls/skin_label_win.h"
 #include "skin/controls/skin_listview_win.h"
 #include "skin/controls/skin_panel_win.h"
+#include "skin/data/skin_data.h"
+#include "skin/data/stored_skin.h"
+#include "statusbar/main_status_bar_win.h"
 
 namespace vl {
 
@@ -41,7 +43,7 @@ class TFrmMain : public TForm, private ResultView, private IndexProgress {
   TMenuItem* mniAbout;
   TskSkinPanel* pnl1;
   TskSkinLabel* lbl1;
-  TEdit* edtName;
+  TFlEdit* edtName;
   TskSkinButton* btnfind;
   TskSkinButton* btnMusic;
   TskSkinButton* btnPic;
@@ -56,11 +58,18 @@ class TFrmMain : public TForm, private ResultView, private IndexProgress {
   TMenuItem* mniOpen;
   TMenuItem* mniOpenFiledir;
   TMenuItem* mniCopyPath;
-  // The status bar's place at the foot of the window, 19 pixels high.
-  TskSkinPanel* pnlStatusBar;
+  TFlStatusBar* FlStatusBar1;
+  TFlStatusPane* FlStatusPane2;
+  TFlStatusPane* FlStatusPane1;
+  TFlProgressBar* FlProgressBar1;
+  TFlClockStatus* FlClockStatus1;
+  TFlVersionInfoStatus* FlVersionInfoStatus1;
+  TFlVersionInfo* FlVersionInfo1;
+  TskCompressedSkinList* skCompressedSkinList1;
+  TskSkinData* skSkinData1;
 
   void SetSettingsForm(TFrmSet* form) { frm_set_ = form; }
-  // The progress bar the rebuild drives; none until the status bar is in place.
+  // The progress bar the rebuild drives: FlProgressBar1 unless a test watches in its place.
   void SetProgressBar(IndexProgress* bar) { progress_bar_ = bar; }
 
   const IndexStore& Index() const { return store_; }

@@ -13,6 +13,19 @@ if(WIN32)
   endforeach()
 endif()
 
+# The window tests create the real windows, which read the carried skin and the version block
+# from their own executable; the test programs are defined after the modules.
+function(vl_app_link_resources)
+  foreach(resource vl_skin_resource vl_version_resource)
+    if(TARGET app_wintests AND TARGET ${resource})
+      target_link_libraries(app_wintests PRIVATE ${resource})
+    endif()
+  endforeach()
+endfunction()
+if(WIN32)
+  cmake_language(DEFER DIRECTORY ${PROJECT_SOURCE_DIR} CALL vl_app_link_resources)
+endif()
+
 # The helper of scripts/screenshot that types into a running Vorlisk and saves its windows.
 if(WIN32)
   add_executable(vorlisk-screenshot ${dir}/tools/screenshot_driver_win.cpp)

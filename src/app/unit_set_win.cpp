@@ -1,6 +1,7 @@
 #include "app/unit_set_win.h"
 
 #include "app/unit_set.h"
+#include "app/window_skin_win.h"
 #include "search/locations.h"
 #include "search/text_list.h"
 
@@ -55,6 +56,8 @@ TFrmSet::TFrmSet(TComponent* owner, std::string app_directory)
   btnclose = MakeButton(this, "btnclose", "Close", 112);
   btnSave->OnClick = [this] { btnSaveClick(); };
   btnclose->OnClick = [this] { btncloseClick(); };
+  LoadCarriedSkin(*this, skCompressedSkinList1, skSkinData1);
+  AttachSkinData(skSkinData1, {lbl1, mmoList, btnSave, btnclose});
   DoCreate();
 }
 

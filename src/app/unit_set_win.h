@@ -11,6 +11,8 @@
 #include "skin/controls/skin_label_win.h"
 #include "skin/controls/skin_memo_win.h"
 #include "skin/controls/skin_panel_win.h"
+#include "skin/data/skin_data.h"
+#include "skin/data/stored_skin.h"
 
 namespace vl {
 
@@ -23,6 +25,8 @@ class TFrmSet : public TForm {
   TskSkinMemo* mmoList;
   TskSkinButton* btnSave;
   TskSkinButton* btnclose;
+  TskCompressedSkinList* skCompressedSkinList1;
+  TskSkinData* skSkinData1;
 
   void btnSaveClick();
   void btncloseClick() { Hide(); }

@@ -93,7 +93,17 @@ TEST_F(MainWindowTest, TheWindowHasItsLayout) {
   EXPECT_EQ(form->ClientHeight(), 502);
   EXPECT_EQ(form->pnl1->BoundsRect(), (TRect{0, 0, 826, 57}));
   EXPECT_EQ(form->pnl4->BoundsRect(), (TRect{0, 57, 826, 92}));
-  EXPECT_EQ(form->pnlStatusBar->BoundsRect(), (TRect{0, 483, 826, 502}));
+  EXPECT_EQ(form->FlStatusBar1->BoundsRect(), (TRect{0, 483, 826, 502}));
+  EXPECT_EQ(form->FlStatusPane2->Width(), 217);
+  EXPECT_EQ(form->FlStatusPane1->Width(), 217);
+  EXPECT_EQ(form->FlClockStatus1->Width(), 264);
+  EXPECT_LT(form->FlStatusPane2->Left(), form->FlStatusPane1->Left());
+  EXPECT_LT(form->FlStatusPane1->Left(), form->FlProgressBar1->Left());
+  EXPECT_LT(form->FlProgressBar1->Left(), form->FlClockStatus1->Left());
+  EXPECT_LT(form->FlClockStatus1->Left(), form->FlVersionInfoStatus1->Left());
+  // The window unpacked the skin package carried in the executable while it was created.
+  EXPECT_FALSE(form->skSkinData1->Empty());
+  EXPECT_EQ(form->lvResult->SkinData(), form->skSkinData1);
   EXPECT_EQ(form->pnl2->BoundsRect(), (TRect{0, 92, 826, 483}));
   struct Expect {
     TWinControl* control;

@@ -37,6 +37,9 @@ TEST_F(SettingsWindowTest, IsCreatedHiddenWithItsLayout) {
   EXPECT_EQ(form->mmoList->BoundsRect(), (TRect{1, 40, 184, 304}));
   EXPECT_EQ(form->btnSave->BoundsRect(), (TRect{272, 32, 347, 57}));
   EXPECT_EQ(form->btnclose->BoundsRect(), (TRect{272, 112, 347, 137}));
+  // Its own copy of the carried skin, loaded as it was created.
+  EXPECT_FALSE(form->skSkinData1->Empty());
+  EXPECT_EQ(form->mmoList->SkinData(), form->skSkinData1);
 }
 
 TEST_F(SettingsWindowTest, WithoutARootListEveryPresentDriveIsOffered) {
