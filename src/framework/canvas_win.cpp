@@ -80,27 +80,26 @@ SIZE TCanvas::WrappedTextExtent(std::wstring_view text, int width) {
   return SIZE{rc.right - rc.left, rc.bottom - rc.top};
 }
 
+BITMAPINFO TopDownDibInfo(int width, int height) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(info.bmiHeader);
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  return info;
+}
+
 void TCanvas::DrawPixels(int x, int y, const PixelBitmap& pixels) {
   if (pixels.Empty()) return;
-  BITMAPINFO bi{};
-  bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
-  bi.bmiHeader.biWidth = pixels.Width();
-  bi.bmiHeader.biHeight = -pixels.Height();
-  bi.bmiHeader.biPlanes = 1;
-  bi.bmiHeader.biBitCount = 32;
-  bi.bmiHeader.biCompression = BI_RGB;
+  const BITMAPINFO bi = TopDownDibInfo(pixels.Width(), pixels.Height());
   SetDIBitsToDevice(dc_, x, y, DWORD(pixels.Width()), DWORD(pixels.Height()), 0, 0, 0,
                     UINT(pixels.Height()), pixels.Pixels().data(), &bi, DIB_RGB_COLORS);
 }
 
 TBitmap::TBitmap(int width, int height) : width_(std::max(width, 1)), height_(std::max(height, 1)) {
-  BITMAPINFO bi{};
-  bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
-  bi.bmiHeader.biWidth = width_;
-  bi.bmiHeader.biHeight = -height_;
-  bi.bmiHeader.biPlanes = 1;
-  bi.bmiHeader.biBitCount = 32;
-  bi.bmiHeader.biCompression = BI_RGB;
+  const BITMAPINFO bi = TopDownDibInfo(width_, height_);
   void* bits = nullptr;
   dc_ = CreateCompatibleDC(nullptr);
   bitmap_ = CreateDIBSection(dc_, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);

@@ -17,6 +17,9 @@ namespace vl {
 RECT ToRECT(const TRect& r);
 TRect FromRECT(const RECT& r);
 
+// The header of a 32-bit top-down device-independent bitmap: the layout of PixelBitmap.
+BITMAPINFO TopDownDibInfo(int width, int height);
+
 class TCanvas {
  public:
   explicit TCanvas(HDC dc);

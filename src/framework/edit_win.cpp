@@ -44,7 +44,7 @@ void TCustomEdit::Command(WORD code) {
 }
 
 HBRUSH TCustomEdit::CtlColor(HDC dc) {
-  COLORREF back = ColorToRGB(Color());
+  COLORREF back = ColorToRGB(BackgroundColor());
   if (!brush_ || brush_color_ != back) {
     if (brush_) DeleteObject(brush_);
     brush_ = CreateSolidBrush(back);

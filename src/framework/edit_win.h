@@ -28,8 +28,10 @@ class TCustomEdit : public TWinControl {
  protected:
   LRESULT WndProc(UINT msg, WPARAM wparam, LPARAM lparam) override;
   void Command(WORD code) override;
-  HBRUSH CtlColor(HDC dc) override;
+  HBRUSH CtlColor(HDC dc) final;
   void HandleCreated() override;
+  // The colour the box paints its background in now; boxes with state colours override it.
+  virtual TColor BackgroundColor() const { return Color(); }
 
  private:
   bool KeyPress(WPARAM character);

@@ -6,10 +6,6 @@ TFlCustomEdit::TFlCustomEdit(TComponent* owner) : TCustomEdit(owner) {
   TWinControl::SetColor(colors_.Color());
 }
 
-TFlCustomEdit::~TFlCustomEdit() {
-  if (brush_) DeleteObject(brush_);
-}
-
 void TFlCustomEdit::SetColor(TColor color) {
   colors_.SetColor(color);
   parent_color_ = false;
@@ -50,18 +46,6 @@ void TFlCustomEdit::HandleCreated() {
 
 void TFlCustomEdit::EnabledChanged() {
   Invalidate();
-}
-
-HBRUSH TFlCustomEdit::CtlColor(HDC dc) {
-  COLORREF back = ColorToRGB(CurrentColor());
-  if (!brush_ || brush_color_ != back) {
-    if (brush_) DeleteObject(brush_);
-    brush_ = CreateSolidBrush(back);
-    brush_color_ = back;
-  }
-  SetBkColor(dc, back);
-  SetTextColor(dc, Font().Color());
-  return brush_;
 }
 
 void TFlCustomEdit::MoveFocusOn() {

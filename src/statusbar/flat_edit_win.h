@@ -13,7 +13,6 @@ namespace vl {
 class TFlCustomEdit : public TCustomEdit {
  public:
   explicit TFlCustomEdit(TComponent* owner);
-  ~TFlCustomEdit() override;
 
   // The normal colour; a focus colour that was never set apart follows it.
   void SetColor(TColor color);
@@ -35,7 +34,7 @@ class TFlCustomEdit : public TCustomEdit {
   void CreateParams(TCreateParams& params) override;
   void HandleCreated() override;
   LRESULT WndProc(UINT msg, WPARAM wparam, LPARAM lparam) override;
-  HBRUSH CtlColor(HDC dc) override;
+  TColor BackgroundColor() const override { return CurrentColor(); }
   void EnabledChanged() override;
 
  private:
@@ -44,8 +43,6 @@ class TFlCustomEdit : public TCustomEdit {
   TEditColors colors_;
   bool parent_color_ = false;
   bool tab_on_enter_ = false;
-  HBRUSH brush_ = nullptr;
-  COLORREF brush_color_ = 0;
 };
 
 class TFlEdit : public TFlCustomEdit {

@@ -231,7 +231,7 @@ TMorphKind TIniText::ReadMorphKind(std::string_view section, std::string_view ke
 TInactiveEffect TIniText::ReadInactiveEffect(std::string_view section, std::string_view key) const {
   return TInactiveEffect(EnumIndex(Value(section, key), kInactiveEffectNames,
                                    int(TInactiveEffect::ieBrightness),
-                                   int(TInactiveEffect::ieGrayscale)));
+                                   int(TInactiveEffect::ieGrayScale)));
 }
 
 TStdCommand TIniText::ReadCommand(std::string_view section, std::string_view key) const {

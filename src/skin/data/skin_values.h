@@ -4,6 +4,9 @@
 #include <cstdint>
 #include <string_view>
 
+#include "skin/paint/effects.h"
+#include "skin/paint/skin_geometry.h"
+
 namespace vl {
 
 // A colour value 0x00BBGGRR, or a system colour n stored as n - 16777216 (top byte all ones).
@@ -29,24 +32,11 @@ struct TFontStyles {
 };
 
 enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
-enum class TStretchType { stFull, stHorz, stVert };
-enum class TMorphKind {
-  mkDefault,
-  mkGradient,
-  mkLeftGradient,
-  mkRightGradient,
-  mkLeftSlide,
-  mkRightSlide,
-  mkPush
-};
-enum class TInactiveEffect {
-  ieBrightness,
-  ieDarkness,
-  ieGrayscale,
-  ieNoise,
-  ieSplitBlur,
-  ieInvert
-};
+// The stretch, morph and inactive-effect kinds are the picture operations' own, so a definition
+// value goes to them without conversion.
+using TStretchType = TskStretchType;
+using TMorphKind = TskMorphKind;
+using TInactiveEffect = TskInactiveEffect;
 enum class TStdCommand {
   cmClose,
   cmMaximize,

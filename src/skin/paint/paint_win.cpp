@@ -1,5 +1,7 @@
 #include "skin/paint/paint_win.h"
 
+#include "framework/canvas_win.h"
+
 #include <vector>
 
 #include "skin/paint/blit.h"
@@ -8,17 +10,6 @@
 
 namespace vl {
 namespace {
-
-BITMAPINFO TopDownInfo(int width, int height) {
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  return info;
-}
 
 HRGN RegionFromBatch(std::span<const TRect> rects, const TRect& bounds) {
   std::vector<BYTE> data(sizeof(RGNDATAHEADER) + rects.size() * sizeof(RECT));
@@ -80,7 +71,7 @@ void DrawPixelBitmap(HDC dc, int x, int y, const PixelBitmap& picture) {
 void DrawPixelBitmap(HDC dc, int x, int y, const PixelBitmap& picture, const TRect& src_rect) {
   TRect from = Intersect(src_rect, picture.Bounds());
   if (from.IsEmpty()) return;
-  BITMAPINFO info = TopDownInfo(picture.Width(), picture.Height());
+  BITMAPINFO info = TopDownDibInfo(picture.Width(), picture.Height());
   // SetDIBitsToDevice counts its source origin from the bottom even for a top-down picture.
   SetDIBitsToDevice(dc, x + (from.left - src_rect.left), y + (from.top - src_rect.top),
                     DWORD(from.Width()), DWORD(from.Height()), from.left,

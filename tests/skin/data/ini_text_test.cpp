@@ -142,7 +142,7 @@ TEST(IniText, EnumerationsAreExactWithTheirOwnFallbacks) {
   EXPECT_EQ(One("m", "mkpush").ReadMorphKind("s", "m"), TMorphKind::mkPush);
   EXPECT_EQ(One("m", "push").ReadMorphKind("s", "m"), TMorphKind::mkDefault);
   EXPECT_EQ(none.ReadInactiveEffect("s", "e"), TInactiveEffect::ieBrightness);
-  EXPECT_EQ(One("e", "blur").ReadInactiveEffect("s", "e"), TInactiveEffect::ieGrayscale);
+  EXPECT_EQ(One("e", "blur").ReadInactiveEffect("s", "e"), TInactiveEffect::ieGrayScale);
   EXPECT_EQ(One("e", "ieinvert").ReadInactiveEffect("s", "e"), TInactiveEffect::ieInvert);
   EXPECT_EQ(none.ReadCommand("s", "c"), TStdCommand::cmDefault);
   EXPECT_EQ(One("c", "close").ReadCommand("s", "c"), TStdCommand::cmMinimizeToTray);

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include "framework/canvas_win.h"
 #include "framework/pixel_bitmap.h"
 
 namespace vl::testing {
@@ -10,13 +11,7 @@ namespace vl::testing {
 class TestDib {
  public:
   TestDib(int width, int height) : width_(width), height_(height) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    const BITMAPINFO info = TopDownDibInfo(width, height);
     dc_ = CreateCompatibleDC(nullptr);
     bitmap_ = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_),
                                nullptr, 0);
