@@ -141,7 +141,7 @@ Sheet& Skin::Active(int index, const std::string& owner) {
   return found->second;
 }
 
-struct PictureSpec {
+struct ActivePictureFile {
   const char* name;
   int width;
   int height;
@@ -149,7 +149,7 @@ struct PictureSpec {
 };
 
 // The sizes of the carried pictures, in the order the PICTURES section lists them.
-const PictureSpec kActivePictures[] = {
+const ActivePictureFile kActivePictures[] = {
     {"active.bmp", 75, 263, Rgb(232, 241, 253)},
     {"hintwindow.bmp", 28, 21, kWhite},
     {"pw.bmp", 93, 55, kWhite},
@@ -872,12 +872,12 @@ std::map<std::string, SkinPicture> Skin::Draw() {
   if (count != int(std::size(kActivePictures)))
     throw std::runtime_error("PICTURES: expected 8 active pictures");
   for (int i = 0; i < count; ++i) {
-    const PictureSpec& spec = kActivePictures[i];
-    if (ini_.ReadString("PICTURES", std::to_string(i), "") != spec.name) {
+    const ActivePictureFile& file = kActivePictures[i];
+    if (ini_.ReadString("PICTURES", std::to_string(i), "") != file.name) {
       throw std::runtime_error(std::string("PICTURES: picture ") + std::to_string(i) +
-                               " should be " + spec.name);
+                               " should be " + file.name);
     }
-    sheets_.emplace(i, Sheet(spec.width, spec.height, spec.background));
+    sheets_.emplace(i, Sheet(file.width, file.height, file.background));
   }
   std::map<std::string, SkinPicture> pictures;
   DrawFrame(pictures[ini_.ReadString("PICTURES", "picture", "")],
@@ -897,12 +897,12 @@ std::map<std::string, SkinPicture> Skin::Draw() {
     DrawControl(*control);
 
   for (auto& [index, sheet] : sheets_) {
-    const PictureSpec& spec = kActivePictures[index];
+    const ActivePictureFile& file = kActivePictures[index];
     SkinPicture picture{sheet.Bitmap(), 24, {}};
-    if (spec.name == std::string("pwmask.bmp")) picture = {sheet.Bitmap(), 4, GrayPalette(4)};
-    if (spec.name == std::string("hintwindowmask.bmp"))
+    if (file.name == std::string("pwmask.bmp")) picture = {sheet.Bitmap(), 4, GrayPalette(4)};
+    if (file.name == std::string("hintwindowmask.bmp"))
       picture = {sheet.Bitmap(), 1, GrayPalette(1)};
-    pictures[spec.name] = picture;
+    pictures[file.name] = picture;
   }
   return pictures;
 }
