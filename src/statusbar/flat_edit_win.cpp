@@ -40,6 +40,8 @@ void TFlCustomEdit::CreateParams(TCreateParams& params) {
 
 void TFlCustomEdit::HandleCreated() {
   TCustomEdit::HandleCreated();
+  // The native control stops typing and pasting at about 32,000 characters; zero lifts that.
+  SendMessageW(Handle(), EM_LIMITTEXT, 0, 0);
   SetParentColor(parent_color_);
   Invalidate();
 }

@@ -101,7 +101,10 @@ void TFlGraphicControl::SetBoundsFromBar(const TRect& r) {
 void TFlGraphicControl::SetVisible(bool visible) {
   if (visible == visible_) return;
   visible_ = visible;
-  if (parent_) parent_->Invalidate();
+  if (!parent_) return;
+  // A hidden pane gives up its place in the row; shown again, it takes it back.
+  parent_->LayoutPanes();
+  parent_->Invalidate();
 }
 
 void TFlGraphicControl::SetEnabled(bool enabled) {
@@ -288,6 +291,8 @@ LRESULT TFlStatusBar::WndProc(UINT msg, WPARAM wparam, LPARAM lparam) {
       }
       break;
     case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      // The second press of a quick pair comes as a double-click; it grips all the same.
       if (GripHit(lparam)) {
         StartSizing();
         return 0;

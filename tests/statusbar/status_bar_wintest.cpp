@@ -126,10 +126,14 @@ TEST_F(StatusBarTest, GripHiddenWhenMaximizedOrNotSizeable) {
 
 TEST_F(StatusBarTest, GripStartsSizingFromTheBottomRight) {
   HWND bar = w_.FlStatusBar1->Handle();
-  SendMessageW(bar, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(826 - 14, 10));
-  EXPECT_EQ(form_->last_syscommand, 0u);
-  SendMessageW(bar, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(826 - 13, 10));
-  EXPECT_EQ(form_->last_syscommand, WPARAM(SC_SIZE | WMSZ_BOTTOMRIGHT));
+  // The second press of a quick pair arrives as a double-click; it is a press all the same.
+  for (UINT press : {WM_LBUTTONDOWN, WM_LBUTTONDBLCLK}) {
+    form_->last_syscommand = 0;
+    SendMessageW(bar, press, MK_LBUTTON, MAKELPARAM(826 - 14, 10));
+    EXPECT_EQ(form_->last_syscommand, 0u) << press;
+    SendMessageW(bar, press, MK_LBUTTON, MAKELPARAM(826 - 13, 10));
+    EXPECT_EQ(form_->last_syscommand, WPARAM(SC_SIZE | WMSZ_BOTTOMRIGHT)) << press;
+  }
 
   POINT pt{826 - 3, 10};
   ClientToScreen(bar, &pt);
@@ -144,6 +148,17 @@ TEST_F(StatusBarTest, GripStartsSizingFromTheBottomRight) {
   GetClientRect(bar, &rc);
   SendMessageW(bar, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(rc.right - 3, 10));
   EXPECT_EQ(form_->last_syscommand, 0u);
+}
+
+TEST_F(StatusBarTest, AHiddenPaneLeavesNoGap) {
+  TFlStatusPane& first = *w_.FlStatusPane2;
+  first.SetVisible(false);
+  EXPECT_EQ(w_.FlStatusPane1->BoundsRect(), (TRect{0, 0, 217, 19}));
+  EXPECT_EQ(w_.FlProgressBar1->Left(), 217);
+  first.SetVisible(true);
+  EXPECT_EQ(first.BoundsRect(), (TRect{0, 0, 217, 19}));
+  EXPECT_EQ(w_.FlStatusPane1->BoundsRect(), (TRect{217, 0, 434, 19}));
+  EXPECT_EQ(w_.FlProgressBar1->Left(), 434);
 }
 
 TEST_F(StatusBarTest, FlatFrameCornersStayUnpainted) {
