@@ -60,6 +60,60 @@ TEST(PaintNineArea, BandsRepeatFromTheirStartAndAreCutAtTheirEnd) {
   }
 }
 
+// The lettered skin inside a picture with a border of Z, so that a piece cut from the wrong
+// place, or read without the skin rectangle's offset, shows up as a letter out of place.
+TEST(PaintNineArea, EveryBandAndPieceLandsInItsPlace) {
+  std::vector<std::string> art = testing::LetteredSkin();
+  for (std::string& row : art) row = "Z" + row + "Z";
+  art.insert(art.begin(), std::string(12, 'Z'));
+  art.push_back(std::string(12, 'Z'));
+  PixelBitmap src = testing::PictureFromArt(art);
+  struct Case {
+    const char* what;
+    TskStretchFlags stretch;
+    bool stretch_effect;
+    bool draw_client;
+    std::vector<std::string> expected;
+  } cases[] = {
+      {"repeated bands cut at their ends, client tiled",
+       {},
+       false,
+       true,
+       {"AAAabcdabcdaBBB", "AAAabcdabcdaBBB", "CC0123401234DDD", "ee5678956789DDD",
+        "ffijklmijklmggg", "eenopqrnopqrhhh", "ffSTUVWSTUVWggg", "ee0123401234hhh",
+        "EE5678956789ggg", "EEijklmijklmGGG", "EEHvwxyzvwxyzII", "EEHvwxyzvwxyzII"}},
+      {"client left undrawn",
+       {},
+       false,
+       false,
+       {"AAAabcdabcdaBBB", "AAAabcdabcdaBBB", "CC..........DDD", "ee..........DDD",
+        "ff..........ggg", "ee..........hhh", "ff..........ggg", "ee..........hhh",
+        "EE..........ggg", "EE..........GGG", "EEHvwxyzvwxyzII", "EEHvwxyzvwxyzII"}},
+      {"every band and the client stretched",
+       {true, true, true, true},
+       true,
+       true,
+       {"AAAaabbbccddBBB", "AAAaabbbccddBBB", "CC0011223344DDD", "ee0011223344DDD",
+        "ee5566778899ggg", "eeiijjkkllmmggg", "ffiijjkkllmmggg", "ffnnooppqqrrhhh",
+        "EESSTTUUVVWWhhh", "EESSTTUUVVWWGGG", "EEHvvwwxxyyzzII", "EEHvvwwxxyyzzII"}},
+  };
+  for (const auto& c : cases) {
+    TskNineArea area{{1, 1, 11, 10},
+                     testing::LetteredSkinPoints(),
+                     c.stretch,
+                     c.stretch_effect,
+                     TskStretchType::stFull};
+    EXPECT_EQ(testing::ArtOf(PaintNineArea(src, area, c.draw_client, 15, 12)), c.expected)
+        << c.what;
+  }
+  TskNineArea area{
+      {1, 1, 11, 10}, testing::LetteredSkinPoints(), {}, false, TskStretchType::stFull};
+  EXPECT_EQ(testing::ArtOf(PaintNineArea(src, area, true, 8, 7)),
+            (std::vector<std::string>{"AAAabBBB", "AAAabBBB", "CC012DDD", "EE567DDD", "EEijkGGG",
+                                      "EEHvwxII", "EEHvwxII"}))
+      << "smaller than the skin: no room for the side bands, the pieces cut by the target";
+}
+
 TEST(PaintNineArea, StretchFlagsStretchTheirBandOnly) {
   PixelBitmap src = NumberedPicture(24, 18);
   TskNineArea a = SmallArea();

@@ -76,6 +76,59 @@ TEST(BuildBorderStrips, StripsWithoutRoomAreNotMade) {
   EXPECT_TRUE(s.right.Empty());
 }
 
+using Art = std::vector<std::string>;
+
+// Each strip of a 15 x 12 frame around the lettered skin, as text.
+struct StripArt {
+  Art top, bottom, left, right;
+};
+
+void ExpectStrips(const TskBorderStrips& got, const StripArt& expected, const char* what) {
+  EXPECT_EQ(testing::ArtOf(got.top), expected.top) << what << ": top";
+  EXPECT_EQ(testing::ArtOf(got.bottom), expected.bottom) << what << ": bottom";
+  EXPECT_EQ(testing::ArtOf(got.left), expected.left) << what << ": left";
+  EXPECT_EQ(testing::ArtOf(got.right), expected.right) << what << ": right";
+}
+
+TEST(BuildBorderStrips, EachStripFromItsOwnBandsAndPieces) {
+  PixelBitmap src = testing::PictureFromArt(testing::LetteredSkin());
+  TskSkinPoints points = testing::LetteredSkinPoints();
+  TskSkinPoints sized = SizePoints(points, 5, 3);
+  struct Case {
+    const char* what;
+    TskStretchFlags stretch;
+    StripArt expected;
+  } cases[] = {
+      {"repeated from the strip's start, ends copied over",
+       {},
+       {{"AAAdabcdabcdBBB", "AAAdabcdabcdBBB"},
+        {"EEHyzvwxyzvwxII", "EEHyzvwxyzvwxII"},
+        {"CC", "ff", "ee", "ff", "ee", "ff", "EE", "EE"},
+        {"DDD", "DDD", "ggg", "hhh", "ggg", "hhh", "ggg", "GGG"}}},
+      {"stretched between the fixed rows and columns",
+       {true, true, true, true},
+       {{"AAAaabbbccddBBB", "AAAaabbbccddBBB"},
+        {"EEHvvwwxxyyzzII", "EEHvvwwxxyyzzII"},
+        {"CC", "ee", "ee", "ee", "ff", "ff", "EE", "EE"},
+        {"DDD", "DDD", "ggg", "ggg", "ggg", "hhh", "hhh", "GGG"}}},
+  };
+  for (const auto& c : cases) {
+    TskNineArea area{src.Bounds(), points, c.stretch, false, TskStretchType::stFull};
+    ExpectStrips(BuildBorderStrips(src, area, 15, 12, sized), c.expected, c.what);
+  }
+}
+
+TEST(BuildTiledBorderStrips, BandsRepeatFromTheSizedCornerPoints) {
+  PixelBitmap mask = testing::PictureFromArt(testing::LetteredSkin());
+  TskSkinPoints points = testing::LetteredSkinPoints();
+  ExpectStrips(BuildTiledBorderStrips(mask, points, 15, SizePoints(points, 5, 3)),
+               {{"AAAabcdabcdaBBB", "AAAabcdabcdaBBB"},
+                {"EEHvwxyzvwxyzII", "EEHvwxyzvwxyzII"},
+                {"CC", "ff", "ee", "ff", "ee", "ff", "EE", "EE"},
+                {"DDD", "DDD", "ggg", "hhh", "ggg", "hhh", "ggg", "GGG"}},
+               "15 x 12");
+}
+
 // A mask in the carried layout: black, with the three outer pixels of every corner cut off and
 // a notch of three white columns in the top band.
 PixelBitmap CarriedMask() {

@@ -71,14 +71,24 @@ TEST(GlowFade, TenthsOfTheFinalOpacityEvery25Milliseconds) {
   EXPECT_EQ(faint.Current(), 0);
 }
 
-TEST(BuildGlowPicture, AlphaIsTheMaskMeanAndColourIsPremultiplied) {
-  PixelBitmap glow(3, 1, MakePixel(200, 100, 50));
-  PixelBitmap mask(2, 1);
-  mask.Pixels() = {MakePixel(255, 255, 255), MakePixel(100, 101, 0)};  // means 255 and 67
-  PixelBitmap out = BuildGlowPicture(glow, mask);
-  EXPECT_EQ(out.At(0, 0), 0xFF000000u | MakePixel(200, 100, 50));
-  EXPECT_EQ(out.At(1, 0), (67u << 24) | MakePixel(53, 26, 13));
-  EXPECT_EQ(out.At(2, 0), 0u) << "outside the mask";
+TEST(BuildGlowPicture, ColourIsTheGlowsOwnAndAlphaTheMaskMean) {
+  const Pixel colour = MakePixel(200, 100, 50);
+  struct Case {
+    Pixel mask;
+    std::uint32_t alpha;
+  } cases[] = {
+      {MakePixel(255, 255, 255), 255},
+      {MakePixel(100, 101, 0), 67},
+      {MakePixel(1, 1, 0), 1},  // 0.67 rounds up
+      {MakePixel(1, 0, 0), 0},  // 0.33 rounds down
+      {0, 0},
+  };
+  for (const auto& c : cases) {
+    PixelBitmap out = BuildGlowPicture(PixelBitmap(1, 1, colour), PixelBitmap(1, 1, c.mask));
+    EXPECT_EQ(out.At(0, 0), (c.alpha << 24) | colour) << std::hex << c.mask;
+  }
+  PixelBitmap wider = BuildGlowPicture(PixelBitmap(2, 1, colour), PixelBitmap(1, 1, 0x00FFFFFF));
+  EXPECT_EQ(wider.At(1, 0), colour) << "outside the mask the alpha is 0";
 }
 
 TEST(PlatformVersions, LayeredWindowsFrom50) {
