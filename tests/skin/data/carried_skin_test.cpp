@@ -1,6 +1,8 @@
 // The package the build makes from assets/skin and embeds in the executable.
 #include <gtest/gtest.h>
 
+#include <span>
+
 #include "skin/data/skin_command.h"
 #include "skin/data/skin_data.h"
 #include "skin/data/skin_files.h"
@@ -45,23 +47,103 @@ TEST_F(CarriedSkinTest, HoldsWhatTheWindowsExpect) {
   EXPECT_EQ(data.ActivePictureNames()[4], "controls.bmp");
 }
 
-TEST_F(CarriedSkinTest, DefinitionsInTheirOrder) {
-  const char* objects[] = {"closebutton",        "maxbutton",        "minbutton",
-                           "rollupbutton",       "sysmenubutton",    "caption",
-                           "menuitem",           "mainmenubaritem",  "menubarsysmenubutton",
-                           "menubarclosebutton", "menubarmaxbutton", "menubarminbutton",
-                           "traybutton"};
-  ASSERT_EQ(data.SkinObjects().size(), std::size(objects));
-  for (std::size_t i = 0; i < std::size(objects); ++i) {
-    EXPECT_EQ(data.SkinObjects()[i]->SectionName, objects[i]);
+// Every entry of the two lists as name:kind, in order; a kind that is known but wrong would still
+// give a definition, just of the wrong class.
+const char* const kObjectEntries[] = {"closebutton:stdbutton",
+                                      "maxbutton:stdbutton",
+                                      "minbutton:stdbutton",
+                                      "rollupbutton:stdbutton",
+                                      "sysmenubutton:stdbutton",
+                                      "caption:caption",
+                                      "menuitem:menuitem",
+                                      "mainmenubaritem:mainmenubaritem",
+                                      "menubarsysmenubutton:mainmenubarbutton",
+                                      "menubarclosebutton:mainmenubarbutton",
+                                      "menubarmaxbutton:mainmenubarbutton",
+                                      "menubarminbutton:mainmenubarbutton",
+                                      "traybutton:stdbutton"};
+const char* const kControlEntries[] = {"button:button",
+                                       "toolpanel:panel",
+                                       "toolbutton:button",
+                                       "checkbox:checkradio",
+                                       "gauge:gauge",
+                                       "vgauge:gauge",
+                                       "radiobox:checkradio",
+                                       "panel:panel",
+                                       "label:label",
+                                       "trackbar:trackbar",
+                                       "htrackbar:trackbar",
+                                       "grid:grid",
+                                       "tab:tab",
+                                       "edit:edit",
+                                       "memo:memo",
+                                       "hscrollbar:scrollbar",
+                                       "vscrollbar:scrollbar",
+                                       "listbox:listbox",
+                                       "combobox:combobox",
+                                       "checklistbox:checklistbox",
+                                       "spinedit:spinedit",
+                                       "groupbox:panel",
+                                       "stdlabel:stdlabel",
+                                       "statuspanel:label",
+                                       "statusbar:panel",
+                                       "buttonedit:edit",
+                                       "vupdown:updown",
+                                       "hupdown:updown",
+                                       "captionlistbox:listbox",
+                                       "captionchecklistbox:checklistbox",
+                                       "captioncombobox:combobox",
+                                       "controlbar:controlbar",
+                                       "mainmenubar:mainmenubar",
+                                       "vsplitter:splitter",
+                                       "hsplitter:splitter",
+                                       "resizebutton:button",
+                                       "bothhscrollbar:scrollbar",
+                                       "bigtoolpanel:panel",
+                                       "bigtoolbutton:button",
+                                       "toolmenubutton:menubutton",
+                                       "toolmenutrackbutton:menubutton",
+                                       "bigtoolmenubutton:menubutton",
+                                       "bigtoolmenutrackbutton:menubutton",
+                                       "scrollbox:scrollbox",
+                                       "listview:listview",
+                                       "treeview:treeview",
+                                       "statusgauge:gauge",
+                                       "richedit:richedit",
+                                       "expanel:expanel",
+                                       "slider:slider",
+                                       "bevel:bevel",
+                                       "statusedit:edit",
+                                       "statusbuttonedit:edit",
+                                       "statusspinedit:spinedit",
+                                       "statuscombobox:combobox",
+                                       "toolcombobox:combobox",
+                                       "toolspinedit:spinedit",
+                                       "tooledit:edit",
+                                       "toolbuttonedit:edit",
+                                       "resizetoolpanel:panel",
+                                       "resizetoolbutton:button",
+                                       "combobutton:button",
+                                       "vtracktoolbutton:button",
+                                       "htracktoolbutton:button"};
+
+template <class List>
+void ExpectEntries(const TIniText& ini, const char* section, const List& definitions,
+                   std::span<const char* const> entries) {
+  EXPECT_EQ(ini.ReadInteger(section, "count", 0), int(entries.size())) << section;
+  ASSERT_EQ(definitions.size(), entries.size()) << section;
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    std::string entry = entries[i];
+    EXPECT_EQ(ini.ReadString(section, std::to_string(i), ""), entry) << section << " " << i;
+    EXPECT_EQ(definitions[i]->SectionName, entry.substr(0, entry.find(':'))) << section << " " << i;
   }
-  ASSERT_EQ(data.SkinControls().size(), 64u);
-  EXPECT_EQ(data.SkinControls()[0]->SectionName, "button");
-  EXPECT_EQ(data.SkinControls()[32]->SectionName, "mainmenubar");
-  EXPECT_EQ(data.SkinControls()[44]->SectionName, "listview");
-  EXPECT_EQ(data.SkinControls()[63]->SectionName, "htracktoolbutton");
-  EXPECT_EQ(TIniText::FromText(AsText(ReadFileBytes(VL_CARRIED_SKIN_DEFINITION))).Sections().size(),
-            85u);
+}
+
+TEST_F(CarriedSkinTest, DefinitionsInTheirOrder) {
+  TIniText ini = TIniText::FromText(AsText(ReadFileBytes(VL_CARRIED_SKIN_DEFINITION)));
+  EXPECT_EQ(ini.Sections().size(), 85u);
+  ExpectEntries(ini, "SKINOBJECTS", data.SkinObjects(), kObjectEntries);
+  ExpectEntries(ini, "SKINCONTROLS", data.SkinControls(), kControlEntries);
 
   const TskFormInfo& f = data.FormInfo();
   EXPECT_EQ(f.clientrect, (TRect{4, 27, 281, 206}));
