@@ -59,14 +59,14 @@ bool IsPaletted(int bit_count) {
   return bit_count == 1 || bit_count == 4 || bit_count == 8;
 }
 
-void CheckGeometry(const InfoHeader& h) {
+void CheckGeometry(const InfoHeader& h, std::int64_t max_pixels) {
   bool depth_ok = IsPaletted(h.bit_count) || h.bit_count == 24 || h.bit_count == 32;
   if (!depth_ok || h.compression != kRgbCompression) NotValid();
   std::int64_t height = std::llabs(std::int64_t(h.height));
   if (h.width <= 0 || height == 0 || h.width > kMaxBitmapSide || height > kMaxBitmapSide) {
     NotValid();
   }
-  if (std::int64_t(h.width) * height > kMaxBitmapPixels) NotValid();
+  if (std::int64_t(h.width) * height > std::min(max_pixels, kMaxBitmapPixels)) NotValid();
 }
 
 std::uint64_t ColorTableEntries(const InfoHeader& h) {
@@ -105,9 +105,9 @@ Pixel DecodePixel(const std::uint8_t* row, int x, int bit_count,
 
 }  // namespace
 
-SkinPicture ReadBmp(ByteReader& reader) {
+SkinPicture ReadBmp(ByteReader& reader, std::int64_t max_pixels) {
   InfoHeader h = ReadHeaders(reader);
-  CheckGeometry(h);
+  CheckGeometry(h, max_pixels);
   std::uint64_t entries = ColorTableEntries(h);
   if (IsPaletted(h.bit_count) && entries > (std::uint64_t(1) << h.bit_count)) NotValid();
   Need(reader, entries * 4);

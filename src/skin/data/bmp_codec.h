@@ -36,8 +36,8 @@ struct SkinPicture {
 };
 
 // Reads one bitmap file at the reader's position and leaves the reader right after its extent.
-// Any damage fails with "Bitmap image is not valid".
-SkinPicture ReadBmp(ByteReader& reader);
+// Any damage, or more pixels than max_pixels, fails with "Bitmap image is not valid".
+SkinPicture ReadBmp(ByteReader& reader, std::int64_t max_pixels = kMaxBitmapPixels);
 
 // One whole bitmap file.
 SkinPicture DecodeBmp(ByteView file);

@@ -7,20 +7,31 @@
 
 namespace vl {
 
-std::vector<std::string> SplitTextLines(std::string_view text) {
+namespace {
+
+// Calls visit with each line of text: CR LF, CR or LF end a line, a NUL ends the text, and a final
+// break adds no line.
+template <class Visit>
+void ForEachLine(std::string_view text, Visit visit) {
   text = text.substr(0, text.find('\0'));
-  std::vector<std::string> lines;
   std::size_t start = 0;
   while (start < text.size()) {
     std::size_t end = text.find_first_of("\r\n", start);
     if (end == std::string_view::npos) {
-      lines.emplace_back(text.substr(start));
-      break;
+      visit(text.substr(start));
+      return;
     }
-    lines.emplace_back(text.substr(start, end - start));
+    visit(text.substr(start, end - start));
     start = end + 1;
     if (text[end] == '\r' && start < text.size() && text[start] == '\n') ++start;
   }
+}
+
+}  // namespace
+
+std::vector<std::string> SplitTextLines(std::string_view text) {
+  std::vector<std::string> lines;
+  ForEachLine(text, [&](std::string_view line) { lines.emplace_back(line); });
   return lines;
 }
 
@@ -80,27 +91,46 @@ std::optional<std::int32_t> ParseInteger(std::string_view text) {
 }
 
 TIniText::TIniText(const std::vector<std::string>& lines) {
-  Section* current = nullptr;
-  for (const std::string& raw : lines) {
-    std::string_view line = TrimBlanks(raw);
-    if (line.empty() || line.front() == ';') continue;
-    if (line.front() == '[' && line.back() == ']' && line.size() >= 2) {
-      sections_.push_back({std::string(TrimBlanks(line.substr(1, line.size() - 2))), {}, {}});
-      current = &sections_.back();
-      last_section_[AsciiLower(current->name)] = sections_.size() - 1;
-      continue;
-    }
-    std::size_t eq = line.find('=');
-    if (current == nullptr || eq == std::string_view::npos) continue;
-    std::string key(TrimBlanks(line.substr(0, eq)));
-    current->last_entry[AsciiLower(key)] = current->entries.size();
-    current->entries.emplace_back(std::move(key), std::string(TrimBlanks(line.substr(eq + 1))));
+  for (const std::string& line : lines) AddLine(line);
+}
+
+TIniText TIniText::FromText(std::string_view text) {
+  TIniText ini;
+  ForEachLine(text, [&](std::string_view line) { ini.AddLine(line); });
+  return ini;
+}
+
+void TIniText::AddLine(std::string_view raw) {
+  std::string_view line = TrimBlanks(raw);
+  if (line.empty() || line.front() == ';') return;
+  if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
+    StartSection(TrimBlanks(line.substr(1, line.size() - 2)));
+    return;
   }
+  std::size_t eq = line.find('=');
+  if (current_ == kNoSection || eq == std::string_view::npos) return;
+  AddKey(TrimBlanks(line.substr(0, eq)), TrimBlanks(line.substr(eq + 1)));
+}
+
+// Only the last of sections named alike is ever read, so a repeated one starts afresh in the
+// place of the earlier.
+void TIniText::StartSection(std::string_view name) {
+  auto [found, added] = section_index_.try_emplace(AsciiLower(name), sections_.size());
+  current_ = found->second;
+  if (added) sections_.emplace_back();
+  sections_[current_] = {std::string(name), {}, {}};
+}
+
+void TIniText::AddKey(std::string_view key, std::string_view value) {
+  Section& section = sections_[current_];
+  auto [found, added] = section.entry_index.try_emplace(AsciiLower(key), section.entries.size());
+  if (added) section.entries.emplace_back();
+  section.entries[found->second] = {std::string(key), std::string(value)};
 }
 
 const TIniText::Section* TIniText::Find(std::string_view section) const {
-  auto found = last_section_.find(AsciiLower(section));
-  return found == last_section_.end() ? nullptr : &sections_[found->second];
+  auto found = section_index_.find(AsciiLower(section));
+  return found == section_index_.end() ? nullptr : &sections_[found->second];
 }
 
 bool TIniText::SectionExists(std::string_view section) const {
@@ -110,8 +140,8 @@ bool TIniText::SectionExists(std::string_view section) const {
 std::optional<std::string> TIniText::Value(std::string_view section, std::string_view key) const {
   const Section* s = Find(section);
   if (s == nullptr) return std::nullopt;
-  auto found = s->last_entry.find(AsciiLower(key));
-  if (found == s->last_entry.end()) return std::nullopt;
+  auto found = s->entry_index.find(AsciiLower(key));
+  if (found == s->entry_index.end()) return std::nullopt;
   return s->entries[found->second].second;
 }
 
@@ -119,17 +149,13 @@ std::vector<std::string> TIniText::Keys(std::string_view section) const {
   std::vector<std::string> keys;
   const Section* s = Find(section);
   if (s == nullptr) return keys;
-  for (std::size_t i = 0; i < s->entries.size(); ++i) {
-    if (s->last_entry.at(AsciiLower(s->entries[i].first)) == i) keys.push_back(s->entries[i].first);
-  }
+  for (const auto& entry : s->entries) keys.push_back(entry.first);
   return keys;
 }
 
 std::vector<std::string> TIniText::Sections() const {
   std::vector<std::string> names;
-  for (std::size_t i = 0; i < sections_.size(); ++i) {
-    if (last_section_.at(AsciiLower(sections_[i].name)) == i) names.push_back(sections_[i].name);
-  }
+  for (const Section& section : sections_) names.push_back(section.name);
   return names;
 }
 

@@ -5,7 +5,9 @@
 // ";" are ignored, and so is everything before the first section. "[name]" starts a section;
 // a line holding "=" gives a key (before the first "=") and its value (after it), both trimmed.
 // Section and key names match without regard to ASCII letter case; of a section given twice the
-// last is read, of a key given twice in a section its last value counts.
+// last is read, of a key given twice in a section its last value counts. A repeated section or key
+// takes the place of the earlier one instead of being kept beside it, so a text that repeats one
+// line millions of times (it compresses to almost nothing) costs no more than the line once.
 
 #include <cstdint>
 #include <optional>
@@ -35,14 +37,17 @@ class TIniText {
  public:
   TIniText() = default;
   explicit TIniText(const std::vector<std::string>& lines);
-  static TIniText FromText(std::string_view text) { return TIniText(SplitTextLines(text)); }
+  // Reads the lines one at a time, without a list of them.
+  static TIniText FromText(std::string_view text);
 
   bool SectionExists(std::string_view section) const;
   // The value of a key, or nothing when the key or its section is missing.
   std::optional<std::string> Value(std::string_view section, std::string_view key) const;
-  // The keys of a section in the order of the text (a repeated key once, at its last place).
+  // The keys of a section in the order of the text (a repeated key once, at its first place, in
+  // its last spelling).
   std::vector<std::string> Keys(std::string_view section) const;
-  // The sections in the order of the text (a repeated section once, at its last place).
+  // The sections in the order of the text (a repeated section once, at its first place, in its
+  // last spelling).
   std::vector<std::string> Sections() const;
 
   std::string ReadString(std::string_view section, std::string_view key,
@@ -68,12 +73,17 @@ class TIniText {
   struct Section {
     std::string name;
     std::vector<std::pair<std::string, std::string>> entries;  // key, value in text order
-    std::unordered_map<std::string, std::size_t> last_entry;   // lower-case key -> entry
+    std::unordered_map<std::string, std::size_t> entry_index;  // lower-case key -> entry
   };
   const Section* Find(std::string_view section) const;
+  void AddLine(std::string_view raw);
+  void StartSection(std::string_view name);
+  void AddKey(std::string_view key, std::string_view value);
 
   std::vector<Section> sections_;
-  std::unordered_map<std::string, std::size_t> last_section_;  // lower-case name -> section
+  std::unordered_map<std::string, std::size_t> section_index_;  // lower-case name -> section
+  std::size_t current_ = kNoSection;
+  static constexpr std::size_t kNoSection = std::size_t(-1);
 };
 
 // The text of each value kind as the definition text writes it.

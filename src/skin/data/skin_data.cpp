@@ -109,13 +109,12 @@ void TskSkinData::ReadPackage(const TskCompressedStoredSkin& stored_skin) {
 
 namespace {
 
-// The entries "0" to count - 1 of a list section, as present in the text, in index order. Only
-// the keys the text holds are visited, so a huge count costs nothing.
+// The entries "0" to count - 1 of a list section (count at most kMaxListEntries), as present in
+// the text, in index order. Only the keys the text holds are visited.
 std::vector<std::pair<std::int32_t, std::string>> ListedEntries(const TIniText& ini,
                                                                 std::string_view section,
-                                                                std::string_view count_key,
-                                                                std::int32_t limit) {
-  std::int32_t count = std::min(ini.ReadInteger(section, count_key, 0), limit);
+                                                                std::string_view count_key) {
+  std::int32_t count = std::min(ini.ReadInteger(section, count_key, 0), kMaxListEntries);
   std::vector<std::pair<std::int32_t, std::string>> entries;
   for (const std::string& key : ini.Keys(section)) {
     std::int32_t index = -1;
@@ -131,7 +130,7 @@ std::vector<std::pair<std::int32_t, std::string>> ListedEntries(const TIniText& 
 template <class Definition, class Create>
 void ReadListedDefinitions(const TIniText& ini, std::string_view section, Create create,
                            std::vector<std::unique_ptr<Definition>>& out) {
-  for (auto& [index, entry] : ListedEntries(ini, section, "count", INT32_MAX)) {
+  for (auto& [index, entry] : ListedEntries(ini, section, "count")) {
     std::size_t colon = entry.find(':');
     if (colon == std::string::npos) continue;
     std::unique_ptr<Definition> definition =
@@ -154,10 +153,9 @@ void TskSkinData::ReadNames(const TIniText& ini) {
   inactive_picture_name_ = ini.ReadString("PICTURES", "inactivepicture", "");
   mask_name_ = ini.ReadString("PICTURES", "mask", "");
   std::int32_t count =
-      std::clamp(ini.ReadInteger("PICTURES", "activepicturescount", 0), 0, kMaxActivePictureNames);
+      std::clamp(ini.ReadInteger("PICTURES", "activepicturescount", 0), 0, kMaxListEntries);
   active_picture_names_.assign(std::size_t(count), "");
-  for (auto& [index, name] :
-       ListedEntries(ini, "PICTURES", "activepicturescount", kMaxActivePictureNames)) {
+  for (auto& [index, name] : ListedEntries(ini, "PICTURES", "activepicturescount")) {
     active_picture_names_[std::size_t(index)] = std::move(name);
   }
 }

@@ -35,8 +35,10 @@ class TskFormNotifier {
 // The real one, over the windows of the process; defined in the Windows build only.
 TskFormNotifier& TopLevelFormNotifier();
 
-// No package lists this many picture names; a count beyond it is read as this many.
-inline constexpr std::int32_t kMaxActivePictureNames = 65536;
+// No package lists this many pictures, objects or controls; a count beyond it is read as this
+// many. Each listed object or control is a definition of its own, so the bound also keeps a short
+// text from asking for millions of them.
+inline constexpr std::int32_t kMaxListEntries = 4096;
 
 class TskSkinData : public TComponent {
  public:

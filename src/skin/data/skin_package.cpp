@@ -5,10 +5,25 @@ namespace {
 
 constexpr std::int32_t kVersionWithObsoletePictures = 2;
 
-SkinPicture ReadPictureBlock(ByteReader& reader) {
-  if (reader.ReadU8() != 0) return {};
-  return ReadBmp(reader);
-}
+// Reads the package's pictures while they stay within kMaxPackagePixels together.
+class PictureReader {
+ public:
+  explicit PictureReader(ByteReader& reader) : reader_(reader) {}
+
+  SkinPicture Bmp() {
+    SkinPicture picture = ReadBmp(reader_, pixels_left_);
+    pixels_left_ -= std::int64_t(picture.bitmap.Width()) * picture.bitmap.Height();
+    return picture;
+  }
+  SkinPicture Block() {
+    if (reader_.ReadU8() != 0) return {};
+    return Bmp();
+  }
+
+ private:
+  ByteReader& reader_;
+  std::int64_t pixels_left_ = kMaxPackagePixels;
+};
 
 void WritePictureBlock(const SkinPicture& picture, ByteWriter& writer) {
   if (picture.Empty()) {
@@ -23,19 +38,20 @@ void WritePictureBlock(const SkinPicture& picture, ByteWriter& writer) {
 
 std::optional<SkinPackageContents> ReadInnerPackage(ByteView inflated) {
   ByteReader reader(inflated);
+  PictureReader pictures(reader);
   SkinPackageContents contents;
   contents.version = reader.ReadI32();
   if (contents.version > kPackageVersion) return std::nullopt;
-  contents.picture = ReadPictureBlock(reader);
-  contents.inactive_picture = ReadPictureBlock(reader);
-  contents.mask = ReadPictureBlock(reader);
+  contents.picture = pictures.Block();
+  contents.inactive_picture = pictures.Block();
+  contents.mask = pictures.Block();
   if (contents.version == kVersionWithObsoletePictures) {
-    ReadPictureBlock(reader);
-    ReadPictureBlock(reader);
+    pictures.Block();
+    pictures.Block();
   }
   // The count is not trusted for anything but a loop bound: each picture must be present.
   std::int32_t count = reader.ReadI32();
-  for (std::int32_t i = 0; i < count; ++i) contents.active_pictures.push_back(ReadBmp(reader));
+  for (std::int32_t i = 0; i < count; ++i) contents.active_pictures.push_back(pictures.Bmp());
   contents.text = std::string(AsText(reader.ReadRest()));
   return contents;
 }

@@ -33,6 +33,11 @@ namespace vl {
 
 inline constexpr std::int32_t kPackageVersion = 3;
 
+// Decoded, a 1-bit picture takes 32 times the bytes it is stored in. All pictures of one package
+// together may hold no more pixels than one picture at its largest, so that a package of a few
+// kilobytes, inflated, cannot ask for gigabytes.
+inline constexpr std::int64_t kMaxPackagePixels = kMaxBitmapPixels;
+
 struct SkinPackageContents {
   std::int32_t version = kPackageVersion;
   SkinPicture picture;
@@ -42,8 +47,8 @@ struct SkinPackageContents {
   std::string text;  // the definition text as stored, up to the end of the data
 };
 
-// Reads the inflated inner level; nothing when its version is above 3. Damage fails with
-// "Stream read error" or "Bitmap image is not valid".
+// Reads the inflated inner level; nothing when its version is above 3. Damage, or pictures past
+// kMaxPackagePixels, fail with "Stream read error" or "Bitmap image is not valid".
 std::optional<SkinPackageContents> ReadInnerPackage(ByteView inflated);
 
 // Writes the inner level with version 3 (the contents' version is not used).

@@ -162,6 +162,47 @@ TEST(InnerPackage, CountZeroPutsTheTextRightAfterIt) {
   EXPECT_EQ(read->text, "[A]");
 }
 
+// A 1-bit picture whose pixels are all the first table colour, written without drawing it.
+Bytes BlankOneBitBmp(int width, int height) {
+  std::uint32_t image = std::uint32_t((width + 31) / 32 * 4 * height);
+  ByteWriter w;
+  w.WriteText("BM");
+  for (std::uint32_t v : {62 + image, 0u, 62u, 40u}) w.WriteU32(v);
+  w.WriteI32(width);
+  w.WriteI32(height);
+  w.WriteU16(1);
+  w.WriteU16(1);
+  for (std::uint32_t v : {0u, image, 0u, 0u, 0u, 0u, 0u, 0xFFFFFFu}) w.WriteU32(v);
+  w.WriteBytes(Bytes(image, 0));
+  return w.Take();
+}
+
+TEST(InnerPackage, PicturesTogetherStayWithinOnePicturesPixels) {
+  // 4096 x 4096 is as many pixels as a whole package may hold; stored in 1 bit it takes 2 MB.
+  struct Case {
+    const char* what;
+    int mask_width;
+    bool valid;
+  } cases[] = {{"main picture alone", 0, true}, {"and a 1 x 1 mask", 1, false}};
+  for (const auto& c : cases) {
+    ByteWriter w;
+    w.WriteI32(3);
+    w.WriteU8(0);
+    w.WriteBytes(BlankOneBitBmp(4096, 4096));
+    w.WriteU8(1);
+    w.WriteU8(c.mask_width == 0 ? 1 : 0);
+    if (c.mask_width != 0) w.WriteBytes(BlankOneBitBmp(c.mask_width, 1));
+    w.WriteI32(0);
+    try {
+      EXPECT_EQ(ReadInnerPackage(w.Data())->picture.bitmap.Height(), 4096) << c.what;
+      EXPECT_TRUE(c.valid) << c.what;
+    } catch (const FormatError& e) {
+      EXPECT_FALSE(c.valid) << c.what;
+      EXPECT_STREQ(e.what(), "Bitmap image is not valid") << c.what;
+    }
+  }
+}
+
 TEST_F(SkinDataTest, PictureNamesFollowTheTextPicturesThePackage) {
   std::string text =
       std::string(kMinimalText) + "[PICTURES]\r\nactivepicturescount=8\r\n0=a.bmp\r\n7=h.bmp\r\n";
@@ -176,13 +217,19 @@ TEST_F(SkinDataTest, PictureNamesFollowTheTextPicturesThePackage) {
   EXPECT_EQ(data.ActivePicture(-1), nullptr);
 }
 
-TEST_F(SkinDataTest, AHugeCountCostsNothing) {
+TEST_F(SkinDataTest, AHugeCountReadsAsTheLargestList) {
+  const std::string last = std::to_string(kMaxListEntries - 1);
+  const std::string past = std::to_string(kMaxListEntries);
   std::string text = std::string(kMinimalText) +
                      "[PICTURES]\r\nactivepicturescount=2147483647\r\n[SKINOBJECTS]\r\n"
-                     "count=2147483647\r\n2000000000=caption:caption\r\n";
+                     "count=2147483647\r\n" +
+                     last + "=last:caption\r\n" + past + "=past:caption\r\n[SKINCONTROLS]\r\n" +
+                     "count=2147483647\r\n" + past + "=past:panel\r\n";
   data.LoadPackage(Stored(text));
-  EXPECT_EQ(data.ActivePictureNames().size(), std::size_t(kMaxActivePictureNames));
+  EXPECT_EQ(data.ActivePictureNames().size(), std::size_t(kMaxListEntries));
   ASSERT_EQ(data.SkinObjects().size(), 1u);
+  EXPECT_EQ(data.SkinObjects()[0]->SectionName, "last");
+  EXPECT_TRUE(data.SkinControls().empty());
 }
 
 TEST_F(SkinDataTest, LoadingTwiceGivesTheSameState) {
