@@ -11,6 +11,10 @@ std::uint8_t MaskAlpha(Pixel m) {
   return std::uint8_t(RoundHalfEven((PixelRed(m) + PixelGreen(m) + PixelBlue(m)) / 3.0));
 }
 
+std::uint8_t Premultiply(int c, int alpha) {
+  return std::uint8_t((c * alpha + 127) / 255);
+}
+
 }  // namespace
 
 PixelBitmap BuildGlowPicture(const PixelBitmap& glow, const PixelBitmap& mask) {
@@ -18,8 +22,11 @@ PixelBitmap BuildGlowPicture(const PixelBitmap& glow, const PixelBitmap& mask) {
   for (int y = 0; y < glow.Height(); ++y) {
     for (int x = 0; x < glow.Width(); ++x) {
       bool masked = x < mask.Width() && y < mask.Height();
-      Pixel alpha = masked ? MaskAlpha(mask.At(x, y)) : 0;
-      out.At(x, y) = (alpha << 24) | (glow.At(x, y) & 0x00FFFFFFu);
+      int alpha = masked ? MaskAlpha(mask.At(x, y)) : 0;
+      Pixel c = glow.At(x, y);
+      out.At(x, y) = (Pixel(alpha) << 24) |
+                     MakePixel(Premultiply(PixelRed(c), alpha), Premultiply(PixelGreen(c), alpha),
+                               Premultiply(PixelBlue(c), alpha));
     }
   }
   return out;

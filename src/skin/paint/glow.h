@@ -6,10 +6,11 @@
 
 namespace vl {
 
-// A 32-bit picture for a layered window: the colour of `glow` as it is, with, in the top byte, an
-// alpha that is the rounded mean of the mask's red, green and blue at that pixel. The colour is
-// not premultiplied by that alpha: the skins' glow pictures are made for the blend of their
-// straight colours. Where the mask is smaller than the glow the alpha is 0.
+// A 32-bit picture for a layered window: the colour of `glow` with, in the top byte, an alpha
+// that is the rounded mean of the mask's red, green and blue at that pixel. The colour is
+// premultiplied by that alpha: the platform's per-pixel blend adds the source colour as it
+// stands, so a straight colour would shine through where the mask fades it out.
+// Where the mask is smaller than the glow the alpha is 0.
 PixelBitmap BuildGlowPicture(const PixelBitmap& glow, const PixelBitmap& mask);
 
 // The fade of a shown layer: the opacity starts at 0 and grows by a tenth of the final one on

@@ -63,7 +63,7 @@ class TskLayerManager {
   void StopTimer();
 
   std::unique_ptr<TskLayerWindow> window_;
-  PixelBitmap picture_;  // the glow's colour with the mask's alpha in the top byte
+  PixelBitmap picture_;  // premultiplied colour with the mask's alpha in the top byte
   std::optional<TskGlowFade> fade_;
   bool top_most_ = true;
   bool timer_running_ = false;

@@ -5,13 +5,20 @@
 namespace vl {
 namespace {
 
-void PumpFor(DWORD milliseconds) {
+// Pumps messages for `milliseconds`, or less once `done` holds. Timer ticks wait for an idle
+// queue, so on a busy machine ten 25 ms steps can take far longer than 250 ms.
+template <class Done>
+void PumpFor(DWORD milliseconds, Done done) {
   DWORD start = GetTickCount();
-  while (GetTickCount() - start < milliseconds) {
+  while (GetTickCount() - start < milliseconds && !done()) {
     MSG msg;
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
     Sleep(5);
   }
+}
+
+void PumpFor(DWORD milliseconds) {
+  PumpFor(milliseconds, [] { return false; });
 }
 
 // A red glow 20 x 10 whose mask is white on the left half and black on the right.
@@ -51,7 +58,7 @@ TEST(TskLayerManager, ShowsAFadingToolWindowAndHidesIt) {
 
   EXPECT_EQ(manager.CurrentOpacity(), 0);
   EXPECT_TRUE(manager.Fading());
-  PumpFor(600);
+  PumpFor(5000, [&] { return !manager.Fading(); });
   EXPECT_EQ(manager.CurrentOpacity(), 255);
   EXPECT_FALSE(manager.Fading());
 

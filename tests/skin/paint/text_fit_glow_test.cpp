@@ -71,24 +71,25 @@ TEST(GlowFade, TenthsOfTheFinalOpacityEvery25Milliseconds) {
   EXPECT_EQ(faint.Current(), 0);
 }
 
-TEST(BuildGlowPicture, ColourIsTheGlowsOwnAndAlphaTheMaskMean) {
+TEST(BuildGlowPicture, AlphaIsTheMaskMeanAndColourIsPremultiplied) {
   const Pixel colour = MakePixel(200, 100, 50);
   struct Case {
     Pixel mask;
     std::uint32_t alpha;
+    Pixel premultiplied;
   } cases[] = {
-      {MakePixel(255, 255, 255), 255},
-      {MakePixel(100, 101, 0), 67},
-      {MakePixel(1, 1, 0), 1},  // 0.67 rounds up
-      {MakePixel(1, 0, 0), 0},  // 0.33 rounds down
-      {0, 0},
+      {MakePixel(255, 255, 255), 255, colour},
+      {MakePixel(100, 101, 0), 67, MakePixel(53, 26, 13)},
+      {MakePixel(1, 1, 0), 1, MakePixel(1, 0, 0)},  // 0.67 rounds up
+      {MakePixel(1, 0, 0), 0, 0},                   // 0.33 rounds down
+      {0, 0, 0},
   };
   for (const auto& c : cases) {
     PixelBitmap out = BuildGlowPicture(PixelBitmap(1, 1, colour), PixelBitmap(1, 1, c.mask));
-    EXPECT_EQ(out.At(0, 0), (c.alpha << 24) | colour) << std::hex << c.mask;
+    EXPECT_EQ(out.At(0, 0), (c.alpha << 24) | c.premultiplied) << std::hex << c.mask;
   }
   PixelBitmap wider = BuildGlowPicture(PixelBitmap(2, 1, colour), PixelBitmap(1, 1, 0x00FFFFFF));
-  EXPECT_EQ(wider.At(1, 0), colour) << "outside the mask the alpha is 0";
+  EXPECT_EQ(wider.At(1, 0), 0u) << "outside the mask the alpha is 0";
 }
 
 TEST(PlatformVersions, LayeredWindowsFrom50) {
