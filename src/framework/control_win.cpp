@@ -81,19 +81,33 @@ void TWinControl::CreateHandle() {
                       caption_.c_str(), style, bounds_.left, bounds_.top, Width(), Height(),
                       parent_window, nullptr, Application().Instance(), own_class ? this : nullptr);
   if (!handle) throw Error("Error creating window");
-  if (!own_class) {
-    Attach(handle);
-    previous_proc_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(handle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Trampoline)));
-  }
+  if (!own_class) Subclass(handle);
   SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Handle()), FALSE);
   HandleCreated();
   for (TWinControl* child : controls_) child->HandleNeeded();
   Realign();
 }
 
+void TWinControl::Subclass(HWND handle) {
+  Attach(handle);
+  previous_proc_ = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrW(handle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Trampoline)));
+}
+
+void TWinControl::AdoptHandle(HWND handle) {
+  DestroyHandle();
+  if (!handle) return;
+  Subclass(handle);
+  adopted_ = true;
+  UpdateBoundsFromWindow();
+}
+
 void TWinControl::DestroyHandle() {
   if (!handle_) return;
+  if (adopted_) {
+    Detach();
+    return;
+  }
   // DestroyWindow takes the children's windows with it; their objects stay.
   DestroyWindow(handle_);
   if (handle_) Detach();
@@ -111,6 +125,7 @@ void TWinControl::Detach() {
   }
   previous_proc_ = nullptr;
   handle_ = nullptr;
+  adopted_ = false;
   mouse_in_ = false;
 }
 

@@ -56,6 +56,10 @@ class TWinControl : public TComponent {
   void HandleNeeded();
   // Destroys the window (and those of the children) while the object lives on.
   void DestroyHandle();
+  // Takes over the window procedure of a window that something else created and destroys (a
+  // native control's own child window), so that its messages reach WndProc. DestroyHandle
+  // then only hands the procedure back.
+  void AdoptHandle(HWND handle);
 
   TWinControl* Parent() const { return parent_; }
   // Places the control in `parent` (creating its window when the parent has one).
@@ -150,6 +154,7 @@ class TWinControl : public TComponent {
   LRESULT Dispatch(UINT msg, WPARAM wparam, LPARAM lparam);
   LRESULT DefaultNotify(NMHDR& header);
   void CreateHandle();
+  void Subclass(HWND handle);
   void Attach(HWND handle);
   void Detach();
   void InsertControl(TWinControl* control);
@@ -161,6 +166,7 @@ class TWinControl : public TComponent {
 
   HWND handle_ = nullptr;
   WNDPROC previous_proc_ = nullptr;
+  bool adopted_ = false;
   TWinControl* parent_ = nullptr;
   std::vector<TWinControl*> controls_;
   TRect bounds_{0, 0, 0, 0};

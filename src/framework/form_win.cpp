@@ -78,10 +78,11 @@ void TForm::SetVisible(bool visible) {
 }
 
 void TForm::PlaceForShow() {
-  RECT area;
+  RECT area{};
   switch (position_) {
     case TPosition::poScreenCenter:
-      SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+      // The middle of the whole screen, not of the room a task bar leaves.
+      area = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
       break;
     case TPosition::poMainFormCenter: {
       TForm* main = Application().MainForm();

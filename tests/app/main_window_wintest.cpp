@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/main_unit_win.h"
+#include "app/unit_set_win.h"
 #include "search/locations.h"
 #include "support/gui_test_win.h"
 #include "support/temp_dir.h"
@@ -375,6 +376,25 @@ TEST_F(MainWindowTest, OpenPathSelectsTheEntryAndCopyPathCopiesItWhole) {
 
   form->mniCopyPath->Click();
   EXPECT_EQ(testing::ClipboardText(), folder);
+}
+
+TEST_F(MainWindowTest, SetFindPathShowsTheSettingsWindowAndOnlyBringsItForwardWhenShown) {
+  StartWithIndex({});
+  dir.Write("data\\list.txt", "C:\\\r\n");
+  TFrmSet settings(nullptr, dir.Str());
+  form->SetSettingsForm(&settings);
+  form->Show();
+  form->mniSet->Click();
+  EXPECT_TRUE(settings.Visible());
+  EXPECT_EQ(settings.mmoList->Text(), "C:\\\r\n");
+
+  settings.mmoList->SetText("unsaved");
+  SetForegroundWindow(form->Handle());
+  ASSERT_EQ(GetForegroundWindow(), form->Handle());
+  form->mniSet->Click();
+  EXPECT_EQ(GetForegroundWindow(), settings.Handle());
+  EXPECT_EQ(settings.mmoList->Text(), "unsaved");
+  settings.Release();
 }
 
 TEST_F(MainWindowTest, OpenDirectoryOpensTheProgramFolderAndAboutDoesNothing) {

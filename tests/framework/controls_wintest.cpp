@@ -88,6 +88,47 @@ TEST_F(FrameworkTest, ClosingAskesTheFormAndOnlyTheMainFormEndsTheApplication) {
   EXPECT_EQ(other.destroyed, 1);
 }
 
+// Shrinks the desktop's work area, as a task bar does, for the life of the object.
+class WorkAreaShrunk {
+ public:
+  explicit WorkAreaShrunk(int bottom_band) {
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &saved_, 0);
+    RECT smaller = saved_;
+    smaller.bottom -= bottom_band;
+    SystemParametersInfoW(SPI_SETWORKAREA, 0, &smaller, 0);
+  }
+  ~WorkAreaShrunk() { SystemParametersInfoW(SPI_SETWORKAREA, 0, &saved_, 0); }
+  WorkAreaShrunk(const WorkAreaShrunk&) = delete;
+  WorkAreaShrunk& operator=(const WorkAreaShrunk&) = delete;
+
+ private:
+  RECT saved_{};
+};
+
+TEST_F(FrameworkTest, AFormCentredOnTheScreenIgnoresTheTaskBar) {
+  WorkAreaShrunk task_bar(120);
+  RECT area;
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+  ASSERT_EQ(area.bottom, GetSystemMetrics(SM_CYSCREEN) - 120);
+  TestForm form(true);
+  form.SetBounds(0, 0, 300, 200);
+  form.SetPosition(TPosition::poScreenCenter);
+  form.Show();
+  EXPECT_EQ(form.Left(), (GetSystemMetrics(SM_CXSCREEN) - 300) / 2);
+  EXPECT_EQ(form.Top(), (GetSystemMetrics(SM_CYSCREEN) - 200) / 2);
+
+  TestForm second(true);
+  second.SetBounds(0, 0, 200, 120);
+  second.SetPosition(TPosition::poMainFormCenter);
+  Application().SetMainForm(&form);
+  second.Show();
+  Application().SetMainForm(nullptr);
+  EXPECT_EQ(second.Left(), form.Left() + 50);
+  EXPECT_EQ(second.Top(), form.Top() + 40);
+  second.Release();
+  form.Release();
+}
+
 TEST_F(FrameworkTest, ChildrenFollowTheirParentsSize) {
   TestForm form(true);
   form.SetClientSize(300, 200);

@@ -3,7 +3,9 @@
 namespace vl {
 
 TskSkinListView::TskSkinListView(TComponent* owner)
-    : TListView(owner), TskSkinnable(*this, "listview") {
+    : TListView(owner),
+      TskSkinnable(*this, "listview"),
+      header_(std::make_unique<TskListViewHeader>(*this)) {
   default_font_.OnChange = [this] { ApplyDefaultLook(); };
 }
 
@@ -20,10 +22,22 @@ void TskSkinListView::CreateParams(TCreateParams& params) {
 
 void TskSkinListView::HandleCreated() {
   TListView::HandleCreated();
+  HookHeader();
   ApplyDefaultLook();
   // The frame is recalculated once now, through WndProc, so the scroll bars never appear.
   SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
                SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TskSkinListView::HookHeader() {
+  HWND header = ListView_GetHeader(Handle());
+  header_->AdoptHandle(header);
+  if (!header) return;
+  // The list laid its header out before the hook was in place; lay it out again, widened.
+  RECT rc;
+  GetWindowRect(header, &rc);
+  SetWindowPos(header, nullptr, 0, 0, rc.right - rc.left, rc.bottom - rc.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TskSkinListView::SetDefaultColor(TColor color) {
@@ -35,9 +49,16 @@ void TskSkinListView::ApplyDefaultLook() {
   if (!HandleAllocated()) return;
   Font().Assign(default_font_);
   SetColors(ColorToRGB(default_color_), default_font_.Color());
+  // The captions are drawn in the list's font, which the header is not told to redraw with.
+  if (header_->HandleAllocated()) InvalidateRect(header_->Handle(), nullptr, TRUE);
 }
 
 LRESULT TskSkinListView::WndProc(UINT msg, WPARAM wparam, LPARAM lparam) {
+  if (msg == WM_SIZE) {
+    const LRESULT result = TListView::WndProc(msg, wparam, lparam);
+    if (header_->HandleAllocated()) InvalidateRect(header_->Handle(), nullptr, FALSE);
+    return result;
+  }
   if (msg == WM_NCCALCSIZE) {
     // The native list adds its scroll bars back whenever it scrolls; taking the styles away
     // just before it computes its frame keeps the client area the whole control.

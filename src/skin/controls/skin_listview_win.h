@@ -1,9 +1,13 @@
 #pragma once
 // The native report list without a border and without scroll bars: it scrolls with the wheel
-// and the keys only. Font and colours are those of the default look (Arial 14, window colour).
+// and the keys only. Font and colours are those of the default look (Arial 14, window colour),
+// and the list draws its column header itself.
+
+#include <memory>
 
 #include "framework/listview_win.h"
 #include "skin/controls/skin_control_win.h"
+#include "skin/controls/skin_listview_header_win.h"
 
 namespace vl {
 
@@ -18,6 +22,8 @@ class TskSkinListView : public TListView, public TskSkinnable {
   void SetDefaultColor(TColor color);
   bool UseSkinFont() const { return use_skin_font_; }
   void SetUseSkinFont(bool use) { use_skin_font_ = use; }
+  // The column header the list draws (its window exists while the list's does).
+  TskListViewHeader& Header() { return *header_; }
 
  protected:
   void CreateParams(TCreateParams& params) override;
@@ -27,7 +33,9 @@ class TskSkinListView : public TListView, public TskSkinnable {
 
  private:
   void ApplyDefaultLook();
+  void HookHeader();
 
+  std::unique_ptr<TskListViewHeader> header_;
   std::string header_skin_data_name_ = "resizetoolbutton";
   TFont default_font_{"Arial", 14};
   TColor default_color_ = clWindow;

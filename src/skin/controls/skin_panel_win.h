@@ -18,6 +18,9 @@ class TskSkinPanel : public TskSkinCustomControl {
   void AdjustClientRect(TRect& rect) const override;
   void CreateDefaultImage(TBitmap& bitmap) override;
   void TextChanged() override {}
+  // The frame lies on the edges, so a new size redraws all of it: the window class asks for
+  // no full redraw, and the platform would only paint the part a widening uncovers.
+  void Resized() override { Invalidate(); }
 
  private:
   TskBorderStyle border_style_ = TskBorderStyle::bvFrame;

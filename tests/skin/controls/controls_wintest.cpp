@@ -1,5 +1,6 @@
 // The skinned controls in their default look, driven with messages: the button's clicks and
-// looks, the list and the editor without scroll bars, the panel's frame and client area.
+// looks, the list and the editor without scroll bars, the list's own header, the panel's frame
+// and client area.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -110,6 +111,33 @@ TEST_F(SkinControlsTest, APanelFramesItselfAndAlignsChildrenInsideTheFrame) {
   EXPECT_EQ(label->BoundsRect(), (TRect{0, 0, 500, 57}));
 }
 
+TEST_F(SkinControlsTest, APanelRepaintsItsFrameWheneverItsSizeChanges) {
+  auto* panel = new TskSkinPanel(&form);
+  panel->SetBounds(0, 0, 300, 57);
+  panel->SetParent(&form);
+  const HWND h = panel->Handle();
+  UpdateWindow(h);
+  // Read what is on screen after the platform's own repaint, without asking for one.
+  auto on_screen = [h](int x, int y) {
+    UpdateWindow(h);
+    HDC dc = GetDC(h);
+    const COLORREF c = GetPixel(dc, x, y);
+    ReleaseDC(h, dc);
+    return c;
+  };
+  struct Step {
+    int width;
+    int old_edge;  // the right frame column before the change
+  } steps[] = {{400, 299}, {200, 399}, {350, 199}};
+  for (const auto& s : steps) {
+    panel->SetWidth(s.width);
+    EXPECT_EQ(on_screen(s.width - 1, 30), ColorToRGB(clBtnShadow)) << s.width;
+    if (s.old_edge < s.width - 1) {
+      EXPECT_EQ(on_screen(s.old_edge, 30), ColorToRGB(clBtnFace)) << s.width;
+    }
+  }
+}
+
 TEST_F(SkinControlsTest, TheListShowsNoScrollBarAndScrollsWithWheelAndKeys) {
   auto* list = new TskSkinListView(&form);
   list->AddColumn("FileName", 180);
@@ -141,6 +169,72 @@ TEST_F(SkinControlsTest, TheListShowsNoScrollBarAndScrollsWithWheelAndKeys) {
   EXPECT_EQ(GetWindowLongW(h, GWL_STYLE) & (WS_VSCROLL | WS_HSCROLL), 0);
   GetClientRect(h, &client);
   EXPECT_EQ(client.right, window.right - window.left);
+}
+
+TEST_F(SkinControlsTest, TheListDrawsItsHeaderFlatAndPressedAndSpansTheWholeList) {
+  auto* list = new TskSkinListView(&form);
+  list->AddColumn("FileName", 180);
+  list->AddColumn("FilePath", 200);
+  list->SetAlign(TAlign::alClient);
+  list->SetParent(&form);
+  testing::Pump();
+  const HWND header = list->Header().Handle();
+  ASSERT_EQ(header, ListView_GetHeader(list->Handle()));
+  RECT rc;
+  GetClientRect(header, &rc);
+  EXPECT_EQ(rc.right, list->ClientWidth() + 25);
+  const int mid = rc.bottom / 2;
+  auto pixel = [header](int x, int y) {
+    UpdateWindow(header);
+    HDC dc = GetDC(header);
+    const COLORREF c = GetPixel(dc, x, y);
+    ReleaseDC(header, dc);
+    return c;
+  };
+  const COLORREF face = ColorToRGB(clBtnFace);
+  const COLORREF shadow = ColorToRGB(clBtnShadow);
+  struct Probe {
+    int x, y;
+    COLORREF normal, pressed;  // while the first section is held down
+  } probes[] = {
+      {0, mid, shadow, RGB(0, 0, 128)},
+      {2, 2, face, RGB(133, 147, 181)},
+      {179, mid, shadow, RGB(0, 0, 128)},
+      {180, mid, shadow, shadow},
+      {182, 2, face, face},
+      {379, mid, shadow, shadow},
+      {380, 0, shadow, shadow},
+      {440, mid, face, face},
+      {440, rc.bottom - 1, shadow, shadow},
+  };
+  for (const auto& p : probes) EXPECT_EQ(pixel(p.x, p.y), p.normal) << p.x << "," << p.y;
+
+  SendMessageW(header, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(90, mid));
+  EXPECT_EQ(list->Header().PressedSection(), 0);
+  for (const auto& p : probes) EXPECT_EQ(pixel(p.x, p.y), p.pressed) << p.x << "," << p.y;
+  SendMessageW(header, WM_LBUTTONUP, 0, MAKELPARAM(300, mid));
+  EXPECT_EQ(list->Header().PressedSection(), -1);
+  for (const auto& p : probes) EXPECT_EQ(pixel(p.x, p.y), p.normal) << p.x << "," << p.y;
+
+  // On a divider the header resizes the column and no section looks pressed.
+  SendMessageW(header, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(180, mid));
+  EXPECT_EQ(list->Header().PressedSection(), -1);
+  SendMessageW(header, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(150, mid));
+  SendMessageW(header, WM_LBUTTONUP, 0, MAKELPARAM(150, mid));
+  EXPECT_EQ(list->ColumnWidth(0), 150);
+  EXPECT_EQ(pixel(149, mid), shadow);
+  EXPECT_EQ(pixel(151, 2), face);
+
+  // Scrolled sideways and back, the header still ends 25 pixels past the list's right edge.
+  list->AddColumn("FileType", 400);
+  list->SetItemCount(3);
+  for (int dx : {40, 40, 40, -120}) {
+    ListView_Scroll(list->Handle(), dx, 0);
+    RECT at;
+    GetWindowRect(header, &at);
+    MapWindowPoints(nullptr, list->Handle(), reinterpret_cast<POINT*>(&at), 2);
+    EXPECT_EQ(at.right, list->ClientWidth() + 25) << dx;
+  }
 }
 
 TEST_F(SkinControlsTest, TheEditorHasItsOwnFrameNoScrollBarAndScrollsALineANotch) {

@@ -1,0 +1,170 @@
+#include "skin/controls/skin_listview_header_win.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include <algorithm>
+#include <string>
+
+#include "framework/canvas_win.h"
+#include "skin/controls/header_caption.h"
+
+namespace vl {
+namespace {
+
+constexpr int kWidening = 25;
+constexpr int kCaptionInset = 5;
+constexpr COLORREF kNavy = RGB(0, 0, 128);
+constexpr COLORREF kPressedFill = RGB(133, 147, 181);
+
+TAlignment AlignmentOf(int format) {
+  switch (format & HDF_JUSTIFYMASK) {
+    case HDF_RIGHT:
+      return TAlignment::taRightJustify;
+    case HDF_CENTER:
+      return TAlignment::taCenter;
+    default:
+      return TAlignment::taLeftJustify;
+  }
+}
+
+void DrawBox(TCanvas& canvas, const TRect& r, bool pressed) {
+  canvas.FillRect(r, pressed ? kPressedFill : ColorToRGB(clBtnFace));
+  canvas.FrameRect(r, pressed ? kNavy : ColorToRGB(clBtnShadow));
+}
+
+}  // namespace
+
+TskListViewHeader::TskListViewHeader(TWinControl& list) : TWinControl(nullptr), list_(list) {}
+
+void TskListViewHeader::Paint(HDC dc) {
+  const int count = int(SendMessageW(Handle(), HDM_GETITEMCOUNT, 0, 0));
+  int right_most = 0;
+  for (int i = 0; i < count; ++i) {
+    RECT rc{};
+    SendMessageW(Handle(), HDM_GETITEMRECT, WPARAM(i), reinterpret_cast<LPARAM>(&rc));
+    DrawSection(dc, i, rc, i == PressedSection());
+    right_most = std::max(right_most, int(rc.right));
+  }
+  RECT client;
+  GetClientRect(Handle(), &client);
+  DrawRemainder(dc, RECT{right_most, 0, client.right + 1, client.bottom});
+}
+
+void TskListViewHeader::DrawSection(HDC dc, int index, const RECT& rc, bool pressed) {
+  const int width = rc.right - rc.left;
+  const int height = rc.bottom - rc.top;
+  if (width <= 0 || height <= 0) return;
+  wchar_t text[256] = {};
+  HDITEMW item{};
+  item.mask = HDI_TEXT | HDI_FORMAT;
+  item.pszText = text;
+  item.cchTextMax = int(std::size(text));
+  SendMessageW(Handle(), HDM_GETITEMW, WPARAM(index), reinterpret_cast<LPARAM>(&item));
+
+  TBitmap bitmap(width, height);
+  TCanvas& canvas = bitmap.Canvas();
+  DrawBox(canvas, {0, 0, width, height}, pressed);
+  TFont font = list_.Font();
+  font.SetColor(ColorToRGB(clBtnText));
+  canvas.SetFont(font);
+  const TRect room{kCaptionInset, 0, width - kCaptionInset, height};
+  const std::wstring caption = ShortenedCaption(
+      text, room.Width(), [&canvas](std::wstring_view t) { return canvas.TextWidth(t); });
+  const SIZE size = canvas.TextExtent(caption);
+  const int x = CaptionLeft(room.left, room.right, size.cx, AlignmentOf(item.fmt));
+  const int y = room.top + room.Height() / 2 - size.cy / 2;
+  IntersectClipRect(canvas.Handle(), room.left, room.top, room.right, room.bottom);
+  canvas.TextOut(x, y, caption);
+  SelectClipRgn(canvas.Handle(), nullptr);
+  bitmap.Draw(dc, rc.left, rc.top);
+}
+
+void TskListViewHeader::DrawRemainder(HDC dc, const RECT& rc) {
+  const int width = rc.right - rc.left;
+  const int height = rc.bottom - rc.top;
+  if (width <= 0 || height <= 0) return;
+  TBitmap bitmap(width, height);
+  DrawBox(bitmap.Canvas(), {0, 0, width, height}, false);
+  bitmap.Draw(dc, rc.left, rc.top);
+}
+
+void TskListViewHeader::Widen(WINDOWPOS& pos) const {
+  if (pos.flags & SWP_NOSIZE) return;
+  // Scrolled sideways, the list lays the header out again from the header's own width, so a
+  // fixed addition would grow with every scroll; the right edge is what is kept.
+  const int left = (pos.flags & SWP_NOMOVE) ? Left() : pos.x;
+  pos.cx = std::max(pos.cx, list_.ClientWidth() - left + kWidening);
+}
+
+void TskListViewHeader::Press(LPARAM lparam) {
+  const POINT pt{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};
+  pressed_ = -1;
+  const int count = int(SendMessageW(Handle(), HDM_GETITEMCOUNT, 0, 0));
+  for (int i = 0; i < count && pressed_ < 0; ++i) {
+    RECT rc{};
+    SendMessageW(Handle(), HDM_GETITEMRECT, WPARAM(i), reinterpret_cast<LPARAM>(&rc));
+    if (PtInRect(&rc, pt)) pressed_ = i;
+  }
+  HDHITTESTINFO hit{};
+  hit.pt = pt;
+  SendMessageW(Handle(), HDM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit));
+  divider_drag_ = hit.flags == HHT_ONDIVIDER;
+  header_pressed_ = !divider_drag_;
+  Redraw();
+}
+
+void TskListViewHeader::Release() {
+  header_pressed_ = false;
+  divider_drag_ = false;
+  pressed_ = -1;
+  Redraw();
+}
+
+void TskListViewHeader::Redraw() {
+  RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+}
+
+LRESULT TskListViewHeader::WndProc(UINT msg, WPARAM wparam, LPARAM lparam) {
+  switch (msg) {
+    case WM_WINDOWPOSCHANGING:
+      Widen(*reinterpret_cast<WINDOWPOS*>(lparam));
+      return 0;
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_PAINT: {
+      if (wparam) {
+        Paint(reinterpret_cast<HDC>(wparam));
+        return 0;
+      }
+      PAINTSTRUCT ps;
+      HDC dc = BeginPaint(Handle(), &ps);
+      Paint(dc);
+      EndPaint(Handle(), &ps);
+      return 0;
+    }
+    case WM_PRINTCLIENT:
+      Paint(reinterpret_cast<HDC>(wparam));
+      return 0;
+    default:
+      break;
+  }
+  // The native header does the tracking and the column resizing; the looks follow it.
+  const LRESULT result = TWinControl::WndProc(msg, wparam, lparam);
+  switch (msg) {
+    case WM_MOUSEMOVE:
+      if (divider_drag_) InvalidateRect(Handle(), nullptr, FALSE);
+      break;
+    case WM_LBUTTONDOWN:
+      Press(lparam);
+      break;
+    case WM_LBUTTONUP:
+      Release();
+      break;
+    default:
+      break;
+  }
+  return result;
+}
+
+}  // namespace vl
