@@ -33,6 +33,13 @@ class TskFieldVisitor {
   void PictureIndex(std::string_view key, std::int32_t& value, std::int32_t fallback = -1) {
     Integer(key, value, fallback);
   }
+  // The four font keys that most sections carry, with their defaults.
+  void Font(std::string& name, std::int32_t& height, TFontStyles& style, TColor& color) {
+    Text("fontname", name, "Arial");
+    Integer("fontheight", height, 14);
+    FontStyle("fontstyle", style);
+    Color("fontcolor", color);
+  }
 };
 
 // Reads each key of one section; a missing key gives its default.

@@ -28,10 +28,7 @@ void TskDataSkinPanelControl::VisitFields(TskFieldVisitor& v) {
   v.PictureIndex("bgpictureindex", bgpictureindex);
   v.Rect("captionrect", captionrect);
   v.Alignment("alignment", alignment);
-  v.Text("fontname", fontname, "Arial");
-  v.Integer("fontheight", fontheight, 14);
-  v.FontStyle("fontstyle", fontstyle);
-  v.Color("fontcolor", fontcolor);
+  v.Font(fontname, fontheight, fontstyle, fontcolor);
   v.Rect("checkimagerect", checkimagerect);
   v.Rect("uncheckimagerect", uncheckimagerect);
   v.Rect("markframerect", markframerect);
@@ -46,18 +43,12 @@ void TskDataSkinPanelControl::VisitFields(TskFieldVisitor& v) {
 
 void TskDataSkinLabelControl::VisitFields(TskFieldVisitor& v) {
   TskDataSkinCustomControl::VisitFields(v);
-  v.Text("fontname", fontname, "Arial");
-  v.Integer("fontheight", fontheight, 14);
-  v.FontStyle("fontstyle", fontstyle);
-  v.Color("fontcolor", fontcolor);
+  v.Font(fontname, fontheight, fontstyle, fontcolor);
 }
 
 void TskDataSkinButtonControl::VisitFields(TskFieldVisitor& v) {
   TskDataSkinCustomControl::VisitFields(v);
-  v.Text("fontname", fontname, "Arial");
-  v.Integer("fontheight", fontheight, 14);
-  v.FontStyle("fontstyle", fontstyle);
-  v.Color("fontcolor", fontcolor);
+  v.Font(fontname, fontheight, fontstyle, fontcolor);
   v.Color("activefontcolor", activefontcolor);
   v.Color("downfontcolor", downfontcolor);
   v.Color("disabledfontcolor", disabledfontcolor);
@@ -94,20 +85,14 @@ void TskDataSkinMenuButtonControl::VisitFields(TskFieldVisitor& v) {
 
 void TskDataSkinListView::VisitFields(TskFieldVisitor& v) {
   TskDataSkinControl::VisitFields(v);
-  v.Text("fontname", fontname, "Arial");
-  v.Integer("fontheight", fontheight, 14);
-  v.FontStyle("fontstyle", fontstyle);
-  v.Color("fontcolor", fontcolor);
+  v.Font(fontname, fontheight, fontstyle, fontcolor);
   v.Color("bgcolor", bgcolor);
 }
 
 void TskDataSkinEditControl::VisitFields(TskFieldVisitor& v) {
   TskDataSkinCustomControl::VisitFields(v);
   v.Rect("activeskinrect", activeskinrect);
-  v.Text("fontname", fontname, "Arial");
-  v.Integer("fontheight", fontheight, 14);
-  v.FontStyle("fontstyle", fontstyle);
-  v.Color("fontcolor", fontcolor);
+  v.Font(fontname, fontheight, fontstyle, fontcolor);
   v.Color("disabledfontcolor", disabledfontcolor);
   v.Color("activefontcolor", activefontcolor);
   v.Rect("buttonrect", buttonrect);
@@ -188,20 +173,14 @@ void TskDataSkinExPanelControl::VisitFields(TskFieldVisitor& v) {
   v.Rect("vrestorebuttonactiverect", vrestorebuttonactiverect);
   v.Rect("vrestorebuttondownrect", vrestorebuttondownrect);
   v.Rect("captionrect", captionrect);
-  v.Text("fontname", fontname, "Arial");
-  v.Integer("fontheight", fontheight, 14);
-  v.FontStyle("fontstyle", fontstyle);
-  v.Color("fontcolor", fontcolor);
+  v.Font(fontname, fontheight, fontstyle, fontcolor);
   v.Boolean("buttonstransparent", buttonstransparent);
   v.Color("buttonstransparentcolor", buttonstransparentcolor);
 }
 
 void TskDataSkinCheckRadioControl::VisitFields(TskFieldVisitor& v) {
   TskDataSkinCustomControl::VisitFields(v);
-  v.Text("fontname", fontname, "Arial");
-  v.Integer("fontheight", fontheight, 14);
-  v.FontStyle("fontstyle", fontstyle);
-  v.Color("fontcolor", fontcolor);
+  v.Font(fontname, fontheight, fontstyle, fontcolor);
   v.Color("activefontcolor", activefontcolor);
   v.Color("unenabledfontcolor", unenabledfontcolor);
   v.Color("framefontcolor", framefontcolor);
@@ -227,10 +206,7 @@ void TskDataSkinGaugeControl::VisitFields(TskFieldVisitor& v) {
   v.Integer("beginoffset", beginoffset, 0);
   v.Integer("endoffset", endoffset, 0);
   v.Boolean("vertical", vertical);
-  v.Text("fontname", fontname, "Arial");
-  v.Integer("fontheight", fontheight, 14);
-  v.FontStyle("fontstyle", fontstyle);
-  v.Color("fontcolor", fontcolor);
+  v.Font(fontname, fontheight, fontstyle, fontcolor);
   v.Boolean("progresstransparent", progresstransparent);
   v.Color("progresstransparentcolor", progresstransparentcolor);
   v.Boolean("progressstretch", progressstretch);
@@ -264,10 +240,7 @@ void TskDataSkinTrackBarControl::VisitFields(TskFieldVisitor& v) {
 
 void TskDataSkinStdLabelControl::VisitFields(TskFieldVisitor& v) {
   TskDataSkinControl::VisitFields(v);
-  v.Text("fontname", fontname, "Arial");
-  v.Integer("fontheight", fontheight, 14);
-  v.FontStyle("fontstyle", fontstyle);
-  v.Color("fontcolor", fontcolor);
+  v.Font(fontname, fontheight, fontstyle, fontcolor);
   v.Color("activefontcolor", activefontcolor, 16711680);
 }
 
@@ -295,10 +268,7 @@ void TskDataSkinGridControl::VisitFields(TskFieldVisitor& v) {
   v.PictureIndex("bgpictureindex", bgpictureindex);
   v.Color("linescolor", linescolor);
   v.Color("bgcolor", bgcolor);
-  v.Text("fontname", fontname, "Arial");
-  v.Integer("fontheight", fontheight, 14);
-  v.FontStyle("fontstyle", fontstyle);
-  v.Color("fontcolor", fontcolor);
+  v.Font(fontname, fontheight, fontstyle, fontcolor);
   v.Color("selectfontcolor", selectfontcolor);
   v.Color("focusfontcolor", focusfontcolor);
   v.Text("fixedfontname", fixedfontname, "Arial");
@@ -332,10 +302,7 @@ void TskDataSkinTabControl::VisitFields(TskFieldVisitor& v) {
   v.Boolean("bottomstretch", bottomstretch);
   v.Boolean("stretcheffect", stretcheffect);
   v.StretchType("stretchtype", stretchtype);
-  v.Text("fontname", fontname, "Arial");
-  v.Integer("fontheight", fontheight, 14);
-  v.FontStyle("fontstyle", fontstyle);
-  v.Color("fontcolor", fontcolor);
+  v.Font(fontname, fontheight, fontstyle, fontcolor);
   v.Color("activefontcolor", activefontcolor);
   v.Color("focusfontcolor", focusfontcolor);
   v.Color("mouseinfontcolor", mouseinfontcolor);
@@ -375,10 +342,7 @@ void TskDataSkinListBox::VisitFields(TskFieldVisitor& v) {
   v.Integer("itemleftoffset", itemleftoffset, 0);
   v.Integer("itemrightoffset", itemrightoffset, 0);
   v.Rect("itemtextrect", itemtextrect);
-  v.Text("fontname", fontname, "Arial");
-  v.Integer("fontheight", fontheight, 14);
-  v.FontStyle("fontstyle", fontstyle);
-  v.Color("fontcolor", fontcolor);
+  v.Font(fontname, fontheight, fontstyle, fontcolor);
   v.Color("activefontcolor", activefontcolor);
   v.Color("focusfontcolor", focusfontcolor);
   v.Rect("captionrect", captionrect);
@@ -419,10 +383,7 @@ void TskDataSkinComboBox::VisitFields(TskFieldVisitor& v) {
   v.Integer("itemleftoffset", itemleftoffset, 0);
   v.Integer("itemrightoffset", itemrightoffset, 0);
   v.Rect("itemtextrect", itemtextrect);
-  v.Text("fontname", fontname, "Arial");
-  v.Integer("fontheight", fontheight, 14);
-  v.FontStyle("fontstyle", fontstyle);
-  v.Color("fontcolor", fontcolor);
+  v.Font(fontname, fontheight, fontstyle, fontcolor);
   v.Color("focusfontcolor", focusfontcolor);
   v.Color("activefontcolor", activefontcolor);
   v.Text("listboxname", listboxname, "");
@@ -438,10 +399,7 @@ void TskDataSkinComboBox::VisitFields(TskFieldVisitor& v) {
 void TskDataSkinSpinEditControl::VisitFields(TskFieldVisitor& v) {
   TskDataSkinCustomControl::VisitFields(v);
   v.Rect("activeskinrect", activeskinrect);
-  v.Text("fontname", fontname, "Arial");
-  v.Integer("fontheight", fontheight, 14);
-  v.FontStyle("fontstyle", fontstyle);
-  v.Color("fontcolor", fontcolor);
+  v.Font(fontname, fontheight, fontstyle, fontcolor);
   v.Color("activefontcolor", activefontcolor);
   v.Color("disabledfontcolor", disabledfontcolor);
   v.Rect("upbuttonrect", upbuttonrect);
@@ -459,10 +417,7 @@ void TskDataSkinScrollBoxControl::VisitFields(TskFieldVisitor& v) {
 
 void TskDataSkinTreeView::VisitFields(TskFieldVisitor& v) {
   TskDataSkinControl::VisitFields(v);
-  v.Text("fontname", fontname, "Arial");
-  v.Integer("fontheight", fontheight, 14);
-  v.FontStyle("fontstyle", fontstyle);
-  v.Color("fontcolor", fontcolor);
+  v.Font(fontname, fontheight, fontstyle, fontcolor);
   v.Color("bgcolor", bgcolor);
 }
 
@@ -485,10 +440,7 @@ void TskDataSkinSlider::VisitFields(TskFieldVisitor& v) {
 
 void TskDataSkinRichEdit::VisitFields(TskFieldVisitor& v) {
   TskDataSkinControl::VisitFields(v);
-  v.Text("fontname", fontname, "Arial");
-  v.Integer("fontheight", fontheight, 14);
-  v.FontStyle("fontstyle", fontstyle);
-  v.Color("fontcolor", fontcolor);
+  v.Font(fontname, fontheight, fontstyle, fontcolor);
   v.Color("bgcolor", bgcolor);
 }
 

@@ -74,10 +74,7 @@ void TskDataSkinAnimate::AfterRead() {
 void TskDataSkinCaption::VisitFields(TskFieldVisitor& v) {
   TskDataSkinObject::VisitFields(v);
   v.Rect("textrect", textrect);
-  v.Text("fontname", fontname, "Arial");
-  v.Integer("fontheight", fontheight, 14);
-  v.FontStyle("fontstyle", fontstyle);
-  v.Color("fontcolor", fontcolor);
+  v.Font(fontname, fontheight, fontstyle, fontcolor);
   v.Color("activefontcolor", activefontcolor);
   v.Alignment("alignment", alignment);
   v.Boolean("light", light);
@@ -120,10 +117,7 @@ void TskDataSkinMenuItem::VisitFields(TskFieldVisitor& v) {
   v.Integer("dividerrightoffset", dividerrightoffset, 0);
   v.Rect("textrect", textrect);
   v.Rect("imagerect", imagerect);
-  v.Text("fontname", fontname, "Arial");
-  v.Integer("fontheight", fontheight, 14);
-  v.FontStyle("fontstyle", fontstyle);
-  v.Color("fontcolor", fontcolor);
+  v.Font(fontname, fontheight, fontstyle, fontcolor);
   v.Color("activefontcolor", activefontcolor);
   v.Color("unenabledfontcolor", unenabledfontcolor);
   v.Boolean("stretcheffect", stretcheffect);
@@ -157,10 +151,7 @@ void TskDataSkinMainMenuItem::VisitFields(TskFieldVisitor& v) {
   v.Integer("itemrightoffset", itemrightoffset, 0);
   v.Rect("downrect", downrect);
   v.Rect("textrect", textrect);
-  v.Text("fontname", fontname, "Arial");
-  v.Integer("fontheight", fontheight, 14);
-  v.FontStyle("fontstyle", fontstyle);
-  v.Color("fontcolor", fontcolor);
+  v.Font(fontname, fontheight, fontstyle, fontcolor);
   v.Color("activefontcolor", activefontcolor);
   v.Color("downfontcolor", downfontcolor);
   v.Color("unenabledfontColor", unenabledfontcolor);

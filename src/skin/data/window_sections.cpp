@@ -104,10 +104,7 @@ void TskDataSkinHintWindow::VisitFields(TskFieldVisitor& v) {
   v.Point("leftbottompoint", leftbottompoint);
   v.Point("rightbottompoint", rightbottompoint);
   v.Rect("clientrect", clientrect);
-  v.Text("fontname", fontname, "Arial");
-  v.Integer("fontheight", fontheight, 14);
-  v.FontStyle("fontstyle", fontstyle);
-  v.Color("fontcolor", fontcolor);
+  v.Font(fontname, fontheight, fontstyle, fontcolor);
   v.Boolean("leftstretch", leftstretch);
   v.Boolean("rightstretch", rightstretch);
   v.Boolean("topstretch", topstretch);
