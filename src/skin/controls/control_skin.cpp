@@ -138,6 +138,12 @@ PixelBitmap DrawPiecewise(const TskControlSkin& skin, const TRect& state, const 
   return out;
 }
 
+TRect MoveWithCorners(const TRect& r, const TskSkinPoints& p, int dw, int dh) {
+  // Right and bottom edges lie outside their rectangle: one on the corner's edge stays.
+  return {r.left >= p.rt.x ? r.left + dw : r.left, r.top >= p.lb.y ? r.top + dh : r.top,
+          r.right > p.rt.x ? r.right + dw : r.right, r.bottom > p.lb.y ? r.bottom + dh : r.bottom};
+}
+
 std::optional<TskWindowRegion> ControlRegion(const TskControlSkin& skin, const TskSizedSkin& s) {
   if (!skin.mask || skin.mask->Empty()) return std::nullopt;
   switch (skin.rule) {

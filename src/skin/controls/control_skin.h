@@ -78,6 +78,11 @@ void FillWithClient(PixelBitmap& target, const TRect& to, const TskControlSkin& 
 PixelBitmap DrawPiecewise(const TskControlSkin& skin, const TRect& state_rect,
                           const TskSizedSkin& sized);
 
+// A rectangle of the skin rectangle's layout moved to a control dw wider and dh higher: an edge
+// right of the right-top corner follows the right edge, one below the left-bottom corner follows
+// the bottom edge, so a rectangle in one corner moves with it and one across two is stretched.
+TRect MoveWithCorners(const TRect& rect, const TskSkinPoints& points, int dw, int dh);
+
 // The window shape the mask gives a control of the sized size, or none without a mask.
 std::optional<TskWindowRegion> ControlRegion(const TskControlSkin& skin, const TskSizedSkin& sized);
 
