@@ -205,6 +205,8 @@ void TFrmMain::FormDestroy() {
 }
 
 LRESULT TFrmMain::WndProc(UINT msg, WPARAM wparam, LPARAM lparam) {
+  // Until the skinned frame relays them, the window hands its skin's changes to its controls.
+  if (RelaySkinMessage(*this, msg, wparam, lparam)) return 0;
   if (msg == WM_SETTINGCHANGE) {
     RefreshDecimalSeparator();
     lvResult->Invalidate();

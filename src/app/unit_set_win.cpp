@@ -71,6 +71,12 @@ void TFrmSet::FormShow() {
   }
 }
 
+LRESULT TFrmSet::WndProc(UINT msg, WPARAM wparam, LPARAM lparam) {
+  // Until the skinned frame relays them, the window hands its skin's changes to its controls.
+  if (RelaySkinMessage(*this, msg, wparam, lparam)) return 0;
+  return TForm::WndProc(msg, wparam, lparam);
+}
+
 void TFrmSet::LoadEditor() {
   const std::string file = RootListFileName(app_dir_);
   if (!FileExists(file)) {

@@ -35,6 +35,7 @@ class TFrmSet : public TForm {
 
  protected:
   void FormShow() override;
+  LRESULT WndProc(UINT msg, WPARAM wparam, LPARAM lparam) override;
 
  private:
   void LoadEditor();

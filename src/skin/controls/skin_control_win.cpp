@@ -62,6 +62,12 @@ void RelaySkinChange(TWinControl& root, const void* sender, unsigned message) {
   }
 }
 
+bool RelaySkinMessage(TWinControl& root, UINT msg, WPARAM wparam, LPARAM lparam) {
+  if ((msg != SKN_BEFORECHANGE && msg != SKN_CHANGE) || lparam != kSkinMessageTag) return false;
+  RelaySkinChange(root, reinterpret_cast<const void*>(wparam), msg);
+  return true;
+}
+
 TskSkinControl::TskSkinControl(TComponent* owner, std::string section)
     : TCustomControl(owner), TskSkinnable(*this, std::move(section)) {}
 

@@ -64,6 +64,9 @@ class TskSkinnable {
 // control under `root` that draws from `sender`. The sender is only compared, never used: the
 // message may come from a skin data object the window does not know.
 void RelaySkinChange(TWinControl& root, const void* sender, unsigned message);
+// RelaySkinChange for a window message a top-level window received; true when it was one of
+// the two.
+bool RelaySkinMessage(TWinControl& root, UINT msg, WPARAM wparam, LPARAM lparam);
 
 class TskSkinControl : public TCustomControl, public TskSkinnable {
  public:
