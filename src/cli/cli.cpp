@@ -4,6 +4,7 @@
 
 #include "cli/search_commands.h"
 #include "framework/errors.h"
+#include "skin/controls/skin_draw.h"
 #include "skin/data/skin_command.h"
 
 namespace vl::cli {
@@ -20,6 +21,10 @@ struct Command {
 constexpr std::size_t kAny = std::size_t(-1);
 
 int SkinCommand(Args args, Context& context) {
+  if (args[0] == "draw") {
+    return RunSkinDrawCommand({args.begin() + 1, args.end()}, context.carried_skin, context.out,
+                              context.err);
+  }
   return RunSkinCommand({args.begin(), args.end()}, context.out, context.err);
 }
 
@@ -29,7 +34,10 @@ constexpr Command kCommands[] = {
     {"category", "INDEXFILE EXT1 EXT2", 3, 3, CategoryCommand},
     {"rows", "INDEXFILE KEYWORD", 2, 2, RowsCommand},
     {"bench", "INDEXFILE KEYWORD...", 2, kAny, BenchCommand},
-    {"skin", "unpack PACKAGE FOLDER | build DEFINITION PACKAGE", 3, 3, SkinCommand},
+    {"skin",
+     "unpack PACKAGE FOLDER | build DEFINITION PACKAGE | draw [--package FILE] SECTION WIDTH "
+     "HEIGHT [STATE] OUT.bmp",
+     3, 8, SkinCommand},
 };
 
 int Usage(std::ostream& err) {

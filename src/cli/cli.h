@@ -14,6 +14,10 @@
 #include "search/text_list.h"
 #include "search/walk.h"
 
+namespace vl {
+class TskCompressedStoredSkin;
+}
+
 namespace vl::cli {
 
 // What the commands reach the outside world through; the program passes the platform's.
@@ -26,6 +30,8 @@ struct Context {
   std::function<std::int64_t(const std::string&)> file_size;
   std::ostream& out;  // binary: every line ends in CR LF
   std::ostream& err;
+  // The package the program carries, for the skin pictures; none where it carries none.
+  const TskCompressedStoredSkin* carried_skin = nullptr;
 };
 
 using Args = std::span<const std::string>;

@@ -21,10 +21,7 @@ class RelayingForm : public TForm {
 
  protected:
   LRESULT WndProc(UINT msg, WPARAM wparam, LPARAM lparam) override {
-    if ((msg == SKN_BEFORECHANGE || msg == SKN_CHANGE) && lparam == kSkinMessageTag) {
-      RelaySkinChange(*this, reinterpret_cast<const void*>(wparam), msg);
-      return 0;
-    }
+    if (RelaySkinMessage(*this, msg, wparam, lparam)) return 0;
     return TForm::WndProc(msg, wparam, lparam);
   }
 };

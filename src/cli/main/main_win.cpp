@@ -12,6 +12,7 @@
 #include "cli/cli.h"
 #include "framework/clock.h"
 #include "search/size_text.h"
+#include "skin/data/carried_skin_win.h"
 
 int main(int argc, char** argv) {
   // Paths and index lines are bytes; no newline translation on the way out.
@@ -26,6 +27,8 @@ int main(int argc, char** argv) {
                            [](const std::string& path) { return vl::FileSizeOf(path); },
                            std::cout,
                            std::cerr};
+  vl::TskSkinListItem carried(0);
+  if (vl::ReadCarriedSkin(carried)) context.carried_skin = &carried.StoredSkin();
   int code = vl::cli::Run(args, context);
   std::cout.flush();
   return code;
