@@ -105,6 +105,8 @@ void TskSkinMemo::ReadSkinDefinition() {
 void TskSkinMemo::BeforeApplySkinData() {
   definition_index_ = -1;
   skin_.reset();
+  // Should the new skin fail to load, no change follows; the default look shows then.
+  RedrawWhole();
 }
 
 void TskSkinMemo::ApplySkinData() {
