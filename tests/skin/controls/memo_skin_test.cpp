@@ -61,20 +61,14 @@ TEST_F(MemoSkinFixture, TheTextRectangleFollowsTheSectionsClientAreaOrTheDefault
 TEST(MemoDefaultLook, AFieldInsideAShadowAndAFacePixel) {
   const TskMemoDefaultColors colors{0xFFFFFF, 0x808080, 0xC0C0C0};
   const PixelBitmap b = DrawMemoDefault(7, 6, colors);
-  const std::vector<Pixel> rows[] = {
-      {0x808080, 0x808080, 0x808080, 0x808080, 0x808080, 0x808080, 0x808080},
-      {0x808080, 0xC0C0C0, 0xC0C0C0, 0xC0C0C0, 0xC0C0C0, 0xC0C0C0, 0x808080},
-      {0x808080, 0xC0C0C0, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xC0C0C0, 0x808080},
-      {0x808080, 0xC0C0C0, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xC0C0C0, 0x808080},
-      {0x808080, 0xC0C0C0, 0xC0C0C0, 0xC0C0C0, 0xC0C0C0, 0xC0C0C0, 0x808080},
-      {0x808080, 0x808080, 0x808080, 0x808080, 0x808080, 0x808080, 0x808080},
-  };
   ASSERT_EQ(b.Width(), 7);
-  for (int y = 0; y < 6; ++y) {
-    EXPECT_EQ(std::vector<Pixel>(b.Row(y), b.Row(y) + 7), rows[y]) << "row " << y;
-  }
+  struct Probe {
+    int x, y;
+    Pixel expected;
+  } probes[] = {{0, 0, 0x808080}, {6, 5, 0x808080}, {3, 0, 0x808080}, {1, 1, 0xC0C0C0},
+                {5, 3, 0xC0C0C0}, {3, 4, 0xC0C0C0}, {2, 2, 0xFFFFFF}, {4, 3, 0xFFFFFF}};
+  for (const auto& p : probes) EXPECT_EQ(b.At(p.x, p.y), p.expected) << p.x << "," << p.y;
   EXPECT_TRUE(DrawMemoDefault(0, 6, colors).Empty());
-  EXPECT_EQ(DrawMemoDefault(1, 1, colors).At(0, 0), 0x808080u);
 }
 
 TEST_F(MemoSkinFixture, TheFrameKeepsItsCornersAndTheClientPartRepeatsFromTheTopLeft) {
@@ -130,34 +124,15 @@ TEST_F(MemoSkinFixture, NoPictureOrNoSizeDrawsNothingSoTheCallerDrawsTheDefault)
   EXPECT_TRUE(DrawMemoSkin(skin, false, true, 0, 30, 25).Empty());
 }
 
-TEST(CopyMemoSkin, TakesEveryKeyAndFallsBackToTheNormalLookWithoutAnActiveOne) {
+TEST(CopyMemoSkin, WithoutAnActiveLookTheNormalOneServesForBoth) {
   SilentNotifier notifier;
   TskSkinData data(nullptr, notifier);
   TskDataSkinMemoControl d("memo");
   d.skinrect = {67, 130, 126, 182};
-  d.rightbottompoint = {56, 50};
-  d.clientrect = {2, 2, 57, 50};
-  d.fontname = "Tahoma";
-  d.fontheight = 12;
-  d.fontstyle.bold = true;
-  d.fontcolor = 1;
-  d.activefontcolor = 2;
-  d.bgcolor = 3;
-  d.activebgcolor = 4;
-  d.pictureindex = 0;
-  TskMemoSkin skin = CopyMemoSkin(data, d);
-  EXPECT_EQ(skin.frame.picture, nullptr);  // the skin data has no pictures
-  EXPECT_EQ(skin.active_skin_rect, d.skinrect);
-  EXPECT_EQ(skin.frame.rule, TskSizeRule::srFree);
-  EXPECT_EQ(skin.font_name, "Tahoma");
-  EXPECT_EQ(skin.font_height, 12);
-  EXPECT_TRUE(skin.font_style.bold);
-  EXPECT_EQ(skin.FontColor(false), 1u);
-  EXPECT_EQ(skin.FontColor(true), 2u);
-  EXPECT_EQ(skin.BgColor(false), 3u);
-  EXPECT_EQ(skin.BgColor(true), 4u);
+  EXPECT_EQ(CopyMemoSkin(data, d).StateRect(true), d.skinrect);
   d.activeskinrect = {0, 0, 59, 52};
-  EXPECT_EQ(CopyMemoSkin(data, d).StateRect(true), (TRect{0, 0, 59, 52}));
+  EXPECT_EQ(CopyMemoSkin(data, d).StateRect(true), d.activeskinrect);
+  EXPECT_EQ(CopyMemoSkin(data, d).StateRect(false), d.skinrect);
 }
 
 }  // namespace
