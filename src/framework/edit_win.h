@@ -28,7 +28,7 @@ class TCustomEdit : public TWinControl {
  protected:
   LRESULT WndProc(UINT msg, WPARAM wparam, LPARAM lparam) override;
   void Command(WORD code) override;
-  HBRUSH CtlColor(HDC dc) final;
+  HBRUSH CtlColor(HDC dc) override;
   void HandleCreated() override;
   // The colour the box paints its background in now; boxes with state colours override it.
   virtual TColor BackgroundColor() const { return Color(); }
