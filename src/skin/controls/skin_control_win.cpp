@@ -9,6 +9,11 @@
 
 namespace vl {
 
+unsigned FontStyleBits(const TFontStyles& s) {
+  return (s.bold ? fsBold : 0u) | (s.italic ? fsItalic : 0u) | (s.underline ? fsUnderline : 0u) |
+         (s.strikeout ? fsStrikeOut : 0u);
+}
+
 void TskSkinnable::SetSkinData(TskSkinData* skin_data) {
   if (skin_data != skin_data_) {
     if (skin_data_) self_.RemoveFreeNotification(skin_data_);
@@ -42,12 +47,7 @@ BYTE TskSkinnable::SkinCharset(const TFont& fallback) const {
 
 TFont TskSkinnable::SkinFont(const std::string& name, int height, const TFontStyles& style,
                              COLORREF color, const TFont& fallback) const {
-  unsigned bits = 0;
-  if (style.bold) bits |= fsBold;
-  if (style.italic) bits |= fsItalic;
-  if (style.underline) bits |= fsUnderline;
-  if (style.strikeout) bits |= fsStrikeOut;
-  TFont font(name, height, bits, color);
+  TFont font(name, height, FontStyleBits(style), color);
   font.SetCharset(SkinCharset(fallback));
   return font;
 }

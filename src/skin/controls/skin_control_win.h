@@ -18,6 +18,9 @@ namespace vl {
 
 class TskSkinData;
 
+// The framework's style bits for a definition's font style.
+unsigned FontStyleBits(const TFontStyles& style);
+
 enum class TskBorderStyle { bvNone, bvFrame, bvRaised, bvLowered };
 
 // The skin a control is drawn from: the window's skin data object and a section name. A skin

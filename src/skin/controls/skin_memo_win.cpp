@@ -11,11 +11,6 @@
 namespace vl {
 namespace {
 
-unsigned StyleBits(const TFontStyles& s) {
-  return (s.bold ? fsBold : 0u) | (s.italic ? fsItalic : 0u) | (s.underline ? fsUnderline : 0u) |
-         (s.strikeout ? fsStrikeOut : 0u);
-}
-
 bool SameFont(const TFont& a, const TFont& b) {
   return a.Name() == b.Name() && a.Height() == b.Height() && a.Style() == b.Style() &&
          a.Color() == b.Color() && a.Charset() == b.Charset();
@@ -76,11 +71,6 @@ TskSkinMemo::TskSkinMemo(TComponent* owner) : TMemo(owner), TskSkinnable(*this, 
   default_font_.OnChange = [this] { ApplyLook(); };
 }
 
-void TskSkinMemo::SetSkinData(TskSkinData* skin_data) {
-  TskSkinnable::SetSkinData(skin_data);
-  if (!skin_data || !skin_data->Empty()) ApplySkinData();
-}
-
 void TskSkinMemo::Notification(TComponent* component, TOperation operation) {
   TMemo::Notification(component, operation);
   if (operation != TOperation::opRemove || !SkinData()) return;
@@ -90,20 +80,20 @@ void TskSkinMemo::Notification(TComponent* component, TOperation operation) {
 }
 
 void TskSkinMemo::ReadSkinDefinition() {
-  definition_index_ = -1;
   skin_.reset();
-  const TskSkinData* data = SkinData();
-  if (!data || data->Empty()) return;
-  const int index = data->FindControlIndex(SkinDataName());
-  const auto* definition = data->ControlAs<TskDataSkinMemoControl>(index);
+  const int index = LookUpDefinition();
+  if (index == -1) return;
+  const auto* definition = SkinData()->ControlAs<TskDataSkinMemoControl>(index);
   // A section of another kind under the memo's name is no memo section.
-  if (!definition) return;
-  definition_index_ = index;
-  skin_ = CopyMemoSkin(*data, *definition);
+  if (!definition) {
+    TskSkinnable::BeforeApplySkinData();
+    return;
+  }
+  skin_ = CopyMemoSkin(*SkinData(), *definition);
 }
 
 void TskSkinMemo::BeforeApplySkinData() {
-  definition_index_ = -1;
+  TskSkinnable::BeforeApplySkinData();
   skin_.reset();
   // Should the new skin fail to load, no change follows; the default look shows then.
   RedrawWhole();
@@ -126,7 +116,7 @@ void TskSkinMemo::ApplyLook() {
   if (skin_ && use_skin_font_) {
     font.SetName(skin_->font_name);
     font.SetHeight(skin_->font_height);
-    font.SetStyle(StyleBits(skin_->font_style));
+    font.SetStyle(FontStyleBits(skin_->font_style));
   }
   const TskResourceStrData* strings = SkinData() ? SkinData()->ResourceStrData() : nullptr;
   font.SetCharset(strings ? BYTE(strings->CharSet) : default_font_.Charset());

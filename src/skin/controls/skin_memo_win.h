@@ -21,14 +21,10 @@ class TskSkinMemo : public TMemo, public TskSkinnable {
  public:
   explicit TskSkinMemo(TComponent* owner);
 
-  // Stores the skin data and applies it at once; removing it brings the default look back.
-  void SetSkinData(TskSkinData* skin_data);
-  // The memo section found in the skin data, or -1 while the memo draws its default look.
-  int DefinitionIndex() const { return definition_index_; }
   // Looks the section up again and takes font, colours and text rectangle from it.
-  void ApplySkinData();
+  void ApplySkinData() override;
   // Forgets the section and its picture before the skin data replaces them.
-  void BeforeApplySkinData();
+  void BeforeApplySkinData() override;
 
   // The font without a section, or with UseSkinFont off. The memo's font follows every change.
   TFont& DefaultFont() { return default_font_; }
@@ -83,7 +79,6 @@ class TskSkinMemo : public TMemo, public TskSkinnable {
   bool bitmap_bg_ = true;
   bool read_only_ = false;
 
-  int definition_index_ = -1;
   std::optional<TskMemoSkin> skin_;
   // What the font and colours were last applied for, so that a skin data object named through
   // the base class, or one that emptied itself, is noticed at the next paint.
