@@ -18,7 +18,7 @@ TskSkinListView::TskSkinListView(TComponent* owner)
       TskSkinnable(*this, "listview"),
       header_(std::make_unique<TskListViewHeader>(*this)) {
   default_font_.OnChange = [this] {
-    if (definition_index_ == -1) ApplyLook();
+    if (!ListDefinition()) ApplyLook();
   };
 }
 
@@ -41,7 +41,7 @@ void TskSkinListView::SetHeaderSkinDataName(std::string name) {
 
 void TskSkinListView::SetDefaultColor(TColor color) {
   default_color_ = color;
-  if (definition_index_ == -1) ApplyLook();
+  if (!ListDefinition()) ApplyLook();
 }
 
 void TskSkinListView::ApplySkinData() {
@@ -69,11 +69,16 @@ const TskHeaderSkin* TskSkinListView::HeaderSkin() {
   return header_skin_ ? &*header_skin_ : nullptr;
 }
 
+const TskDataSkinListView* TskSkinListView::ListDefinition() const {
+  // A section of another kind holds nothing the list could take: the default look.
+  const TskSkinData* data = SkinData();
+  return data ? data->ControlAs<TskDataSkinListView>(definition_index_) : nullptr;
+}
+
 void TskSkinListView::ApplyLook() {
   if (!HandleAllocated()) return;
   const TskSkinData* data = SkinData();
-  // A section of another kind holds nothing the list could take: the default look.
-  const auto* definition = data ? data->ControlAs<TskDataSkinListView>(definition_index_) : nullptr;
+  const TskDataSkinListView* definition = ListDefinition();
   TFont font = default_font_;
   COLORREF background = ColorToRGB(default_color_);
   if (definition) {

@@ -16,6 +16,8 @@
 
 namespace vl {
 
+class TskDataSkinListView;
+
 class TskSkinListView : public TListView, public TskSkinnable {
  public:
   explicit TskSkinListView(TComponent* owner);
@@ -28,7 +30,7 @@ class TskSkinListView : public TListView, public TskSkinnable {
 
   const std::string& HeaderSkinDataName() const { return header_skin_data_name_; }
   void SetHeaderSkinDataName(std::string name);
-  // Changes of the default font reach the list at once while it has no definition.
+  // Changes of the default font reach the list at once while it has no list section.
   TFont& DefaultFont() { return default_font_; }
   TColor DefaultColor() const { return default_color_; }
   void SetDefaultColor(TColor color);
@@ -58,6 +60,7 @@ class TskSkinListView : public TListView, public TskSkinnable {
   LRESULT WndProc(UINT msg, WPARAM wparam, LPARAM lparam) override;
 
  private:
+  const TskDataSkinListView* ListDefinition() const;
   void ForgetSkin();
   void ApplyLook();
   void HookHeader();
