@@ -4,10 +4,13 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <cstring>
 #include <string>
 
 #include "framework/canvas_win.h"
 #include "skin/controls/header_caption.h"
+#include "skin/controls/header_section.h"
+#include "skin/controls/skin_listview_win.h"
 
 namespace vl {
 namespace {
@@ -33,25 +36,34 @@ void DrawBox(TCanvas& canvas, const TRect& r, bool pressed) {
   canvas.FrameRect(r, pressed ? kNavy : ColorToRGB(clBtnShadow));
 }
 
+// The skin's picture of a section in the off-screen bitmap of the same size.
+void Put(TBitmap& bitmap, const PixelBitmap& picture) {
+  if (picture.Width() != bitmap.Width() || picture.Height() != bitmap.Height()) return;
+  GdiFlush();
+  std::memcpy(bitmap.Bits(), picture.Pixels().data(), picture.Pixels().size() * sizeof(Pixel));
+}
+
 }  // namespace
 
-TskListViewHeader::TskListViewHeader(TWinControl& list) : TWinControl(nullptr), list_(list) {}
+TskListViewHeader::TskListViewHeader(TskSkinListView& list) : TWinControl(nullptr), list_(list) {}
 
 void TskListViewHeader::Paint(HDC dc) {
+  const TskHeaderSkin* skin = list_.HeaderSkin();
   const int count = int(SendMessageW(Handle(), HDM_GETITEMCOUNT, 0, 0));
   int right_most = 0;
   for (int i = 0; i < count; ++i) {
     RECT rc{};
     SendMessageW(Handle(), HDM_GETITEMRECT, WPARAM(i), reinterpret_cast<LPARAM>(&rc));
-    DrawSection(dc, i, rc, i == PressedSection());
+    DrawSection(dc, skin, i, rc, i == PressedSection());
     right_most = std::max(right_most, int(rc.right));
   }
   RECT client;
   GetClientRect(Handle(), &client);
-  DrawRemainder(dc, RECT{right_most, 0, client.right + 1, client.bottom});
+  DrawRemainder(dc, skin, RECT{right_most, 0, client.right + 1, client.bottom});
 }
 
-void TskListViewHeader::DrawSection(HDC dc, int index, const RECT& rc, bool pressed) {
+void TskListViewHeader::DrawSection(HDC dc, const TskHeaderSkin* skin, int index, const RECT& rc,
+                                    bool pressed) {
   const int width = rc.right - rc.left;
   const int height = rc.bottom - rc.top;
   if (width <= 0 || height <= 0) return;
@@ -64,37 +76,52 @@ void TskListViewHeader::DrawSection(HDC dc, int index, const RECT& rc, bool pres
 
   TBitmap bitmap(width, height);
   TCanvas& canvas = bitmap.Canvas();
-  DrawBox(canvas, {0, 0, width, height}, pressed);
+  const TRect section{0, 0, width, height};
   TFont font = list_.Font();
-  font.SetColor(ColorToRGB(clBtnText));
+  if (skin) {
+    Put(bitmap, DrawHeaderSection(*skin, width, height, pressed));
+    font.SetColor(ColorToRGB(skin->CaptionColor(pressed)));
+  } else {
+    DrawBox(canvas, section, pressed);
+    font.SetColor(ColorToRGB(clBtnText));
+  }
   canvas.SetFont(font);
-  const TRect room{kCaptionInset, 0, width - kCaptionInset, height};
-  const std::wstring caption = ShortenedCaption(
-      text, room.Width(), [&canvas](std::wstring_view t) { return canvas.TextWidth(t); });
-  const SIZE size = canvas.TextExtent(caption);
-  const int x = CaptionLeft(room.left, room.right, size.cx, AlignmentOf(item.fmt));
-  const int y = room.top + room.Height() / 2 - size.cy / 2;
-  IntersectClipRect(canvas.Handle(), room.left, room.top, room.right, room.bottom);
-  canvas.TextOut(x, y, caption);
-  SelectClipRgn(canvas.Handle(), nullptr);
+  if (list_.OnDrawHeaderSection) {
+    list_.OnDrawHeaderSection(canvas, index, pressed, section);
+  } else {
+    const TRect room{kCaptionInset, 0, width - kCaptionInset, height};
+    const std::wstring caption = ShortenedCaption(
+        text, room.Width(), [&canvas](std::wstring_view t) { return canvas.TextWidth(t); });
+    const SIZE size = canvas.TextExtent(caption);
+    const int x = CaptionLeft(room.left, room.right, size.cx, AlignmentOf(item.fmt));
+    const int y = room.top + room.Height() / 2 - size.cy / 2;
+    IntersectClipRect(canvas.Handle(), room.left, room.top, room.right, room.bottom);
+    canvas.TextOut(x, y, caption);
+    SelectClipRgn(canvas.Handle(), nullptr);
+  }
   bitmap.Draw(dc, rc.left, rc.top);
 }
 
-void TskListViewHeader::DrawRemainder(HDC dc, const RECT& rc) {
+void TskListViewHeader::DrawRemainder(HDC dc, const TskHeaderSkin* skin, const RECT& rc) {
   const int width = rc.right - rc.left;
   const int height = rc.bottom - rc.top;
   if (width <= 0 || height <= 0) return;
   TBitmap bitmap(width, height);
-  DrawBox(bitmap.Canvas(), {0, 0, width, height}, false);
+  if (skin) {
+    Put(bitmap, DrawHeaderRemainder(*skin, width, height));
+  } else {
+    DrawBox(bitmap.Canvas(), {0, 0, width, height}, false);
+  }
   bitmap.Draw(dc, rc.left, rc.top);
 }
 
 void TskListViewHeader::Widen(WINDOWPOS& pos) const {
   if (pos.flags & SWP_NOSIZE) return;
   // Scrolled sideways, the list lays the header out again from the header's own width, so a
-  // fixed addition would grow with every scroll; the right edge is what is kept.
+  // fixed addition would grow with every scroll; the right edge is what is kept, 25 pixels past
+  // the list's client area.
   const int left = (pos.flags & SWP_NOMOVE) ? Left() : pos.x;
-  pos.cx = std::max(pos.cx, list_.ClientWidth() - left + kWidening);
+  pos.cx = list_.ClientWidth() - left + kWidening;
 }
 
 void TskListViewHeader::Press(LPARAM lparam) {

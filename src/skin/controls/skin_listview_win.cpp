@@ -1,17 +1,105 @@
 #include "skin/controls/skin_listview_win.h"
 
+#include "skin/data/resource_strings.h"
+#include "skin/data/skin_data.h"
+
 namespace vl {
+namespace {
+
+unsigned StyleBits(const TFontStyles& style) {
+  return (style.bold ? fsBold : 0u) | (style.italic ? fsItalic : 0u) |
+         (style.underline ? fsUnderline : 0u) | (style.strikeout ? fsStrikeOut : 0u);
+}
+
+}  // namespace
 
 TskSkinListView::TskSkinListView(TComponent* owner)
     : TListView(owner),
       TskSkinnable(*this, "listview"),
       header_(std::make_unique<TskListViewHeader>(*this)) {
-  default_font_.OnChange = [this] { ApplyDefaultLook(); };
+  default_font_.OnChange = [this] {
+    if (!ListDefinition()) ApplyLook();
+  };
+}
+
+void TskSkinListView::SetSkinData(TskSkinData* skin_data) {
+  TskSkinnable::SetSkinData(skin_data);
+  ApplySkinData();
 }
 
 void TskSkinListView::Notification(TComponent* component, TOperation operation) {
   TListView::Notification(component, operation);
-  if (operation == TOperation::opRemove) SkinDataRemoved(component);
+  if (operation != TOperation::opRemove || !SkinData()) return;
+  SkinDataRemoved(component);
+  if (!SkinData() && !Destroying()) ForgetSkin();
+}
+
+void TskSkinListView::SetHeaderSkinDataName(std::string name) {
+  header_skin_data_name_ = std::move(name);
+  RedrawHeader();
+}
+
+void TskSkinListView::SetDefaultColor(TColor color) {
+  default_color_ = color;
+  if (!ListDefinition()) ApplyLook();
+}
+
+void TskSkinListView::ApplySkinData() {
+  const TskSkinData* data = SkinData();
+  definition_index_ = data && !data->Empty() ? data->FindControlIndex(SkinDataName()) : -1;
+  header_skin_.reset();
+  skin_applied_ = true;
+  ApplyLook();
+}
+
+void TskSkinListView::BeforeApplySkinData() {
+  ForgetSkin();
+}
+
+void TskSkinListView::ForgetSkin() {
+  definition_index_ = -1;
+  header_skin_.reset();
+  skin_applied_ = false;
+  ApplyLook();
+}
+
+const TskHeaderSkin* TskSkinListView::HeaderSkin() {
+  header_skin_.reset();
+  if (skin_applied_) header_skin_ = FindHeaderSkin(SkinData(), header_skin_data_name_);
+  return header_skin_ ? &*header_skin_ : nullptr;
+}
+
+const TskDataSkinListView* TskSkinListView::ListDefinition() const {
+  // A section of another kind holds nothing the list could take: the default look.
+  const TskSkinData* data = SkinData();
+  return data ? data->ControlAs<TskDataSkinListView>(definition_index_) : nullptr;
+}
+
+void TskSkinListView::ApplyLook() {
+  if (!HandleAllocated()) return;
+  const TskSkinData* data = SkinData();
+  const TskDataSkinListView* definition = ListDefinition();
+  TFont font = default_font_;
+  COLORREF background = ColorToRGB(default_color_);
+  if (definition) {
+    if (use_skin_font_) {
+      font.SetName(definition->fontname);
+      font.SetHeight(definition->fontheight);
+      font.SetStyle(StyleBits(definition->fontstyle));
+    }
+    font.SetColor(ColorToRGB(definition->fontcolor));
+    background = ColorToRGB(definition->bgcolor);
+  }
+  const TskResourceStrData* strings = data ? data->ResourceStrData() : nullptr;
+  font.SetCharset(strings ? BYTE(strings->CharSet) : default_font_.Charset());
+  Font().Assign(font);
+  SetColors(background, font.Color());
+  RedrawHeader();
+}
+
+void TskSkinListView::RedrawHeader() {
+  // The captions are drawn in the list's font, which the header is not told to redraw with.
+  if (header_->HandleAllocated()) InvalidateRect(header_->Handle(), nullptr, TRUE);
 }
 
 void TskSkinListView::CreateParams(TCreateParams& params) {
@@ -23,7 +111,8 @@ void TskSkinListView::CreateParams(TCreateParams& params) {
 void TskSkinListView::HandleCreated() {
   TListView::HandleCreated();
   HookHeader();
-  ApplyDefaultLook();
+  // A skin set before the window existed is applied now, not replaced by the default look.
+  ApplySkinData();
   // The frame is recalculated once now, through WndProc, so the scroll bars never appear.
   SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
                SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -38,19 +127,6 @@ void TskSkinListView::HookHeader() {
   GetWindowRect(header, &rc);
   SetWindowPos(header, nullptr, 0, 0, rc.right - rc.left, rc.bottom - rc.top,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-void TskSkinListView::SetDefaultColor(TColor color) {
-  default_color_ = color;
-  ApplyDefaultLook();
-}
-
-void TskSkinListView::ApplyDefaultLook() {
-  if (!HandleAllocated()) return;
-  Font().Assign(default_font_);
-  SetColors(ColorToRGB(default_color_), default_font_.Color());
-  // The captions are drawn in the list's font, which the header is not told to redraw with.
-  if (header_->HandleAllocated()) InvalidateRect(header_->Handle(), nullptr, TRUE);
 }
 
 LRESULT TskSkinListView::WndProc(UINT msg, WPARAM wparam, LPARAM lparam) {

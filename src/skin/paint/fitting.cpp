@@ -165,6 +165,33 @@ PixelBitmap PaintTwoPartHorz(const PixelBitmap& src, const TRect& s, int left, i
   return target;
 }
 
+PixelBitmap PaintTwoPartNineArea(const PixelBitmap& src, const TskNineArea& area, int width,
+                                 int height) {
+  PixelBitmap target(width, height);
+  if (src.Empty() || area.skin_rect.IsEmpty()) return target;
+  const Source s{src, area.skin_rect};
+  const TskSkinPoints& p = area.points;
+  const TRect& c = p.client;
+  const int sw = s.skin.Width(), sh = s.skin.Height();
+  const int dy = height - sh;
+  const int lb_y = p.lb.y + dy;
+  const int client_bottom = c.bottom + dy;
+  // The stretched part first, so that the left pieces stay whole where a short target makes
+  // the bands overlap.
+  StretchCopy(target, {p.lt.x, 0, width, c.top}, src, s.At(p.lt.x, 0, sw, c.top));
+  StretchCopy(target, {c.left, c.top, width, client_bottom}, src,
+              s.At(c.left, c.top, sw, c.bottom));
+  StretchCopy(target, {p.lb.x, client_bottom, width, height}, src, s.At(p.lb.x, c.bottom, sw, sh));
+  DrawBandDown(target, s, s.At(0, p.lt.y, c.left, p.lb.y), {0, p.lt.y, c.left, lb_y},
+               area.stretch.left);
+  auto piece = [&](TRect from, int x, int y) { CopyRect(target, x, y, src, from); };
+  piece(s.At(0, 0, p.lt.x, c.top), 0, 0);
+  piece(s.At(0, c.top, c.left, p.lt.y), 0, c.top);
+  piece(s.At(0, p.lb.y, c.left, sh), 0, lb_y);
+  piece(s.At(c.left, c.bottom, p.lb.x, sh), c.left, client_bottom);
+  return target;
+}
+
 PixelBitmap PaintThreePartVert(const PixelBitmap& src, const TRect& s, int top, int bottom,
                                bool stretch_effect, int height) {
   PixelBitmap target(s.Width(), height);

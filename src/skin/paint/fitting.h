@@ -39,6 +39,15 @@ PixelBitmap PaintThreePartHorz(const PixelBitmap& src, const TRect& skin_rect, i
 // As above, but the last `right` columns are left out and the middle runs to the right edge.
 PixelBitmap PaintTwoPartHorz(const PixelBitmap& src, const TRect& skin_rect, int left, int right,
                              bool stretch_effect, int width);
+// The two-part form of the nine-area fit, for a strip that runs on past the last piece drawn
+// before it: the left edge band and the left corner pieces are placed as PaintNineArea places
+// them (the band stretched with the left stretch flag, otherwise repeated), while everything
+// right of them (the top band with the top-right corner, the client with the right edge, the
+// bottom band with the bottom-right corner) is stretched as one piece per band to the right
+// edge of the target, so no right edge of its own is drawn. Vertically the top and bottom bands
+// keep their height and the middle takes the rest. A new picture width x height.
+PixelBitmap PaintTwoPartNineArea(const PixelBitmap& src, const TskNineArea& area, int width,
+                                 int height);
 // PaintThreePartHorz turned by a quarter: as wide as skin_rect and height high.
 PixelBitmap PaintThreePartVert(const PixelBitmap& src, const TRect& skin_rect, int top, int bottom,
                                bool stretch_effect, int height);

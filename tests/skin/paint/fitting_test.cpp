@@ -218,6 +218,72 @@ TEST(PaintTwoPartHorz, MiddleRunsToTheRightEdge) {
   for (int x = 0; x < 15; ++x) EXPECT_EQ(out.At(x, 0), SourcePixel(expected[x], 0)) << x;
 }
 
+TEST(PaintTwoPartNineArea, TargetOfTheSourceSizeReproducesIt) {
+  PixelBitmap src = NumberedPicture(24, 18);
+  TskNineArea a = SmallArea();
+  PixelBitmap expected(20, 16);
+  CopyRect(expected, 0, 0, src, a.skin_rect);
+  EXPECT_EQ(PaintTwoPartNineArea(src, a, 20, 16), expected);
+}
+
+TEST(PaintTwoPartNineArea, LeftPiecesStayAndTheRestStretchesToTheRightEdge) {
+  PixelBitmap src = NumberedPicture(24, 18);
+  TskNineArea a = SmallArea();
+  const int w = 40, h = 22;  // dy 6: the left-bottom point moves to row 18, the client to 19
+  const std::vector<int> top_cols = StretchSampleMap(15, 35, StretchAxis::kColumns);
+  const std::vector<int> mid_cols = StretchSampleMap(17, 37, StretchAxis::kColumns);
+  const std::vector<int> mid_rows = StretchSampleMap(10, 16, StretchAxis::kRows);
+  for (bool left_stretch : {false, true}) {
+    a.stretch.left = left_stretch;
+    PixelBitmap out = PaintTwoPartNineArea(src, a, w, h);
+    const std::vector<int> band_rows = StretchSampleMap(8, 14, StretchAxis::kRows);
+    struct Case {
+      int x, y;
+      TPoint from;
+      const char* what;
+    } cases[] = {
+        {0, 0, {0, 0}, "top-left corner"},
+        {4, 2, {4, 2}, "top-left corner, inner end"},
+        {1, 3, {1, 3}, "left, upper piece"},
+        {2, 21, {2, 15}, "left, lower piece"},
+        {0, 18, {0, 12}, "left, lower piece, first row"},
+        {4, 19, {4, 13}, "bottom-left piece"},
+        {5, 0, {5 + top_cols[0], 0}, "top band starts at the left-top point"},
+        {39, 1, {5 + top_cols[34], 1}, "top band ends at the right edge"},
+        {39, 1, {19, 1}, "with the top-right corner's last column"},
+        {3, 3, {3 + mid_cols[0], 3 + mid_rows[0]}, "client, first pixel"},
+        {37, 10, {3 + mid_cols[34], 3 + mid_rows[7]}, "client and right edge as one piece"},
+        {39, 18, {19, 12}, "right edge's last column, last middle row"},
+        {20, 20, {5 + top_cols[15], 14}, "bottom band"},
+        {39, 21, {19, 15}, "bottom-right corner's last pixel"},
+    };
+    for (const auto& c : cases) {
+      EXPECT_EQ(Origin(out, c.x, c.y, a.skin_rect), c.from)
+          << c.what << " at " << c.x << "," << c.y << (left_stretch ? ", left stretched" : "");
+    }
+    // The nine-area fit would show the right edge's first column (17) at w - 3; here it is
+    // stretched with the client and lies further right.
+    EXPECT_NE(Origin(out, w - 3, 10, a.skin_rect).x, 17);
+    for (int y = 4; y < 18; ++y) {
+      const int from = left_stretch ? 4 + band_rows[y - 4] : 4 + (y - 4) % 8;
+      EXPECT_EQ(Origin(out, 1, y, a.skin_rect), (TPoint{1, from})) << "left band at " << y;
+    }
+  }
+}
+
+TEST(PaintTwoPartNineArea, EveryPixelIsDrawnEvenBelowTheCornersHeight) {
+  PixelBitmap src = NumberedPicture(24, 18);
+  TskNineArea a = SmallArea();
+  for (int h : {8, 5, 1}) {
+    PixelBitmap out = PaintTwoPartNineArea(src, a, 30, h);
+    ASSERT_EQ(out.Height(), h);
+    for (int y = 0; y < h; ++y) {
+      for (int x = 0; x < 30; ++x) ASSERT_NE(out.At(x, y), 0u) << x << "," << y << " of " << h;
+    }
+  }
+  EXPECT_EQ(PaintTwoPartNineArea(PixelBitmap(), a, 30, 20), PixelBitmap(30, 20));
+}
+
 TEST(PaintThreePartVert, RowsRepeatAndAZeroMiddleRepeatsNothing) {
   PixelBitmap src = NumberedPicture(2, 8);
   PixelBitmap out = PaintThreePartVert(src, src.Bounds(), 2, 3, false, 12);
