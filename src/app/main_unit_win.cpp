@@ -40,8 +40,6 @@ TFrmMain::TFrmMain(TComponent* owner, std::string app_directory)
   LoadCarriedSkin(*this, skCompressedSkinList1, skSkinData1);
   AttachSkinData(skSkinData1, {pnl1, lbl1, btnfind, btnMusic, btnPic, btnVideo, btnDoc, btnExe,
                                pnl4, lblResult, lvResult});
-  // Naming the skin data only stores it; the list takes its font and colours from it now.
-  lvResult->ApplySkinData();
 
   ResultView& view = *this;
   IndexProgress& progress = *this;

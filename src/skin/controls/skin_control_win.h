@@ -39,7 +39,7 @@ class TskSkinnable {
   int DefinitionIndex() const { return definition_index_; }
 
   virtual void BeforeApplySkinData() { definition_index_ = -1; }
-  virtual void ApplySkinData() {}
+  virtual void ApplySkinData() = 0;
 
  protected:
   TskSkinnable(TComponent& self, std::string section)

@@ -22,16 +22,9 @@ TskSkinListView::TskSkinListView(TComponent* owner)
   };
 }
 
-void TskSkinListView::SetSkinData(TskSkinData* skin_data) {
-  TskSkinnable::SetSkinData(skin_data);
-  ApplySkinData();
-}
-
 void TskSkinListView::Notification(TComponent* component, TOperation operation) {
   TListView::Notification(component, operation);
-  if (operation != TOperation::opRemove || !SkinData()) return;
-  SkinDataRemoved(component);
-  if (!SkinData() && !Destroying()) ForgetSkin();
+  if (operation == TOperation::opRemove) SkinDataRemoved(component);
 }
 
 void TskSkinListView::SetHeaderSkinDataName(std::string name) {
@@ -45,8 +38,7 @@ void TskSkinListView::SetDefaultColor(TColor color) {
 }
 
 void TskSkinListView::ApplySkinData() {
-  const TskSkinData* data = SkinData();
-  definition_index_ = data && !data->Empty() ? data->FindControlIndex(SkinDataName()) : -1;
+  LookUpDefinition();
   header_skin_.reset();
   skin_applied_ = true;
   ApplyLook();
@@ -57,10 +49,10 @@ void TskSkinListView::BeforeApplySkinData() {
 }
 
 void TskSkinListView::ForgetSkin() {
-  definition_index_ = -1;
+  TskSkinnable::BeforeApplySkinData();
   header_skin_.reset();
   skin_applied_ = false;
-  ApplyLook();
+  if (!Destroying()) ApplyLook();
 }
 
 const TskHeaderSkin* TskSkinListView::HeaderSkin() {
@@ -72,7 +64,7 @@ const TskHeaderSkin* TskSkinListView::HeaderSkin() {
 const TskDataSkinListView* TskSkinListView::ListDefinition() const {
   // A section of another kind holds nothing the list could take: the default look.
   const TskSkinData* data = SkinData();
-  return data ? data->ControlAs<TskDataSkinListView>(definition_index_) : nullptr;
+  return data ? data->ControlAs<TskDataSkinListView>(DefinitionIndex()) : nullptr;
 }
 
 void TskSkinListView::ApplyLook() {

@@ -22,12 +22,6 @@ class TskSkinListView : public TListView, public TskSkinnable {
  public:
   explicit TskSkinListView(TComponent* owner);
 
-  // Stores the skin data and applies it at once; with none, or an Empty one, the list returns
-  // to its default look.
-  void SetSkinData(TskSkinData* skin_data);
-  // The section found for SkinDataName when the skin was last applied, or -1.
-  int DefinitionIndex() const { return definition_index_; }
-
   const std::string& HeaderSkinDataName() const { return header_skin_data_name_; }
   void SetHeaderSkinDataName(std::string name);
   // Changes of the default font reach the list at once while it has no list section.
@@ -40,8 +34,8 @@ class TskSkinListView : public TListView, public TskSkinnable {
   // What the window frame calls on a skin change: BeforeApplySkinData while the old skin is
   // being replaced (the list forgets it and shows its default look), ApplySkinData once the
   // new one is in place.
-  void ApplySkinData();
-  void BeforeApplySkinData();
+  void ApplySkinData() override;
+  void BeforeApplySkinData() override;
 
   // The header copies for one paint, looked up again every time; null for the default look.
   const TskHeaderSkin* HeaderSkin();
@@ -71,7 +65,6 @@ class TskSkinListView : public TListView, public TskSkinnable {
   TFont default_font_{"Arial", 14};
   TColor default_color_ = clWindow;
   bool use_skin_font_ = true;
-  int definition_index_ = -1;
   // Off from BeforeApplySkinData (or the loss of the skin data) until the next ApplySkinData:
   // in between, the header draws nothing from the skin.
   bool skin_applied_ = false;
