@@ -32,7 +32,7 @@ void TskSkinnable::SkinDataRemoved(TComponent* component) {
 
 int TskSkinnable::LookUpDefinition() {
   definition_index_ = -1;
-  if (skin_data_ && !skin_data_->Empty() && !skin_data_->SkinChanging()) {
+  if (skin_data_ && !skin_data_->Empty()) {
     definition_index_ = skin_data_->FindControlIndex(skin_data_name_);
   }
   return definition_index_;

@@ -47,8 +47,8 @@ class TskSkinnable {
   // For the control's Notification: forgets the skin data when `component` is it, and with it
   // every reference into its pictures.
   void SkinDataRemoved(TComponent* component);
-  // The index of SkinDataName in a skin data that is there, not Empty and not being replaced;
-  // -1 otherwise. Stored as DefinitionIndex.
+  // The index of SkinDataName in a skin data that is there and not Empty (a skin data being
+  // replaced is Empty until its new skin is in place); -1 otherwise. Stored as DefinitionIndex.
   int LookUpDefinition();
   // The skin's character set when it names one, else `fallback`'s.
   BYTE SkinCharset(const TFont& fallback) const;

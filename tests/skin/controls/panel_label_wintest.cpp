@@ -156,6 +156,10 @@ TEST_F(PanelLabelTest, ASkinChangeWhileShownGoesToTheDefaultLookAndBack) {
   SendMessageW(form.Handle(), SKN_CHANGE, reinterpret_cast<WPARAM>(skin_data), kSkinMessageTag);
   EXPECT_NE(panel->DefinitionIndex(), -1);
   EXPECT_EQ(ScreenPixel(panel, 0, 0), skinned);
+  // Loading the package again announces it through the window, which relays it.
+  skin_data->LoadPackage(skin_list->Skins().Item(0).StoredSkin());
+  EXPECT_NE(panel->DefinitionIndex(), -1);
+  EXPECT_EQ(ScreenPixel(panel, 0, 0), skinned);
   // A message from a skin data the panel does not draw from changes nothing.
   SendMessageW(form.Handle(), SKN_BEFORECHANGE, 12345, kSkinMessageTag);
   EXPECT_NE(panel->DefinitionIndex(), -1);
