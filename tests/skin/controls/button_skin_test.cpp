@@ -162,38 +162,7 @@ TEST(AnimationFrame, SideBySideWhenWiderElseStackedAndNoneWithoutCountOrPace) {
   }
 }
 
-TEST(ButtonFontColor, DefaultColourOnlyWhenEnabledAndSkinColoursOff) {
-  TskButtonSkin s;
-  s.fontcolor = 1;
-  s.activefontcolor = 2;
-  s.downfontcolor = 3;
-  s.disabledfontcolor = 4;
-  struct Case {
-    bool enabled, use_skin, active, down;
-    TColor colour;
-  } cases[] = {
-      {true, true, false, false, 1}, {true, true, true, false, 2},  {true, true, true, true, 3},
-      {false, true, true, true, 4},  {true, false, true, true, 99}, {false, false, false, false, 4},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(ButtonFontColor(s, c.enabled, c.use_skin, 99, c.active, c.down), c.colour)
-        << c.enabled << c.use_skin << c.active << c.down;
-  }
-}
-
-TEST(ButtonGlyphIndex, CellByStateAndCount) {
-  struct Case {
-    bool down, hot, enabled;
-    int glyphs, cell;
-  } cases[] = {
-      {true, true, true, 3, 3},  {true, true, true, 2, 1},    {false, true, true, 4, 4},
-      {false, true, true, 3, 1}, {false, false, false, 2, 2}, {false, false, false, 1, 1},
-      {true, true, false, 4, 3}, {false, true, false, 4, 4},  {false, false, true, 4, 1},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(ButtonGlyphIndex(c.down, c.hot, c.enabled, c.glyphs), c.cell)
-        << c.down << c.hot << c.enabled << c.glyphs;
-  }
+TEST(ClampNumGlyphs, OneToFourCells) {
   EXPECT_EQ(ClampNumGlyphs(0), 1);
   EXPECT_EQ(ClampNumGlyphs(-3), 1);
   EXPECT_EQ(ClampNumGlyphs(3), 3);
@@ -208,17 +177,6 @@ TskControlSkin WidthOnlySkin(const PixelBitmap& picture) {
   skin.points = {{3, 9}, {35, 11}, {0, 0}, {0, 0}, {2, 2, 40, 20}};
   skin.rule = SizeRuleOf(skin.skin_rect, skin.points);
   return skin;
-}
-
-TEST(DrawButtonPicture, WithTheSkinSizeTheRuleDrawsAndTheSizedClientTakesTheCaption) {
-  const PixelBitmap picture = testing::NumberedPicture(80, 60);
-  const TskControlSkin skin = WidthOnlySkin(picture);
-  ASSERT_EQ(skin.rule, TskSizeRule::srWidthOnly);
-  const TskSizedSkin sized = CalcSize(skin, 75, 25);
-  ASSERT_EQ(sized.height, 22);
-  const TskButtonPicture b = DrawButtonPicture(skin, sized, skin.skin_rect, true, 75, 22);
-  EXPECT_EQ(b.picture, DrawBySizeRule(skin, skin.skin_rect, sized));
-  EXPECT_EQ(b.text_rect, (TRect{2, 2, 73, 20}));
 }
 
 TEST(DrawButtonPicture, KeepingItsSizeTheLookIsFittedByItsClientCorners) {
