@@ -21,7 +21,7 @@ void TApplication::Run() {
       terminated_ = true;
       break;
     }
-    if (IsKeyNavigation(msg)) continue;
+    if (IsKeyNavigation(msg) || TWinControl::HandleDialogMessage(msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }
@@ -39,7 +39,7 @@ bool TApplication::HandleMessage() {
     terminated_ = true;
     return false;
   }
-  if (!IsKeyNavigation(msg)) {
+  if (!IsKeyNavigation(msg) && !TWinControl::HandleDialogMessage(msg)) {
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }

@@ -147,6 +147,11 @@ LRESULT CALLBACK TWinControl::Trampoline(HWND handle, UINT msg, WPARAM wparam, L
 }
 
 LRESULT TWinControl::Dispatch(UINT msg, WPARAM wparam, LPARAM lparam) {
+  if (msg == WM_SETFOCUS) {
+    TWinControl* root = this;
+    while (root->parent_) root = root->parent_;
+    root->BroadcastFocusChanged(*this);
+  }
   if (msg != WM_NCDESTROY) return WndProc(msg, wparam, lparam);
   WNDPROC previous = previous_proc_;
   HWND handle = handle_;
@@ -232,6 +237,42 @@ LRESULT TWinControl::WndProc(UINT msg, WPARAM wparam, LPARAM lparam) {
       break;
   }
   return DefaultHandler(msg, wparam, lparam);
+}
+
+void TWinControl::BroadcastFocusChanged(TWinControl& receiver) {
+  FocusChanged(receiver);
+  // A handler may add or remove controls; walk a copy.
+  const std::vector<TWinControl*> children = controls_;
+  for (TWinControl* child : children) child->BroadcastFocusChanged(receiver);
+}
+
+bool TWinControl::OfferDialogKey(const MSG& msg) {
+  if (msg.message == WM_KEYDOWN ? DialogKey(msg.wParam) : DialogChar(wchar_t(msg.wParam))) {
+    return true;
+  }
+  const std::vector<TWinControl*> children = controls_;
+  for (TWinControl* child : children) {
+    if (child->OfferDialogKey(msg)) return true;
+  }
+  return false;
+}
+
+bool TWinControl::HandleDialogMessage(const MSG& msg) {
+  const bool dialog_key =
+      msg.message == WM_KEYDOWN && (msg.wParam == VK_RETURN || msg.wParam == VK_ESCAPE);
+  const bool dialog_char = msg.message == WM_SYSCHAR || msg.message == WM_CHAR;
+  if (!dialog_key && !dialog_char) return false;
+  HWND focus = GetFocus();
+  if (!focus || (msg.hwnd != focus && !IsChild(focus, msg.hwnd))) return false;
+  TWinControl* root = FromHandle(GetAncestor(focus, GA_ROOT));
+  if (!root) return false;
+  MSG copy = msg;
+  const LRESULT wants =
+      SendMessageW(focus, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&copy));
+  if (dialog_key && (wants & (DLGC_WANTALLKEYS | DLGC_WANTMESSAGE))) return false;
+  // A plain character is an accelerator only where it would not be typed.
+  if (msg.message == WM_CHAR && (wants & DLGC_WANTCHARS)) return false;
+  return root->OfferDialogKey(msg);
 }
 
 void TWinControl::TrackMouse() {

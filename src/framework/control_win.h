@@ -120,6 +120,12 @@ class TWinControl : public TComponent {
   // Sends a message through the control's own window procedure (as the platform would).
   LRESULT Perform(UINT msg, WPARAM wparam = 0, LPARAM lparam = 0);
 
+  // For the message loop: Enter and Escape that the focused control does not take itself, and
+  // accelerator characters (Alt+key, or a key the focused control does not type), are offered
+  // to every control of the focused window. True when one took the key; the loop then drops
+  // the message.
+  static bool HandleDialogMessage(const MSG& msg);
+
   std::function<void(TWinControl&)> OnResize;
 
  protected:
@@ -148,6 +154,17 @@ class TWinControl : public TComponent {
   virtual void MouseEnter() {}
   virtual void MouseLeave() {}
   bool MouseInControl() const { return mouse_in_; }
+  // Every control of a top-level window hears which of its controls has just taken the focus.
+  virtual void FocusChanged(TWinControl& receiver) { (void)receiver; }
+  // Keys offered by HandleDialogMessage; true takes the key.
+  virtual bool DialogKey(WPARAM key) {
+    (void)key;
+    return false;
+  }
+  virtual bool DialogChar(wchar_t ch) {
+    (void)ch;
+    return false;
+  }
 
  private:
   static LRESULT CALLBACK Trampoline(HWND handle, UINT msg, WPARAM wparam, LPARAM lparam);
@@ -163,6 +180,8 @@ class TWinControl : public TComponent {
   void TrackMouse();
   void ShowContextMenu(LPARAM lparam);
   void RealignParent();
+  void BroadcastFocusChanged(TWinControl& receiver);
+  bool OfferDialogKey(const MSG& msg);
 
   HWND handle_ = nullptr;
   WNDPROC previous_proc_ = nullptr;

@@ -54,7 +54,11 @@ void TTimer::Update() {
 }
 
 void TTimer::Tick() {
-  if (enabled_ && OnTimer) OnTimer();
+  if (!enabled_ || !OnTimer) return;
+  // The handler may free this timer; it runs from a copy, so freeing the timer cannot destroy
+  // the handler while it runs, and nothing of the timer is touched once it returns.
+  const std::function<void()> handler = OnTimer;
+  handler();
 }
 
 }  // namespace vl

@@ -21,6 +21,7 @@ class TTimer : public TComponent {
   bool Enabled() const { return enabled_; }
   void SetEnabled(bool enabled);
 
+  // May free the timer itself; the tick then touches nothing of it afterwards.
   std::function<void()> OnTimer;
 
  private:

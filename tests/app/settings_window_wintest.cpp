@@ -33,10 +33,11 @@ TEST_F(SettingsWindowTest, IsCreatedHiddenWithItsLayout) {
   EXPECT_EQ(form->ClientWidth(), 420);
   EXPECT_EQ(form->ClientHeight(), 305);
   EXPECT_EQ(form->pnl1->BoundsRect(), (TRect{0, 0, 185, 305}));
-  EXPECT_EQ(form->lbl1->BoundsRect(), (TRect{1, 1, 184, 40}));
+  // With the carried skin the label and the buttons take the skin's heights, 19 and 22.
+  EXPECT_EQ(form->lbl1->BoundsRect(), (TRect{1, 1, 184, 20}));
   EXPECT_EQ(form->mmoList->BoundsRect(), (TRect{1, 40, 184, 304}));
-  EXPECT_EQ(form->btnSave->BoundsRect(), (TRect{272, 32, 347, 57}));
-  EXPECT_EQ(form->btnclose->BoundsRect(), (TRect{272, 112, 347, 137}));
+  EXPECT_EQ(form->btnSave->BoundsRect(), (TRect{272, 32, 347, 54}));
+  EXPECT_EQ(form->btnclose->BoundsRect(), (TRect{272, 112, 347, 134}));
   // Its own copy of the carried skin, loaded as it was created.
   EXPECT_FALSE(form->skSkinData1->Empty());
   EXPECT_EQ(form->mmoList->SkinData(), form->skSkinData1);

@@ -168,6 +168,39 @@ TEST_F(FrameworkTest, ATimerTicksThroughTheMessageLoopUntilDisabled) {
   EXPECT_EQ(ticks, 3);
 }
 
+TEST_F(FrameworkTest, ATimerFreedInItsOwnTickLetsTheTickFinishWithItsHandlerWhole) {
+  // The handler holds the only reference to a sentinel that records when it is destroyed.
+  struct Sentinel {
+    bool* alive;
+    ~Sentinel() { *alive = false; }
+  };
+  bool alive = true;
+  bool alive_after_free = false;
+  int ticks = 0;
+  auto sentinel = std::make_shared<Sentinel>();
+  sentinel->alive = &alive;
+  auto* timer = new TTimer(nullptr);
+  timer->SetInterval(10);
+  timer->OnTimer = [&timer, &ticks, &alive, &alive_after_free, sentinel] {
+    ++ticks;
+    delete timer;
+    timer = nullptr;
+    alive_after_free = alive;
+  };
+  sentinel.reset();
+  const DWORD until = GetTickCount() + 3000;
+  while (timer && GetTickCount() < until) {
+    Pump();
+    Sleep(5);
+  }
+  EXPECT_EQ(ticks, 1);
+  EXPECT_TRUE(alive_after_free);
+  EXPECT_FALSE(alive);
+  Sleep(30);
+  Pump();
+  EXPECT_EQ(ticks, 1);
+}
+
 TEST_F(FrameworkTest, TheOwnerDataListAsksForTheRowsItShows) {
   TestForm form(true);
   form.SetClientSize(400, 300);

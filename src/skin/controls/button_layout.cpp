@@ -1,5 +1,7 @@
 #include "skin/controls/button_layout.h"
 
+#include <cwctype>
+
 namespace vl {
 namespace {
 
@@ -70,12 +72,28 @@ TCaptionPlacement PlaceGlyphAndCaption(const TRect& rect, int margin, int spacin
   return p;
 }
 
+bool ShowsDown(const TButtonState& state) {
+  if (!state.down) return false;
+  return state.grouped || state.mouse_in || (state.focused && !state.mouse_down);
+}
+
 TButtonLook DefaultButtonLook(const TButtonState& state) {
-  if (state.down && (state.mouse_in || (state.focused && !state.mouse_down))) {
-    return TButtonLook::kPressed;
-  }
+  if (ShowsDown(state)) return TButtonLook::kPressed;
   if (state.mouse_in || state.focused) return TButtonLook::kHot;
   return TButtonLook::kNormal;
+}
+
+bool IsAccelerator(wchar_t ch, std::wstring_view caption) {
+  auto upper = [](wchar_t c) { return std::towupper(static_cast<std::wint_t>(c)); };
+  for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
+    if (caption[i] != L'&') continue;
+    if (caption[i + 1] == L'&') {
+      ++i;
+      continue;
+    }
+    return upper(caption[i + 1]) == upper(ch);
+  }
+  return false;
 }
 
 }  // namespace vl

@@ -2,6 +2,8 @@
 // Where a button puts its glyph and its caption, and which of its plain looks it shows. Kept
 // apart from the window code so that the arithmetic is tested on its own.
 
+#include <string_view>
+
 #include "framework/geometry.h"
 
 namespace vl {
@@ -28,10 +30,19 @@ struct TButtonState {
   bool mouse_in = false;    // pointer over the button
   bool mouse_down = false;  // left button pressed on it and not yet released
   bool focused = false;     // has the input focus and may take it
+  bool grouped = false;     // one of a group, whose Down is a lasting state
 };
 
-// Pressed while held with the pointer over it (or held by the keyboard while focused); hot
-// while the pointer is over it or it has the focus; normal otherwise.
+// A grouped button looks held while it is down; any other only while held with the pointer
+// over it, or held by the keyboard while focused.
+bool ShowsDown(const TButtonState& state);
+
+// Pressed as ShowsDown says; hot while the pointer is over it or it has the focus; normal
+// otherwise.
 TButtonLook DefaultButtonLook(const TButtonState& state);
+
+// Whether `ch` is the accelerator the caption marks with "&" (a doubled "&&" is a plain "&"),
+// letter case ignored.
+bool IsAccelerator(wchar_t ch, std::wstring_view caption);
 
 }  // namespace vl

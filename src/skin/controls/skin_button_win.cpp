@@ -2,18 +2,44 @@
 
 #include <windowsx.h>
 
+#include "skin/data/skin_data.h"
+#include "skin/paint/effects.h"
+
 namespace vl {
 namespace {
 
 constexpr COLORREF kNavy = RGB(0, 0, 128);
 constexpr COLORREF kPressedFill = RGB(133, 147, 181);
 constexpr COLORREF kHotFill = RGB(182, 189, 210);
+constexpr int kMorphMilliseconds = 20;
+constexpr int kRepeatDelayMilliseconds = 500;
+// Posted by a timer that ended in its own tick, so that it is freed once the tick is over.
+constexpr UINT kFreeIdleTimers = WM_APP + 0x41;
+
+bool IsReturnKeyDown(LPARAM lparam) {
+  const auto* msg = reinterpret_cast<const MSG*>(lparam);
+  return msg && msg->message == WM_KEYDOWN && msg->wParam == VK_RETURN;
+}
 
 }  // namespace
 
 TskSkinButton::TskSkinButton(TComponent* owner) : TskSkinCustomControl(owner, "button") {
   SetBounds(0, 0, 75, 25);
   SetTabStop(true);
+}
+
+TskSkinButton::~TskSkinButton() {
+  HideGlow();
+}
+
+void TskSkinButton::SetUseSkinSize(bool use) {
+  use_skin_size_ = use;
+  Invalidate();
+}
+
+void TskSkinButton::SetUseSkinFontColor(bool use) {
+  use_skin_font_color_ = use;
+  Invalidate();
 }
 
 void TskSkinButton::SetSpacing(int spacing) {
@@ -36,39 +62,294 @@ void TskSkinButton::SetCanFocused(bool can_focused) {
   SetTabStop(can_focused);
 }
 
+void TskSkinButton::SetGlyph(PixelBitmap glyph) {
+  glyph_ = std::move(glyph);
+  Invalidate();
+}
+
+void TskSkinButton::SetNumGlyphs(int n) {
+  num_glyphs_ = ClampNumGlyphs(n);
+  Invalidate();
+}
+
+void TskSkinButton::SetGroupIndex(int index) {
+  group_index_ = index;
+  if (index != 0) SetCanFocused(false);
+}
+
+void TskSkinButton::SetDown(bool down) {
+  // Outside a group Down only lasts while the button is held.
+  if (group_index_ == 0 || down == down_) return;
+  if (!down && !allow_all_up_) return;
+  down_ = down;
+  if (down) ReleaseOthersInGroup();
+  Invalidate();
+}
+
+void TskSkinButton::ReleaseOthersInGroup() {
+  if (!Parent()) return;
+  for (TWinControl* sibling : Parent()->Controls()) {
+    auto* other = dynamic_cast<TskSkinButton*>(sibling);
+    if (!other || other == this || other->group_index_ != group_index_ || !other->down_) continue;
+    other->down_ = false;
+    other->Invalidate();
+  }
+}
+
+void TskSkinButton::SetDefault(bool on) {
+  default_ = on;
+  HWND focus = GetFocus();
+  TWinControl* focused = FromHandle(focus);
+  if (focused && HandleAllocated() &&
+      GetAncestor(focus, GA_ROOT) == GetAncestor(Handle(), GA_ROOT)) {
+    FocusChanged(*focused);
+  } else {
+    active_ = default_;
+  }
+}
+
 TButtonState TskSkinButton::State() const {
-  return TButtonState{down_, mouse_in_, mouse_down_, can_focused_ && Focused()};
+  return TButtonState{down_, mouse_in_, mouse_down_, FocusedHere(), group_index_ != 0};
+}
+
+TskButtonInputs TskSkinButton::Inputs() const {
+  TskButtonInputs in;
+  in.state = State();
+  in.enabled = Enabled();
+  in.animating = Running(animate_timer_);
+  in.animating_up = animating_up_;
+  in.frame = frame_;
+  in.morphed_to_active = MorphInEffect() && morph_.Full();
+  return in;
 }
 
 TButtonLook TskSkinButton::Look() const {
   return DefaultButtonLook(State());
 }
 
+TRect TskSkinButton::FaceRect() {
+  ReadSkinDefinition();
+  if (!HasButtonDefinition()) return {};
+  return PickButtonFace(b_, Inputs()).rect;
+}
+
+bool TskSkinButton::EffectsOn() const {
+  return HasButtonDefinition() && SkinData() && SkinData()->EnableSkinEffects;
+}
+
+bool TskSkinButton::MorphInEffect() const {
+  return EffectsOn() && b_.morphing;
+}
+
+bool TskSkinButton::HoverChangesLook() const {
+  if (group_index_ != 0) return !down_;
+  return !FocusedHere() || down_;
+}
+
 void TskSkinButton::ButtonClick() {
   if (OnClick) OnClick();
 }
 
-void TskSkinButton::SetMouseIn(bool in) {
-  if (in == mouse_in_) return;
-  mouse_in_ = in;
+// Skin definition and size.
+
+void TskSkinButton::ReadSkinDefinition() {
+  TskSkinCustomControl::ReadSkinDefinition();
+  button_definition_ = false;
+  const auto* d =
+      SkinData() ? SkinData()->ControlAs<TskDataSkinButtonControl>(DefinitionIndex()) : nullptr;
+  if (!d) {
+    // A section of another family is no button look: the default one, at the button's size.
+    if (HasDefinition()) ForgetDefinition();
+    b_.animateskinrect = {};
+    return;
+  }
+  button_definition_ = true;
+  b_ = CopyButtonSkin(*SkinData(), *d);
+  if (!use_skin_size_) DropMask();
+}
+
+void TskSkinButton::CalcSize(int& width, int& height) {
+  if (use_skin_size_ || !HasDefinition() || SizeRule() == TskSizeRule::srFree) {
+    TskSkinCustomControl::CalcSize(width, height);
+    return;
+  }
+  SetSized(KeepSize(Skin(), width, height));
+}
+
+void TskSkinButton::BeforeApplySkinData() {
+  HideGlow();
+  StopAnimation();
+  StopMorph();
+  TskSkinCustomControl::BeforeApplySkinData();
+  button_definition_ = false;
+  b_ = {};
+}
+
+void TskSkinButton::ApplySkinData() {
+  TskSkinCustomControl::ApplySkinData();
+  if (pointer_over_ && HandleAllocated()) PostMessageW(Handle(), SKN_GLOWSHOW, 0, 0);
+}
+
+void TskSkinButton::SetVisible(bool visible) {
+  if (!visible) {
+    HideGlow();
+    StopAnimation();
+    StopMorph();
+  }
+  TskSkinCustomControl::SetVisible(visible);
+}
+
+void TskSkinButton::HandleCreated() {
+  TskSkinCustomControl::HandleCreated();
+  active_ = default_;
+}
+
+// Timers.
+
+TTimer& TskSkinButton::StartTimer(std::unique_ptr<TTimer>& timer, int interval,
+                                  std::function<void()> tick) {
+  if (!timer) timer = std::make_unique<TTimer>(nullptr);
+  timer->OnTimer = std::move(tick);
+  timer->SetInterval(unsigned(interval));
+  timer->SetEnabled(true);
+  return *timer;
+}
+
+void TskSkinButton::Idle(std::unique_ptr<TTimer>& timer) {
+  if (!timer || !timer->Enabled()) return;
+  timer->SetEnabled(false);
+  if (HandleAllocated()) PostMessageW(Handle(), kFreeIdleTimers, 0, 0);
+}
+
+void TskSkinButton::FreeIdleTimers() {
+  for (auto* timer : {&morph_timer_, &animate_timer_, &repeat_timer_}) {
+    if (*timer && !(*timer)->Enabled()) timer->reset();
+  }
+}
+
+void TskSkinButton::MorphOrRepaint() {
+  if (!MorphInEffect()) {
+    Invalidate();
+    return;
+  }
+  if (!Running(morph_timer_)) StartTimer(morph_timer_, kMorphMilliseconds, [this] { MorphTick(); });
+}
+
+void TskSkinButton::MorphTick() {
+  const bool more = morph_.Step(mouse_in_ || FocusedHere());
+  if (!more) Idle(morph_timer_);
   Invalidate();
 }
 
+void TskSkinButton::StopMorph() {
+  Idle(morph_timer_);
+}
+
+void TskSkinButton::StartAnimation(bool up) {
+  if (!EffectsOn() || !b_.CanAnimate()) return;
+  animating_up_ = up;
+  if (!Running(animate_timer_)) {
+    frame_ = up ? 1 : b_.framecount;
+    StartTimer(animate_timer_, b_.animateinterval, [this] { AnimationTick(); });
+  }
+  Invalidate();
+}
+
+void TskSkinButton::AnimationTick() {
+  if (animating_up_) {
+    if (frame_ < b_.framecount) {
+      ++frame_;
+    } else {
+      StopAnimation();
+    }
+  } else if (--frame_ <= 0) {
+    StopAnimation();
+  }
+  Invalidate();
+}
+
+void TskSkinButton::StopAnimation() {
+  Idle(animate_timer_);
+  frame_ = 0;
+}
+
+void TskSkinButton::StartRepeat() {
+  StartTimer(repeat_timer_, kRepeatDelayMilliseconds, [this] {
+    repeat_timer_->SetInterval(unsigned(repeat_interval_));
+    // The click may free the button; nothing may follow it.
+    ButtonClick();
+  });
+}
+
+void TskSkinButton::StopRepeat() {
+  Idle(repeat_timer_);
+}
+
+// Glow layer.
+
+void TskSkinButton::ShowGlow() {
+  if (!pointer_over_ || !HandleAllocated() || !TskLayerManager::Available()) return;
+  if (!SkinData() || SkinData()->Empty()) return;
+  if (!SkinData()->ShowButtonGlowFrames && !always_show_layered_frame_) return;
+  ReadSkinDefinition();
+  if (!HasButtonDefinition()) return;
+  const std::optional<TskGlowPictures> glow =
+      SizeGlow(b_, Skin(), use_skin_size_, Width(), Height());
+  if (!glow) return;
+  POINT origin{0, 0};
+  ClientToScreen(Handle(), &origin);
+  HWND root = GetAncestor(Handle(), GA_ROOT);
+  glow_.SetTopMost((GetWindowLongW(root, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0);
+  glow_.ShowLayer(origin.x - b_.glowlayershowoffsetx, origin.y - b_.glowlayershowoffsety,
+                  b_.glowlayeralphablendvalue, glow->glow, glow->mask);
+}
+
+void TskSkinButton::HideGlow() {
+  // Whatever the settings say now, a layer that is shown goes.
+  if (glow_.LayerHandle()) glow_.HideLayer();
+}
+
+// Pointer, mouse buttons and keys.
+
 void TskSkinButton::MouseEnter() {
+  // While the button is held the capture follows the pointer instead.
+  if (pointer_over_ || mouse_down_) return;
   TskSkinCustomControl::MouseEnter();
-  if (!mouse_down_) SetMouseIn(true);
+  PointerEntered();
 }
 
 void TskSkinButton::MouseLeave() {
+  if (!pointer_over_ || mouse_down_) return;
   TskSkinCustomControl::MouseLeave();
-  // While the button is held the pointer position is followed through the mouse capture.
-  if (!mouse_down_) SetMouseIn(false);
+  PointerLeft();
 }
 
-void TskSkinButton::EnabledChanged() {
-  mouse_in_ = false;
-  down_ = false;
-  Invalidate();
+void TskSkinButton::PointerEntered() {
+  pointer_over_ = true;
+  mouse_in_ = true;
+  if (HoverChangesLook()) {
+    if (down_) {
+      morph_.Set(true);
+      Invalidate();
+    } else {
+      StartAnimation(true);
+      MorphOrRepaint();
+    }
+  }
+  if (down_ && repeat_mode_ && group_index_ == 0) StartRepeat();
+  PostMessageW(Handle(), SKN_GLOWSHOW, 0, 0);
+}
+
+void TskSkinButton::PointerLeft() {
+  pointer_over_ = false;
+  // A default button that is active stays hot while the focus is elsewhere.
+  if (!(can_focused_ && default_ && active_ && !Focused())) mouse_in_ = false;
+  if (HoverChangesLook()) {
+    StartAnimation(false);
+    MorphOrRepaint();
+  }
+  if (down_ && repeat_mode_ && group_index_ == 0) StopRepeat();
+  PostMessageW(Handle(), SKN_GLOWHIDE, 0, 0);
 }
 
 void TskSkinButton::LeftDown() {
@@ -76,36 +357,71 @@ void TskSkinButton::LeftDown() {
     SetFocus();
     if (!Focused()) return;
   }
-  SetCapture(Handle());
+  StopAnimation();
   mouse_down_ = true;
+  SetCapture(Handle());
+  if (down_) {
+    if (group_index_ != 0) all_up_check_ = true;
+    return;
+  }
+  pointer_over_ = true;
   mouse_in_ = true;
   down_ = true;
+  all_up_check_ = false;
+  StopMorph();
+  morph_.Set(true);
   Repaint();
+  if (group_index_ == 0) {
+    if (repeat_mode_) StartRepeat();
+    return;
+  }
+  ReleaseOthersInGroup();
+  ButtonClick();
 }
 
 void TskSkinButton::LeftUp() {
   if (!mouse_down_) return;
   mouse_down_ = false;
   if (GetCapture() == Handle()) ReleaseCapture();
+  if (pointer_over_) {
+    // The capture ended the leave tracking; the pointer is still here.
+    TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, Handle(), 0};
+    TrackMouseEvent(&track);
+  }
   const bool was_down = down_;
-  down_ = false;
-  Repaint();
-  // A click only when the release happens over the button.
-  if (was_down && mouse_in_) ButtonClick();
+  if (group_index_ == 0) {
+    down_ = false;
+    StopRepeat();
+    MorphOrRepaint();
+    Invalidate();
+    if (was_down && mouse_in_) ButtonClick();
+    return;
+  }
+  if (was_down && allow_all_up_ && all_up_check_ && mouse_in_) {
+    down_ = false;
+    Invalidate();
+    ButtonClick();
+  }
 }
 
-void TskSkinButton::MouseMoveWhilePressed(LPARAM lparam) {
-  const TPoint pt{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};
-  SetMouseIn(ClientRect().Contains(pt));
+void TskSkinButton::LostCapture() {
+  if (!mouse_down_) return;
+  mouse_down_ = false;
+  if (group_index_ == 0) down_ = false;
+  StopRepeat();
+  Invalidate();
 }
 
 bool TskSkinButton::KeyDown(WPARAM key) {
   if (!can_focused_) return false;
   if (key == VK_SPACE) {
+    StopAnimation();
+    space_pressed_ = true;
     if (!down_) {
       down_ = true;
       Repaint();
     }
+    if (repeat_mode_) ButtonClick();
     return true;
   }
   if (key == VK_RETURN) {
@@ -118,9 +434,73 @@ bool TskSkinButton::KeyDown(WPARAM key) {
 bool TskSkinButton::KeyUp(WPARAM key) {
   if (!can_focused_ || key != VK_SPACE) return false;
   // Space clicks only when it was pressed on this button, not when the focus arrived with it held.
-  if (!down_) return true;
+  if (!space_pressed_) return true;
+  space_pressed_ = false;
   down_ = false;
   Repaint();
+  ButtonClick();
+  return true;
+}
+
+void TskSkinButton::FocusReceived() {
+  StartAnimation(true);
+  MorphOrRepaint();
+}
+
+void TskSkinButton::FocusLost() {
+  if (repeat_mode_) StopRepeat();
+  if (group_index_ == 0) down_ = false;
+  space_pressed_ = false;
+  StartAnimation(false);
+  MorphOrRepaint();
+}
+
+void TskSkinButton::EnabledChanged() {
+  StopMorph();
+  morph_.Set(false);
+  StopAnimation();
+  StopRepeat();
+  HideGlow();
+  mouse_in_ = false;
+  pointer_over_ = false;
+  mouse_down_ = false;
+  space_pressed_ = false;
+  if (group_index_ == 0) down_ = false;
+  Invalidate();
+}
+
+void TskSkinButton::FocusChanged(TWinControl& receiver) {
+  auto* button = dynamic_cast<TskSkinButton*>(&receiver);
+  active_ = button ? button == this : default_;
+  if (!can_focused_ || !default_ || button == this) return;
+  if (button) {
+    mouse_in_ = pointer_over_;
+  } else {
+    // Enter would click this button now: it looks hot until a button takes the focus.
+    mouse_in_ = true;
+    StopMorph();
+    morph_.Set(true);
+  }
+  Invalidate();
+}
+
+bool TskSkinButton::DialogKey(WPARAM key) {
+  if (!HandleAllocated() || !IsWindowVisible(Handle()) || !IsWindowEnabled(Handle())) return false;
+  if (key == VK_RETURN && active_) {
+    ButtonClick();
+    return true;
+  }
+  if (key == VK_ESCAPE && cancel_ && can_focused_ && GetKeyState(VK_SHIFT) >= 0 && CanFocus()) {
+    ButtonClick();
+    return true;
+  }
+  return false;
+}
+
+bool TskSkinButton::DialogChar(wchar_t ch) {
+  if (!can_focused_ || !CanFocus() || !IsWindowVisible(Handle())) return false;
+  if (!IsAccelerator(ch, Caption())) return false;
+  SetFocus();
   ButtonClick();
   return true;
 }
@@ -135,14 +515,19 @@ LRESULT TskSkinButton::WndProc(UINT msg, WPARAM wparam, LPARAM lparam) {
       LeftUp();
       return 0;
     case WM_MOUSEMOVE:
-      if (mouse_down_) MouseMoveWhilePressed(lparam);
+      if (mouse_down_) {
+        const bool inside = ClientRect().Contains({GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)});
+        if (inside && !pointer_over_) {
+          TskSkinCustomControl::MouseEnter();
+          PointerEntered();
+        } else if (!inside && pointer_over_) {
+          TskSkinCustomControl::MouseLeave();
+          PointerLeft();
+        }
+      }
       break;
     case WM_CAPTURECHANGED:
-      if (mouse_down_ && reinterpret_cast<HWND>(lparam) != Handle()) {
-        mouse_down_ = false;
-        down_ = false;
-        Invalidate();
-      }
+      if (reinterpret_cast<HWND>(lparam) != Handle()) LostCapture();
       break;
     case WM_KEYDOWN:
       if (KeyDown(wparam)) return 0;
@@ -151,16 +536,82 @@ LRESULT TskSkinButton::WndProc(UINT msg, WPARAM wparam, LPARAM lparam) {
       if (KeyUp(wparam)) return 0;
       break;
     case WM_GETDLGCODE:
-      return DLGC_BUTTON | DLGC_WANTCHARS;
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS:
-      if (msg == WM_KILLFOCUS) down_ = false;
-      Invalidate();
+      return DLGC_BUTTON | (IsReturnKeyDown(lparam) ? DLGC_WANTMESSAGE : 0);
+    case WM_SETFOCUS: {
+      const LRESULT result = TskSkinCustomControl::WndProc(msg, wparam, lparam);
+      FocusReceived();
+      return result;
+    }
+    case WM_KILLFOCUS: {
+      const LRESULT result = TskSkinCustomControl::WndProc(msg, wparam, lparam);
+      FocusLost();
+      return result;
+    }
+    case WM_WINDOWPOSCHANGED:
+      if (reinterpret_cast<const WINDOWPOS*>(lparam)->flags & SWP_HIDEWINDOW) HideGlow();
       break;
+    case WM_PAINT: {
+      painting_ = true;
+      const LRESULT result = TskSkinCustomControl::WndProc(msg, wparam, lparam);
+      painting_ = false;
+      return result;
+    }
+    case WM_ERASEBKGND:
+      // Painted whole here, so that a background erase outside a paint never flickers.
+      if (!painting_ && wparam) Paint(reinterpret_cast<HDC>(wparam));
+      return 1;
+    case SKN_GLOWSHOW:
+      ShowGlow();
+      return 0;
+    case SKN_GLOWHIDE:
+      HideGlow();
+      return 0;
+    case kFreeIdleTimers:
+      FreeIdleTimers();
+      return 0;
     default:
       break;
   }
   return TskSkinCustomControl::WndProc(msg, wparam, lparam);
+}
+
+// Drawing.
+
+void TskSkinButton::PaintGlyph(TBitmap& bitmap, TPoint at) {
+  const int gw = glyph_.Width() / num_glyphs_, gh = glyph_.Height();
+  const int cell = ButtonGlyphIndex(ShowsDown(State()), mouse_in_, Enabled(), num_glyphs_) - 1;
+  // The glyph's lower-left pixel is its background and stays transparent.
+  const Pixel clear = glyph_.At(0, gh - 1);
+  GdiFlush();
+  for (int y = 0; y < gh; ++y) {
+    const int ty = at.y + y;
+    if (ty < 0 || ty >= bitmap.Height()) continue;
+    for (int x = 0; x < gw; ++x) {
+      const int tx = at.x + x;
+      if (tx < 0 || tx >= bitmap.Width()) continue;
+      const Pixel p = glyph_.At(cell * gw + x, y);
+      if (p != clear) bitmap.Bits()[std::size_t(ty) * std::size_t(bitmap.Width()) + tx] = p;
+    }
+  }
+}
+
+void TskSkinButton::DrawGlyphAndCaption(TBitmap& bitmap, const TRect& r, bool down) {
+  TCanvas& canvas = bitmap.Canvas();
+  const bool has_glyph = !glyph_.Empty() && glyph_.Width() / num_glyphs_ > 0;
+  const int gw = has_glyph ? glyph_.Width() / num_glyphs_ : 0;
+  const int gh = has_glyph ? glyph_.Height() : 0;
+  const bool across =
+      layout_ == TButtonLayout::blGlyphLeft || layout_ == TButtonLayout::blGlyphRight;
+  const SIZE text = canvas.WrappedTextExtent(Caption(), across ? r.Width() - gw : r.Width());
+  TCaptionPlacement place =
+      PlaceGlyphAndCaption(r, margin_, spacing_, layout_, gw, gh, text.cx, text.cy);
+  if (down) {
+    place.glyph = {place.glyph.x + 1, place.glyph.y + 1};
+    place.text_rect = place.text_rect.Offset(1, 1);
+  }
+  if (has_glyph) PaintGlyph(bitmap, place.glyph);
+  canvas.DrawText(Caption(), place.text_rect,
+                  DT_CENTER | DT_VCENTER | DT_WORDBREAK | DT_EXPANDTABS | DT_NOCLIP);
 }
 
 void TskSkinButton::CreateDefaultImage(TBitmap& bitmap) {
@@ -181,16 +632,65 @@ void TskSkinButton::CreateDefaultImage(TBitmap& bitmap) {
       canvas.FrameRect(all, ColorToRGB(clBtnShadow));
       break;
   }
-
   TFont font = DefaultFont();
   if (!Enabled()) font.SetColor(ColorToRGB(clBtnShadow));
   canvas.SetFont(font);
-  const SIZE text = canvas.WrappedTextExtent(Caption(), all.Width());
-  TCaptionPlacement place =
-      PlaceGlyphAndCaption(all, margin_, spacing_, layout_, 0, 0, text.cx, text.cy);
-  if (look == TButtonLook::kPressed) place.text_rect = place.text_rect.Offset(1, 1);
-  canvas.DrawText(Caption(), place.text_rect,
-                  DT_CENTER | DT_VCENTER | DT_WORDBREAK | DT_EXPANDTABS | DT_NOCLIP);
+  const bool down = look == TButtonLook::kPressed;
+  bool go_on = true;
+  if (OnPaint) OnPaint(canvas, go_on, look != TButtonLook::kNormal, down, all);
+  if (!go_on) return;
+  DrawGlyphAndCaption(bitmap, all, down);
+}
+
+void TskSkinButton::CreateSkinImage(TBitmap& bitmap) {
+  if (MorphInEffect() && morph_.Between() && Enabled()) {
+    CreateButtonImage(bitmap, b_.skinrect, false, false);
+    TBitmap active(bitmap.Width(), bitmap.Height());
+    CreateButtonImage(active, b_.activeskinrect, true, false);
+    GdiFlush();
+    TskEffectBmp blend(bitmap.ToPixels());
+    blend.Morph(TskEffectBmp(active.ToPixels()), b_.morphkind, morph_.Value());
+    PutPixels(bitmap, blend.Picture());
+    return;
+  }
+  const TskButtonFace face = PickButtonFace(b_, Inputs());
+  CreateButtonImage(bitmap, face.rect, face.active, face.down);
+}
+
+void TskSkinButton::CreateButtonImage(TBitmap& bitmap, const TRect& state_rect, bool active,
+                                      bool down) {
+  const TskButtonPicture face = DrawButtonPicture(Skin(), Sized(), state_rect, use_skin_size_,
+                                                  bitmap.Width(), bitmap.Height());
+  if (face.picture.Empty()) {
+    // Nothing to draw from (no picture, or a rectangle the rule cannot fit): never an
+    // undrawn bitmap.
+    CreateDefaultImage(bitmap);
+    return;
+  }
+  TCanvas& canvas = bitmap.Canvas();
+  canvas.FillRect({0, 0, bitmap.Width(), bitmap.Height()}, ColorToRGB(clBtnFace));
+  GdiFlush();
+  PutPixels(bitmap, face.picture);
+
+  TFont font = UseSkinFont() ? SkinFont(b_.fontname, b_.fontheight, b_.fontstyle, 0, DefaultFont())
+                             : DefaultFont();
+  font.SetCharset(SkinCharset(DefaultFont()));
+  font.SetColor(ColorToRGB(
+      ButtonFontColor(b_, Enabled(), use_skin_font_color_, DefaultFont().Color(), active, down)));
+  canvas.SetFont(font);
+  if (b_.showfocus && FocusedHere()) {
+    const COLORREF face_colour = ColorToRGB(SkinData()->SkinColors().cbtnface);
+    const COLORREF old_bk = SetBkColor(canvas.Handle(), face_colour);
+    const COLORREF old_text = SetTextColor(canvas.Handle(), RGB(0, 0, 0));
+    const RECT focus = ToRECT(face.text_rect);
+    DrawFocusRect(canvas.Handle(), &focus);
+    SetBkColor(canvas.Handle(), old_bk);
+    SetTextColor(canvas.Handle(), old_text);
+  }
+  bool go_on = true;
+  if (OnPaint) OnPaint(canvas, go_on, active, down, face.text_rect);
+  if (!go_on) return;
+  DrawGlyphAndCaption(bitmap, face.text_rect, down);
 }
 
 }  // namespace vl

@@ -129,6 +129,13 @@ class TskSkinCustomControl : public TskSkinControl {
   const TskSizedSkin& Sized() const { return sized_; }
   // For a CalcSize of a derived control that sizes the points by its own rule.
   void SetSized(const TskSizedSkin& sized) { sized_ = sized; }
+  // For a ReadSkinDefinition of a derived control: it shapes no window region, or it takes
+  // the section found for no definition at all (a section of a class it cannot draw).
+  void DropMask() { skin_.mask = nullptr; }
+  void ForgetDefinition() {
+    skin_ = {};
+    has_custom_definition_ = false;
+  }
   void SetPiecewisePaint(bool on) { piecewise_paint_ = on; }
   bool PiecewisePaint() const { return piecewise_paint_; }
 

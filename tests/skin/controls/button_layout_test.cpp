@@ -50,11 +50,27 @@ TEST(DefaultButtonLook, PressedOnlyWhileHeldOverItHotWhenPointedAtOrFocused) {
       {{.down = true, .mouse_down = true}, TButtonLook::kNormal},
       // Held by Space while focused.
       {{.down = true, .focused = true}, TButtonLook::kPressed},
+      // Down in a group lasts, wherever the pointer is.
+      {{.down = true, .grouped = true}, TButtonLook::kPressed},
+      {{.mouse_in = true, .grouped = true}, TButtonLook::kHot},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(DefaultButtonLook(c.state), c.look)
         << c.state.down << c.state.mouse_in << c.state.mouse_down << c.state.focused;
   }
+}
+
+TEST(IsAccelerator, TheCharacterAfterASingleAmpersandAnyCase) {
+  struct Case {
+    wchar_t ch;
+    const wchar_t* caption;
+    bool accel;
+  } cases[] = {
+      {L's', L"&Save", true},   {L'S', L"&Save", true},   {L'a', L"&Save", false},
+      {L'v', L"Sa&ve", true},   {L's', L"Save", false},   {L'&', L"A && B", false},
+      {L'b', L"A && &B", true}, {L'x', L"Close&", false}, {L'c', L"&&Close", false},
+  };
+  for (const auto& c : cases) EXPECT_EQ(IsAccelerator(c.ch, c.caption), c.accel) << c.caption;
 }
 
 }  // namespace
