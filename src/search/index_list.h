@@ -8,6 +8,7 @@
 // the exact text of its file.
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -76,10 +77,17 @@ class IndexStore {
  public:
   const std::shared_ptr<IndexList>& Current() const { return current_; }
   bool Exists() const { return current_ != nullptr; }
-  void Set(std::shared_ptr<IndexList> index) { current_ = std::move(index); }
+  void Set(std::shared_ptr<IndexList> index) {
+    current_ = std::move(index);
+    ++state_;
+  }
+  // Changes with every Set (a load, each rebuild step, a clear), even of the same list, so that
+  // what was learnt from the index before (the keyword cache) can be dropped.
+  std::uint64_t State() const { return state_; }
 
  private:
   std::shared_ptr<IndexList> current_;
+  std::uint64_t state_ = 0;
 };
 
 }  // namespace vl

@@ -27,13 +27,17 @@ std::string ResultLabel(std::size_t count, std::string_view after_count, std::ui
 }  // namespace
 
 void TBallArray::Assign(std::shared_ptr<const IndexList> index, std::vector<std::size_t> lines) {
+  Assign(std::move(index), std::make_shared<const std::vector<std::size_t>>(std::move(lines)));
+}
+
+void TBallArray::Assign(std::shared_ptr<const IndexList> index, ResultLines lines) {
   index_ = std::move(index);
   lines_ = std::move(lines);
 }
 
 void TBallArray::Clear() {
   index_.reset();
-  lines_.clear();
+  lines_.reset();
 }
 
 void TBallArray::Swap(TBallArray& other) noexcept {
@@ -55,6 +59,23 @@ std::vector<std::size_t> FindKeyword(const IndexList& index, std::string_view ke
     std::size_t line = index.LineAt(pos, next);
     lines.push_back(line);
     next = line + 1;
+  }
+  return lines;
+}
+
+std::vector<std::size_t> FindKeywordAmong(const IndexList& index, std::string_view keyword,
+                                          const std::vector<std::size_t>& candidates) {
+  std::vector<std::size_t> lines;
+  if (keyword.empty() || HasLineBreakOrNul(keyword)) return lines;
+  FoldedSearch search(keyword);
+  std::string_view text = index.Buffer();
+  for (std::size_t line : candidates) {
+    // The scan may look a block past the line's end to stay in its wide loop; a match that
+    // does not end inside the line belongs to a later one.
+    std::size_t start = index.LineStart(line);
+    std::size_t end = index.LineEnd(line);
+    std::size_t pos = search.Find(text.substr(0, std::min(text.size(), end + 16)), start);
+    if (pos != std::string_view::npos && pos + keyword.size() <= end) lines.push_back(line);
   }
   return lines;
 }
@@ -106,9 +127,13 @@ void Queries::SearchByKeyword(std::string_view keyword) {
   };
   try {
     std::shared_ptr<const IndexList> index = store_.Current();
-    std::vector<std::size_t> lines;
-    if (index) lines = FindKeyword(*index, keyword);
-    if (lines.empty()) index.reset();
+    ResultLines lines;
+    if (index) {
+      lines = keywords_.Find(*index, store_.State(), keyword);
+    } else {
+      keywords_.Clear();
+    }
+    if (!lines || lines->empty()) index.reset();
     results_.Assign(std::move(index), std::move(lines));
     view_.SetRowCount(results_.Count());
   } catch (...) {
