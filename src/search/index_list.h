@@ -48,6 +48,8 @@ class IndexList {
   std::size_t LineAt(std::size_t pos, std::size_t hint = 0) const;
   // Buffer offset where line i starts; LineStart(Count()) is the buffer's size.
   std::size_t LineStart(std::size_t i) const { return starts_[i]; }
+  // Where LineStart(i) is kept, for a scan that fetches it ahead.
+  const std::size_t* LineStartAt(std::size_t i) const { return starts_.data() + i; }
   // Buffer offset just past the last byte of line i (before its break: CR, LF or CR LF; a CR
   // that ends one line is never followed by an LF that ends the next, as CR LF is one break).
   std::size_t LineEnd(std::size_t i) const {

@@ -11,6 +11,9 @@ namespace {
 // between two slices, so a large category result keeps the window painting.
 constexpr std::size_t kRowsPerMessagePump = 256;
 
+// How many candidate lines ahead a refining scan asks for memory.
+constexpr std::size_t kFetchAhead = 16;
+
 bool HasLineBreakOrNul(std::string_view text) {
   return text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
 }
@@ -69,13 +72,24 @@ std::vector<std::size_t> FindKeywordAmong(const IndexList& index, std::string_vi
   if (keyword.empty() || HasLineBreakOrNul(keyword)) return lines;
   FoldedSearch search(keyword);
   std::string_view text = index.Buffer();
-  for (std::size_t line : candidates) {
-    // The scan may look a block past the line's end to stay in its wide loop; a match that
-    // does not end inside the line belongs to a later one.
-    std::size_t start = index.LineStart(line);
-    std::size_t end = index.LineEnd(line);
-    std::size_t pos = search.Find(text.substr(0, std::min(text.size(), end + 16)), start);
-    if (pos != std::string_view::npos && pos + keyword.size() <= end) lines.push_back(line);
+  const std::size_t count = candidates.size();
+  for (std::size_t i = 0; i < count; ++i) {
+    // The candidates lie far apart in a large index, so each would wait for memory: the line
+    // starts are fetched two steps ahead and the text of the line one step ahead (its first
+    // two cache lines hold most paths).
+    if (i + 2 * kFetchAhead < count)
+      PrefetchForRead(index.LineStartAt(candidates[i + 2 * kFetchAhead]));
+    if (i + kFetchAhead < count) {
+      const std::size_t ahead = index.LineStart(candidates[i + kFetchAhead]);
+      PrefetchForRead(text.data() + ahead);
+      PrefetchForRead(text.data() + std::min(text.size(), ahead + 64));
+    }
+    // A keyword holds no break, so a match that starts before the next line's start lies
+    // inside this line.
+    const std::size_t line = candidates[i];
+    if (search.StartsWithin(text, index.LineStart(line), index.LineStart(line + 1))) {
+      lines.push_back(line);
+    }
   }
   return lines;
 }

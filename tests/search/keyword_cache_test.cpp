@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <tuple>
 
 #include "search/fakes.h"
 #include "search/queries.h"
@@ -40,6 +41,19 @@ TEST(KeywordCache, TypingRefinesBackspaceIsCachedAndRowsAreThoseOfAFullPass) {
     ResultLines lines = cache.Find(index, 1, keyword);
     EXPECT_EQ(*lines, FindKeyword(index, keyword)) << keyword;
     EXPECT_EQ(cache.LastSource(), source) << keyword;
+  }
+}
+
+TEST(KeywordQuery, AmongCandidatesLooksOnlyInsideEachCandidateLine) {
+  // Lines short and long, so that the wide blocks of the scan reach into the lines after.
+  IndexList index = IndexList::FromText(
+      "ab\ncd\r\nC:\\a long line that holds its keyword near its end: xyz\rxyz\r\nq");
+  const std::tuple<std::string_view, std::vector<std::size_t>, std::vector<std::size_t>> cases[] = {
+      {"cd", {0}, {}}, {"cd", {0, 1}, {1}}, {"XYZ", {2, 3}, {2, 3}}, {"xyz", {0, 1, 4}, {}},
+      {"q", {4}, {4}}, {"zq", {3, 4}, {}},  {"b\nc", {0}, {}},
+  };
+  for (const auto& [keyword, candidates, expected] : cases) {
+    EXPECT_EQ(FindKeywordAmong(index, keyword, candidates), expected) << keyword;
   }
 }
 
