@@ -140,7 +140,9 @@ std::string WorstText(std::size_t size, bool keys) {
   std::string text = "[VERSION]\nskinname=worst\n";
   if (keys) text += "[k]\n";
   for (std::size_t i = 0;; ++i) {
-    std::string line = keys ? Name(i) + "=\n" : "[" + Name(i) + "]\n";
+    std::string line = keys ? "" : "[";
+    line += Name(i);
+    line += keys ? "=\n" : "]\n";
     if (text.size() + line.size() > size) break;
     text += line;
   }
@@ -229,7 +231,9 @@ TEST(PackageLimits, ALongerTextOrMorePicturesFailBeforeTheyAreRead) {
   for (const auto& [inner, error] : cases) {
     Outcome outcome = Load(DeflateZlib(inner));
     EXPECT_EQ(outcome.error, error) << inner.size();
-    if (error.empty()) EXPECT_LT(outcome.peak, kMaxPackageReadBytes);
+    if (error.empty()) {
+      EXPECT_LT(outcome.peak, kMaxPackageReadBytes);
+    }
   }
 }
 
