@@ -75,10 +75,11 @@ std::vector<std::size_t> FindKeywordAmong(const IndexList& index, std::string_vi
   const std::size_t count = candidates.size();
   for (std::size_t i = 0; i < count; ++i) {
     // The candidates lie far apart in a large index, so each would wait for memory: the line
-    // starts are fetched two steps ahead and the text of the line one step ahead (its first
-    // two cache lines hold most paths).
-    if (i + 2 * kFetchAhead < count)
+    // start of the candidate 2 * kFetchAhead on is asked for, and the text of the one
+    // kFetchAhead on, whose start has arrived by then (two cache lines hold most paths).
+    if (i + 2 * kFetchAhead < count) {
       PrefetchForRead(index.LineStartAt(candidates[i + 2 * kFetchAhead]));
+    }
     if (i + kFetchAhead < count) {
       const std::size_t ahead = index.LineStart(candidates[i + kFetchAhead]);
       PrefetchForRead(text.data() + ahead);
