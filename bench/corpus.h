@@ -10,7 +10,6 @@
 #include <random>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace vl::bench {
 
@@ -19,14 +18,10 @@ class PathCorpus {
   explicit PathCorpus(std::size_t lines, std::uint64_t seed = 20261209) : rng_(seed), want_(lines) {
     Generate();
   }
-  const std::vector<std::string>& Lines() const { return lines_; }
 
-  // The index file's bytes: every line followed by CR LF.
-  std::string Text() const {
-    std::string text;
-    for (const auto& line : lines_) text.append(line).append("\r\n");
-    return text;
-  }
+  // The index file's bytes: every line followed by CR LF. Only the text is kept, so that ten
+  // million paths cost their file size and no more.
+  const std::string& Text() const { return text_; }
 
  private:
   enum class Kind { kSystem, kPrograms, kUser, kMedia, kGeneric };
@@ -43,8 +38,10 @@ class PathCorpus {
     return words[Pick(N)];
   }
 
-  void Emit(std::string line) {
-    if (lines_.size() < want_) lines_.push_back(std::move(line));
+  void Emit(const std::string& line) {
+    if (count_ == want_) return;
+    text_.append(line).append("\r\n");
+    ++count_;
   }
 
   std::string Word() {
@@ -122,7 +119,7 @@ class PathCorpus {
     queue.push_back({"D:\\Music", Kind::kMedia, 1});
     queue.push_back({"D:\\Pictures", Kind::kMedia, 1});
     queue.push_back({"E:\\Work", Kind::kGeneric, 1});
-    while (lines_.size() < want_) {
+    while (count_ < want_) {
       if (queue.empty())
         queue.push_back({"E:\\Work\\more" + std::to_string(Pick(1 << 20)), Kind::kGeneric, 2});
       Folder folder = queue.front();
@@ -164,7 +161,8 @@ class PathCorpus {
 
   std::mt19937_64 rng_;
   std::size_t want_;
-  std::vector<std::string> lines_;
+  std::size_t count_ = 0;
+  std::string text_;
 };
 
 }  // namespace vl::bench

@@ -127,7 +127,7 @@ int main(int argc, char** argv) {
       (std::filesystem::temp_directory_path() / ("vl-bench-" + std::to_string(lines) + ".vl"))
           .string();
   {
-    std::string text = corpus.Text();
+    const std::string& text = corpus.Text();
     std::FILE* f = std::fopen(file.c_str(), "wb");
     std::fwrite(text.data(), 1, text.size(), f);
     std::fclose(f);

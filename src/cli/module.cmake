@@ -4,7 +4,8 @@
 if(WIN32)
   add_executable(vorlisk-cli ${dir}/main/main_win.cpp)
   vl_apply_flags(vorlisk-cli)
-  target_link_libraries(vorlisk-cli PRIVATE vl_cli_win vl_skin_resource)
+  vl_add_version_resource(vl_cli_version_resource vorlisk-cli "Vorlisk console companion")
+  target_link_libraries(vorlisk-cli PRIVATE vl_cli_win vl_cli_version_resource vl_skin_resource)
 
   # The walk benchmark measures the platform's own listing, so it is a Windows program too;
   # the bench folder is built only in the native benchmark configuration, hence it is made here.

@@ -1,5 +1,6 @@
 #include "search/byte_scan.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 
@@ -120,6 +121,38 @@ std::size_t FoldedSearch::Find(std::string_view text, std::size_t from) const {
   if (folded_.empty() || folded_.size() > text.size()) return std::string_view::npos;
   return anchor1_ == anchor2_ ? FindWithAnchors<false>(text, from)
                               : FindWithAnchors<true>(text, from);
+}
+
+bool FoldedSearch::StartsWithin(std::string_view text, std::size_t from, std::size_t before) const {
+  const unsigned char* d = Bytes(text);
+  const std::size_t n = text.size();
+  const std::size_t m = folded_.size();
+  if (m == 0 || m > n) return false;
+  before = std::min(before, n - m + 1);
+  std::size_t p = from;
+#if VL_SSE2
+  const auto a1 = static_cast<unsigned char>(folded_[anchor1_]);
+  const auto a2 = static_cast<unsigned char>(folded_[anchor2_]);
+  const __m128i want1 = _mm_set1_epi8(static_cast<char>(a1));
+  const __m128i want2 = _mm_set1_epi8(static_cast<char>(a2));
+  const __m128i fold1 = _mm_set1_epi8(IsLowerLetter(a1) ? 0x20 : 0);
+  const __m128i fold2 = _mm_set1_epi8(IsLowerLetter(a2) ? 0x20 : 0);
+  // Blocks of 16 starts while their anchor bytes lie inside the text; the starts at or past
+  // before are masked off.
+  for (; p < before && p + m + 15 <= n; p += 16) {
+    __m128i hit = _mm_and_si128(_mm_cmpeq_epi8(_mm_or_si128(Load(d + p + anchor1_), fold1), want1),
+                                _mm_cmpeq_epi8(_mm_or_si128(Load(d + p + anchor2_), fold2), want2));
+    auto mask = static_cast<unsigned>(_mm_movemask_epi8(hit));
+    if (before - p < 16) mask &= (1u << (before - p)) - 1;
+    for (; mask != 0; mask &= mask - 1) {
+      if (MatchesAt(d + p + std::size_t(std::countr_zero(mask)))) return true;
+    }
+  }
+#endif
+  for (; p < before; ++p) {
+    if (MatchesAt(d + p)) return true;
+  }
+  return false;
 }
 
 template <bool kTwoAnchors>

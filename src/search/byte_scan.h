@@ -7,7 +7,22 @@
 #include <string>
 #include <string_view>
 
+#if defined(__SSE2__) || defined(_M_X64) || (defined(_M_IX86_FP) && _M_IX86_FP >= 2)
+#include <xmmintrin.h>
+#define VL_PREFETCH 1
+#endif
+
 namespace vl {
+
+// Asks for the cache line holding at to be on its way: a scan that jumps from line to line
+// stalls on every jump unless the next few lines are fetched while this one is read.
+inline void PrefetchForRead(const void* at) {
+#if VL_PREFETCH
+  _mm_prefetch(static_cast<const char*>(at), _MM_HINT_T0);
+#else
+  (void)at;
+#endif
+}
 
 // Offset of the first CR, LF or NUL at or after from; text.size() when there is none.
 std::size_t FindBreakOrNul(std::string_view text, std::size_t from);
@@ -45,6 +60,9 @@ class FoldedSearch {
   explicit FoldedSearch(std::string_view keyword);
   // The first offset at or after from where the keyword starts; npos when there is none.
   std::size_t Find(std::string_view text, std::size_t from) const;
+  // Whether the keyword starts somewhere in [from, before): a test of one line among many,
+  // which looks no further than the line.
+  bool StartsWithin(std::string_view text, std::size_t from, std::size_t before) const;
 
  private:
   bool MatchesAt(const unsigned char* at) const;

@@ -8,6 +8,7 @@
 // the exact text of its file.
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -47,6 +48,8 @@ class IndexList {
   std::size_t LineAt(std::size_t pos, std::size_t hint = 0) const;
   // Buffer offset where line i starts; LineStart(Count()) is the buffer's size.
   std::size_t LineStart(std::size_t i) const { return starts_[i]; }
+  // Where LineStart(i) is kept, for a scan that fetches it ahead.
+  const std::size_t* LineStartAt(std::size_t i) const { return starts_.data() + i; }
   // Buffer offset just past the last byte of line i (before its break: CR, LF or CR LF; a CR
   // that ends one line is never followed by an LF that ends the next, as CR LF is one break).
   std::size_t LineEnd(std::size_t i) const {
@@ -76,10 +79,17 @@ class IndexStore {
  public:
   const std::shared_ptr<IndexList>& Current() const { return current_; }
   bool Exists() const { return current_ != nullptr; }
-  void Set(std::shared_ptr<IndexList> index) { current_ = std::move(index); }
+  void Set(std::shared_ptr<IndexList> index) {
+    current_ = std::move(index);
+    ++state_;
+  }
+  // Changes with every Set (a load, each rebuild step, a clear), even of the same list, so that
+  // what was learnt from the index before (the keyword cache) can be dropped.
+  std::uint64_t State() const { return state_; }
 
  private:
   std::shared_ptr<IndexList> current_;
+  std::uint64_t state_ = 0;
 };
 
 }  // namespace vl

@@ -11,6 +11,9 @@ namespace {
 // between two slices, so a large category result keeps the window painting.
 constexpr std::size_t kRowsPerMessagePump = 256;
 
+// How many candidate lines ahead a refining scan asks for memory.
+constexpr std::size_t kFetchAhead = 16;
+
 bool HasLineBreakOrNul(std::string_view text) {
   return text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
 }
@@ -27,13 +30,17 @@ std::string ResultLabel(std::size_t count, std::string_view after_count, std::ui
 }  // namespace
 
 void TBallArray::Assign(std::shared_ptr<const IndexList> index, std::vector<std::size_t> lines) {
+  Assign(std::move(index), std::make_shared<const std::vector<std::size_t>>(std::move(lines)));
+}
+
+void TBallArray::Assign(std::shared_ptr<const IndexList> index, ResultLines lines) {
   index_ = std::move(index);
   lines_ = std::move(lines);
 }
 
 void TBallArray::Clear() {
   index_.reset();
-  lines_.clear();
+  lines_.reset();
 }
 
 void TBallArray::Swap(TBallArray& other) noexcept {
@@ -55,6 +62,35 @@ std::vector<std::size_t> FindKeyword(const IndexList& index, std::string_view ke
     std::size_t line = index.LineAt(pos, next);
     lines.push_back(line);
     next = line + 1;
+  }
+  return lines;
+}
+
+std::vector<std::size_t> FindKeywordAmong(const IndexList& index, std::string_view keyword,
+                                          const std::vector<std::size_t>& candidates) {
+  std::vector<std::size_t> lines;
+  if (keyword.empty() || HasLineBreakOrNul(keyword)) return lines;
+  FoldedSearch search(keyword);
+  std::string_view text = index.Buffer();
+  const std::size_t count = candidates.size();
+  for (std::size_t i = 0; i < count; ++i) {
+    // The candidates lie far apart in a large index, so each would wait for memory: the line
+    // start of the candidate 2 * kFetchAhead on is asked for, and the text of the one
+    // kFetchAhead on, whose start has arrived by then (two cache lines hold most paths).
+    if (i + 2 * kFetchAhead < count) {
+      PrefetchForRead(index.LineStartAt(candidates[i + 2 * kFetchAhead]));
+    }
+    if (i + kFetchAhead < count) {
+      const std::size_t ahead = index.LineStart(candidates[i + kFetchAhead]);
+      PrefetchForRead(text.data() + ahead);
+      PrefetchForRead(text.data() + std::min(text.size(), ahead + 64));
+    }
+    // A keyword holds no break, so a match that starts before the next line's start lies
+    // inside this line.
+    const std::size_t line = candidates[i];
+    if (search.StartsWithin(text, index.LineStart(line), index.LineStart(line + 1))) {
+      lines.push_back(line);
+    }
   }
   return lines;
 }
@@ -106,9 +142,13 @@ void Queries::SearchByKeyword(std::string_view keyword) {
   };
   try {
     std::shared_ptr<const IndexList> index = store_.Current();
-    std::vector<std::size_t> lines;
-    if (index) lines = FindKeyword(*index, keyword);
-    if (lines.empty()) index.reset();
+    ResultLines lines;
+    if (index) {
+      lines = keywords_.Find(*index, store_.State(), keyword);
+    } else {
+      keywords_.Clear();
+    }
+    if (!lines || lines->empty()) index.reset();
     results_.Assign(std::move(index), std::move(lines));
     view_.SetRowCount(results_.Count());
   } catch (...) {

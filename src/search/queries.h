@@ -17,6 +17,7 @@
 
 #include "framework/clock.h"
 #include "search/index_list.h"
+#include "search/keyword_cache.h"
 #include "search/path_ops.h"
 
 namespace vl {
@@ -36,21 +37,23 @@ class TBall {
 };
 
 // The result set: row i of the result list shows element i. The rows hold the index they came
-// from, so a rebuild or a clear never changes the rows on show.
+// from, so a rebuild or a clear never changes the rows on show. The line numbers may be shared
+// with the keyword cache; neither side ever changes them.
 class TBallArray {
  public:
-  std::size_t Count() const { return lines_.size(); }
-  bool Empty() const { return lines_.empty(); }
-  TBall operator[](std::size_t row) const { return TBall(*index_, lines_[row]); }
-  std::string_view Path(std::size_t row) const { return index_->Line(lines_[row]); }
+  std::size_t Count() const { return lines_ ? lines_->size() : 0; }
+  bool Empty() const { return Count() == 0; }
+  TBall operator[](std::size_t row) const { return TBall(*index_, (*lines_)[row]); }
+  std::string_view Path(std::size_t row) const { return index_->Line((*lines_)[row]); }
 
   void Assign(std::shared_ptr<const IndexList> index, std::vector<std::size_t> lines);
+  void Assign(std::shared_ptr<const IndexList> index, ResultLines lines);
   void Clear();
   void Swap(TBallArray& other) noexcept;
 
  private:
   std::shared_ptr<const IndexList> index_;
-  std::vector<std::size_t> lines_;
+  ResultLines lines_;
 };
 
 // The result list and its label, as the main window shows them.
@@ -65,6 +68,9 @@ class ResultView {
 
 // The matching lines, in index order.
 std::vector<std::size_t> FindKeyword(const IndexList& index, std::string_view keyword);
+// The lines among candidates (index lines in index order) that hold the keyword.
+std::vector<std::size_t> FindKeywordAmong(const IndexList& index, std::string_view keyword,
+                                          const std::vector<std::size_t>& candidates);
 std::vector<std::size_t> FindExtensions(const IndexList& index, std::string_view first,
                                         std::string_view second, const LeadBytes& lead);
 
@@ -80,7 +86,8 @@ class Queries {
   Queries(const IndexStore& store, TBallArray& results, ResultView& view, const Clock& clock,
           const LeadBytes& lead, std::function<void()> process_messages = {});
 
-  // The caller passes the keyword box's text after Trim.
+  // The caller passes the keyword box's text after Trim. Recent keywords over the same index
+  // are answered from the keyword cache (see keyword_cache.h).
   void SearchByKeyword(std::string_view keyword);
   // A category button: its two extensions, dot included (".mp3", ".wma").
   void SearchByExtensions(std::string_view first, std::string_view second);
@@ -96,6 +103,7 @@ class Queries {
   LeadBytes lead_;
   std::function<void()> process_messages_;
   std::uint64_t generation_ = 0;
+  KeywordCache keywords_;
 };
 
 }  // namespace vl

@@ -1,9 +1,15 @@
-# The program's version block. Vorlisk.exe links vl_version_resource; so does the status bar's
-# Windows test program, whose version pane reads the block of its own executable.
+# The program's version block, from the project version (the one place it is set). Vorlisk.exe
+# links vl_version_resource; so does the status bar's Windows test program, whose version pane
+# reads the block of its own executable. vl_add_version_resource makes the block of another
+# executable (the console companion).
 if(WIN32)
-  set(vl_version_rc ${PROJECT_BINARY_DIR}/generated/statusbar/vorlisk_version.rc)
-  configure_file(${dir}/vorlisk_version.rc.in ${vl_version_rc} @ONLY)
-  add_library(vl_version_resource OBJECT ${vl_version_rc})
+  set(vl_version_template ${dir}/vorlisk_version.rc.in CACHE INTERNAL "")
+  function(vl_add_version_resource library vl_exe_name vl_exe_description)
+    set(rc ${PROJECT_BINARY_DIR}/generated/version/${vl_exe_name}.rc)
+    configure_file(${vl_version_template} ${rc} @ONLY)
+    add_library(${library} OBJECT ${rc})
+  endfunction()
+  vl_add_version_resource(vl_version_resource Vorlisk "Vorlisk file-name finder")
 
   # The test programs are defined after the modules, so the link waits for the end of the file.
   function(vl_statusbar_link_version_resource)

@@ -95,9 +95,13 @@ void TskSkinData::LoadPackage(const TskCompressedStoredSkin& stored_skin) {
 
 // Leaves empty_ set when the package is of a later version than this program reads.
 void TskSkinData::ReadPackage(const TskCompressedStoredSkin& stored_skin) {
-  Bytes inflated;
-  stored_skin.InflateTo(inflated);
-  std::optional<SkinPackageContents> contents = ReadInnerPackage(inflated);
+  std::optional<SkinPackageContents> contents;
+  {
+    // The inflated bytes go before the text is parsed, so the two never take memory at once.
+    Bytes inflated;
+    stored_skin.InflateTo(inflated);
+    contents = ReadInnerPackage(inflated);
+  }
   if (!contents) return;
   picture_ = std::move(contents->picture);
   inactive_picture_ = std::move(contents->inactive_picture);

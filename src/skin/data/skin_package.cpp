@@ -1,7 +1,15 @@
 #include "skin/data/skin_package.h"
 
+#include <string>
+
+#include "framework/errors.h"
+
 namespace vl {
 namespace {
+
+[[noreturn]] void StreamReadError() {
+  throw FormatError(std::string(kStreamReadError));
+}
 
 constexpr std::int32_t kVersionWithObsoletePictures = 2;
 
@@ -51,7 +59,9 @@ std::optional<SkinPackageContents> ReadInnerPackage(ByteView inflated) {
   }
   // The count is not trusted for anything but a loop bound: each picture must be present.
   std::int32_t count = reader.ReadI32();
+  if (count > kMaxActivePictures) StreamReadError();
   for (std::int32_t i = 0; i < count; ++i) contents.active_pictures.push_back(pictures.Bmp());
+  if (reader.Remaining() > kMaxDefinitionText) StreamReadError();
   contents.text = std::string(AsText(reader.ReadRest()));
   return contents;
 }

@@ -21,6 +21,7 @@
 // means an empty picture (a writer writes 1). Bitmap files are read by the extent rule of
 // bmp_codec.h.
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -38,6 +39,19 @@ inline constexpr std::int32_t kPackageVersion = 3;
 // kilobytes, inflated, cannot ask for gigabytes.
 inline constexpr std::int64_t kMaxPackagePixels = kMaxBitmapPixels;
 
+// What else a package may hold. Our own definition text is about 50 KB; a text of 1 MiB made
+// only of distinct short sections or keys already parses into some 30 MB (4 MiB would take 130),
+// so a longer one is refused. A package lists at most as many active pictures as a definition list
+// may hold. Both fail with "Stream read error" before anything is allocated for them.
+//
+// Together with kMaxPackagePixels and the inflate limit (zlib_codec.h), no package, however
+// crafted, makes the reader hold more than kMaxPackageReadBytes at once (the inflated bytes,
+// the pictures, the text and its parsed sections and keys; zlib's own state, some 40 KB, and
+// the compressed bytes the caller holds aside). A test measures the worst cases.
+inline constexpr std::size_t kMaxDefinitionText = std::size_t(1) << 20;
+inline constexpr std::int32_t kMaxActivePictures = 4096;
+inline constexpr std::size_t kMaxPackageReadBytes = std::size_t(256) << 20;
+
 struct SkinPackageContents {
   std::int32_t version = kPackageVersion;
   SkinPicture picture;
@@ -47,8 +61,8 @@ struct SkinPackageContents {
   std::string text;  // the definition text as stored, up to the end of the data
 };
 
-// Reads the inflated inner level; nothing when its version is above 3. Damage, or pictures past
-// kMaxPackagePixels, fail with "Stream read error" or "Bitmap image is not valid".
+// Reads the inflated inner level; nothing when its version is above 3. Damage, or contents past
+// the limits above, fail with "Stream read error" or "Bitmap image is not valid".
 std::optional<SkinPackageContents> ReadInnerPackage(ByteView inflated);
 
 // Writes the inner level with version 3 (the contents' version is not used).

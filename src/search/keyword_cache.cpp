@@ -1,0 +1,84 @@
+#include "search/keyword_cache.h"
+
+#include <algorithm>
+
+#include "search/path_ops.h"
+#include "search/queries.h"
+
+namespace vl {
+namespace {
+
+std::size_t EntryBytes(const std::string& folded, const std::vector<std::size_t>& lines) {
+  // The list node holds the entry and two links; the rows' control block lives beside them.
+  constexpr std::size_t kBookkeeping = 4 * sizeof(void*) + 64;
+  return sizeof(std::size_t) * lines.capacity() + folded.capacity() + kBookkeeping;
+}
+
+}  // namespace
+
+void KeywordCache::Clear() {
+  entries_.clear();
+  bytes_ = 0;
+}
+
+void KeywordCache::Bind(const IndexList& index, std::uint64_t state) {
+  // A rebuild appends to the index on show, so the same list in the same store state is still
+  // checked for growth.
+  if (&index == index_ && state == state_ && index.Count() == lines_ &&
+      index.Buffer().size() == buffer_bytes_) {
+    return;
+  }
+  Clear();
+  index_ = &index;
+  state_ = state;
+  lines_ = index.Count();
+  buffer_bytes_ = index.Buffer().size();
+  bound_ = index.MemoryBytes() / 10;
+}
+
+ResultLines KeywordCache::Find(const IndexList& index, std::uint64_t state,
+                               std::string_view keyword) {
+  Bind(index, state);
+  std::string folded = LowerCase(keyword);
+  last_source_ = Source::kCached;
+  last_searched_ = 0;
+  for (auto it = entries_.begin(); it != entries_.end(); ++it) {
+    if (it->folded != folded) continue;
+    entries_.splice(entries_.begin(), entries_, it);
+    return entries_.front().lines;
+  }
+
+  // The smallest earlier result whose keyword the new one holds. The empty keyword keeps no
+  // rows although every keyword holds it, so it is never kept as a source.
+  const Entry* source = nullptr;
+  for (const Entry& entry : entries_) {
+    if (folded.find(entry.folded) == std::string::npos) continue;
+    if (!source || entry.lines->size() < source->lines->size()) source = &entry;
+  }
+  std::vector<std::size_t> lines;
+  if (source && source->lines->size() < index.Count() / kRefineDivisor) {
+    last_source_ = Source::kRefined;
+    last_searched_ = source->lines->size();
+    lines = FindKeywordAmong(index, keyword, *source->lines);
+  } else {
+    last_source_ = Source::kFullPass;
+    last_searched_ = index.Count();
+    lines = FindKeyword(index, keyword);
+  }
+  auto shared = std::make_shared<const std::vector<std::size_t>>(std::move(lines));
+  if (!folded.empty()) Keep(std::move(folded), shared);
+  return shared;
+}
+
+void KeywordCache::Keep(std::string folded, const ResultLines& lines) {
+  std::size_t bytes = EntryBytes(folded, *lines);
+  if (bytes > bound_) return;
+  while (!entries_.empty() && (bytes_ + bytes > bound_ || entries_.size() >= kMaxEntries)) {
+    bytes_ -= entries_.back().bytes;
+    entries_.pop_back();
+  }
+  entries_.push_front({std::move(folded), lines, bytes});
+  bytes_ += bytes;
+}
+
+}  // namespace vl

@@ -1,0 +1,79 @@
+#pragma once
+// Keyword results while a user types: the rows of recent keywords over one state of the index.
+//
+// Every line that holds a keyword also holds every part of it, so when a new keyword contains
+// (after folding) one whose rows are known, only those rows can match: a keystroke that extends
+// a keyword searches the earlier rows instead of the whole index when they are under a quarter
+// of it, and a keyword seen a moment ago (Backspace) gets its rows back without a search. The
+// rows found either way are exactly those of a full pass, in index order.
+//
+// Memory: the cached rows (line numbers), their keywords and the entries' bookkeeping never take
+// more than a tenth of the index's own memory (IndexList::MemoryBytes) and never more than
+// kMaxEntries keywords. A result larger than that bound is returned but not kept. Any change of
+// the index (a rebuild step, a clear, a load: each is a new state of the store) drops every
+// entry at the next search.
+
+#include <cstddef>
+#include <cstdint>
+#include <list>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "search/index_list.h"
+
+namespace vl {
+
+// The index lines of a result, in index order, shared by the result set on show and the cache.
+using ResultLines = std::shared_ptr<const std::vector<std::size_t>>;
+
+class KeywordCache {
+ public:
+  static constexpr std::size_t kMaxEntries = 16;
+  // Searching the earlier rows pays only while they are this small a part of the index: each
+  // row costs a jump to its line, measured at two to four times a full pass's cost per line on
+  // ten million paths (a quarter of the lines takes about half a full pass; three quarters,
+  // more than a whole one).
+  static constexpr std::size_t kRefineDivisor = 4;
+
+  enum class Source { kFullPass, kRefined, kCached };
+
+  // The rows of keyword over index, as FindKeyword gives them. state names the state of the
+  // index (IndexStore::State); a state other than the last one drops every entry first.
+  ResultLines Find(const IndexList& index, std::uint64_t state, std::string_view keyword);
+  // Drops every entry.
+  void Clear();
+
+  // How the last Find got its rows, and how many rows it searched (the whole index for a full
+  // pass, the earlier keyword's rows for a refinement, none from the cache).
+  Source LastSource() const { return last_source_; }
+  std::size_t LastSearched() const { return last_searched_; }
+  std::size_t Entries() const { return entries_.size(); }
+  // Bytes the entries hold now, and the most they may hold for the index of the last Find.
+  std::size_t MemoryBytes() const { return bytes_; }
+  std::size_t MemoryBound() const { return bound_; }
+
+ private:
+  struct Entry {
+    std::string folded;
+    ResultLines lines;
+    std::size_t bytes;
+  };
+
+  void Bind(const IndexList& index, std::uint64_t state);
+  void Keep(std::string folded, const ResultLines& lines);
+
+  // Most recently used first.
+  std::list<Entry> entries_;
+  std::size_t bytes_ = 0;
+  std::size_t bound_ = 0;
+  const IndexList* index_ = nullptr;
+  std::uint64_t state_ = 0;
+  std::size_t lines_ = 0;
+  std::size_t buffer_bytes_ = 0;
+  Source last_source_ = Source::kFullPass;
+  std::size_t last_searched_ = 0;
+};
+
+}  // namespace vl
