@@ -4,7 +4,9 @@
 #include <optional>
 
 #include "framework/errors.h"
+#include "skin/controls/button_skin.h"
 #include "skin/controls/control_skin.h"
+#include "skin/controls/memo_skin.h"
 #include "skin/data/bmp_codec.h"
 #include "skin/data/skin_data.h"
 #include "skin/data/skin_files.h"
@@ -23,31 +25,23 @@ class SilentNotifier : public TskFormNotifier {
   void NotifyForms(TskSkinData&, unsigned) override {}
 };
 
-TRect OrElse(const TRect& r, const TRect& fallback) {
-  return r.IsEmpty() ? fallback : r;
-}
-
-// The rectangle a control of the section's kind draws in the state; the kinds without state
-// pictures draw their skin rectangle in every state.
-TRect StateRect(const TskDataSkinCustomControl& d, TskDrawState state) {
+// The rectangle a control of the section's kind draws in the state, with the substitutes the
+// button takes for a state the section has no rectangle for.
+TRect StateRect(const TskSkinData& data, const TskDataSkinCustomControl& d, TskDrawState state) {
   if (const auto* b = dynamic_cast<const TskDataSkinButtonControl*>(&d)) {
-    const TRect active = OrElse(b->activeskinrect, b->skinrect);
+    const TskButtonSkin skin = CopyButtonSkin(data, *b);
     switch (state) {
       case TskDrawState::kNormal:
-        return b->skinrect;
+        return skin.skinrect;
       case TskDrawState::kHot:
-        return active;
+        return skin.activeskinrect;
       case TskDrawState::kPressed:
-        return OrElse(b->downskinrect, active);
+        return skin.downskinrect;
       case TskDrawState::kFocused:
-        return OrElse(b->focusedskinrect, active);
+        return skin.focusedskinrect.IsEmpty() ? skin.activeskinrect : skin.focusedskinrect;
       case TskDrawState::kDisabled:
-        return OrElse(b->disabledskinrect, b->skinrect);
+        return skin.disabledskinrect.IsEmpty() ? skin.skinrect : skin.disabledskinrect;
     }
-  }
-  if (const auto* e = dynamic_cast<const TskDataSkinEditControl*>(&d)) {
-    const bool active = state == TskDrawState::kHot || state == TskDrawState::kFocused;
-    return active ? OrElse(e->activeskinrect, e->skinrect) : e->skinrect;
   }
   return d.skinrect;
 }
@@ -87,13 +81,17 @@ PixelBitmap DrawSkinSection(const TskSkinData& data, std::string_view section, i
   }
   const TskControlSkin skin = CopyControlSkin(data, *d);
   const TskSizedSkin sized = CalcSize(skin, width, height);
-  const TRect rect = StateRect(*d, state);
-  // Panels and editors are drawn as frame pieces around their client texture.
-  const bool piecewise = (dynamic_cast<const TskDataSkinPanelControl*>(d) ||
-                          dynamic_cast<const TskDataSkinEditControl*>(d)) &&
-                         skin.rule == TskSizeRule::srFree;
-  PixelBitmap picture =
-      piecewise ? DrawPiecewise(skin, rect, sized) : DrawBySizeRule(skin, rect, sized);
+  const TRect rect = StateRect(data, *d, state);
+  PixelBitmap picture;
+  if (const auto* m = dynamic_cast<const TskDataSkinMemoControl*>(d)) {
+    const bool active = state == TskDrawState::kHot || state == TskDrawState::kFocused;
+    picture = DrawMemoSkin(CopyMemoSkin(data, *m), active, true, 0, width, height);
+  } else if (dynamic_cast<const TskDataSkinPanelControl*>(d) && skin.rule == TskSizeRule::srFree) {
+    // A panel is drawn as frame pieces around its client texture.
+    picture = DrawPiecewise(skin, rect, sized);
+  } else {
+    picture = DrawBySizeRule(skin, rect, sized);
+  }
   if (picture.Empty()) {
     throw FormatError("The section \"" + std::string(section) + "\" has no picture to draw");
   }

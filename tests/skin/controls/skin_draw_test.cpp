@@ -66,6 +66,14 @@ TEST_F(SkinDrawTest, ThePanelIsDrawnAsFramePiecesAroundItsClientTexture) {
   EXPECT_EQ(b.At(2 + 55, 2), SkinAt(141 + 2, 4 + 2));
 }
 
+TEST_F(SkinDrawTest, TheMemoIsDrawnAsTheMemoDrawsItself) {
+  const PixelBitmap b = DrawSkinSection(data, "memo", 183, 264, TskDrawState::kNormal);
+  ASSERT_EQ(b.Width(), 183);
+  ASSERT_EQ(b.Height(), 264);
+  EXPECT_EQ(b.At(0, 0), SkinAt(67, 130));
+  EXPECT_EQ(b.At(182, 263), SkinAt(125, 181));
+}
+
 TEST_F(SkinDrawTest, SectionsWithoutAPictureAreErrors) {
   for (const char* section : {"nosuchsection", "listview", "Button"}) {
     EXPECT_THROW(DrawSkinSection(data, section, 10, 10, TskDrawState::kNormal), FormatError)
