@@ -140,9 +140,17 @@ bool AllOf(const PixelBitmap& p, Pixel c) {
 class ButtonTest : public testing::SeamsFixture {
  protected:
   ButtonTest() : form(nullptr), relay(form) {
-    SetCursorPos(390, 290);
     form.SetClientSize(400, 300);
     form.Show();
+    // The pointer rests in the form's far corner, away from every button a test makes, wherever
+    // the platform placed the form.
+    ParkPointer();
+    testing::Pump();
+  }
+  void ParkPointer() {
+    POINT corner{390, 290};
+    ClientToScreen(form.Handle(), &corner);
+    SetCursorPos(corner.x, corner.y);
   }
   ~ButtonTest() override { form.Release(); }
 
@@ -195,7 +203,7 @@ class ButtonTest : public testing::SeamsFixture {
     }
   }
   void Leave(TskSkinButton* b) {
-    SetCursorPos(390, 290);
+    ParkPointer();
     PumpFor(20);
     SendMessageW(b->Handle(), WM_MOUSELEAVE, 0, 0);
   }

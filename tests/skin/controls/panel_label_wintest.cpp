@@ -129,6 +129,21 @@ TEST_F(PanelLabelTest, TheStretchedLabelKeepsTheSkinCornersAndItsCaption) {
   EXPECT_GT(ink, 10);
 }
 
+TEST_F(PanelLabelTest, AMoveWithoutASizeChangeStillMovesASkinnedControl) {
+  auto* label = new TskSkinLabel(&form);
+  label->SetBounds(10, 200, 60, 40);
+  label->SetParent(&form);
+  label->SetSkinData(skin_data);
+  const TRect sized = label->BoundsRect();
+  label->SetBounds(30, 250, sized.Width(), sized.Height());
+  EXPECT_EQ(label->BoundsRect(), sized.Offset(20, 50));
+  RECT rc;
+  GetWindowRect(label->Handle(), &rc);
+  MapWindowPoints(nullptr, form.Handle(), reinterpret_cast<POINT*>(&rc), 2);
+  EXPECT_EQ(rc.left, 30);
+  EXPECT_EQ(rc.top, 250);
+}
+
 TEST_F(PanelLabelTest, AnAutoSizedLabelFollowsItsTextUnlessAlignedAcross) {
   auto* label = new TskSkinLabel(&form);
   label->SetBounds(10, 200, 40, 21);
