@@ -50,6 +50,7 @@ TWinControl::~TWinControl() {
   for (TWinControl* child : controls_) child->parent_ = nullptr;
   controls_.clear();
   DestroyHandle();
+  hook_ = nullptr;
   if (parent_) parent_->RemoveControl(this);
 }
 
@@ -147,7 +148,11 @@ LRESULT CALLBACK TWinControl::Trampoline(HWND handle, UINT msg, WPARAM wparam, L
 }
 
 LRESULT TWinControl::Dispatch(UINT msg, WPARAM wparam, LPARAM lparam) {
-  if (msg != WM_NCDESTROY) return WndProc(msg, wparam, lparam);
+  if (msg != WM_NCDESTROY) {
+    LRESULT result = 0;
+    if (hook_ && hook_->HookMessage(msg, wparam, lparam, result)) return result;
+    return WndProc(msg, wparam, lparam);
+  }
   WNDPROC previous = previous_proc_;
   HWND handle = handle_;
   Detach();

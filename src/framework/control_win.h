@@ -23,6 +23,16 @@ namespace vl {
 
 class TPopupMenu;
 
+// Something that sees a window's messages ahead of the window's own handling (a skinned frame
+// sees its form's). The window's procedure and its child windows stay as they are.
+class TMessageHook {
+ public:
+  virtual ~TMessageHook() = default;
+  // True when the hook answered the message with `result`; the window's own handling then does
+  // not run.
+  virtual bool HookMessage(UINT msg, WPARAM wparam, LPARAM lparam, LRESULT& result) = 0;
+};
+
 // A colour: a platform colour value 0x00BBGGRR, or a system colour (clSystemColor | index).
 using TColor = std::uint32_t;
 constexpr TColor clSystemColor = 0x80000000u;
@@ -120,6 +130,15 @@ class TWinControl : public TComponent {
   // Sends a message through the control's own window procedure (as the platform would).
   LRESULT Perform(UINT msg, WPARAM wparam = 0, LPARAM lparam = 0);
 
+  // One hook at a time; null removes it. The hook must be removed before it is destroyed.
+  void SetMessageHook(TMessageHook* hook) { hook_ = hook; }
+  TMessageHook* MessageHook() const { return hook_; }
+  // The window's own handling of a message, without the hook: what a hook calls to let the
+  // window handle a message before or after its own work.
+  LRESULT OwnWndProc(UINT msg, WPARAM wparam, LPARAM lparam) {
+    return WndProc(msg, wparam, lparam);
+  }
+
   std::function<void(TWinControl&)> OnResize;
 
  protected:
@@ -180,6 +199,7 @@ class TWinControl : public TComponent {
   TFont font_;
   TColor color_ = clBtnFace;
   TPopupMenu* popup_menu_ = nullptr;
+  TMessageHook* hook_ = nullptr;
 
   friend class TForm;
 };

@@ -110,10 +110,11 @@ TEST_F(MainWindowTest, TheWindowHasItsLayout) {
     TWinControl* control;
     TRect bounds;
   } row[] = {
-      {form->lbl1, {1, 1, 121, 56}},      {form->edtName, {121, 1, 475, 56}},
-      {form->btnfind, {475, 1, 540, 56}}, {form->btnMusic, {540, 1, 597, 56}},
-      {form->btnPic, {597, 1, 654, 56}},  {form->btnVideo, {654, 1, 711, 56}},
-      {form->btnDoc, {711, 1, 768, 56}},  {form->btnExe, {768, 1, 825, 56}},
+      // The skinned panel's client area and the skinned buttons' own height.
+      {form->lbl1, {2, 2, 122, 55}},      {form->edtName, {122, 2, 476, 55}},
+      {form->btnfind, {476, 2, 541, 24}}, {form->btnMusic, {541, 2, 598, 24}},
+      {form->btnPic, {598, 2, 655, 24}},  {form->btnVideo, {655, 2, 712, 24}},
+      {form->btnDoc, {712, 2, 769, 24}},  {form->btnExe, {769, 2, 826, 24}},
   };
   for (const auto& e : row) EXPECT_EQ(e.control->BoundsRect(), e.bounds) << e.control->Name();
   EXPECT_EQ(form->lvResult->ColumnCount(), 4);
