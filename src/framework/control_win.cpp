@@ -50,7 +50,7 @@ TWinControl::~TWinControl() {
   for (TWinControl* child : controls_) child->parent_ = nullptr;
   controls_.clear();
   DestroyHandle();
-  hook_ = nullptr;
+  SetMessageHook(nullptr);
   if (parent_) parent_->RemoveControl(this);
 }
 
@@ -260,6 +260,9 @@ void TWinControl::ShowContextMenu(LPARAM lparam) {
 void TWinControl::Notification(TComponent* component, TOperation operation) {
   TComponent::Notification(component, operation);
   if (operation == TOperation::opRemove && component == popup_menu_) popup_menu_ = nullptr;
+  if (operation == TOperation::opRemove && component && component == hook_component_) {
+    SetMessageHook(nullptr);
+  }
 }
 
 void TWinControl::SetPopupMenu(TPopupMenu* menu) {

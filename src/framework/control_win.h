@@ -130,8 +130,12 @@ class TWinControl : public TComponent {
   // Sends a message through the control's own window procedure (as the platform would).
   LRESULT Perform(UINT msg, WPARAM wparam = 0, LPARAM lparam = 0);
 
-  // One hook at a time; null removes it. The hook must be removed before it is destroyed.
-  void SetMessageHook(TMessageHook* hook) { hook_ = hook; }
+  // One hook at a time; null removes it. A hook that is a component of this control's owner
+  // list names itself as `component` too, and goes when that component is destroyed.
+  void SetMessageHook(TMessageHook* hook, TComponent* component = nullptr) {
+    hook_ = hook;
+    hook_component_ = hook ? component : nullptr;
+  }
   TMessageHook* MessageHook() const { return hook_; }
   // The window's own handling of a message, without the hook: what a hook calls to let the
   // window handle a message before or after its own work.
@@ -200,6 +204,7 @@ class TWinControl : public TComponent {
   TColor color_ = clBtnFace;
   TPopupMenu* popup_menu_ = nullptr;
   TMessageHook* hook_ = nullptr;
+  TComponent* hook_component_ = nullptr;
 
   friend class TForm;
 };

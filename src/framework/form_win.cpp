@@ -19,6 +19,8 @@ TForm::TForm(TComponent* owner) : TWinControl(owner) {
 }
 
 TForm::~TForm() {
+  // A hook belongs to a component of the form, which goes after the form's own parts.
+  SetMessageHook(nullptr);
   if (Application().MainForm() == this) Application().SetMainForm(nullptr);
 }
 

@@ -77,6 +77,17 @@ TEST_F(SettingsWindowTest, MinimizesToABarAndComesBackOnADoubleClick) {
   EXPECT_EQ(form->ClientHeight(), 305);
 }
 
+TEST_F(SettingsWindowTest, PanelsFollowALiveResize) {
+  form->Show();
+  SendMessageW(form->Handle(), WM_ENTERSIZEMOVE, 0, 0);
+  form->SetBounds(form->Left(), form->Top(), 528, 436);
+  // The window's own size handling runs during the loop, so the aligned panel follows at once.
+  EXPECT_EQ(form->ClientHeight(), 405);
+  EXPECT_EQ(form->pnl1->Height(), 405);
+  SendMessageW(form->Handle(), WM_EXITSIZEMOVE, 0, 0);
+  EXPECT_EQ(form->pnl1->Height(), 405);
+}
+
 TEST_F(SettingsWindowTest, TheCloseButtonHidesTheWindow) {
   form->Show();
   TskSkinStdButtonObject* close = form->skSkinForm1->FindButton(TStdCommand::cmClose);

@@ -55,21 +55,23 @@ TskSkinForm::TskSkinForm(TComponent* owner) : TComponent(owner), form_(FormOf(ow
   form_.SetBorderIcons({});
   form_active_ = GetActiveWindow() == form_.Handle();
   Frames().push_back(this);
-  form_.SetMessageHook(this);
+  form_.SetMessageHook(this, this);
   ApplySkin();
 }
 
 TskSkinForm::~TskSkinForm() {
   Frames().erase(std::find(Frames().begin(), Frames().end(), this));
   StopTimers();
-  if (!form_.Destroying() && form_.HandleAllocated()) {
-    if (GetCapture() == form_.Handle() && captured_ >= 0) ReleaseCapture();
+  // A form that is destroying its components drops the hook itself (it hears of this
+  // component leaving), and may already be gone in part.
+  if (!form_.Destroying()) {
     if (form_.MessageHook() == this) form_.SetMessageHook(nullptr);
-    // The window keeps whatever region it was given; handing back the platform frame removes it.
-    if (region_applied_) SetWindowRgn(form_.Handle(), nullptr, TRUE);
-    form_.SetBorderIcons(kAllBorderIcons);
-  } else if (form_.MessageHook() == this) {
-    form_.SetMessageHook(nullptr);
+    if (form_.HandleAllocated()) {
+      if (GetCapture() == form_.Handle() && captured_ >= 0) ReleaseCapture();
+      // The platform owns the region it accepted; handing back the platform frame removes it.
+      if (region_applied_) SetWindowRgn(form_.Handle(), nullptr, TRUE);
+      form_.SetBorderIcons(kAllBorderIcons);
+    }
   }
   if (skin_data_) RemoveFreeNotification(skin_data_);
   objects_.clear();
@@ -1005,7 +1007,13 @@ bool TskSkinForm::HandleFrameMessage(UINT msg, WPARAM wparam, LPARAM lparam, LRE
       height_ = b.Height();
       if (in_size_move_ && full_drag_) return true;
       LayoutObjects();
-      if (changed && !WindowTooSmall()) UpdateRegion();
+      if (!changed) return true;
+      // A shape cut for another size would be wrong: below the smallest size there is none.
+      if (WindowTooSmall()) {
+        RemoveRegion();
+      } else {
+        UpdateRegion();
+      }
       return true;
     }
     case WM_SIZING: {
@@ -1063,7 +1071,8 @@ bool TskSkinForm::HandleFrameMessage(UINT msg, WPARAM wparam, LPARAM lparam, LRE
       if (wparam) {
         // A native menu bar would be drawn into a frame that has no room for it.
         if (GetMenu(h)) ::SetMenu(h, nullptr);
-        NudgeWidth();
+        LayoutObjects();
+        UpdateRegion();
       } else {
         hover_timer_->SetEnabled(false);
         CancelPress();

@@ -332,6 +332,17 @@ TEST_F(SkinFormTest, CancelModeDuringAPressPutsTheButtonUp) {
   EXPECT_TRUE(ShowsPicture(Bounds().Width() - 47, 5, Active(), {2, 25, 23, 46}));
 }
 
+TEST_F(SkinFormTest, LosingTheCaptureDuringAPressPutsTheButtonUp) {
+  PressButton(TStdCommand::cmClose);
+  TskSkinStdButtonObject* close = frame->FindButton(TStdCommand::cmClose);
+  ASSERT_TRUE(close->down);
+  ReleaseCapture();
+  EXPECT_FALSE(close->down);
+  EXPECT_EQ(frame->CapturedIndex(), -1);
+  SendMessageW(H(), WM_LBUTTONUP, 0, ClientAt(CentreOf(TStdCommand::cmClose)));
+  EXPECT_TRUE(form.Visible());
+}
+
 TEST_F(SkinFormTest, AResizeFromTheGripLeavesTheNextButtonClickWorking) {
   SendMessageW(H(), WM_ENTERSIZEMOVE, 0, 0);
   EXPECT_TRUE(frame->InSizeMoveLoop());
