@@ -10,6 +10,7 @@
 #include "skin/controls/skin_control_win.h"
 #include "skin/paint/border_strips.h"
 #include "skin/paint/effects.h"
+#include "skin/paint/glow.h"
 #include "skin/paint/paint_win.h"
 
 namespace vl {
@@ -50,6 +51,10 @@ TskSkinForm::TskSkinForm(TComponent* owner) : TComponent(owner), form_(FormOf(ow
   hover_timer_->SetEnabled(false);
   hover_timer_->SetInterval(kHoverInterval);
   hover_timer_->OnTimer = [this] { HoverTick(); };
+  fade_timer_ = new TTimer(this);
+  fade_timer_->SetEnabled(false);
+  fade_timer_->SetInterval(1);
+  fade_timer_->OnTimer = [this] { FadeTick(); };
   // The platform must never act on its own caption buttons: no system menu on a right click,
   // no native maximize on a double click.
   form_.SetBorderIcons({});
@@ -214,6 +219,46 @@ TskSkinCaptionObject* TskSkinForm::FindCaption() const {
 
 void TskSkinForm::StopTimers() {
   hover_timer_->SetEnabled(false);
+  fade_timer_->SetEnabled(false);
+}
+
+namespace {
+
+bool LayeredWindowsSupported() {
+  static const bool supported = [] {
+    OSVERSIONINFOA version{};
+    version.dwOSVersionInfoSize = sizeof(version);
+    return GetVersionExA(&version) &&
+           SupportsLayeredWindows(int(version.dwMajorVersion), int(version.dwMinorVersion));
+  }();
+  return supported;
+}
+
+}  // namespace
+
+void TskSkinForm::StartFade() {
+  if ((!AlphaBlend && !AlphaBlendAnimation) || !LayeredWindowsSupported()) return;
+  const HWND h = form_.Handle();
+  SetWindowLongW(h, GWL_EXSTYLE, GetWindowLongW(h, GWL_EXSTYLE) | WS_EX_LAYERED);
+  fade_alpha_ = 0;
+  SetLayeredWindowAttributes(h, 0, 0, LWA_ALPHA);
+  fade_timer_->SetEnabled(true);
+}
+
+void TskSkinForm::FadeTick() {
+  const int target = AlphaBlend ? std::clamp(AlphaBlendValue, 0, 255) : 255;
+  fade_alpha_ = AlphaBlendAnimation ? NextFadeAlpha(fade_alpha_, target) : target;
+  SetLayeredWindowAttributes(form_.Handle(), 0, BYTE(fade_alpha_), LWA_ALPHA);
+  if (fade_alpha_ != target) return;
+  fade_timer_->SetEnabled(false);
+  // A window at full strength needs no layer.
+  if (target == 255) DropLayeredStyle();
+}
+
+void TskSkinForm::DropLayeredStyle() {
+  const HWND h = form_.Handle();
+  const LONG ex = GetWindowLongW(h, GWL_EXSTYLE);
+  if (ex & WS_EX_LAYERED) SetWindowLongW(h, GWL_EXSTYLE, ex & ~WS_EX_LAYERED);
 }
 
 void TskSkinForm::BeforeChange() {
@@ -1073,9 +1118,12 @@ bool TskSkinForm::HandleFrameMessage(UINT msg, WPARAM wparam, LPARAM lparam, LRE
         if (GetMenu(h)) ::SetMenu(h, nullptr);
         LayoutObjects();
         UpdateRegion();
+        StartFade();
       } else {
         hover_timer_->SetEnabled(false);
+        fade_timer_->SetEnabled(false);
         CancelPress();
+        DropLayeredStyle();
       }
       return true;
     case WM_ERASEBKGND:

@@ -151,6 +151,11 @@ class TskSkinForm : public TComponent, public TMessageHook {
   int MaxHeight = 0;
   int ClientWidth = 0;
   int ClientHeight = 0;
+  // Whole-window translucency (AlphaBlendValue) and a fade-in when the window is shown; only on
+  // platforms with layered windows.
+  bool AlphaBlend = false;
+  bool AlphaBlendAnimation = false;
+  int AlphaBlendValue = 200;
   TFont DefCaptionFont{"Arial", 14, fsBold, GetSysColor(COLOR_BTNTEXT)};
   TFont DefInActiveCaptionFont{"Arial", 14, fsBold, GetSysColor(COLOR_BTNSHADOW)};
 
@@ -174,6 +179,8 @@ class TskSkinForm : public TComponent, public TMessageHook {
   int CapturedIndex() const { return captured_; }
   bool InSizeMoveLoop() const { return in_size_move_; }
   bool HoverTimerRunning() const { return hover_timer_->Enabled(); }
+  bool FadeRunning() const { return fade_timer_->Enabled(); }
+  int FadeAlpha() const { return fade_alpha_; }
   // The first visible object with the command, or null.
   TskSkinStdButtonObject* FindButton(TStdCommand command) const;
   TskSkinCaptionObject* FindCaption() const;
@@ -219,6 +226,9 @@ class TskSkinForm : public TComponent, public TMessageHook {
   void ApplyFrameChange();
   void NudgeWidth();
   void StopTimers();
+  void StartFade();
+  void FadeTick();
+  void DropLayeredStyle();
 
   bool Resizable() const;
   bool WindowTooSmall() const;
@@ -265,6 +275,8 @@ class TskSkinForm : public TComponent, public TMessageHook {
   bool region_applied_ = false;
   std::optional<TskWindowRegion> region_shape_;
   TTimer* hover_timer_ = nullptr;
+  TTimer* fade_timer_ = nullptr;
+  int fade_alpha_ = 255;
 };
 
 }  // namespace vl

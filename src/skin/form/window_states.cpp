@@ -42,6 +42,11 @@ int NudgeWidth(int width, int min_width, int max_width) {
   return width;
 }
 
+int NextFadeAlpha(int alpha, int target) {
+  target = std::clamp(target, 0, 255);
+  return alpha >= target ? target : std::min(alpha + 10, target);
+}
+
 bool IsResizable(TFormBorderStyle style, bool always_resize) {
   return always_resize || style == TFormBorderStyle::bsSizeable ||
          style == TFormBorderStyle::bsSizeToolWin;

@@ -32,6 +32,10 @@ TRect RestoredBounds(const TRect& saved, const TRect& current);
 // neither is allowed.
 int NudgeWidth(int width, int min_width, int max_width);
 
+// The next step of a fade-in by 10 towards target (0..255); it lands on the target and stays
+// there instead of passing it.
+int NextFadeAlpha(int alpha, int target);
+
 // Whether the window may be resized by its frame.
 bool IsResizable(TFormBorderStyle style, bool always_resize);
 

@@ -401,6 +401,42 @@ TEST_F(SkinFormTest, AFailedSkinLoadFallsBackToTheDefaultLook) {
   EXPECT_EQ(frame->WindowState(), TskWindowState::wsMaximized);
 }
 
+// Pumps until the fade ends, at most two seconds.
+void WaitForFade(const TskSkinForm& frame) {
+  for (int i = 0; i < 400 && frame.FadeRunning(); ++i) {
+    Sleep(5);
+    testing::Pump();
+  }
+}
+
+TEST_F(SkinFormTest, AFadeInEndsAtTheTranslucencyAsked) {
+  form.Hide();
+  frame->AlphaBlend = true;
+  frame->AlphaBlendAnimation = true;
+  frame->AlphaBlendValue = 205;
+  form.Show();
+  EXPECT_TRUE(frame->FadeRunning());
+  WaitForFade(*frame);
+  EXPECT_FALSE(frame->FadeRunning());
+  EXPECT_EQ(frame->FadeAlpha(), 205);
+  BYTE alpha = 0;
+  DWORD flags = 0;
+  ASSERT_TRUE(GetLayeredWindowAttributes(H(), nullptr, &alpha, &flags));
+  EXPECT_EQ(alpha, 205);
+  form.Hide();
+  EXPECT_EQ(GetWindowLongW(H(), GWL_EXSTYLE) & WS_EX_LAYERED, 0);
+}
+
+TEST_F(SkinFormTest, AFadeToFullStrengthEndsWithoutALayer) {
+  form.Hide();
+  frame->AlphaBlendAnimation = true;
+  form.Show();
+  WaitForFade(*frame);
+  EXPECT_FALSE(frame->FadeRunning());
+  EXPECT_EQ(frame->FadeAlpha(), 255);
+  EXPECT_EQ(GetWindowLongW(H(), GWL_EXSTYLE) & WS_EX_LAYERED, 0);
+}
+
 TEST_F(SkinFormTest, SkinMessagesOfAnotherSkinDataAreNeverUsed) {
   // A sender that is no object at all: compared, never followed.
   SendMessageW(H(), SKN_BEFORECHANGE, 0x1234, kSkinMessageTag);

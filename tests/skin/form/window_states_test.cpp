@@ -53,6 +53,23 @@ TEST(WindowStatesTest, TheWidthNudgeGoesWhereTheLimitsAllow) {
   EXPECT_EQ(NudgeWidth(200, 200, 200), 200);
 }
 
+TEST(WindowStatesTest, AFadeStopsAtItsTarget) {
+  EXPECT_EQ(NextFadeAlpha(0, 200), 10);
+  EXPECT_EQ(NextFadeAlpha(195, 200), 200);
+  EXPECT_EQ(NextFadeAlpha(200, 200), 200);
+  // Steps of 10 never meet 255 exactly; the last step lands on it.
+  int alpha = 0;
+  int steps = 0;
+  while (alpha != 255 && steps < 100) {
+    alpha = NextFadeAlpha(alpha, 255);
+    ++steps;
+  }
+  EXPECT_EQ(alpha, 255);
+  EXPECT_EQ(steps, 26);
+  EXPECT_EQ(NextFadeAlpha(0, 300), 10);
+  EXPECT_EQ(NextFadeAlpha(250, 300), 255);
+}
+
 TEST(WindowStatesTest, OnlySizeableFramesOrAlwaysResizeAreResizable) {
   EXPECT_TRUE(IsResizable(TFormBorderStyle::bsSizeable, false));
   EXPECT_TRUE(IsResizable(TFormBorderStyle::bsSizeToolWin, false));
