@@ -8,6 +8,7 @@
 #include "framework/application_win.h"
 #include "framework/errors.h"
 #include "skin/controls/skin_control_win.h"
+#include "skin/data/resource_strings.h"
 #include "skin/paint/border_strips.h"
 #include "skin/paint/effects.h"
 #include "skin/paint/glow.h"
@@ -393,7 +394,42 @@ void TskSkinForm::ApplyBorderIcons() {
     button->enabled = enabled;
     button->visible = enabled || !button->skin_rect_in_picture;
   }
+  LoadHints();
   LayoutObjects();
+}
+
+void TskSkinForm::LoadHints() {
+  if (!UseDefaultObjectHint || !skin_data_) return;
+  for (const auto& object : objects_) {
+    auto* button = dynamic_cast<TskSkinStdButtonObject*>(object.get());
+    if (!button) continue;
+    const char* name = nullptr;
+    switch (button->command) {
+      case TStdCommand::cmClose:
+        name = "CLOSEBUTTON_HINT";
+        break;
+      case TStdCommand::cmMaximize:
+        name = "MAXBUTTON_HINT";
+        break;
+      case TStdCommand::cmMinimize:
+        name = "MINBUTTON_HINT";
+        break;
+      case TStdCommand::cmSysMenu:
+        name = "MENUBUTTON_HINT";
+        break;
+      case TStdCommand::cmRollUp:
+        name = "ROLLUPBUTTON_HINT";
+        break;
+      case TStdCommand::cmMinimizeToTray:
+        name = "TRAYBUTTON_HINT";
+        break;
+      case TStdCommand::cmDefault:
+        continue;
+    }
+    button->normal_hint = SkinResourceText(skin_data_, name);
+    button->restore_hint = SkinResourceText(skin_data_, "RESTORE_HINT");
+    button->hint = button->InRestoreLook() ? button->restore_hint : button->normal_hint;
+  }
 }
 
 void TskSkinForm::LayoutObjects() {
@@ -875,6 +911,7 @@ void TskSkinForm::SetWindowState(TskWindowState state) {
       break;
     }
   }
+  LoadHints();
   LayoutObjects();
   PaintFrame();
   InvalidateRect(form_.Handle(), nullptr, TRUE);
@@ -937,6 +974,9 @@ bool TskSkinForm::HandleSkinMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
         form_.SetBorderIcons(skinning_ ? TBorderIcons{} : kAllBorderIcons);
         ApplySkin();
       }
+      return true;
+    case SKN_STRINGSCHANGED:
+      if (ours) LoadHints();
       return true;
     default:
       return false;

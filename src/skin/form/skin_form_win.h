@@ -142,6 +142,8 @@ class TskSkinForm : public TComponent, public TMessageHook {
   TskBorderIcons BorderIcons() const { return border_icons_; }
   void SetBorderIcons(TskBorderIcons icons);
   bool HideCaptionButtons = false;
+  // The caption buttons take their hints from the skin's interface texts.
+  bool UseDefaultObjectHint = true;
   bool DisableSystemMenu = false;
   bool AlwaysResize = false;
   bool MaximizeOnFullScreen = false;
@@ -219,6 +221,7 @@ class TskSkinForm : public TComponent, public TMessageHook {
   void CreateObjects();
   void CreateDefaultObjects();
   void ApplyBorderIcons();
+  void LoadHints();
   void LayoutObjects();
   void UpdateRegion();
   void RemoveRegion();

@@ -270,6 +270,20 @@ TEST_F(SkinFormTest, APressDraggedOutAndBackCompletesOnTheSameButton) {
   EXPECT_EQ(form.ClientWidth(), 826);
 }
 
+TEST_F(SkinFormTest, TheMaximizeButtonHintsRestoreWhileMaximized) {
+  TskSkinStdButtonObject* max = frame->FindButton(TStdCommand::cmMaximize);
+  EXPECT_EQ(frame->FindButton(TStdCommand::cmClose)->hint, "Close");
+  EXPECT_EQ(frame->FindButton(TStdCommand::cmSysMenu)->hint, "System menu");
+  HitTest(CentreOf(TStdCommand::cmMaximize));
+  EXPECT_EQ(max->hint, "Maximize");
+  frame->SetWindowState(TskWindowState::wsMaximized);
+  EXPECT_EQ(max->hint, "Restore");
+  frame->ClearHover();
+  HitTest(CentreOf(TStdCommand::cmMaximize));
+  EXPECT_EQ(max->hint, "Restore");
+  frame->SetWindowState(TskWindowState::wsNormal);
+}
+
 TEST_F(SkinFormTest, CaptionDoubleClicksMaximizeAndRestore) {
   const TRect normal = Bounds();
   DoubleClickCaption();
