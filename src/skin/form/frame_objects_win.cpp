@@ -2,11 +2,18 @@
 #include <algorithm>
 
 #include "skin/form/skin_form_win.h"
+#include "skin/paint/blit.h"
+#include "skin/paint/effects.h"
 #include "skin/paint/glyphs.h"
 #include "skin/paint/paint_win.h"
 
 namespace vl {
 namespace {
+
+bool Within(const TRect& inner, const TRect& outer) {
+  return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
+         inner.bottom <= outer.bottom;
+}
 
 // Copies src_rect of a picture to dest, stretched when the sizes differ.
 void CopyPart(HDC dc, const TRect& dest, const PixelBitmap* picture, const TRect& src_rect) {
@@ -70,7 +77,30 @@ TskActiveSkinObject::TskActiveSkinObject(TskSkinForm& form, const TskDataSkinObj
   active_picture_ = form.SkinPicture(data->activepictureindex);
   active_mask_ = form.SkinPicture(data->activemaskpictureindex);
   if (!active_picture_) active_skin_rect = {};
+  morphing = data->morphing && !active_skin_rect.IsEmpty();
+  morph_kind = data->morphkind;
 }
+
+namespace {
+
+// The blend of two pieces of a picture, or nothing when they cannot be blended.
+bool DrawMorph(HDC dc, const TRect& at, const PixelBitmap* from_picture, const TRect& from,
+               const PixelBitmap* to_picture, const TRect& to, TskMorphKind kind, double factor) {
+  if (!from_picture || !to_picture || from.Width() != to.Width() || from.Height() != to.Height() ||
+      !Within(from, from_picture->Bounds()) || !Within(to, to_picture->Bounds())) {
+    return false;
+  }
+  PixelBitmap a(from.Width(), from.Height());
+  PixelBitmap b(to.Width(), to.Height());
+  CopyRect(a, 0, 0, *from_picture, from);
+  CopyRect(b, 0, 0, *to_picture, to);
+  TskEffectBmp blend(std::move(a));
+  blend.Morph(TskEffectBmp(std::move(b)), kind, factor);
+  CopyPart(dc, at, &blend.Picture(), blend.Picture().Bounds());
+  return true;
+}
+
+}  // namespace
 
 bool TskActiveSkinObject::PointTest(int x, int y) const {
   if (!active_mask_ || !form_.SkinLoaded()) return true;
@@ -85,6 +115,12 @@ void TskActiveSkinObject::Draw(HDC dc, TPoint offset, bool direct) {
     CopyPart(dc, at, active_picture_, inactive_skin_rect);
     return;
   }
+  const PixelBitmap* normal_picture = skin_rect_in_picture ? active_picture_ : form_.MainPicture();
+  if (form_.Morphs(*this) && morph_factor > 0 && morph_factor < 1 &&
+      DrawMorph(dc, at, normal_picture, skin_rect, active_picture_, active_skin_rect, morph_kind,
+                morph_factor)) {
+    return;
+  }
   if (active && !active_skin_rect.IsEmpty()) {
     CopyPart(dc, at, active_picture_, active_skin_rect);
     return;
@@ -96,18 +132,27 @@ void TskActiveSkinObject::Draw(HDC dc, TPoint offset, bool direct) {
 void TskActiveSkinObject::MouseEnter() {
   mouse_in = true;
   active = true;
-  form_.RepaintObject(*this);
+  if (form_.Morphs(*this)) {
+    form_.StartMorph();
+  } else {
+    form_.RepaintObject(*this);
+  }
 }
 
 void TskActiveSkinObject::MouseLeave() {
   mouse_in = false;
   active = false;
-  form_.RepaintObject(*this);
+  if (form_.Morphs(*this)) {
+    form_.StartMorph();
+  } else {
+    form_.RepaintObject(*this);
+  }
 }
 
 void TskActiveSkinObject::Reset() {
   active = false;
   mouse_in = false;
+  morph_factor = 0;
 }
 
 TskSkinButtonObject::TskSkinButtonObject(TskSkinForm& form, const TskDataSkinButton* data)
@@ -217,6 +262,7 @@ void TskSkinStdButtonObject::DoubleClick() {
 void TskSkinStdButtonObject::MouseDown(int button) {
   if (button != 1 || !enabled || down) return;
   down = true;
+  if (morphing) morph_factor = 1;
   form_.RepaintObject(*this);
 }
 

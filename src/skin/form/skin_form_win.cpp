@@ -52,6 +52,10 @@ TskSkinForm::TskSkinForm(TComponent* owner) : TComponent(owner), form_(FormOf(ow
   hover_timer_->SetEnabled(false);
   hover_timer_->SetInterval(kHoverInterval);
   hover_timer_->OnTimer = [this] { HoverTick(); };
+  morph_timer_ = new TTimer(this);
+  morph_timer_->SetEnabled(false);
+  morph_timer_->SetInterval(25);
+  morph_timer_->OnTimer = [this] { MorphTick(); };
   fade_timer_ = new TTimer(this);
   fade_timer_->SetEnabled(false);
   fade_timer_->SetInterval(1);
@@ -221,6 +225,30 @@ TskSkinCaptionObject* TskSkinForm::FindCaption() const {
 void TskSkinForm::StopTimers() {
   hover_timer_->SetEnabled(false);
   fade_timer_->SetEnabled(false);
+  morph_timer_->SetEnabled(false);
+}
+
+bool TskSkinForm::Morphs(const TskActiveSkinObject& object) const {
+  return object.morphing && skin_loaded_ && skin_data_->EnableSkinEffects;
+}
+
+void TskSkinForm::StartMorph() {
+  morph_timer_->SetEnabled(true);
+}
+
+void TskSkinForm::MorphTick() {
+  bool changed = false;
+  for (const auto& object : objects_) {
+    if (!Morphs(*object) || !object->MorphPending()) continue;
+    const double step = object->active ? 0.2 : -0.2;
+    object->morph_factor = std::clamp(object->morph_factor + step, 0.0, 1.0);
+    // Five steps of 0.2 must land on the end exactly, whatever the rounding on the way.
+    if (object->morph_factor > 0.99) object->morph_factor = 1;
+    if (object->morph_factor < 0.01) object->morph_factor = 0;
+    RepaintObject(*object);
+    changed = true;
+  }
+  if (!changed) morph_timer_->SetEnabled(false);
 }
 
 namespace {

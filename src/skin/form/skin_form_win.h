@@ -22,6 +22,7 @@
 #include "skin/data/skin_data.h"
 #include "skin/form/frame_layout.h"
 #include "skin/form/window_states.h"
+#include "skin/paint/effects.h"
 #include "skin/paint/region.h"
 
 namespace vl {
@@ -55,8 +56,16 @@ class TskActiveSkinObject {
   bool mouse_in = false;
   bool enabled = true;
   bool visible = true;
+  // A state change blends the normal and hot looks over a few morph-timer ticks.
+  bool morphing = false;
+  TskMorphKind morph_kind = TskMorphKind::mkDefault;
+  double morph_factor = 0;  // 0: normal look, 1: hot look
 
   virtual bool IsCaption() const { return false; }
+  // The factor still has to move towards the pointer's state.
+  bool MorphPending() const {
+    return (active && morph_factor < 1) || (!active && morph_factor > 0);
+  }
   virtual bool IsButton() const { return false; }
   // x, y relative to the object's rectangle.
   virtual bool PointTest(int x, int y) const;
@@ -181,6 +190,10 @@ class TskSkinForm : public TComponent, public TMessageHook {
   int CapturedIndex() const { return captured_; }
   bool InSizeMoveLoop() const { return in_size_move_; }
   bool HoverTimerRunning() const { return hover_timer_->Enabled(); }
+  bool MorphRunning() const { return morph_timer_->Enabled(); }
+  // Skin effects on and the object morphs: the morph timer takes over its repaints.
+  bool Morphs(const TskActiveSkinObject& object) const;
+  void StartMorph();
   bool FadeRunning() const { return fade_timer_->Enabled(); }
   int FadeAlpha() const { return fade_alpha_; }
   // The first visible object with the command, or null.
@@ -231,6 +244,7 @@ class TskSkinForm : public TComponent, public TMessageHook {
   void StopTimers();
   void StartFade();
   void FadeTick();
+  void MorphTick();
   void DropLayeredStyle();
 
   bool Resizable() const;
@@ -279,6 +293,7 @@ class TskSkinForm : public TComponent, public TMessageHook {
   std::optional<TskWindowRegion> region_shape_;
   TTimer* hover_timer_ = nullptr;
   TTimer* fade_timer_ = nullptr;
+  TTimer* morph_timer_ = nullptr;
   int fade_alpha_ = 255;
 };
 

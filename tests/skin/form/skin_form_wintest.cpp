@@ -19,6 +19,8 @@ namespace {
 class SkinFormTest : public testing::SeamsFixture {
  protected:
   SkinFormTest() {
+    // The hover timer follows the real pointer: keep it off the window unless a test moves it.
+    SetCursorPos(5, 5);
     skin_list = new TskCompressedSkinList(&form);
     EXPECT_TRUE(ReadCarriedSkin(skin_list->Skins().Add()));
     skin_data = new TskSkinData(&form, TopLevelFormNotifier());
@@ -97,6 +99,14 @@ class SkinFormTest : public testing::SeamsFixture {
     const TPoint p = CentreOf(command);
     ASSERT_EQ(HitTest(p), HTOBJECT_CODE);
     SendMessageW(H(), WM_NCLBUTTONDOWN, HTOBJECT_CODE, At(p));
+  }
+  // The pointer over a point of the frame: the platform moves it there, hit-tests it and tells
+  // the window it moved.
+  void Hover(TPoint p) {
+    const TRect b = Bounds();
+    SetCursorPos(b.left + p.x, b.top + p.y);
+    HitTest(p);
+    SendMessageW(H(), WM_NCMOUSEMOVE, HitTest(p), At(p));
   }
   void ClickButton(TStdCommand command) {
     PressButton(command);
@@ -282,6 +292,49 @@ TEST_F(SkinFormTest, TheMaximizeButtonHintsRestoreWhileMaximized) {
   HitTest(CentreOf(TStdCommand::cmMaximize));
   EXPECT_EQ(max->hint, "Restore");
   frame->SetWindowState(TskWindowState::wsNormal);
+}
+
+TEST_F(SkinFormTest, AMorphingButtonBlendsIntoItsHotLookAndBack) {
+  // The carried skin morphs nothing; a button that does steps on the morph timer.
+  TskSkinStdButtonObject* close = frame->FindButton(TStdCommand::cmClose);
+  close->morphing = true;
+  const int w = Bounds().Width();
+  // The hover timer follows the real pointer, so a test that hovers by messages hovers again
+  // whenever the timer let go.
+  auto run_until = [&](double factor, bool hovered) {
+    for (int i = 0; i < 300 && close->morph_factor != factor; ++i) {
+      if (hovered && frame->HoveredIndex() != IndexOf(close)) Hover(CentreOf(TStdCommand::cmClose));
+      Sleep(5);
+      testing::Pump();
+    }
+  };
+  Hover(CentreOf(TStdCommand::cmClose));
+  EXPECT_TRUE(frame->MorphRunning());
+  EXPECT_EQ(close->morph_factor, 0);
+  run_until(1, true);
+  EXPECT_EQ(close->morph_factor, 1);
+  EXPECT_TRUE(ShowsPicture(w - 24, 5, Active(), {27, 2, 48, 23}));
+  // Halfway back the button shows neither look.
+  SetCursorPos(5, 5);
+  frame->ClearHover();
+  close->morph_factor = 0.6;
+  frame->RepaintObject(*close);
+  EXPECT_FALSE(ShowsPicture(w - 24, 5, Active(), {27, 2, 48, 23}));
+  EXPECT_FALSE(ShowsPicture(w - 24, 5, Active(), {2, 2, 23, 23}));
+  frame->StartMorph();
+  run_until(0, false);
+  EXPECT_EQ(close->morph_factor, 0);
+  for (int i = 0; i < 100 && frame->MorphRunning(); ++i) {
+    Sleep(5);
+    testing::Pump();
+  }
+  EXPECT_FALSE(frame->MorphRunning());
+  EXPECT_TRUE(ShowsPicture(w - 24, 5, Active(), {2, 2, 23, 23}));
+  // With the skin's effects off the look changes at once.
+  skin_data->EnableSkinEffects = false;
+  Hover(CentreOf(TStdCommand::cmClose));
+  EXPECT_FALSE(frame->MorphRunning());
+  EXPECT_TRUE(ShowsPicture(w - 24, 5, Active(), {27, 2, 48, 23}));
 }
 
 TEST_F(SkinFormTest, CaptionDoubleClicksMaximizeAndRestore) {
