@@ -58,6 +58,11 @@ TFrmSet::TFrmSet(TComponent* owner, std::string app_directory)
   btnclose->OnClick = [this] { btncloseClick(); };
   LoadCarriedSkin(*this, skCompressedSkinList1, skSkinData1);
   AttachSkinData(skSkinData1, {lbl1, mmoList, btnSave, btnclose});
+  // The frame hands the skin's changes to the controls from now on.
+  skSkinForm1 = new TskSkinForm(this);
+  skSkinForm1->SetName("skSkinForm1");
+  skSkinForm1->SetBorderIcons({true, true, true, false, false});
+  skSkinForm1->SetSkinData(skSkinData1);
   DoCreate();
 }
 
@@ -69,12 +74,6 @@ void TFrmSet::FormShow() {
   } catch (const std::exception& error) {
     Application().HandleException(error);
   }
-}
-
-LRESULT TFrmSet::WndProc(UINT msg, WPARAM wparam, LPARAM lparam) {
-  // Until the skinned frame relays them, the window hands its skin's changes to its controls.
-  if (RelaySkinMessage(*this, msg, wparam, lparam)) return 0;
-  return TForm::WndProc(msg, wparam, lparam);
 }
 
 void TFrmSet::LoadEditor() {

@@ -13,6 +13,7 @@
 #include "skin/controls/skin_panel_win.h"
 #include "skin/data/skin_data.h"
 #include "skin/data/stored_skin.h"
+#include "skin/form/skin_form_win.h"
 
 namespace vl {
 
@@ -27,6 +28,7 @@ class TFrmSet : public TForm {
   TskSkinButton* btnclose;
   TskCompressedSkinList* skCompressedSkinList1;
   TskSkinData* skSkinData1;
+  TskSkinForm* skSkinForm1;
 
   void btnSaveClick();
   void btncloseClick() { Hide(); }
@@ -35,7 +37,6 @@ class TFrmSet : public TForm {
 
  protected:
   void FormShow() override;
-  LRESULT WndProc(UINT msg, WPARAM wparam, LPARAM lparam) override;
 
  private:
   void LoadEditor();

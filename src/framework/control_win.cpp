@@ -50,6 +50,7 @@ TWinControl::~TWinControl() {
   for (TWinControl* child : controls_) child->parent_ = nullptr;
   controls_.clear();
   DestroyHandle();
+  SetMessageHook(nullptr);
   if (parent_) parent_->RemoveControl(this);
 }
 
@@ -152,7 +153,11 @@ LRESULT TWinControl::Dispatch(UINT msg, WPARAM wparam, LPARAM lparam) {
     while (root->parent_) root = root->parent_;
     root->BroadcastFocusChanged(*this);
   }
-  if (msg != WM_NCDESTROY) return WndProc(msg, wparam, lparam);
+  if (msg != WM_NCDESTROY) {
+    LRESULT result = 0;
+    if (hook_ && hook_->HookMessage(msg, wparam, lparam, result)) return result;
+    return WndProc(msg, wparam, lparam);
+  }
   WNDPROC previous = previous_proc_;
   HWND handle = handle_;
   Detach();
@@ -296,6 +301,9 @@ void TWinControl::ShowContextMenu(LPARAM lparam) {
 void TWinControl::Notification(TComponent* component, TOperation operation) {
   TComponent::Notification(component, operation);
   if (operation == TOperation::opRemove && component == popup_menu_) popup_menu_ = nullptr;
+  if (operation == TOperation::opRemove && component && component == hook_component_) {
+    SetMessageHook(nullptr);
+  }
 }
 
 void TWinControl::SetPopupMenu(TPopupMenu* menu) {

@@ -23,6 +23,16 @@ namespace vl {
 
 class TPopupMenu;
 
+// Something that sees a window's messages ahead of the window's own handling (a skinned frame
+// sees its form's). The window's procedure and its child windows stay as they are.
+class TMessageHook {
+ public:
+  virtual ~TMessageHook() = default;
+  // True when the hook answered the message with `result`; the window's own handling then does
+  // not run.
+  virtual bool HookMessage(UINT msg, WPARAM wparam, LPARAM lparam, LRESULT& result) = 0;
+};
+
 // A colour: a platform colour value 0x00BBGGRR, or a system colour (clSystemColor | index).
 using TColor = std::uint32_t;
 constexpr TColor clSystemColor = 0x80000000u;
@@ -126,6 +136,19 @@ class TWinControl : public TComponent {
   // the message.
   static bool HandleDialogMessage(const MSG& msg);
 
+  // One hook at a time; null removes it. A hook that is a component of this control's owner
+  // list names itself as `component` too, and goes when that component is destroyed.
+  void SetMessageHook(TMessageHook* hook, TComponent* component = nullptr) {
+    hook_ = hook;
+    hook_component_ = hook ? component : nullptr;
+  }
+  TMessageHook* MessageHook() const { return hook_; }
+  // The window's own handling of a message, without the hook: what a hook calls to let the
+  // window handle a message before or after its own work.
+  LRESULT OwnWndProc(UINT msg, WPARAM wparam, LPARAM lparam) {
+    return WndProc(msg, wparam, lparam);
+  }
+
   std::function<void(TWinControl&)> OnResize;
 
  protected:
@@ -199,6 +222,8 @@ class TWinControl : public TComponent {
   TFont font_;
   TColor color_ = clBtnFace;
   TPopupMenu* popup_menu_ = nullptr;
+  TMessageHook* hook_ = nullptr;
+  TComponent* hook_component_ = nullptr;
 
   friend class TForm;
 };

@@ -19,26 +19,104 @@ TForm::TForm(TComponent* owner) : TWinControl(owner) {
 }
 
 TForm::~TForm() {
+  // A hook belongs to a component of the form, which goes after the form's own parts.
+  SetMessageHook(nullptr);
   if (Application().MainForm() == this) Application().SetMainForm(nullptr);
+}
+
+void TForm::StylesOf(TFormBorderStyle style, TBorderIcons icons, DWORD& ws, DWORD& ex) {
+  ws = 0;
+  ex = 0;
+  switch (style) {
+    case TFormBorderStyle::bsNone:
+      ws = WS_POPUP;
+      break;
+    case TFormBorderStyle::bsSingle:
+      ws = WS_CAPTION;
+      break;
+    case TFormBorderStyle::bsSizeable:
+      ws = WS_CAPTION | WS_THICKFRAME;
+      break;
+    case TFormBorderStyle::bsDialog:
+      ws = WS_CAPTION | DS_MODALFRAME;
+      ex = WS_EX_DLGMODALFRAME;
+      break;
+    case TFormBorderStyle::bsToolWindow:
+      ws = WS_CAPTION;
+      ex = WS_EX_TOOLWINDOW;
+      break;
+    case TFormBorderStyle::bsSizeToolWin:
+      ws = WS_CAPTION | WS_THICKFRAME;
+      ex = WS_EX_TOOLWINDOW;
+      break;
+  }
+  // Without a system menu the platform shows no caption buttons at all, and the minimize and
+  // maximize boxes belong only to the frames that can show them.
+  if (style == TFormBorderStyle::bsNone || !icons.system_menu) return;
+  ws |= WS_SYSMENU;
+  if (style == TFormBorderStyle::bsSingle || style == TFormBorderStyle::bsSizeable) {
+    if (icons.minimize) ws |= WS_MINIMIZEBOX;
+    if (icons.maximize) ws |= WS_MAXIMIZEBOX;
+  }
 }
 
 void TForm::CreateParams(TCreateParams& params) {
   params.class_name.clear();
-  params.style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
-  params.ex_style = WS_EX_CONTROLPARENT;
+  DWORD ws = 0;
+  DWORD ex = 0;
+  StylesOf(border_style_, border_icons_, ws, ex);
+  params.style = ws | WS_CLIPCHILDREN;
+  params.ex_style = ex | WS_EX_CONTROLPARENT;
+}
+
+void TForm::SetBorderStyle(TFormBorderStyle style) {
+  if (style == border_style_) return;
+  border_style_ = style;
+  UpdateFrameStyle();
+}
+
+void TForm::SetBorderIcons(TBorderIcons icons) {
+  if (icons == border_icons_) return;
+  border_icons_ = icons;
+  UpdateFrameStyle();
+}
+
+void TForm::UpdateFrameStyle() {
+  if (!HandleAllocated()) return;
+  constexpr DWORD kFrameBits = WS_POPUP | WS_CAPTION | WS_THICKFRAME | WS_SYSMENU | WS_MINIMIZEBOX |
+                               WS_MAXIMIZEBOX | DS_MODALFRAME;
+  constexpr DWORD kFrameExBits = WS_EX_DLGMODALFRAME | WS_EX_TOOLWINDOW;
+  DWORD ws = 0;
+  DWORD ex = 0;
+  StylesOf(border_style_, border_icons_, ws, ex);
+  const DWORD old_ws = DWORD(GetWindowLongW(Handle(), GWL_STYLE));
+  const DWORD old_ex = DWORD(GetWindowLongW(Handle(), GWL_EXSTYLE));
+  SetWindowLongW(Handle(), GWL_STYLE, LONG((old_ws & ~kFrameBits) | ws));
+  SetWindowLongW(Handle(), GWL_EXSTYLE, LONG((old_ex & ~kFrameExBits) | ex));
+  SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
 void TForm::SetClientSize(int width, int height) {
-  RECT rc{0, 0, width, height};
-  DWORD style = DWORD(GetWindowLongW(Handle(), GWL_STYLE));
-  DWORD ex_style = DWORD(GetWindowLongW(Handle(), GWL_EXSTYLE));
-  AdjustWindowRectEx(&rc, style, GetMenu(Handle()) != nullptr, ex_style);
-  SetBounds(Left(), Top(), rc.right - rc.left, rc.bottom - rc.top);
+  // The window answers for its own frame: ask it which client rectangle a window rectangle of
+  // about the final size has (a menu bar wraps by the width), so the window is sized once.
+  RECT window;
+  GetWindowRect(Handle(), &window);
+  RECT client_now;
+  GetClientRect(Handle(), &client_now);
+  RECT probe{window.left, window.top,
+             window.left + width + (window.right - window.left) - client_now.right,
+             window.top + height + (window.bottom - window.top) - client_now.bottom};
+  RECT client = probe;
+  SendMessageW(Handle(), WM_NCCALCSIZE, FALSE, reinterpret_cast<LPARAM>(&client));
+  const int frame_w = (probe.right - probe.left) - (client.right - client.left);
+  const int frame_h = (probe.bottom - probe.top) - (client.bottom - client.top);
+  SetBounds(Left(), Top(), width + frame_w, height + frame_h);
   // A menu bar that wraps takes room from the client area; ask the window what it got.
-  RECT client;
-  GetClientRect(Handle(), &client);
-  int dh = height - (client.bottom - client.top);
-  int dw = width - (client.right - client.left);
+  RECT got;
+  GetClientRect(Handle(), &got);
+  int dh = height - (got.bottom - got.top);
+  int dw = width - (got.right - got.left);
   if (dw || dh) SetBounds(Left(), Top(), Width() + dw, Height() + dh);
 }
 

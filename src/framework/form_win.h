@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include "framework/control_win.h"
+#include "framework/form_styles.h"
 
 namespace vl {
 
@@ -20,7 +21,16 @@ class TForm : public TWinControl {
   explicit TForm(TComponent* owner);
   ~TForm() override;
 
+  // Sizes the window so that its client area is width x height with the frame the window has
+  // (the frame answers WM_NCCALCSIZE, so a frame drawn by a component counts too).
   void SetClientSize(int width, int height);
+
+  TFormBorderStyle BorderStyle() const { return border_style_; }
+  void SetBorderStyle(TFormBorderStyle style);
+  TBorderIcons BorderIcons() const { return border_icons_; }
+  void SetBorderIcons(TBorderIcons icons);
+  // The window styles of a border style with its icons.
+  static void StylesOf(TFormBorderStyle style, TBorderIcons icons, DWORD& ws, DWORD& ex);
   TPosition Position() const { return position_; }
   void SetPosition(TPosition position) { position_ = position; }
   void SetMenu(TMainMenu* menu);
@@ -54,7 +64,11 @@ class TForm : public TWinControl {
   void PlaceForShow();
   void FocusFirstControl();
 
+  void UpdateFrameStyle();
+
   TPosition position_ = TPosition::poDesigned;
+  TFormBorderStyle border_style_ = TFormBorderStyle::bsSizeable;
+  TBorderIcons border_icons_ = kAllBorderIcons;
   TMainMenu* menu_ = nullptr;
   HWND saved_focus_ = nullptr;
   bool destroyed_ = false;

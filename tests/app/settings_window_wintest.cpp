@@ -8,6 +8,7 @@
 
 #include "app/unit_set.h"
 #include "app/unit_set_win.h"
+#include "skin/paint/paint_win.h"
 #include "support/gui_test_win.h"
 #include "support/temp_dir.h"
 
@@ -41,6 +42,66 @@ TEST_F(SettingsWindowTest, IsCreatedHiddenWithItsLayout) {
   // Its own copy of the carried skin, loaded as it was created.
   EXPECT_FALSE(form->skSkinData1->Empty());
   EXPECT_EQ(form->mmoList->SkinData(), form->skSkinData1);
+}
+
+TEST_F(SettingsWindowTest, HasTheSkinnedFrameAroundItsClientArea) {
+  form->Show();
+  RECT r;
+  GetWindowRect(form->Handle(), &r);
+  EXPECT_EQ(r.right - r.left, 428);
+  EXPECT_EQ(r.bottom - r.top, 336);
+  EXPECT_EQ(form->ClientWidth(), 420);
+  EXPECT_EQ(form->ClientHeight(), 305);
+  EXPECT_TRUE(form->skSkinForm1->SkinLoaded());
+  // Close, maximize, minimize and the system menu; no roll-up or tray button.
+  EXPECT_NE(form->skSkinForm1->FindButton(TStdCommand::cmClose), nullptr);
+  EXPECT_NE(form->skSkinForm1->FindButton(TStdCommand::cmSysMenu), nullptr);
+  EXPECT_EQ(form->skSkinForm1->FindButton(TStdCommand::cmRollUp), nullptr);
+  EXPECT_EQ(form->skSkinForm1->FindButton(TStdCommand::cmMinimizeToTray), nullptr);
+  const LPARAM caption = MAKELPARAM(r.left + 200, r.top + 12);
+  EXPECT_EQ(SendMessageW(form->Handle(), WM_NCHITTEST, 0, caption), HTCAPTION);
+}
+
+TEST_F(SettingsWindowTest, MinimizesToABarAndComesBackOnADoubleClick) {
+  form->Show();
+  RECT before;
+  GetWindowRect(form->Handle(), &before);
+  form->skSkinForm1->SetWindowState(TskWindowState::wsMinimized);
+  RECT r;
+  GetWindowRect(form->Handle(), &r);
+  const TRect work = WorkAreaOf(form->Handle(), false);
+  EXPECT_EQ(FromRECT(r), RectOfSize(work.left, work.bottom - 31, 200, 31));
+  SendMessageW(form->Handle(), WM_NCLBUTTONDBLCLK, HTCAPTION, MAKELPARAM(r.left + 100, r.top + 12));
+  GetWindowRect(form->Handle(), &r);
+  EXPECT_EQ(FromRECT(r), FromRECT(before));
+  EXPECT_EQ(form->ClientHeight(), 305);
+}
+
+TEST_F(SettingsWindowTest, PanelsFollowALiveResize) {
+  form->Show();
+  SendMessageW(form->Handle(), WM_ENTERSIZEMOVE, 0, 0);
+  form->SetBounds(form->Left(), form->Top(), 528, 436);
+  // The window's own size handling runs during the loop, so the aligned panel follows at once.
+  EXPECT_EQ(form->ClientHeight(), 405);
+  EXPECT_EQ(form->pnl1->Height(), 405);
+  SendMessageW(form->Handle(), WM_EXITSIZEMOVE, 0, 0);
+  EXPECT_EQ(form->pnl1->Height(), 405);
+}
+
+TEST_F(SettingsWindowTest, TheCloseButtonHidesTheWindow) {
+  form->Show();
+  TskSkinStdButtonObject* close = form->skSkinForm1->FindButton(TStdCommand::cmClose);
+  ASSERT_NE(close, nullptr);
+  RECT r;
+  GetWindowRect(form->Handle(), &r);
+  const int x = (close->rect.left + close->rect.right) / 2;
+  const int y = (close->rect.top + close->rect.bottom) / 2;
+  const LPARAM at = MAKELPARAM(r.left + x, r.top + y);
+  ASSERT_EQ(SendMessageW(form->Handle(), WM_NCHITTEST, 0, at), 19);
+  SendMessageW(form->Handle(), WM_NCLBUTTONDOWN, 19, at);
+  SendMessageW(form->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(x - 4, y - 27));
+  EXPECT_FALSE(form->Visible());
+  EXPECT_FALSE(Application().Terminated());
 }
 
 TEST_F(SettingsWindowTest, WithoutARootListEveryPresentDriveIsOffered) {

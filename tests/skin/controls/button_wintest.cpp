@@ -147,10 +147,11 @@ class ButtonTest : public testing::SeamsFixture {
     ParkPointer();
     testing::Pump();
   }
-  void ParkPointer() {
+  POINT ParkPointer() {
     POINT corner{390, 290};
     ClientToScreen(form.Handle(), &corner);
     SetCursorPos(corner.x, corner.y);
+    return corner;
   }
   ~ButtonTest() override { form.Release(); }
 
@@ -202,9 +203,16 @@ class ButtonTest : public testing::SeamsFixture {
       if (b->MouseIn()) return;
     }
   }
+  // The pointer parked and settled away from the button, so that no late move over the button
+  // enters it again once it has been left; then the leave.
   void Leave(TskSkinButton* b) {
-    ParkPointer();
-    PumpFor(20);
+    const POINT park = ParkPointer();
+    PumpUntil([&] {
+      POINT at{};
+      GetCursorPos(&at);
+      return at.x == park.x && at.y == park.y;
+    });
+    PumpFor(40);
     SendMessageW(b->Handle(), WM_MOUSELEAVE, 0, 0);
   }
   // Pumps until `done` or a generous time has passed.

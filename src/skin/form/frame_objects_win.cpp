@@ -1,0 +1,356 @@
+// The caption buttons and the caption of a skinned frame: their looks and what a press does.
+#include <algorithm>
+
+#include "skin/form/skin_form_win.h"
+#include "skin/paint/blit.h"
+#include "skin/paint/effects.h"
+#include "skin/paint/glyphs.h"
+#include "skin/paint/paint_win.h"
+
+namespace vl {
+namespace {
+
+bool Within(const TRect& inner, const TRect& outer) {
+  return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
+         inner.bottom <= outer.bottom;
+}
+
+// Copies src_rect of a picture to dest, stretched when the sizes differ.
+void CopyPart(HDC dc, const TRect& dest, const PixelBitmap* picture, const TRect& src_rect) {
+  if (!picture || src_rect.IsEmpty() || dest.IsEmpty()) return;
+  const TRect bounds = picture->Bounds();
+  if (src_rect.left < 0 || src_rect.top < 0 || src_rect.right > bounds.right ||
+      src_rect.bottom > bounds.bottom) {
+    return;
+  }
+  if (dest.Width() == src_rect.Width() && dest.Height() == src_rect.Height()) {
+    DrawPixelBitmap(dc, dest.left, dest.top, *picture, src_rect);
+    return;
+  }
+  BITMAPINFO info = TopDownDibInfo(picture->Width(), picture->Height());
+  const int old_mode = SetStretchBltMode(dc, COLORONCOLOR);
+  // StretchDIBits counts its source origin from the bottom even for a top-down picture.
+  StretchDIBits(dc, dest.left, dest.top, dest.Width(), dest.Height(), src_rect.left,
+                picture->Height() - src_rect.bottom, src_rect.Width(), src_rect.Height(),
+                picture->Pixels().data(), &info, DIB_RGB_COLORS, SRCCOPY);
+  SetStretchBltMode(dc, old_mode);
+}
+
+TFont CaptionFont(const TskDataSkinCaption& c, COLORREF color) {
+  unsigned bits = 0;
+  if (c.fontstyle.bold) bits |= fsBold;
+  if (c.fontstyle.italic) bits |= fsItalic;
+  if (c.fontstyle.underline) bits |= fsUnderline;
+  if (c.fontstyle.strikeout) bits |= fsStrikeOut;
+  return TFont(c.fontname, c.fontheight, bits, color);
+}
+
+TskCaptionGlyph GlyphOf(TStdCommand command, bool restore) {
+  switch (command) {
+    case TStdCommand::cmClose:
+      return TskCaptionGlyph::kCross;
+    case TStdCommand::cmMaximize:
+      return restore ? TskCaptionGlyph::kTwoBoxes : TskCaptionGlyph::kBox;
+    case TStdCommand::cmMinimize:
+      return restore ? TskCaptionGlyph::kTwoBoxes : TskCaptionGlyph::kBar;
+    case TStdCommand::cmRollUp:
+      return restore ? TskCaptionGlyph::kDownTriangle : TskCaptionGlyph::kUpTriangle;
+    case TStdCommand::cmMinimizeToTray:
+      return TskCaptionGlyph::kSquare;
+    default:
+      return TskCaptionGlyph::kFlatBox;
+  }
+}
+
+}  // namespace
+
+TskActiveSkinObject::TskActiveSkinObject(TskSkinForm& form, const TskDataSkinObject* data)
+    : form_(form) {
+  if (!data) return;
+  IDName = data->SectionName;
+  hint = data->hint;
+  skin_rect_in_picture = data->skinrectinapicture;
+  skin_rect = data->skinrect;
+  active_skin_rect = data->activeskinrect;
+  inactive_skin_rect = data->inactiveskinrect;
+  rect = skin_rect;
+  active_picture_ = form.SkinPicture(data->activepictureindex);
+  active_mask_ = form.SkinPicture(data->activemaskpictureindex);
+  if (!active_picture_) active_skin_rect = {};
+  morphing = data->morphing && !active_skin_rect.IsEmpty();
+  morph_kind = data->morphkind;
+}
+
+namespace {
+
+// The blend of two pieces of a picture, or nothing when they cannot be blended.
+bool DrawMorph(HDC dc, const TRect& at, const PixelBitmap* from_picture, const TRect& from,
+               const PixelBitmap* to_picture, const TRect& to, TskMorphKind kind, double factor) {
+  if (!from_picture || !to_picture || from.Width() != to.Width() || from.Height() != to.Height() ||
+      !Within(from, from_picture->Bounds()) || !Within(to, to_picture->Bounds())) {
+    return false;
+  }
+  PixelBitmap a(from.Width(), from.Height());
+  PixelBitmap b(to.Width(), to.Height());
+  CopyRect(a, 0, 0, *from_picture, from);
+  CopyRect(b, 0, 0, *to_picture, to);
+  TskEffectBmp blend(std::move(a));
+  blend.Morph(TskEffectBmp(std::move(b)), kind, factor);
+  CopyPart(dc, at, &blend.Picture(), blend.Picture().Bounds());
+  return true;
+}
+
+}  // namespace
+
+bool TskActiveSkinObject::PointTest(int x, int y) const {
+  if (!active_mask_ || !form_.SkinLoaded()) return true;
+  if (x < 0 || y < 0 || x >= active_mask_->Width() || y >= active_mask_->Height()) return false;
+  return (active_mask_->At(x, y) & 0x00FFFFFFu) == 0;
+}
+
+void TskActiveSkinObject::Draw(HDC dc, TPoint offset, bool direct) {
+  if (!form_.SkinLoaded()) return;
+  const TRect at = rect.Offset(offset.x, offset.y);
+  if (!form_.FormActive() && enabled && !inactive_skin_rect.IsEmpty()) {
+    CopyPart(dc, at, active_picture_, inactive_skin_rect);
+    return;
+  }
+  const PixelBitmap* normal_picture = skin_rect_in_picture ? active_picture_ : form_.MainPicture();
+  if (form_.Morphs(*this) && morph_factor > 0 && morph_factor < 1 &&
+      DrawMorph(dc, at, normal_picture, skin_rect, active_picture_, active_skin_rect, morph_kind,
+                morph_factor)) {
+    return;
+  }
+  if (active && !active_skin_rect.IsEmpty()) {
+    CopyPart(dc, at, active_picture_, active_skin_rect);
+    return;
+  }
+  if (!direct && !skin_rect_in_picture) return;
+  CopyPart(dc, at, skin_rect_in_picture ? active_picture_ : form_.MainPicture(), skin_rect);
+}
+
+void TskActiveSkinObject::MouseEnter() {
+  mouse_in = true;
+  active = true;
+  if (form_.Morphs(*this)) {
+    form_.StartMorph();
+  } else {
+    form_.RepaintObject(*this);
+  }
+}
+
+void TskActiveSkinObject::MouseLeave() {
+  mouse_in = false;
+  active = false;
+  if (form_.Morphs(*this)) {
+    form_.StartMorph();
+  } else {
+    form_.RepaintObject(*this);
+  }
+}
+
+void TskActiveSkinObject::Reset() {
+  active = false;
+  mouse_in = false;
+  morph_factor = 0;
+}
+
+TskSkinButtonObject::TskSkinButtonObject(TskSkinForm& form, const TskDataSkinButton* data)
+    : TskActiveSkinObject(form, data) {
+  if (!data) return;
+  down_rect = data->downrect;
+  disabled_rect = data->disableskinrsect;
+}
+
+void TskSkinButtonObject::Draw(HDC dc, TPoint offset, bool direct) {
+  if (!form_.SkinLoaded()) return;
+  const TRect at = rect.Offset(offset.x, offset.y);
+  if (!enabled && !disabled_rect.IsEmpty() && active_picture_) {
+    CopyPart(dc, at, active_picture_, disabled_rect);
+    return;
+  }
+  if (down && active && !down_rect.IsEmpty() && active_picture_) {
+    CopyPart(dc, at, active_picture_, down_rect);
+    return;
+  }
+  TskActiveSkinObject::Draw(dc, offset, direct);
+}
+
+void TskSkinButtonObject::Reset() {
+  TskActiveSkinObject::Reset();
+  down = false;
+}
+
+TskSkinStdButtonObject::TskSkinStdButtonObject(TskSkinForm& form, const TskDataSkinStdButton* data)
+    : TskSkinButtonObject(form, data) {
+  if (!data) return;
+  command = data->command;
+  restore_rect = data->restorerect;
+  restore_active_rect = data->restoreactiverect;
+  restore_inactive_rect = data->restoreinactiverect;
+  restore_down_rect = data->restoredownrect;
+  restore_hint = data->restorehint;
+  normal_hint = hint;
+}
+
+TskSkinStdButtonObject::TskSkinStdButtonObject(TskSkinForm& form, TStdCommand c)
+    : TskSkinButtonObject(form, nullptr) {
+  command = c;
+  skin_supported = false;
+  skin_rect_in_picture = true;
+}
+
+bool TskSkinStdButtonObject::InRestoreLook() const {
+  switch (command) {
+    case TStdCommand::cmMaximize:
+      return form_.WindowState() == TskWindowState::wsMaximized;
+    case TStdCommand::cmMinimize:
+      return form_.WindowState() == TskWindowState::wsMinimized;
+    case TStdCommand::cmRollUp:
+      return form_.RolledUp();
+    default:
+      return false;
+  }
+}
+
+void TskSkinStdButtonObject::Draw(HDC dc, TPoint offset, bool direct) {
+  const TRect at = rect.Offset(offset.x, offset.y);
+  if (!skin_supported) {
+    DrawDefault(dc, at);
+    return;
+  }
+  if (!form_.SkinLoaded()) return;
+  if (enabled && InRestoreLook() && !restore_rect.IsEmpty() && active_picture_) {
+    TRect from = restore_rect;
+    if (!form_.FormActive() && !restore_inactive_rect.IsEmpty()) {
+      from = restore_inactive_rect;
+    } else if (down && active && !restore_down_rect.IsEmpty()) {
+      from = restore_down_rect;
+    } else if (active && !restore_active_rect.IsEmpty()) {
+      from = restore_active_rect;
+    }
+    CopyPart(dc, at, active_picture_, from);
+    return;
+  }
+  TskSkinButtonObject::Draw(dc, offset, direct);
+}
+
+void TskSkinStdButtonObject::DrawDefault(HDC dc, const TRect& r) {
+  const bool pressed = down && active;
+  Pixel face = ColorToPixel(GetSysColor(COLOR_BTNFACE));
+  PixelBitmap picture(r.Width(), r.Height(), face);
+  if (picture.Empty()) return;
+  if (active && enabled) {
+    const Pixel frame = ColorToPixel(8388608);
+    picture.Pixels().assign(picture.Pixels().size(), frame);
+    const Pixel inner = ColorToPixel(pressed ? 11899781 : 13811126);
+    for (int y = 1; y < picture.Height() - 1; ++y) {
+      for (int x = 1; x < picture.Width() - 1; ++x) picture.At(x, y) = inner;
+    }
+  }
+  const Pixel ink = ColorToPixel(GetSysColor(enabled ? COLOR_BTNTEXT : COLOR_BTNSHADOW));
+  const int shift = pressed ? 1 : 0;
+  DrawCaptionGlyph(picture, GlyphOf(command, InRestoreLook()), r.Width() / 2 - 5 + shift,
+                   r.Height() / 2 - 4 + shift, ink);
+  DrawPixelBitmap(dc, r.left, r.top, picture);
+}
+
+void TskSkinStdButtonObject::DoubleClick() {
+  if (command == TStdCommand::cmSysMenu) form_.Form().Close();
+}
+
+void TskSkinStdButtonObject::MouseDown(int button) {
+  if (button != 1 || !enabled || down) return;
+  down = true;
+  if (morphing) morph_factor = 1;
+  form_.RepaintObject(*this);
+}
+
+void TskSkinStdButtonObject::MouseUp(int button) {
+  const bool run = button == 1 && active && down && enabled;
+  if (command == TStdCommand::cmClose) {
+    down = false;
+    form_.RepaintObject(*this);
+    if (run) RunCommand();
+    return;
+  }
+  if (run) RunCommand();
+  down = false;
+  form_.RepaintObject(*this);
+}
+
+void TskSkinStdButtonObject::MouseEnter() {
+  hint = InRestoreLook() && !restore_hint.empty() ? restore_hint : normal_hint;
+  TskActiveSkinObject::MouseEnter();
+}
+
+void TskSkinStdButtonObject::RunCommand() {
+  if (command != TStdCommand::cmRollUp) form_.ClearHover();
+  switch (command) {
+    case TStdCommand::cmClose:
+      form_.Form().Close();
+      break;
+    case TStdCommand::cmMaximize:
+      form_.SetWindowState(form_.WindowState() == TskWindowState::wsMaximized
+                               ? TskWindowState::wsNormal
+                               : TskWindowState::wsMaximized);
+      break;
+    case TStdCommand::cmMinimize:
+      form_.SetWindowState(form_.WindowState() == TskWindowState::wsMinimized
+                               ? TskWindowState::wsNormal
+                               : TskWindowState::wsMinimized);
+      break;
+    case TStdCommand::cmRollUp:
+      form_.SetRolledUp(!form_.RolledUp());
+      break;
+    default:
+      // The system menu opens with the skinned popups; minimizing to the tray needs a tray icon,
+      // which neither window has.
+      break;
+  }
+}
+
+TskSkinCaptionObject::TskSkinCaptionObject(TskSkinForm& form, const TskDataSkinCaption* caption)
+    : TskActiveSkinObject(form, caption), data(*caption) {}
+
+void TskSkinCaptionObject::Draw(HDC dc, TPoint offset, bool direct) {
+  (void)direct;
+  drawn_text = {};
+  if (!form_.SkinLoaded()) return;
+  const TRect at = rect.Offset(offset.x, offset.y);
+  const bool is_active = form_.FormActive();
+  if (!active_skin_rect.IsEmpty() && is_active) CopyPart(dc, at, active_picture_, active_skin_rect);
+  TRect text_rect =
+      CaptionTextRect(data.textrect, skin_rect, rect, data.framerect, data.frametextrect)
+          .Offset(at.left, at.top);
+  // The text never reaches past the caption object, so it never covers the buttons beside it.
+  text_rect.left = std::max(text_rect.left, at.left);
+  text_rect.right = std::min(text_rect.right, at.right);
+  const std::wstring& caption = form_.Form().Caption();
+  if (caption.empty() || text_rect.IsEmpty()) return;
+  TCanvas canvas(dc);
+  canvas.SetFont(CaptionFont(data, is_active ? data.activefontcolor : data.fontcolor));
+  const std::wstring text = FitTextWithEllipsis(dc, caption, text_rect.Width());
+  const SIZE extent = canvas.TextExtent(text);
+  const TPoint origin = CaptionTextOrigin(text_rect, extent.cx, extent.cy, data.alignment);
+  const int saved = SaveDC(dc);
+  IntersectClipRect(dc, text_rect.left, text_rect.top, text_rect.right, text_rect.bottom);
+  SetBkMode(dc, TRANSPARENT);
+  auto draw_at = [&](int x, int y, COLORREF color) {
+    SetTextColor(dc, color);
+    RECT r{x, y, x + extent.cx, y + extent.cy};
+    DrawWideText(dc, text, r, DT_SINGLELINE | DT_NOPREFIX | DT_LEFT | DT_TOP);
+  };
+  if (data.light) {
+    draw_at(origin.x - 1, origin.y - 1, is_active ? data.activelightcolor : data.lightcolor);
+  }
+  if (data.shadow) {
+    draw_at(origin.x + 1, origin.y + 1, is_active ? data.activeshadowcolor : data.shadowcolor);
+  }
+  draw_at(origin.x, origin.y, is_active ? data.activefontcolor : data.fontcolor);
+  RestoreDC(dc, saved);
+  drawn_text = TRect{origin.x, origin.y, origin.x + extent.cx, origin.y + extent.cy}.Offset(
+      -offset.x, -offset.y);
+}
+
+}  // namespace vl

@@ -1,0 +1,300 @@
+#pragma once
+// The skinned window frame: a component on a top-level form that draws the whole non-client
+// area from the window's skin (border, caption, caption buttons), shapes the window with the
+// skin's mask, lets the painted frame move and size the window, runs the caption buttons and
+// keeps the window states itself. It sees the form's messages through the form's message hook,
+// ahead of the form's own handling, so the window and its children are never recreated.
+//
+// Three modes: not skinned (the skin data's SkinnableForm is off: the platform's frame), the
+// default look (no skin loaded: system colours) and skinned mode.
+
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "framework/canvas_win.h"
+#include "framework/form_win.h"
+#include "framework/timer_win.h"
+#include "skin/data/skin_data.h"
+#include "skin/form/frame_layout.h"
+#include "skin/form/window_states.h"
+#include "skin/paint/effects.h"
+#include "skin/paint/region.h"
+
+namespace vl {
+
+class TskSkinForm;
+
+struct TskBorderIcons {
+  bool system_menu = true;
+  bool minimize = true;
+  bool maximize = true;
+  bool roll_up = true;
+  bool minimize_to_tray = false;
+};
+
+// One object of the frame: a caption button or the caption. Rectangles are in window
+// coordinates; pictures are looked up in the skin data when the object is made, and the objects
+// are made again on every skin change.
+class TskActiveSkinObject {
+ public:
+  TskActiveSkinObject(TskSkinForm& form, const TskDataSkinObject* data);
+  virtual ~TskActiveSkinObject() = default;
+
+  std::string IDName;
+  std::string hint;
+  bool skin_rect_in_picture = false;
+  TRect skin_rect;
+  TRect active_skin_rect;
+  TRect inactive_skin_rect;
+  TRect rect;
+  bool active = false;  // the pointer is over it
+  bool mouse_in = false;
+  bool enabled = true;
+  bool visible = true;
+  // A state change blends the normal and hot looks over a few morph-timer ticks.
+  bool morphing = false;
+  TskMorphKind morph_kind = TskMorphKind::mkDefault;
+  double morph_factor = 0;  // 0: normal look, 1: hot look
+
+  virtual bool IsCaption() const { return false; }
+  // The factor still has to move towards the pointer's state.
+  bool MorphPending() const {
+    return (active && morph_factor < 1) || (!active && morph_factor > 0);
+  }
+  virtual bool IsButton() const { return false; }
+  // x, y relative to the object's rectangle.
+  virtual bool PointTest(int x, int y) const;
+  // Draws at the object rectangle moved by `offset`; `direct` when it is repainted alone.
+  virtual void Draw(HDC dc, TPoint offset, bool direct);
+  virtual void DoubleClick() {}
+  virtual void MouseDown(int button) { (void)button; }
+  virtual void MouseUp(int button) { (void)button; }
+  virtual void MouseEnter();
+  virtual void MouseLeave();
+  // Back to the look of an object the pointer has never touched.
+  virtual void Reset();
+
+ protected:
+  TskSkinForm& form_;
+  const PixelBitmap* active_picture_ = nullptr;
+  const PixelBitmap* active_mask_ = nullptr;
+};
+
+class TskSkinButtonObject : public TskActiveSkinObject {
+ public:
+  TskSkinButtonObject(TskSkinForm& form, const TskDataSkinButton* data);
+  bool IsButton() const override { return true; }
+  void Draw(HDC dc, TPoint offset, bool direct) override;
+  void Reset() override;
+
+  bool down = false;
+  TRect down_rect;
+  TRect disabled_rect;
+};
+
+class TskSkinStdButtonObject : public TskSkinButtonObject {
+ public:
+  TskSkinStdButtonObject(TskSkinForm& form, const TskDataSkinStdButton* data);
+  // A button of the default look, drawn from system colours.
+  TskSkinStdButtonObject(TskSkinForm& form, TStdCommand command);
+
+  void Draw(HDC dc, TPoint offset, bool direct) override;
+  void DoubleClick() override;
+  void MouseDown(int button) override;
+  void MouseUp(int button) override;
+  void MouseEnter() override;
+
+  TStdCommand command = TStdCommand::cmDefault;
+  TRect restore_rect;
+  TRect restore_active_rect;
+  TRect restore_inactive_rect;
+  TRect restore_down_rect;
+  std::string restore_hint;
+  std::string normal_hint;
+  bool skin_supported = true;
+
+  // The restore look: maximize while maximized, minimize while minimized, roll-up while rolled
+  // up.
+  bool InRestoreLook() const;
+
+ private:
+  void DrawDefault(HDC dc, const TRect& r);
+  void RunCommand();
+};
+
+class TskSkinCaptionObject : public TskActiveSkinObject {
+ public:
+  TskSkinCaptionObject(TskSkinForm& form, const TskDataSkinCaption* data);
+  bool IsCaption() const override { return true; }
+  void Draw(HDC dc, TPoint offset, bool direct) override;
+
+  const TskDataSkinCaption& data;
+  // Where the text went at the last draw, in window coordinates; empty when none was drawn.
+  TRect drawn_text;
+};
+
+class TskSkinForm : public TComponent, public TMessageHook {
+ public:
+  // The owner must be a form.
+  explicit TskSkinForm(TComponent* owner);
+  ~TskSkinForm() override;
+
+  TForm& Form() const { return form_; }
+  TskSkinData* SkinData() const { return skin_data_; }
+  void SetSkinData(TskSkinData* skin_data);
+
+  TskBorderIcons BorderIcons() const { return border_icons_; }
+  void SetBorderIcons(TskBorderIcons icons);
+  bool HideCaptionButtons = false;
+  // The caption buttons take their hints from the skin's interface texts.
+  bool UseDefaultObjectHint = true;
+  bool DisableSystemMenu = false;
+  bool AlwaysResize = false;
+  bool MaximizeOnFullScreen = false;
+  int MinWidth = 0;
+  int MinHeight = 0;
+  int MaxWidth = 0;
+  int MaxHeight = 0;
+  int ClientWidth = 0;
+  int ClientHeight = 0;
+  // Whole-window translucency (AlphaBlendValue) and a fade-in when the window is shown; only on
+  // platforms with layered windows.
+  bool AlphaBlend = false;
+  bool AlphaBlendAnimation = false;
+  int AlphaBlendValue = 200;
+  TFont DefCaptionFont{"Arial", 14, fsBold, GetSysColor(COLOR_BTNTEXT)};
+  TFont DefInActiveCaptionFont{"Arial", 14, fsBold, GetSysColor(COLOR_BTNSHADOW)};
+
+  std::function<void()> OnMinimize;
+  std::function<void()> OnMaximize;
+  std::function<void()> OnRestore;
+  std::function<void()> OnChangeRollUpState;
+
+  // Skinning on (the skin data's SkinnableForm, or no skin data); a skin loaded on top of it.
+  bool Skinning() const { return skinning_; }
+  bool SkinLoaded() const { return skin_loaded_; }
+  bool FormActive() const { return form_active_; }
+  TskWindowState WindowState() const { return window_state_; }
+  bool RolledUp() const { return rolled_up_; }
+  void SetWindowState(TskWindowState state);
+  void SetRolledUp(bool rolled_up);
+  const TRect& RestoredBoundsSaved() const { return restored_bounds_; }
+
+  const std::vector<std::unique_ptr<TskActiveSkinObject>>& Objects() const { return objects_; }
+  int HoveredIndex() const { return hovered_; }
+  int CapturedIndex() const { return captured_; }
+  bool InSizeMoveLoop() const { return in_size_move_; }
+  bool HoverTimerRunning() const { return hover_timer_->Enabled(); }
+  bool MorphRunning() const { return morph_timer_->Enabled(); }
+  // Skin effects on and the object morphs: the morph timer takes over its repaints.
+  bool Morphs(const TskActiveSkinObject& object) const;
+  void StartMorph();
+  bool FadeRunning() const { return fade_timer_->Enabled(); }
+  int FadeAlpha() const { return fade_alpha_; }
+  // The first visible object with the command, or null.
+  TskSkinStdButtonObject* FindButton(TStdCommand command) const;
+  TskSkinCaptionObject* FindCaption() const;
+
+  TskFrameInsets Insets() const;
+  TskTrackSize MinTrackSize() const;
+  TskFrameGeometry Geometry() const;
+  // The frame's answer for a point in window coordinates.
+  int HitTest(TPoint p);
+  // Paints the whole frame into the window's device context (or `dc`).
+  void PaintFrame(HDC dc = nullptr);
+  // Draws one object straight onto the window.
+  void RepaintObject(TskActiveSkinObject& object);
+  void ClearHover();
+
+  // What the objects read from the skin.
+  const PixelBitmap* MainPicture() const;
+  const PixelBitmap* SkinPicture(int index) const;
+  bool IsAppMainForm() const;
+
+ protected:
+  void Notification(TComponent* component, TOperation operation) override;
+
+ private:
+  bool HookMessage(UINT msg, WPARAM wparam, LPARAM lparam, LRESULT& result) override;
+  bool HandleSkinMessage(UINT msg, WPARAM wparam, LPARAM lparam);
+  LRESULT Previous(UINT msg, WPARAM wparam, LPARAM lparam) {
+    return form_.OwnWndProc(msg, wparam, lparam);
+  }
+  bool HandleFrameMessage(UINT msg, WPARAM wparam, LPARAM lparam, LRESULT& result);
+  void HandlePointer(UINT msg, WPARAM wparam, LPARAM lparam);
+  void CaptionDoubleClick();
+
+  void BeforeChange();
+  void ApplySkin();
+  void CreateObjects();
+  void CreateDefaultObjects();
+  void ApplyBorderIcons();
+  void LoadHints();
+  void LayoutObjects();
+  void UpdateRegion();
+  void RemoveRegion();
+  void SetRegion(HRGN region);
+  void ApplyFrameChange();
+  void NudgeWidth();
+  void StopTimers();
+  void StartFade();
+  void FadeTick();
+  void MorphTick();
+  void DropLayeredStyle();
+
+  bool Resizable() const;
+  bool WindowTooSmall() const;
+  TskFrameSkin FrameSkin() const;
+  const PixelBitmap* UsableMask() const;
+  void PaintSkinFrame(HDC dc);
+  void PaintDefaultFrame(HDC dc);
+  void PaintBackground(HDC dc);
+  int DefaultCaptionHeight() const;
+
+  void TestHover(TPoint p);
+  void SetHovered(int index);
+  void Press(int button, TPoint p);
+  void Release(int button);
+  void CancelPress();
+  void HoverTick();
+  TPoint WindowPoint(LPARAM screen) const;
+  TPoint ClientToWindowPoint(LPARAM client) const;
+  TRect WindowBounds() const;
+  void SetWindowBounds(const TRect& r);
+  std::vector<TRect> CaptionRects() const;
+
+  TForm& form_;
+  TskSkinData* skin_data_ = nullptr;
+  TskBorderIcons border_icons_;
+  bool skinning_ = true;
+  bool skin_loaded_ = false;
+  bool changing_ = false;
+  bool form_active_ = false;
+  std::vector<std::unique_ptr<TskActiveSkinObject>> objects_;
+  int hovered_ = -1;
+  int captured_ = -1;
+  bool releasing_ = false;
+  TskWindowState window_state_ = TskWindowState::wsNormal;
+  bool rolled_up_ = false;
+  bool rolled_up_while_maximized_ = false;
+  bool rolled_up_before_maximizing_ = false;
+  int rolled_up_saved_height_ = 0;
+  TRect restored_bounds_;
+  bool in_size_move_ = false;
+  bool full_drag_ = false;
+  int width_ = 0;
+  int height_ = 0;
+  bool region_applied_ = false;
+  std::optional<TskWindowRegion> region_shape_;
+  TTimer* hover_timer_ = nullptr;
+  TTimer* fade_timer_ = nullptr;
+  TTimer* morph_timer_ = nullptr;
+  int fade_alpha_ = 255;
+};
+
+}  // namespace vl

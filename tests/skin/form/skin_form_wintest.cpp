@@ -1,0 +1,516 @@
+// The skinned frame on a window of the main window's layout (client 826 x 502) with the carried
+// skin: its size, pixels, region, hit tests, caption buttons and window states, driven through
+// the non-client messages the platform would send.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <utility>
+
+#include "skin/data/carried_skin_win.h"
+#include "skin/form/skin_form_win.h"
+#include "skin/paint/paint_win.h"
+#include "support/gui_test_win.h"
+
+namespace vl {
+namespace {
+
+class SkinFormTest : public testing::SeamsFixture {
+ protected:
+  SkinFormTest() {
+    // The hover timer follows the real pointer: keep it off the window unless a test moves it.
+    SetCursorPos(5, 5);
+    skin_list = new TskCompressedSkinList(&form);
+    EXPECT_TRUE(ReadCarriedSkin(skin_list->Skins().Add()));
+    skin_data = new TskSkinData(&form, TopLevelFormNotifier());
+    skin_data->SetSkinList(skin_list);
+    form.SetCaption("Vorlisk");
+    form.SetBounds(60, 40, 400, 300);
+    form.SetClientSize(826, 502);
+    frame = new TskSkinForm(&form);
+    frame->SetBorderIcons({true, true, true, false, false});
+    frame->SetSkinData(skin_data);
+    form.Show();
+    testing::Pump();
+  }
+  ~SkinFormTest() override { form.Release(); }
+
+  HWND H() const { return form.Handle(); }
+  TRect Bounds() const {
+    RECT r;
+    GetWindowRect(H(), &r);
+    return FromRECT(r);
+  }
+  // A window point as the screen coordinates of a non-client message.
+  LPARAM At(TPoint p) const {
+    const TRect b = Bounds();
+    return MAKELPARAM(b.left + p.x, b.top + p.y);
+  }
+  // A window point in client coordinates, as a captured mouse message carries it.
+  LPARAM ClientAt(TPoint p) const { return MAKELPARAM(p.x - 4, p.y - 27); }
+  int HitTest(TPoint p) const { return int(SendMessageW(H(), WM_NCHITTEST, 0, At(p))); }
+  COLORREF WindowPixel(int x, int y) const {
+    HDC dc = GetWindowDC(H());
+    const COLORREF c = GetPixel(dc, x, y);
+    ReleaseDC(H(), dc);
+    return c;
+  }
+  COLORREF PicturePixel(const PixelBitmap& picture, int x, int y) const {
+    return PixelToColor(picture.At(x, y));
+  }
+  // Whether the window shows rect of picture at (x, y), pixel for pixel, where its region lets
+  // it show anything.
+  bool ShowsPicture(int x, int y, const PixelBitmap& picture, const TRect& rect) const {
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    const bool shaped = GetWindowRgn(H(), region) != ERROR;
+    int compared = 0;
+    bool same = true;
+    for (int j = 0; j < rect.Height() && same; ++j) {
+      for (int i = 0; i < rect.Width() && same; ++i) {
+        if (shaped && !PtInRegion(region, x + i, y + j)) continue;
+        ++compared;
+        same = WindowPixel(x + i, y + j) == PicturePixel(picture, rect.left + i, rect.top + j);
+      }
+    }
+    DeleteObject(region);
+    return same && compared > 0;
+  }
+  const PixelBitmap& Active() const { return *skin_data->ActivePicture(0); }
+  int CountColour(const TRect& area, COLORREF colour) const {
+    int n = 0;
+    for (int y = area.top; y < area.bottom; ++y) {
+      for (int x = area.left; x < area.right; ++x) n += WindowPixel(x, y) == colour;
+    }
+    return n;
+  }
+  int IndexOf(TskActiveSkinObject* object) const {
+    for (std::size_t i = 0; i < frame->Objects().size(); ++i) {
+      if (frame->Objects()[i].get() == object) return int(i);
+    }
+    return -1;
+  }
+  TPoint CentreOf(TStdCommand command) const {
+    const TRect r = frame->FindButton(command)->rect;
+    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+  }
+  // A press at the button's centre as the platform delivers it: the hit test, then the press.
+  void PressButton(TStdCommand command) {
+    const TPoint p = CentreOf(command);
+    ASSERT_EQ(HitTest(p), HTOBJECT_CODE);
+    SendMessageW(H(), WM_NCLBUTTONDOWN, HTOBJECT_CODE, At(p));
+  }
+  // The pointer over a point of the frame: the platform moves it there, hit-tests it and tells
+  // the window it moved.
+  void Hover(TPoint p) {
+    const TRect b = Bounds();
+    SetCursorPos(b.left + p.x, b.top + p.y);
+    HitTest(p);
+    SendMessageW(H(), WM_NCMOUSEMOVE, HitTest(p), At(p));
+  }
+  void ClickButton(TStdCommand command) {
+    PressButton(command);
+    SendMessageW(H(), WM_LBUTTONUP, 0, ClientAt(CentreOf(command)));
+  }
+  void DoubleClickCaption() { SendMessageW(H(), WM_NCLBUTTONDBLCLK, HTCAPTION, At({400, 12})); }
+
+  static constexpr int HTOBJECT_CODE = 19;
+  TForm form{nullptr};
+  TskCompressedSkinList* skin_list = nullptr;
+  TskSkinData* skin_data = nullptr;
+  TskSkinForm* frame = nullptr;
+};
+
+TEST_F(SkinFormTest, TheWindowGrowsByTheFrameAndKeepsItsClientSize) {
+  EXPECT_TRUE(frame->SkinLoaded());
+  EXPECT_EQ(form.ClientWidth(), 826);
+  EXPECT_EQ(form.ClientHeight(), 502);
+  EXPECT_EQ(Bounds().Width(), 834);
+  EXPECT_EQ(Bounds().Height(), 533);
+  POINT origin{0, 0};
+  ClientToScreen(H(), &origin);
+  EXPECT_EQ(origin.x - Bounds().left, 4);
+  EXPECT_EQ(origin.y - Bounds().top, 27);
+  // The platform's own buttons and menus must never act: no system menu, no maximize box.
+  const LONG style = GetWindowLongW(H(), GWL_STYLE);
+  EXPECT_EQ(style & (WS_SYSMENU | WS_MAXIMIZEBOX | WS_MINIMIZEBOX), 0);
+  MINMAXINFO info{};
+  SendMessageW(H(), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
+  EXPECT_EQ(info.ptMinTrackSize.x, 200);
+  EXPECT_EQ(info.ptMinTrackSize.y, 31);
+}
+
+TEST_F(SkinFormTest, TheFrameShowsTheCarriedPictureActiveAndInactive) {
+  const PixelBitmap& main = skin_data->Picture().bitmap;
+  for (bool active : {true, false}) {
+    SCOPED_TRACE(active);
+    SendMessageW(H(), WM_NCACTIVATE, active, 0);
+    for (auto [w, h] : {std::pair{834, 533}, std::pair{200, 100}, std::pair{1000, 700}}) {
+      SCOPED_TRACE(w);
+      form.SetBounds(20, 20, w, h);
+      // The fixed corners of the picture where no button covers them, and the buttons over the
+      // caption bar.
+      EXPECT_TRUE(ShowsPicture(0, 20, main, {0, 20, 9, 27}));
+      EXPECT_TRUE(ShowsPicture(w - 3, 0, main, {282, 0, 285, 27}));
+      EXPECT_TRUE(ShowsPicture(w - 11, 26, main, {274, 26, 285, 27}));
+      EXPECT_TRUE(ShowsPicture(4, h - 4, main, {4, 206, 8, 209}));
+      EXPECT_TRUE(ShowsPicture(w - 24, 5, Active(), {2, 2, 23, 23}));
+      EXPECT_TRUE(ShowsPicture(w - 47, 5, Active(), {2, 25, 23, 46}));
+      EXPECT_TRUE(ShowsPicture(3, 8, Active(), {2, 210, 16, 222}));
+    }
+  }
+}
+
+TEST_F(SkinFormTest, OnlyTheCaptionColourShowsWhetherTheWindowIsActive) {
+  const TRect caption{21, 6, 300, 24};
+  SendMessageW(H(), WM_NCACTIVATE, TRUE, 0);
+  EXPECT_GT(CountColour(caption, 11168318), 0);
+  EXPECT_EQ(CountColour(caption, 16111036), 0);
+  SendMessageW(H(), WM_NCACTIVATE, FALSE, 0);
+  EXPECT_EQ(CountColour(caption, 11168318), 0);
+  EXPECT_GT(CountColour(caption, 16111036), 0);
+  SendMessageW(H(), WM_NCACTIVATE, TRUE, 0);
+}
+
+TEST_F(SkinFormTest, ALongCaptionEndsBeforeTheButtons) {
+  form.SetCaption(std::string(300, 'W'));
+  form.SetBounds(20, 20, 300, 200);
+  TskSkinCaptionObject* caption = frame->FindCaption();
+  ASSERT_NE(caption, nullptr);
+  frame->PaintFrame();
+  EXPECT_FALSE(caption->drawn_text.IsEmpty());
+  EXPECT_LE(caption->drawn_text.right, frame->FindButton(TStdCommand::cmMinimize)->rect.left);
+  // The minimize button is untouched by the text.
+  EXPECT_TRUE(ShowsPicture(300 - 70, 5, Active(), {2, 71, 23, 92}));
+  form.SetCaption("");
+  frame->PaintFrame();
+  EXPECT_TRUE(caption->drawn_text.IsEmpty());
+}
+
+TEST_F(SkinFormTest, TheRegionCutsTheCornersAndKeepsTheEdges) {
+  const PixelBitmap& mask = skin_data->Mask().bitmap;
+  HRGN region = CreateRectRgn(0, 0, 0, 0);
+  ASSERT_NE(GetWindowRgn(H(), region), ERROR);
+  const int w = Bounds().Width();
+  const int h = Bounds().Height();
+  auto inside_mask = [&](int x, int y) { return (mask.At(x, y) & 0xFFFFFF) == 0; };
+  EXPECT_FALSE(inside_mask(0, 0));
+  EXPECT_FALSE(PtInRegion(region, 0, 0));
+  EXPECT_EQ(PtInRegion(region, w - 1, 0) != FALSE, inside_mask(284, 0));
+  EXPECT_EQ(PtInRegion(region, 0, h - 1) != FALSE, inside_mask(0, 209));
+  EXPECT_EQ(PtInRegion(region, w - 1, h - 1) != FALSE, inside_mask(284, 209));
+  EXPECT_TRUE(PtInRegion(region, w / 2, 4));
+  EXPECT_TRUE(PtInRegion(region, 4, h / 2));
+  EXPECT_TRUE(PtInRegion(region, w - 4, h / 2));
+  EXPECT_TRUE(PtInRegion(region, w / 2, h - 4));
+  EXPECT_TRUE(PtInRegion(region, w / 2, h / 2));
+  DeleteObject(region);
+}
+
+TEST_F(SkinFormTest, HitTestsMoveAndSizeTheWindowByItsFrame) {
+  const int w = Bounds().Width();
+  const int h = Bounds().Height();
+  // The carried mask area reaches to 3 pixels of the top and 4 of the other edges; the sizing
+  // band lies outside it.
+  struct Case {
+    TPoint p;
+    int code;
+  } cases[] = {
+      {{3, 3}, HTTOPLEFT},           {{w - 3, 3}, HTTOPRIGHT},
+      {{3, h - 3}, HTBOTTOMLEFT},    {{w - 3, h - 3}, HTBOTTOMRIGHT},
+      {{w / 2, 2}, HTTOP},           {{w / 2, h - 2}, HTBOTTOM},
+      {{2, h / 2}, HTLEFT},          {{w - 2, h / 2}, HTRIGHT},
+      {{w / 2, 14}, HTCAPTION},      {{w / 2, h / 2}, HTCLIENT},
+      {{w - 14, 15}, HTOBJECT_CODE}, {{10, 14}, HTOBJECT_CODE},
+      {{w / 2, 4}, HTCAPTION},
+  };
+  for (const Case& c : cases) {
+    frame->ClearHover();
+    EXPECT_EQ(HitTest(c.p), c.code) << c.p.x << "," << c.p.y;
+  }
+}
+
+TEST_F(SkinFormTest, HoverAndPressShowTheHotAndDownLooks) {
+  const int w = Bounds().Width();
+  TskSkinStdButtonObject* close = frame->FindButton(TStdCommand::cmClose);
+  ASSERT_EQ(HitTest(CentreOf(TStdCommand::cmClose)), HTOBJECT_CODE);
+  EXPECT_EQ(frame->HoveredIndex(), IndexOf(close));
+  EXPECT_TRUE(frame->HoverTimerRunning());
+  EXPECT_TRUE(ShowsPicture(w - 24, 5, Active(), {27, 2, 48, 23}));
+  SendMessageW(H(), WM_NCLBUTTONDOWN, HTOBJECT_CODE, At(CentreOf(TStdCommand::cmClose)));
+  EXPECT_EQ(GetCapture(), H());
+  EXPECT_TRUE(close->down);
+  EXPECT_TRUE(ShowsPicture(w - 24, 5, Active(), {52, 2, 73, 23}));
+  // Dragged off the button into the client area: up again, and releasing there does nothing.
+  SendMessageW(H(), WM_MOUSEMOVE, MK_LBUTTON, ClientAt({400, 300}));
+  EXPECT_EQ(frame->HoveredIndex(), -1);
+  EXPECT_TRUE(ShowsPicture(w - 24, 5, Active(), {2, 2, 23, 23}));
+  SendMessageW(H(), WM_LBUTTONUP, 0, ClientAt({400, 300}));
+  EXPECT_TRUE(form.Visible());
+  EXPECT_NE(GetCapture(), H());
+  EXPECT_FALSE(close->down);
+  EXPECT_EQ(frame->CapturedIndex(), -1);
+}
+
+TEST_F(SkinFormTest, APressDraggedOutAndBackCompletesOnTheSameButton) {
+  const TRect normal = Bounds();
+  const int w = normal.Width();
+  PressButton(TStdCommand::cmMaximize);
+  SendMessageW(H(), WM_MOUSEMOVE, MK_LBUTTON, ClientAt({400, 300}));
+  EXPECT_TRUE(ShowsPicture(w - 47, 5, Active(), {2, 25, 23, 46}));
+  SendMessageW(H(), WM_MOUSEMOVE, MK_LBUTTON, ClientAt(CentreOf(TStdCommand::cmMaximize)));
+  EXPECT_TRUE(ShowsPicture(w - 47, 5, Active(), {52, 25, 73, 46}));
+  SendMessageW(H(), WM_LBUTTONUP, 0, ClientAt(CentreOf(TStdCommand::cmMaximize)));
+  EXPECT_EQ(frame->WindowState(), TskWindowState::wsMaximized);
+  const TRect work = WorkAreaOf(H(), false);
+  const TRect b = Bounds();
+  EXPECT_TRUE(b == work ||
+              b == (TRect{work.left + 1, work.top + 1, work.right - 1, work.bottom - 1}));
+  // Maximized: the restore look, no sizing edges, and no moving.
+  EXPECT_TRUE(ShowsPicture(b.Width() - 47, 5, Active(), {2, 48, 23, 69}));
+  frame->ClearHover();
+  EXPECT_NE(HitTest({2, b.Height() / 2}), HTLEFT);
+  EXPECT_NE(HitTest({b.Width() - 5, b.Height() - 3}), HTBOTTOMRIGHT);
+  RECT moving{b.left + 50, b.top + 50, b.right + 50, b.bottom + 50};
+  SendMessageW(H(), WM_MOVING, WMSZ_TOP, reinterpret_cast<LPARAM>(&moving));
+  EXPECT_EQ(FromRECT(moving), b);
+  ClickButton(TStdCommand::cmMaximize);
+  EXPECT_EQ(frame->WindowState(), TskWindowState::wsNormal);
+  EXPECT_EQ(Bounds(), normal);
+  EXPECT_EQ(form.ClientWidth(), 826);
+}
+
+TEST_F(SkinFormTest, TheMaximizeButtonHintsRestoreWhileMaximized) {
+  TskSkinStdButtonObject* max = frame->FindButton(TStdCommand::cmMaximize);
+  EXPECT_EQ(frame->FindButton(TStdCommand::cmClose)->hint, "Close");
+  EXPECT_EQ(frame->FindButton(TStdCommand::cmSysMenu)->hint, "System menu");
+  HitTest(CentreOf(TStdCommand::cmMaximize));
+  EXPECT_EQ(max->hint, "Maximize");
+  frame->SetWindowState(TskWindowState::wsMaximized);
+  EXPECT_EQ(max->hint, "Restore");
+  frame->ClearHover();
+  HitTest(CentreOf(TStdCommand::cmMaximize));
+  EXPECT_EQ(max->hint, "Restore");
+  frame->SetWindowState(TskWindowState::wsNormal);
+}
+
+TEST_F(SkinFormTest, AMorphingButtonBlendsIntoItsHotLookAndBack) {
+  // The carried skin morphs nothing; a button that does steps on the morph timer.
+  TskSkinStdButtonObject* close = frame->FindButton(TStdCommand::cmClose);
+  close->morphing = true;
+  const int w = Bounds().Width();
+  // The hover timer follows the real pointer, so a test that hovers by messages hovers again
+  // whenever the timer let go.
+  auto run_until = [&](double factor, bool hovered) {
+    for (int i = 0; i < 300 && close->morph_factor != factor; ++i) {
+      if (hovered && frame->HoveredIndex() != IndexOf(close)) Hover(CentreOf(TStdCommand::cmClose));
+      Sleep(5);
+      testing::Pump();
+    }
+  };
+  Hover(CentreOf(TStdCommand::cmClose));
+  EXPECT_TRUE(frame->MorphRunning());
+  EXPECT_EQ(close->morph_factor, 0);
+  run_until(1, true);
+  EXPECT_EQ(close->morph_factor, 1);
+  EXPECT_TRUE(ShowsPicture(w - 24, 5, Active(), {27, 2, 48, 23}));
+  // Halfway back the button shows neither look.
+  SetCursorPos(5, 5);
+  frame->ClearHover();
+  close->morph_factor = 0.6;
+  frame->RepaintObject(*close);
+  EXPECT_FALSE(ShowsPicture(w - 24, 5, Active(), {27, 2, 48, 23}));
+  EXPECT_FALSE(ShowsPicture(w - 24, 5, Active(), {2, 2, 23, 23}));
+  frame->StartMorph();
+  run_until(0, false);
+  EXPECT_EQ(close->morph_factor, 0);
+  for (int i = 0; i < 100 && frame->MorphRunning(); ++i) {
+    Sleep(5);
+    testing::Pump();
+  }
+  EXPECT_FALSE(frame->MorphRunning());
+  EXPECT_TRUE(ShowsPicture(w - 24, 5, Active(), {2, 2, 23, 23}));
+  // With the skin's effects off the look changes at once.
+  skin_data->EnableSkinEffects = false;
+  Hover(CentreOf(TStdCommand::cmClose));
+  EXPECT_FALSE(frame->MorphRunning());
+  EXPECT_TRUE(ShowsPicture(w - 24, 5, Active(), {27, 2, 48, 23}));
+}
+
+TEST_F(SkinFormTest, CaptionDoubleClicksMaximizeAndRestore) {
+  const TRect normal = Bounds();
+  DoubleClickCaption();
+  EXPECT_EQ(frame->WindowState(), TskWindowState::wsMaximized);
+  DoubleClickCaption();
+  EXPECT_EQ(frame->WindowState(), TskWindowState::wsNormal);
+  EXPECT_EQ(Bounds(), normal);
+}
+
+TEST_F(SkinFormTest, MinimizedWindowsBecomeBarsSideBySide) {
+  const TRect normal = Bounds();
+  const TRect work = WorkAreaOf(H(), false);
+  ClickButton(TStdCommand::cmMinimize);
+  EXPECT_EQ(frame->WindowState(), TskWindowState::wsMinimized);
+  EXPECT_EQ(Bounds(), RectOfSize(work.left, work.bottom - 31, 200, 31));
+
+  TForm second(nullptr);
+  second.SetCaption("Second");
+  auto* second_frame = new TskSkinForm(&second);
+  second_frame->SetSkinData(skin_data);
+  second.Show();
+  second_frame->SetWindowState(TskWindowState::wsMinimized);
+  RECT r;
+  GetWindowRect(second.Handle(), &r);
+  EXPECT_EQ(FromRECT(r), RectOfSize(work.left + 200, work.bottom - 31, 200, 31));
+  second.Release();
+
+  // The bar answers the caption and nothing else; a double click brings the window back.
+  EXPECT_EQ(HitTest({100, 12}), HTCAPTION);
+  DoubleClickCaption();
+  EXPECT_EQ(frame->WindowState(), TskWindowState::wsNormal);
+  EXPECT_EQ(Bounds(), normal);
+}
+
+TEST_F(SkinFormTest, RollingUpLeavesTheFrameAndUnrollingGivesTheHeightBack) {
+  frame->SetBorderIcons({true, true, true, true, false});
+  const TRect normal = Bounds();
+  frame->SetRolledUp(true);
+  EXPECT_TRUE(frame->RolledUp());
+  EXPECT_EQ(Bounds().Height(), 31);
+  EXPECT_EQ(HitTest({100, 100 < Bounds().Height() ? 100 : 30}), HTOBJECT_CODE);
+  frame->SetRolledUp(false);
+  EXPECT_EQ(Bounds(), normal);
+  // Without the roll-up icon nothing rolls up.
+  frame->SetBorderIcons({true, true, true, false, false});
+  frame->SetRolledUp(true);
+  EXPECT_FALSE(frame->RolledUp());
+}
+
+TEST_F(SkinFormTest, CancelModeDuringAPressPutsTheButtonUp) {
+  PressButton(TStdCommand::cmMaximize);
+  TskSkinStdButtonObject* max = frame->FindButton(TStdCommand::cmMaximize);
+  ASSERT_TRUE(max->down);
+  SendMessageW(H(), WM_CANCELMODE, 0, 0);
+  EXPECT_FALSE(max->down);
+  EXPECT_EQ(frame->CapturedIndex(), -1);
+  EXPECT_EQ(frame->HoveredIndex(), -1);
+  SendMessageW(H(), WM_LBUTTONUP, 0, ClientAt(CentreOf(TStdCommand::cmMaximize)));
+  EXPECT_EQ(frame->WindowState(), TskWindowState::wsNormal);
+  EXPECT_TRUE(ShowsPicture(Bounds().Width() - 47, 5, Active(), {2, 25, 23, 46}));
+}
+
+TEST_F(SkinFormTest, LosingTheCaptureDuringAPressPutsTheButtonUp) {
+  PressButton(TStdCommand::cmClose);
+  TskSkinStdButtonObject* close = frame->FindButton(TStdCommand::cmClose);
+  ASSERT_TRUE(close->down);
+  ReleaseCapture();
+  EXPECT_FALSE(close->down);
+  EXPECT_EQ(frame->CapturedIndex(), -1);
+  SendMessageW(H(), WM_LBUTTONUP, 0, ClientAt(CentreOf(TStdCommand::cmClose)));
+  EXPECT_TRUE(form.Visible());
+}
+
+TEST_F(SkinFormTest, AResizeFromTheGripLeavesTheNextButtonClickWorking) {
+  SendMessageW(H(), WM_ENTERSIZEMOVE, 0, 0);
+  EXPECT_TRUE(frame->InSizeMoveLoop());
+  form.SetBounds(60, 40, 900, 600);
+  SendMessageW(H(), WM_EXITSIZEMOVE, 0, 0);
+  EXPECT_FALSE(frame->InSizeMoveLoop());
+  EXPECT_EQ(form.ClientWidth(), 892);
+  ClickButton(TStdCommand::cmMaximize);
+  EXPECT_EQ(frame->WindowState(), TskWindowState::wsMaximized);
+}
+
+TEST_F(SkinFormTest, DeactivatingStopsTheHoverTimer) {
+  HitTest(CentreOf(TStdCommand::cmClose));
+  ASSERT_TRUE(frame->HoverTimerRunning());
+  SendMessageW(H(), WM_NCACTIVATE, FALSE, 0);
+  EXPECT_FALSE(frame->HoverTimerRunning());
+  EXPECT_EQ(frame->HoveredIndex(), -1);
+  // An inactive window hovers nothing.
+  HitTest(CentreOf(TStdCommand::cmClose));
+  EXPECT_EQ(frame->HoveredIndex(), -1);
+  SendMessageW(H(), WM_NCACTIVATE, TRUE, 0);
+}
+
+TEST_F(SkinFormTest, ASkinChangeRebuildsTheFrameAndKeepsTheClientSize) {
+  const TRect before = Bounds();
+  skin_data->LoadPackage(skin_list->Skins().Item(0).StoredSkin());
+  EXPECT_TRUE(frame->SkinLoaded());
+  EXPECT_EQ(frame->Objects().size(), 7u);
+  EXPECT_EQ(Bounds(), before);
+  EXPECT_EQ(form.ClientWidth(), 826);
+  EXPECT_TRUE(ShowsPicture(before.Width() - 24, 5, Active(), {2, 2, 23, 23}));
+}
+
+TEST_F(SkinFormTest, AFailedSkinLoadFallsBackToTheDefaultLook) {
+  TskCompressedStoredSkin broken;
+  broken.SetCompressedData({1, 2, 3, 4, 5});
+  EXPECT_ANY_THROW(skin_data->LoadPackage(broken));
+  testing::Pump();
+  EXPECT_FALSE(frame->SkinLoaded());
+  EXPECT_EQ(form.ClientWidth(), 826);
+  EXPECT_EQ(form.ClientHeight(), 502);
+  EXPECT_EQ(Bounds().Width(), 832);
+  EXPECT_EQ(Bounds().Height(), 527);
+  // No mask any more, so no region; the default frame is painted in system colours.
+  HRGN region = CreateRectRgn(0, 0, 0, 0);
+  EXPECT_EQ(GetWindowRgn(H(), region), ERROR);
+  DeleteObject(region);
+  frame->PaintFrame();
+  EXPECT_EQ(WindowPixel(0, 0), GetSysColor(COLOR_3DLIGHT));
+  EXPECT_EQ(WindowPixel(1, 1), GetSysColor(COLOR_BTNHIGHLIGHT));
+  EXPECT_EQ(WindowPixel(2, 100), GetSysColor(COLOR_BTNFACE));
+  EXPECT_EQ(HitTest({400, 10}), HTCAPTION);
+  EXPECT_EQ(HitTest({Bounds().Width() - 10, 12}), HTOBJECT_CODE);
+  // The default-look buttons still work.
+  ClickButton(TStdCommand::cmMaximize);
+  EXPECT_EQ(frame->WindowState(), TskWindowState::wsMaximized);
+}
+
+// Pumps until the fade ends, at most two seconds.
+void WaitForFade(const TskSkinForm& frame) {
+  for (int i = 0; i < 400 && frame.FadeRunning(); ++i) {
+    Sleep(5);
+    testing::Pump();
+  }
+}
+
+TEST_F(SkinFormTest, AFadeInEndsAtTheTranslucencyAsked) {
+  form.Hide();
+  frame->AlphaBlend = true;
+  frame->AlphaBlendAnimation = true;
+  frame->AlphaBlendValue = 205;
+  form.Show();
+  EXPECT_TRUE(frame->FadeRunning());
+  WaitForFade(*frame);
+  EXPECT_FALSE(frame->FadeRunning());
+  EXPECT_EQ(frame->FadeAlpha(), 205);
+  BYTE alpha = 0;
+  DWORD flags = 0;
+  ASSERT_TRUE(GetLayeredWindowAttributes(H(), nullptr, &alpha, &flags));
+  EXPECT_EQ(alpha, 205);
+  form.Hide();
+  EXPECT_EQ(GetWindowLongW(H(), GWL_EXSTYLE) & WS_EX_LAYERED, 0);
+}
+
+TEST_F(SkinFormTest, AFadeToFullStrengthEndsWithoutALayer) {
+  form.Hide();
+  frame->AlphaBlendAnimation = true;
+  form.Show();
+  WaitForFade(*frame);
+  EXPECT_FALSE(frame->FadeRunning());
+  EXPECT_EQ(frame->FadeAlpha(), 255);
+  EXPECT_EQ(GetWindowLongW(H(), GWL_EXSTYLE) & WS_EX_LAYERED, 0);
+}
+
+TEST_F(SkinFormTest, SkinMessagesOfAnotherSkinDataAreNeverUsed) {
+  // A sender that is no object at all: compared, never followed.
+  SendMessageW(H(), SKN_BEFORECHANGE, 0x1234, kSkinMessageTag);
+  SendMessageW(H(), SKN_CHANGE, 0x1234, kSkinMessageTag);
+  EXPECT_TRUE(frame->SkinLoaded());
+  EXPECT_EQ(frame->Objects().size(), 7u);
+}
+
+}  // namespace
+}  // namespace vl
