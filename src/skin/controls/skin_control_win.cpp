@@ -103,6 +103,19 @@ TskSkinCustomControl::TskSkinCustomControl(TComponent* owner, std::string sectio
   };
 }
 
+TFont TskSkinCustomControl::DefaultFontInSkinCharset() const {
+  TFont font = default_font_;
+  font.SetCharset(SkinCharset(default_font_));
+  return font;
+}
+
+void TskSkinCustomControl::Notification(TComponent* component, TOperation operation) {
+  const bool had = SkinData() != nullptr;
+  TskSkinControl::Notification(component, operation);
+  // No skin change follows the removal, so the shape of the mask must go now.
+  if (had && !SkinData()) SetControlRegion();
+}
+
 void TskSkinCustomControl::SetDefaultWidth(int width) {
   default_width_ = width;
   if (DefinitionIndex() == -1 && width > 0) SetWidth(width);

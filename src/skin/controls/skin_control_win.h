@@ -103,6 +103,9 @@ class TskSkinCustomControl : public TskSkinControl {
 
   void SetBounds(int left, int top, int width, int height) override;
   void BeforeApplySkinData() override;
+  // DefaultFont in the skin's character set: the skin's texts may need another code page than
+  // the font was made for.
+  TFont DefaultFontInSkinCharset() const;
   void ApplySkinData() override;
 
   TskSizeRule SizeRule() const { return skin_.rule; }
@@ -113,6 +116,7 @@ class TskSkinCustomControl : public TskSkinControl {
  protected:
   void Paint(HDC dc) override;
   void HandleCreated() override;
+  void Notification(TComponent* component, TOperation operation) override;
   // Looks the section up and copies its values; derived controls copy their own keys after.
   virtual void ReadSkinDefinition();
   // Adjusts a requested size to what the skin allows and sizes the points for it.

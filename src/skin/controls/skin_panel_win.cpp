@@ -45,7 +45,8 @@ void TskSkinPanel::SetDefaultAlignment(TAlignment alignment) {
 }
 
 void TskSkinPanel::TextChanged() {
-  if (caption_mode_) Invalidate();
+  // A skin with a caption rectangle shows the text whatever the caption mode.
+  if (caption_mode_ || (HasDefinition() && !captionrect_.IsEmpty())) Invalidate();
 }
 
 void TskSkinPanel::ApplySkinData() {
@@ -53,12 +54,22 @@ void TskSkinPanel::ApplySkinData() {
   Realign();
 }
 
+void TskSkinPanel::BeforeApplySkinData() {
+  TskSkinCustomControl::BeforeApplySkinData();
+  background_ = nullptr;
+}
+
 void TskSkinPanel::ReadSkinDefinition() {
   TskSkinCustomControl::ReadSkinDefinition();
   background_ = nullptr;
   const auto* d =
       SkinData() ? SkinData()->ControlAs<TskDataSkinPanelControl>(DefinitionIndex()) : nullptr;
-  if (!d) return;
+  if (!d) {
+    // Another control's section lacks the panel's keys: the panel keeps its default look and
+    // its own size rather than half a skin.
+    ForgetDefinition();
+    return;
+  }
   captionrect_ = d->captionrect;
   alignment_ = d->alignment;
   fontname_ = d->fontname;
@@ -66,6 +77,7 @@ void TskSkinPanel::ReadSkinDefinition() {
   fontstyle_ = d->fontstyle;
   fontcolor_ = d->fontcolor;
   background_ = SkinData()->ActivePicture(d->bgpictureindex);
+  if (background_ && background_->Empty()) background_ = nullptr;
 }
 
 void TskSkinPanel::AdjustClientRect(TRect& rect) const {
@@ -85,7 +97,15 @@ void TskSkinPanel::AdjustClientRect(TRect& rect) const {
 PixelBitmap TskSkinPanel::BackgroundPicture() const {
   const TskControlSkin& skin = Skin();
   const int w = Width(), h = Height();
-  if (background_ && !background_->Empty()) {
+  // Without a border the client texture covers everything, even where the section also names
+  // a background picture.
+  if (border_style_ == TskBorderStyle::bvNone && !caption_mode_ &&
+      skin.rule == TskSizeRule::srFree) {
+    PixelBitmap out(w, h);
+    FillWithClient(out, out.Bounds(), skin, skin.skin_rect);
+    return out;
+  }
+  if (background_) {
     // The background picture is tiled from the corner; with the stretch effect it is also
     // stretched into the client area by the stretch kind.
     PixelBitmap out(w, h);
@@ -96,12 +116,6 @@ PixelBitmap TskSkinPanel::BackgroundPicture() const {
       whole.points.client = background_->Bounds();
       FillWithClient(out, Intersect(Sized().points.client, out.Bounds()), whole, TRect{});
     }
-    return out;
-  }
-  if (border_style_ == TskBorderStyle::bvNone && !caption_mode_ &&
-      skin.rule == TskSizeRule::srFree) {
-    PixelBitmap out(w, h);
-    FillWithClient(out, out.Bounds(), skin, skin.skin_rect);
     return out;
   }
   return {};
@@ -123,20 +137,24 @@ void TskSkinPanel::Paint(HDC dc) {
   }
   TBitmap bitmap(Width(), Height());
   PutPixels(bitmap, background);
-  CreateSkinImage(bitmap);
+  DrawSkinCaption(bitmap);
   GdiFlush();
   bitmap.Draw(dc, 0, 0);
 }
 
 void TskSkinPanel::CreateSkinImage(TBitmap& bitmap) {
   TskSkinCustomControl::CreateSkinImage(bitmap);
+  DrawSkinCaption(bitmap);
+}
+
+void TskSkinPanel::DrawSkinCaption(TBitmap& bitmap) {
   if (Caption().empty() || captionrect_.IsEmpty()) return;
   const TskSkinPoints& p = Skin().points;
   const TRect rect = MoveWithCorners(captionrect_, p, Width() - Skin().skin_rect.Width(),
                                      Height() - Skin().skin_rect.Height());
   const TFont font = UseSkinFont() ? SkinFont(fontname_, fontheight_, fontstyle_,
                                               ColorToRGB(fontcolor_), DefaultFont())
-                                   : DefaultFont();
+                                   : DefaultFontInSkinCharset();
   TFont coloured = font;
   coloured.SetColor(ColorToRGB(fontcolor_));
   DrawCaption(bitmap.Canvas(), rect, coloured, alignment_);
@@ -162,7 +180,7 @@ void TskSkinPanel::CreateDefaultImage(TBitmap& bitmap) {
   const int inset = border_style_ == TskBorderStyle::bvNone ? 0 : 1;
   const TRect bar{inset, inset, all.right - inset, inset + default_caption_height_};
   canvas.FillRect(bar, ColorToRGB(clBtnShadow));
-  DrawCaption(canvas, bar, DefaultFont(), default_alignment_);
+  DrawCaption(canvas, bar, DefaultFontInSkinCharset(), default_alignment_);
 }
 
 }  // namespace vl

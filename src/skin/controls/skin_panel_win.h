@@ -22,6 +22,7 @@ class TskSkinPanel : public TskSkinCustomControl {
   void SetDefaultAlignment(TAlignment alignment);
 
   void ApplySkinData() override;
+  void BeforeApplySkinData() override;
 
  protected:
   void CreateParams(TCreateParams& params) override;
@@ -40,6 +41,8 @@ class TskSkinPanel : public TskSkinCustomControl {
   // texture over everything (no border) or the background picture. Empty otherwise.
   PixelBitmap BackgroundPicture() const;
   void DrawCaption(TCanvas& canvas, const TRect& rect, const TFont& font, TAlignment alignment);
+  // The caption of the section's caption rectangle, over whatever the skin drew below it.
+  void DrawSkinCaption(TBitmap& bitmap);
 
   TskBorderStyle border_style_ = TskBorderStyle::bvFrame;
   bool caption_mode_ = false;

@@ -5,8 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "skin/controls/skin_label_win.h"
 #include "skin/controls/skin_panel_win.h"
+#include "skin/data/resource_strings.h"
+#include "skin/data/skin_package.h"
+#include "skin/data/zlib_codec.h"
 #include "support/carried_skin_fixture.h"
 
 namespace vl {
@@ -16,6 +21,44 @@ namespace {
 constexpr int kPicture = 4;
 constexpr TRect kPanelRect{141, 4, 200, 56};
 constexpr TRect kLabelRect{98, 10, 134, 29};
+
+// A small skin of panel sections on one 20 x 20 frame whose client (4,4 - 16,16) has a colour
+// of its own, with a one-colour background picture and an all-inside mask.
+constexpr Pixel kFrame = MakePixel(200, 30, 30);
+constexpr Pixel kClient = MakePixel(30, 200, 30);
+constexpr Pixel kBack = MakePixel(30, 30, 200);
+
+Bytes PanelTestPackage() {
+  const std::string free_points =
+      "lefttoppoint=4,4\r\nrighttoppoint=16,4\r\nleftbottompoint=4,16\r\n"
+      "rightbottompoint=16,16\r\n";
+  const std::pair<const char*, std::string> sections[] = {
+      {"bg:panel", free_points + "bgpictureindex=1\r\n"},
+      {"bgwide:panel", "lefttoppoint=4,4\r\nrighttoppoint=16,4\r\nbgpictureindex=1\r\n"},
+      {"masked:panel", free_points + "maskpictureindex=2\r\n"},
+      {"captioned:panel", free_points + "captionrect=4,4,16,16\r\n"},
+      {"notapanel:label", free_points},
+  };
+  std::string text =
+      "[VERSION]\r\nskinname=Test\r\n[PICTURES]\r\npicture=main.bmp\r\nactivepicturescount=3\r\n"
+      "[FORMINFO]\r\n[SKINOBJECTS]\r\ncount=0\r\n[SKINCONTROLS]\r\ncount=5\r\n";
+  for (int i = 0; i < 5; ++i) text += std::to_string(i) + "=" + sections[i].first + "\r\n";
+  for (const auto& [entry, keys] : sections) {
+    const std::string name(entry, std::string(entry).find(':'));
+    text +=
+        "[" + name + "]\r\npictureindex=0\r\nskinrect=0,0,20,20\r\nclientrect=4,4,16,16\r\n" + keys;
+  }
+  PixelBitmap frame(20, 20, kFrame);
+  for (int y = 4; y < 16; ++y) {
+    for (int x = 4; x < 16; ++x) frame.At(x, y) = kClient;
+  }
+  SkinPackageContents c;
+  c.picture = {PixelBitmap(4, 4), 24, {}};
+  c.active_pictures = {
+      {frame, 24, {}}, {PixelBitmap(8, 8, kBack), 24, {}}, {PixelBitmap(20, 20, 0), 24, {}}};
+  c.text = text;
+  return DeflateZlib(WriteInnerPackage(c));
+}
 
 class PanelLabelTest : public testing::CarriedSkinFixture {
  protected:
@@ -37,7 +80,124 @@ class PanelLabelTest : public testing::CarriedSkinFixture {
     label->SetSkinData(skin_data);
     return label;
   }
+  TskSkinData* PanelTestSkin() {
+    auto* data = new TskSkinData(&form, TopLevelFormNotifier());
+    TskCompressedStoredSkin stored;
+    stored.SetCompressedData(PanelTestPackage());
+    data->LoadPackage(stored);
+    EXPECT_FALSE(data->Empty());
+    return data;
+  }
+  TskSkinPanel* TestPanel(TskSkinData* data, const char* section, TskBorderStyle border) {
+    auto* panel = new TskSkinPanel(&form);
+    panel->SetBorderStyle(border);
+    panel->SetSkinDataName(section);
+    panel->SetBounds(0, 300, 100, 60);
+    panel->SetParent(&form);
+    panel->SetSkinData(data);
+    return panel;
+  }
+  static TRect ChildArea(TskSkinPanel* panel) {
+    auto* child = new TskSkinPanel(panel);
+    child->SetAlign(TAlign::alClient);
+    child->SetParent(panel);
+    const TRect area = child->BoundsRect();
+    delete child;
+    return area;
+  }
 };
+
+TEST_F(PanelLabelTest, ThePanelsPictureAndClientAreaFollowItsBorderAndBackground) {
+  TskSkinData* data = PanelTestSkin();
+  struct Case {
+    const char* section;
+    TskBorderStyle border;
+    Pixel corner, middle;
+    TRect children;
+  } cases[] = {
+      // The frame pieces around the client texture, the children in the sized client.
+      {"masked", TskBorderStyle::bvFrame, kFrame, kClient, {4, 4, 96, 56}},
+      // Without a border the client texture covers everything, background picture or not.
+      {"masked", TskBorderStyle::bvNone, kClient, kClient, {0, 0, 100, 60}},
+      {"bg", TskBorderStyle::bvNone, kClient, kClient, {0, 0, 100, 60}},
+      // A background picture replaces the frame whatever the size rule.
+      {"bg", TskBorderStyle::bvFrame, kBack, kBack, {0, 0, 100, 60}},
+      {"bgwide", TskBorderStyle::bvFrame, kBack, kBack, {0, 0, 100, 20}},
+  };
+  for (const auto& c : cases) {
+    TskSkinPanel* panel = TestPanel(data, c.section, c.border);
+    EXPECT_EQ(ScreenPixel(panel, 0, 0), PixelToColor(c.corner)) << c.section;
+    EXPECT_EQ(ScreenPixel(panel, 50, 10), PixelToColor(c.middle)) << c.section;
+    EXPECT_EQ(ChildArea(panel), c.children) << c.section;
+    delete panel;
+  }
+}
+
+TEST_F(PanelLabelTest, APanelGivenAnotherControlsSectionKeepsItsSizeAndDefaultLook) {
+  TskSkinPanel* panel = TestPanel(PanelTestSkin(), "notapanel", TskBorderStyle::bvFrame);
+  EXPECT_EQ(panel->BoundsRect(), (TRect{0, 300, 100, 360}));
+  EXPECT_EQ(ScreenPixel(panel, 0, 0), GetSysColor(COLOR_BTNSHADOW));
+  EXPECT_EQ(ScreenPixel(panel, 50, 10), GetSysColor(COLOR_BTNFACE));
+  EXPECT_EQ(ChildArea(panel), (TRect{1, 1, 99, 59}));
+}
+
+TEST_F(PanelLabelTest, TheMaskShapeGoesWithTheSkinData) {
+  TskSkinData* data = PanelTestSkin();
+  TskSkinPanel* panel = TestPanel(data, "masked", TskBorderStyle::bvFrame);
+  ASSERT_TRUE(panel->HasWindowRegion());
+  HRGN probe = CreateRectRgn(0, 0, 0, 0);
+  EXPECT_NE(GetWindowRgn(panel->Handle(), probe), ERROR);
+  delete data;
+  EXPECT_FALSE(panel->HasWindowRegion());
+  EXPECT_EQ(GetWindowRgn(panel->Handle(), probe), ERROR);
+  DeleteObject(probe);
+  EXPECT_EQ(ScreenPixel(panel, 0, 0), GetSysColor(COLOR_BTNSHADOW));
+}
+
+TEST_F(PanelLabelTest, ASkinnedCaptionIsRedrawnWhenTheTextChanges) {
+  TskSkinPanel* panel = TestPanel(PanelTestSkin(), "captioned", TskBorderStyle::bvFrame);
+  ASSERT_FALSE(panel->CaptionMode());
+  for (const char* section : {"captioned", "masked"}) {
+    panel->SetSkinDataName(section);
+    panel->Repaint();
+    ValidateRect(panel->Handle(), nullptr);
+    panel->SetCaption(std::string("Text of ") + section);
+    // Only the section with a caption rectangle shows the text.
+    EXPECT_EQ(GetUpdateRect(panel->Handle(), nullptr, FALSE) != FALSE,
+              std::string(section) == "captioned");
+  }
+}
+
+TEST_F(PanelLabelTest, EveryCaptionFontTakesTheSkinsCharacterSet) {
+  TskSkinPanel* panel = MakePanel(true);
+  TskSkinLabel* label = MakeLabel(panel, false);
+  const BYTE own = label->DefaultFont().Charset();
+  auto* strings = new TskResourceStrData(&form);
+  strings->CharSet = own == 134 ? 128 : 134;
+  skin_data->SetResourceStrData(strings);
+  for (const bool skin_font : {true, false}) {
+    label->SetUseSkinFont(skin_font);
+    EXPECT_EQ(label->CaptionFont().Charset(), strings->CharSet) << skin_font;
+    label->SetSkinDataName("nosuch");  // the default look, still in the skin's texts
+    label->Repaint();
+    EXPECT_EQ(label->CaptionFont().Charset(), strings->CharSet) << skin_font;
+    label->SetSkinDataName("label");
+    label->Repaint();
+  }
+  label->SetSkinData(nullptr);
+  EXPECT_EQ(label->CaptionFont().Charset(), own);
+}
+
+TEST_F(PanelLabelTest, TheLabelPaintsItselfOnABackgroundEraseOutsideItsPaint) {
+  TskSkinPanel* panel = MakePanel(true);
+  TskSkinLabel* label = MakeLabel(panel, false);
+  TBitmap bitmap(label->Width(), label->Height());
+  bitmap.Canvas().FillRect({0, 0, label->Width(), label->Height()}, RGB(255, 0, 255));
+  SendMessageW(label->Handle(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(bitmap.DC()), 0);
+  GdiFlush();
+  EXPECT_EQ(PixelToColor(bitmap.ToPixels().At(0, 0)),
+            SkinPixel(kPicture, kLabelRect.left, kLabelRect.top));
+}
 
 TEST_F(PanelLabelTest, ThePanelAlignsItsChildrenInTheSkinsClientRectangleOrInsideItsFrame) {
   for (bool skinned : {true, false}) {
