@@ -79,6 +79,28 @@ TskActiveSkinObject::TskActiveSkinObject(TskSkinForm& form, const TskDataSkinObj
   if (!active_picture_) active_skin_rect = {};
   morphing = data->morphing && !active_skin_rect.IsEmpty();
   morph_kind = data->morphkind;
+  glow_picture_ = form.SkinPicture(data->glowlayerpictureindex);
+  glow_mask_ = form.SkinPicture(data->glowlayermaskpictureindex);
+  // The mask gives the glow its alpha pixel for pixel; one of another size would misplace it.
+  if (!glow_mask_ || (glow_picture_ && (glow_picture_->Width() != glow_mask_->Width() ||
+                                        glow_picture_->Height() != glow_mask_->Height()))) {
+    glow_picture_ = nullptr;
+  }
+  glow_offset = {data->glowlayeroffsetx, data->glowlayeroffsety};
+  glow_alpha = std::clamp(data->glowlayeralphablendvalue, 0, 255);
+}
+
+void TskActiveSkinObject::ShowGlowFrame() {
+  if (!glow_picture_ || !form_.GlowFramesAllowed()) return;
+  RECT window;
+  if (!GetWindowRect(form_.Form().Handle(), &window)) return;
+  form_.CaptionButtonGlow().ShowLayer(window.left + rect.left - glow_offset.x,
+                                      window.top + rect.top - glow_offset.y, glow_alpha,
+                                      *glow_picture_, *glow_mask_);
+}
+
+void TskActiveSkinObject::HideGlowFrame() {
+  if (glow_picture_) form_.CaptionButtonGlow().HideLayer();
 }
 
 namespace {
@@ -137,6 +159,7 @@ void TskActiveSkinObject::MouseEnter() {
   } else {
     form_.RepaintObject(*this);
   }
+  ShowGlowFrame();
 }
 
 void TskActiveSkinObject::MouseLeave() {
@@ -147,6 +170,7 @@ void TskActiveSkinObject::MouseLeave() {
   } else {
     form_.RepaintObject(*this);
   }
+  HideGlowFrame();
 }
 
 void TskActiveSkinObject::Reset() {

@@ -91,6 +91,7 @@ void TskSkinForm::Notification(TComponent* component, TOperation operation) {
   TComponent::Notification(component, operation);
   if (operation == TOperation::opRemove && component == skin_data_) {
     skin_data_ = nullptr;
+    HideGlowFrames();
     objects_.clear();
     hovered_ = captured_ = -1;
     skin_loaded_ = false;
@@ -222,6 +223,14 @@ TskSkinCaptionObject* TskSkinForm::FindCaption() const {
 
 // Skin changes.
 
+bool TskSkinForm::GlowFramesAllowed() const {
+  return skin_loaded_ && skin_data_->ShowCaptionButtonGlowFrames && TskLayerManager::Available();
+}
+
+void TskSkinForm::HideGlowFrames() {
+  caption_button_glow_.HideLayer();
+}
+
 void TskSkinForm::StopTimers() {
   hover_timer_->SetEnabled(false);
   fade_timer_->SetEnabled(false);
@@ -300,12 +309,14 @@ void TskSkinForm::BeforeChange() {
     releasing_ = false;
   }
   hovered_ = captured_ = -1;
+  HideGlowFrames();
   objects_.clear();
   if (form_.HandleAllocated()) PostMessageW(form_.Handle(), kCheckSkinChange, 0, 0);
 }
 
 void TskSkinForm::ApplySkin() {
   hovered_ = captured_ = -1;
+  HideGlowFrames();
   skin_loaded_ = skinning_ && skin_data_ && !skin_data_->Empty() && MainPicture();
   objects_.clear();
   if (skin_loaded_) {
@@ -886,6 +897,9 @@ void TskSkinForm::SetWindowState(TskWindowState state) {
     return;
   }
   if (state == window_state_) return;
+  // The buttons are about to move away from the pointer, and a glow would stay where it was
+  // shown.
+  ClearHover();
   const TRect current = WindowBounds();
   switch (state) {
     case TskWindowState::wsMinimized: {
@@ -1035,6 +1049,7 @@ bool TskSkinForm::HandleFrameMessage(UINT msg, WPARAM wparam, LPARAM lparam, LRE
   switch (msg) {
     case WM_DESTROY:
       StopTimers();
+      HideGlowFrames();
       if (captured_ >= 0 && GetCapture() == h) {
         captured_ = -1;
         releasing_ = true;
@@ -1054,6 +1069,7 @@ bool TskSkinForm::HandleFrameMessage(UINT msg, WPARAM wparam, LPARAM lparam, LRE
       result = 0;
       return true;
     case WM_NCACTIVATE:
+      HideGlowFrames();
       form_active_ = wparam != FALSE;
       if (!form_active_) {
         hover_timer_->SetEnabled(false);
@@ -1152,6 +1168,7 @@ bool TskSkinForm::HandleFrameMessage(UINT msg, WPARAM wparam, LPARAM lparam, LRE
       }
       return false;
     case WM_ENTERSIZEMOVE: {
+      HideGlowFrames();
       for (const auto& object : objects_) object->Reset();
       hover_timer_->SetEnabled(false);
       hovered_ = captured_ = -1;
@@ -1191,6 +1208,7 @@ bool TskSkinForm::HandleFrameMessage(UINT msg, WPARAM wparam, LPARAM lparam, LRE
         hover_timer_->SetEnabled(false);
         fade_timer_->SetEnabled(false);
         CancelPress();
+        HideGlowFrames();
         DropLayeredStyle();
       }
       return true;

@@ -23,6 +23,7 @@
 #include "skin/form/frame_layout.h"
 #include "skin/form/window_states.h"
 #include "skin/paint/effects.h"
+#include "skin/paint/layer_win.h"
 #include "skin/paint/region.h"
 
 namespace vl {
@@ -78,11 +79,20 @@ class TskActiveSkinObject {
   virtual void MouseLeave();
   // Back to the look of an object the pointer has never touched.
   virtual void Reset();
+  // The glow around the object while the pointer is over it, where the skin gives one.
+  bool HasGlow() const { return glow_picture_ != nullptr; }
+  void ShowGlowFrame();
+  void HideGlowFrame();
+
+  TPoint glow_offset;
+  int glow_alpha = 255;
 
  protected:
   TskSkinForm& form_;
   const PixelBitmap* active_picture_ = nullptr;
   const PixelBitmap* active_mask_ = nullptr;
+  const PixelBitmap* glow_picture_ = nullptr;
+  const PixelBitmap* glow_mask_ = nullptr;
 };
 
 class TskSkinButtonObject : public TskActiveSkinObject {
@@ -199,6 +209,11 @@ class TskSkinForm : public TComponent, public TMessageHook {
   // The first visible object with the command, or null.
   TskSkinStdButtonObject* FindButton(TStdCommand command) const;
   TskSkinCaptionObject* FindCaption() const;
+  TskLayerManager& CaptionButtonGlow() { return caption_button_glow_; }
+  // Takes every glow frame of the window away.
+  void HideGlowFrames();
+  // Glow frames allowed: a skin on and the skin data's switch for caption buttons.
+  bool GlowFramesAllowed() const;
 
   TskFrameInsets Insets() const;
   TskTrackSize MinTrackSize() const;
@@ -295,6 +310,7 @@ class TskSkinForm : public TComponent, public TMessageHook {
   TTimer* fade_timer_ = nullptr;
   TTimer* morph_timer_ = nullptr;
   int fade_alpha_ = 255;
+  TskLayerManager caption_button_glow_;
 };
 
 }  // namespace vl
