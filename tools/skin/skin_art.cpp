@@ -29,10 +29,10 @@ const Pixel kMagenta = Rgb(255, 0, 255);
 const Pixel kGlyph = Rgb(62, 106, 170);
 const Pixel kDisabledGlyph = Rgb(170, 190, 219);
 
-const BoxStyle kNormal{kBorder, kWhite, Rgb(220, 233, 251), 3, true, false};
-const BoxStyle kHot{kHighlight, Rgb(250, 252, 255), Rgb(206, 226, 251), 3, true, true};
-const BoxStyle kDown{kHighlight, Rgb(190, 214, 244), Rgb(214, 230, 250), 3, false, false};
-const BoxStyle kDisabled{
+const BoxStyle kNormalBox{kBorder, kWhite, Rgb(220, 233, 251), 3, true, false};
+const BoxStyle kHotBox{kHighlight, Rgb(250, 252, 255), Rgb(206, 226, 251), 3, true, true};
+const BoxStyle kDownBox{kHighlight, Rgb(190, 214, 244), Rgb(214, 230, 250), 3, false, false};
+const BoxStyle kDisabledBox{
     Rgb(200, 213, 232), Rgb(236, 242, 251), Rgb(236, 242, 251), 3, false, false};
 
 enum class State { kNormal, kHot, kDown, kDisabled };
@@ -40,15 +40,15 @@ enum class State { kNormal, kHot, kDown, kDisabled };
 const BoxStyle& StyleOf(State state) {
   switch (state) {
     case State::kHot:
-      return kHot;
+      return kHotBox;
     case State::kDown:
-      return kDown;
+      return kDownBox;
     case State::kDisabled:
-      return kDisabled;
+      return kDisabledBox;
     case State::kNormal:
       break;
   }
-  return kNormal;
+  return kNormalBox;
 }
 
 // The caption band of the window picture, row by row; caption buttons repeat the rows they
@@ -361,7 +361,7 @@ void Skin::DrawMenuBarItem(const TskDataSkinMainMenuItem& item) {
       DrawBox(look, Whole(look),
               {Rgb(122, 167, 220), Rgb(250, 252, 255), Rgb(214, 230, 251), 3, true, true});
     } else if (state == State::kDown) {
-      DrawBox(look, Whole(look), kDown);
+      DrawBox(look, Whole(look), kDownBox);
     }
     return look;
   };
@@ -474,7 +474,7 @@ PixelBitmap ScrollButton(const TRect& r, State state, Glyph glyph) {
 
 PixelBitmap Thumb(const TRect& r, State state, bool vertical) {
   PixelBitmap look = Look(r, Rgb(240, 245, 252));
-  BoxStyle style = state == State::kHot ? kHot : kNormal;
+  BoxStyle style = state == State::kHot ? kHotBox : kNormalBox;
   style.hot_mark = false;
   DrawBox(look, Whole(look), style);
   int cx = look.Width() / 2, cy = look.Height() / 2;
