@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "bench/corpus.h"
+#include "bench/timing.h"
 #include "search/byte_scan.h"
 #include "search/index_list.h"
 #include "search/path_ops.h"
@@ -21,12 +22,7 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-double Median(std::vector<double> v) {
-  std::nth_element(v.begin(), v.begin() + std::ptrdiff_t(v.size() / 2), v.end());
-  return v[v.size() / 2];
-}
+using namespace vl::bench;
 
 double MedianMs(int runs, const std::function<void()>& fn) {
   std::vector<double> times;
@@ -36,42 +32,6 @@ double MedianMs(int runs, const std::function<void()>& fn) {
     times.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
   }
   return Median(times);
-}
-
-// The time of fn and its ratio to the time of base, each the median over rounds of one base
-// run followed by one fn run: the machine's load drifts, and pairing the two keeps the ratio
-// honest when it does.
-struct Paired {
-  double base_ms;
-  double ms;
-  double ratio;
-};
-
-Paired MedianPaired(int runs, const std::function<void()>& base, const std::function<void()>& fn) {
-  std::vector<double> base_times, times, ratios;
-  for (int i = 0; i < runs; ++i) {
-    auto start = Clock::now();
-    base();
-    auto middle = Clock::now();
-    fn();
-    auto end = Clock::now();
-    base_times.push_back(std::chrono::duration<double, std::milli>(middle - start).count());
-    times.push_back(std::chrono::duration<double, std::milli>(end - middle).count());
-    ratios.push_back(times.back() / base_times.back());
-  }
-  return {Median(base_times), Median(times), Median(ratios)};
-}
-
-std::string ReadFile(const std::string& path) {
-  std::FILE* f = std::fopen(path.c_str(), "rb");
-  if (!f) return {};
-  std::fseek(f, 0, SEEK_END);
-  std::string bytes(std::size_t(std::ftell(f)), '\0');
-  std::fseek(f, 0, SEEK_SET);
-  std::size_t got = std::fread(bytes.data(), 1, bytes.size(), f);
-  std::fclose(f);
-  bytes.resize(got);
-  return bytes;
 }
 
 std::vector<std::size_t> ReferenceKeyword(const std::vector<std::string>& lines,

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "bench/corpus.h"
+#include "bench/timing.h"
 #include "search/byte_scan.h"
 #include "search/index_list.h"
 #include "search/keyword_cache.h"
@@ -23,51 +24,7 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-double Ms(Clock::time_point from, Clock::time_point to) {
-  return std::chrono::duration<double, std::milli>(to - from).count();
-}
-
-double Median(std::vector<double> v) {
-  std::nth_element(v.begin(), v.begin() + std::ptrdiff_t(v.size() / 2), v.end());
-  return v[v.size() / 2];
-}
-
-// The time of fn and its ratio to the time of base, medians over rounds of one base run and one
-// fn run each, so that a drift in the machine's load moves both sides of the ratio alike.
-struct Paired {
-  double base_ms;
-  double ms;
-  double ratio;
-};
-
-Paired MedianPaired(int runs, const std::function<void()>& base, const std::function<void()>& fn) {
-  std::vector<double> base_times, times, ratios;
-  for (int i = 0; i < runs; ++i) {
-    auto start = Clock::now();
-    base();
-    auto middle = Clock::now();
-    fn();
-    auto end = Clock::now();
-    base_times.push_back(Ms(start, middle));
-    times.push_back(Ms(middle, end));
-    ratios.push_back(times.back() / base_times.back());
-  }
-  return {Median(base_times), Median(times), Median(ratios)};
-}
-
-std::string ReadFile(const std::string& path) {
-  std::FILE* f = std::fopen(path.c_str(), "rb");
-  if (!f) return {};
-  std::fseek(f, 0, SEEK_END);
-  std::string bytes(std::size_t(std::ftell(f)), '\0');
-  std::fseek(f, 0, SEEK_SET);
-  std::size_t got = std::fread(bytes.data(), 1, bytes.size(), f);
-  std::fclose(f);
-  bytes.resize(got);
-  return bytes;
-}
+using namespace vl::bench;
 
 bool WriteCorpus(const std::string& path, std::size_t lines) {
   std::printf("generating %zu paths into %s\n", lines, path.c_str());
