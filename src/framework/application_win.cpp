@@ -1,6 +1,9 @@
 #include "framework/application_win.h"
 
+#include <algorithm>
+
 #include "framework/control_win.h"
+#include "framework/form_win.h"
 
 namespace vl {
 
@@ -21,7 +24,7 @@ void TApplication::Run() {
       terminated_ = true;
       break;
     }
-    if (IsKeyNavigation(msg) || TWinControl::HandleDialogMessage(msg)) continue;
+    if (PreTranslate(msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }
@@ -39,11 +42,144 @@ bool TApplication::HandleMessage() {
     terminated_ = true;
     return false;
   }
-  if (!IsKeyNavigation(msg) && !TWinControl::HandleDialogMessage(msg)) {
+  if (!PreTranslate(msg)) {
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }
   return true;
+}
+
+bool TApplication::PreTranslate(MSG& msg) {
+  if (!hooks_.empty()) {
+    // The newest filter that is still installed decides; copies keep it alive while it runs.
+    for (auto it = hooks_.rbegin(); it != hooks_.rend(); ++it) {
+      if (it->removed) continue;
+      TMessageFilter filter = it->filter;
+      ++hook_calls_;
+      bool taken = false;
+      try {
+        taken = filter(msg);
+      } catch (...) {
+        --hook_calls_;
+        throw;
+      }
+      if (--hook_calls_ == 0) {
+        std::erase_if(hooks_, [](const Hook& hook) { return hook.removed; });
+      }
+      if (taken) return true;
+      break;
+    }
+  }
+  return SwallowKeyRelease(msg) || IsShortCut(msg) || IsKeyNavigation(msg) ||
+         TWinControl::HandleDialogMessage(msg);
+}
+
+void TApplication::InstallMessageHook(const void* owner, TMessageFilter filter) {
+  for (Hook& hook : hooks_) {
+    if (hook.owner == owner && !hook.removed) {
+      hook.filter = std::move(filter);
+      return;
+    }
+  }
+  hooks_.push_back({owner, std::move(filter), false});
+}
+
+void TApplication::RemoveMessageHook(const void* owner) {
+  for (Hook& hook : hooks_) {
+    if (hook.owner == owner) hook.removed = true;
+  }
+  if (hook_calls_ == 0) std::erase_if(hooks_, [](const Hook& hook) { return hook.removed; });
+}
+
+bool TApplication::HasMessageHook(const void* owner) const {
+  return std::any_of(hooks_.begin(), hooks_.end(),
+                     [owner](const Hook& hook) { return hook.owner == owner && !hook.removed; });
+}
+
+namespace {
+
+constexpr UINT kRunTasks = WM_APP + 1;
+
+LRESULT CALLBACK TaskWindowProc(HWND window, UINT msg, WPARAM wparam, LPARAM lparam) {
+  if (msg == kRunTasks) {
+    try {
+      Application().RunPostedTasks();
+    } catch (const std::exception& error) {
+      Application().HandleException(error);
+    } catch (...) {
+      Application().HandleUnknownException();
+    }
+    return 0;
+  }
+  return DefWindowProcW(window, msg, wparam, lparam);
+}
+
+}  // namespace
+
+void TApplication::Post(std::function<void()> task) {
+  if (!task_window_) {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof(wc);
+    wc.lpfnWndProc = &TaskWindowProc;
+    wc.hInstance = Instance();
+    wc.lpszClassName = L"VorliskTasks";
+    RegisterClassExW(&wc);
+    // A message-only window: a modal loop of the platform dispatches its messages too, where a
+    // thread message would be lost.
+    task_window_ = CreateWindowExW(0, wc.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                   Instance(), nullptr);
+  }
+  const bool first = tasks_.empty();
+  tasks_.push_back(std::move(task));
+  if (first) PostMessageW(task_window_, kRunTasks, 0, 0);
+}
+
+void TApplication::RunPostedTasks() {
+  // A task may post more; those wait for their own message, after the ones already waiting.
+  std::vector<std::function<void()>> tasks;
+  tasks.swap(tasks_);
+  for (size_t i = 0; i < tasks.size(); ++i) {
+    try {
+      tasks[i]();
+    } catch (...) {
+      // The rest still run, in a later round; the error goes to the caller now.
+      const bool post = tasks_.empty() && i + 1 < tasks.size();
+      tasks_.insert(tasks_.begin(), std::make_move_iterator(tasks.begin() + std::ptrdiff_t(i) + 1),
+                    std::make_move_iterator(tasks.end()));
+      if (post && task_window_) PostMessageW(task_window_, kRunTasks, 0, 0);
+      throw;
+    }
+  }
+}
+
+// Every key press goes to the short-cut handler of the form it is typed in, before the focused
+// control sees it.
+bool TApplication::IsShortCut(const MSG& msg) {
+  if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN) return false;
+  swallowed_key_ = 0;
+  swallow_alt_ = false;
+  if (!msg.hwnd) return false;
+  auto* form = dynamic_cast<TForm*>(TWinControl::FromHandle(GetAncestor(msg.hwnd, GA_ROOT)));
+  if (!form || !form->ShortCutHandler) return false;
+  // A copy: the handler may replace itself.
+  auto handler = form->ShortCutHandler;
+  if (!handler(msg)) return false;
+  swallowed_key_ = unsigned(msg.wParam);
+  swallow_alt_ = GetKeyState(VK_MENU) < 0;
+  return true;
+}
+
+bool TApplication::SwallowKeyRelease(const MSG& msg) {
+  if (msg.message != WM_KEYUP && msg.message != WM_SYSKEYUP) return false;
+  if (swallowed_key_ != 0 && msg.wParam == swallowed_key_) {
+    swallowed_key_ = 0;
+    return true;
+  }
+  if (swallow_alt_ && msg.wParam == VK_MENU) {
+    swallow_alt_ = false;
+    return true;
+  }
+  return false;
 }
 
 void TApplication::Terminate() {

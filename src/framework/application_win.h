@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <exception>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -45,6 +46,21 @@ class TApplication {
   void HandleException(const std::exception& error);
   void HandleUnknownException();
 
+  // A filter that sees every message the loop (Run or ProcessMessages) takes, before the
+  // short-cut handling and the dispatch; true drops the message. Filters stack: the newest one
+  // is asked, and only its owner removes it. Removal from inside the filter's own call waits
+  // until that call has returned.
+  using TMessageFilter = std::function<bool(MSG&)>;
+  void InstallMessageHook(const void* owner, TMessageFilter filter);
+  void RemoveMessageHook(const void* owner);
+  bool HasMessageHook(const void* owner) const;
+
+  // Runs `task` from the message loop once the current message has been handled, also while a
+  // message box or a modal loop of the platform is running. Tasks run in the order posted.
+  void Post(std::function<void()> task);
+  // Runs the posted tasks now (the loop calls it; so may a test).
+  void RunPostedTasks();
+
   Dialogs& GetDialogs() const;
   // Null restores the real message boxes.
   void SetDialogs(Dialogs* dialogs) { dialogs_ = dialogs; }
@@ -55,7 +71,25 @@ class TApplication {
 
  private:
   bool HandleMessage();
+  // Filters, short-cuts, key navigation and dialog keys; true when the message was taken.
+  bool PreTranslate(MSG& msg);
   bool IsKeyNavigation(const MSG& msg);
+  bool IsShortCut(const MSG& msg);
+  bool SwallowKeyRelease(const MSG& msg);
+
+  struct Hook {
+    const void* owner;
+    TMessageFilter filter;
+    bool removed;
+  };
+  std::vector<Hook> hooks_;
+  int hook_calls_ = 0;
+  std::vector<std::function<void()>> tasks_;
+  HWND task_window_ = nullptr;
+  // The release of a key that a short-cut took (and of Alt, when Alt was held) is dropped, so
+  // the platform's Alt-tap logic never acts on half a key stroke that was already answered.
+  unsigned swallowed_key_ = 0;
+  bool swallow_alt_ = false;
 
   std::string title_;
   TForm* main_form_ = nullptr;

@@ -14,20 +14,35 @@ namespace vl {
 namespace {
 
 constexpr wchar_t kControlClass[] = L"VorliskControl";
+constexpr wchar_t kPopupClass[] = L"VorliskPopup";
 constexpr wchar_t kSelfProperty[] = L"Vorlisk.Control";
 
-void RegisterControlClass(WNDPROC proc) {
-  static bool registered = false;
-  if (registered) return;
+// The drop shadow class style exists from system version 5.1 on.
+bool DropShadowSupported() {
+  OSVERSIONINFOW version{};
+  version.dwOSVersionInfoSize = sizeof(version);
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+  if (!GetVersionExW(&version)) return false;
+#pragma GCC diagnostic pop
+  return version.dwMajorVersion > 5 || (version.dwMajorVersion == 5 && version.dwMinorVersion >= 1);
+}
+
+const wchar_t* RegisterControlClass(WNDPROC proc, bool popup) {
+  static bool registered[2] = {false, false};
+  const wchar_t* name = popup ? kPopupClass : kControlClass;
+  if (registered[popup]) return name;
   WNDCLASSEXW wc{};
   wc.cbSize = sizeof(wc);
   wc.style = CS_DBLCLKS;
+  if (popup) wc.style |= CS_SAVEBITS | (DropShadowSupported() ? CS_DROPSHADOW : 0);
   wc.lpfnWndProc = proc;
   wc.hInstance = Application().Instance();
   wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-  wc.lpszClassName = kControlClass;
+  wc.lpszClassName = name;
   RegisterClassExW(&wc);
-  registered = true;
+  registered[popup] = true;
+  return name;
 }
 
 }  // namespace
@@ -72,15 +87,15 @@ void TWinControl::CreateHandle() {
   TCreateParams params;
   CreateParams(params);
   const bool own_class = params.class_name.empty();
-  if (own_class) RegisterControlClass(&Trampoline);
+  const wchar_t* class_name =
+      own_class ? RegisterControlClass(&Trampoline, params.popup_class) : params.class_name.c_str();
   HWND parent_window = parent_ ? parent_->Handle() : params.parent_window;
   DWORD style = params.style;
   if (visible_ && (style & WS_CHILD)) style |= WS_VISIBLE;
   if (!enabled_) style |= WS_DISABLED;
-  HWND handle =
-      CreateWindowExW(params.ex_style, own_class ? kControlClass : params.class_name.c_str(),
-                      caption_.c_str(), style, bounds_.left, bounds_.top, Width(), Height(),
-                      parent_window, nullptr, Application().Instance(), own_class ? this : nullptr);
+  HWND handle = CreateWindowExW(params.ex_style, class_name, caption_.c_str(), style, bounds_.left,
+                                bounds_.top, Width(), Height(), parent_window, nullptr,
+                                Application().Instance(), own_class ? this : nullptr);
   if (!handle) throw Error("Error creating window");
   if (!own_class) Subclass(handle);
   SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Handle()), FALSE);

@@ -50,6 +50,9 @@ struct TCreateParams {
   DWORD style = WS_CHILD | WS_CLIPSIBLINGS;
   DWORD ex_style = 0;
   HWND parent_window = nullptr;  // used when the control has no parent control
+  // The framework's popup class (with an empty class name): it saves the bits under the window
+  // and casts the system's drop shadow, for menus that come and go over other windows.
+  bool popup_class = false;
 };
 
 class TWinControl : public TComponent {

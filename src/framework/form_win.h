@@ -7,6 +7,8 @@
 
 #include <windows.h>
 
+#include <functional>
+
 #include "framework/control_win.h"
 #include "framework/form_styles.h"
 
@@ -47,6 +49,10 @@ class TForm : public TWinControl {
   void Release();
 
   void SetVisible(bool visible) override;
+
+  // Sees every key press typed in the window before the focused control does; true takes the
+  // key. One handler per form: the window's skinned frame sets it.
+  std::function<bool(const MSG&)> ShortCutHandler;
 
  protected:
   void CreateParams(TCreateParams& params) override;

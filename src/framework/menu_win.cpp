@@ -7,6 +7,23 @@
 namespace vl {
 namespace {
 
+std::vector<TMenuItem*> VisibleOf(const std::vector<TMenuItem*>& items) {
+  std::vector<TMenuItem*> visible;
+  for (TMenuItem* item : items) {
+    if (item->Visible()) visible.push_back(item);
+  }
+  return visible;
+}
+
+TMenuItem* FindShortCutIn(const std::vector<TMenuItem*>& items, const TShortCut& shortcut) {
+  for (TMenuItem* item : items) {
+    if (!item->Visible() || !item->Enabled()) continue;
+    if (!item->ShortCut.Empty() && item->ShortCut == shortcut) return item;
+    if (TMenuItem* found = FindShortCutIn(item->Items(), shortcut)) return found;
+  }
+  return nullptr;
+}
+
 UINT NextCommand() {
   // Menu commands share one range with no control identifiers, which the program never uses.
   static UINT next = 100;
@@ -48,17 +65,22 @@ void TMenuItem::SetEnabled(bool enabled) {
   if (menu_) menu_->Changed();
 }
 
+std::vector<TMenuItem*> TMenuItem::VisibleItems() const {
+  return VisibleOf(items_);
+}
+
 void TMenuItem::Click() {
   if (enabled_ && OnClick) OnClick();
 }
 
 void TMenuItem::AppendTo(HMENU menu) {
+  if (!visible_) return;
   container_ = menu;
   if (caption_ == L"-") {
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     return;
   }
-  UINT flags = enabled_ ? MF_ENABLED : MF_GRAYED;
+  UINT flags = (enabled_ ? MF_ENABLED : MF_GRAYED) | (checked_ ? MF_CHECKED : MF_UNCHECKED);
   if (items_.empty()) {
     AppendMenuW(menu, MF_STRING | flags, command_, caption_.c_str());
     return;
@@ -102,6 +124,14 @@ void TMenu::Fill(HMENU menu) {
 
 void TMenu::Unbuild() {
   for (TMenuItem* item : items_) item->Unbuild();
+}
+
+std::vector<TMenuItem*> TMenu::VisibleItems() const {
+  return VisibleOf(items_);
+}
+
+TMenuItem* TMenu::FindShortCut(const TShortCut& shortcut) const {
+  return shortcut.Empty() ? nullptr : FindShortCutIn(items_, shortcut);
 }
 
 TMenuItem* TMenu::FindCommand(UINT command) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "framework/component.h"
+#include "framework/menu_caption.h"
 
 namespace vl {
 
@@ -23,10 +24,28 @@ class TMenuItem : public TComponent {
   ~TMenuItem() override;
 
   const std::wstring& Caption() const { return caption_; }
+  void SetCaption(std::wstring caption) { caption_ = std::move(caption); }
+  // The caption without its accelerator marks; the lower-case accelerator, or 0.
+  std::wstring ShownCaption() const { return StripAccelerator(caption_); }
+  wchar_t Accelerator() const { return AcceleratorOf(caption_); }
+  bool IsSeparator() const { return IsSeparatorCaption(caption_); }
   UINT Command() const { return command_; }
   bool Enabled() const { return enabled_; }
   void SetEnabled(bool enabled);
+  // Hidden items are left out of every menu that shows this item's level.
+  bool Visible() const { return visible_; }
+  void SetVisible(bool visible) { visible_ = visible; }
+  bool Checked() const { return checked_; }
+  void SetChecked(bool checked) { checked_ = checked; }
+  // A checked radio item shows a dot instead of a check mark.
+  bool RadioItem = false;
+  TShortCut ShortCut;
+  std::wstring ShortCutText() const { return ShortCutToText(ShortCut); }
+  std::wstring Hint;
   const std::vector<TMenuItem*>& Items() const { return items_; }
+  // The visible sub-items, in order.
+  std::vector<TMenuItem*> VisibleItems() const;
+  TMenuItem* Parent() const { return parent_; }
 
   // Runs OnClick as choosing the item does.
   void Click();
@@ -42,6 +61,8 @@ class TMenuItem : public TComponent {
   std::wstring caption_;
   UINT command_;
   bool enabled_ = true;
+  bool visible_ = true;
+  bool checked_ = false;
   std::vector<TMenuItem*> items_;
   TMenu* menu_ = nullptr;
   TMenuItem* parent_ = nullptr;
@@ -55,6 +76,10 @@ class TMenu : public TComponent {
   ~TMenu() override;
 
   const std::vector<TMenuItem*>& Items() const { return items_; }
+  // The visible top-level items, in order.
+  std::vector<TMenuItem*> VisibleItems() const;
+  // The enabled, visible item (at any depth) with this short-cut, or null.
+  TMenuItem* FindShortCut(const TShortCut& shortcut) const;
   TMenuItem* FindCommand(UINT command);
   // Runs the item with this command, if there is one; returns whether there was.
   bool DispatchCommand(UINT command);

@@ -1,0 +1,67 @@
+#pragma once
+// The popup controller of one skinned window: it owns the chain of open popup levels (the first
+// level, and a sub-menu level for every open sub-menu), opens and closes levels, runs chosen
+// items and routes keys to the topmost popup. The window's skinned frame owns one.
+
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "framework/font_win.h"
+#include "framework/geometry.h"
+
+namespace vl {
+
+class TComponent;
+class TMenuItem;
+class TWinControl;
+class TskSkinData;
+class TskSkinPopupWindow;
+
+class TskSkinMenu {
+ public:
+  // `window` is the skinned window the chains belong to; it receives SKN_CLOSEMENUS when a
+  // chain is closed all at once.
+  explicit TskSkinMenu(TWinControl& window);
+  ~TskSkinMenu();
+  TskSkinMenu(const TskSkinMenu&) = delete;
+  TskSkinMenu& operator=(const TskSkinMenu&) = delete;
+
+  // Settings the window's frame passes on.
+  int DefMenuItemHeight = 20;
+  TFont DefMenuItemFont{"Arial", 14, 0, 0};
+  bool UseSkinFont = true;
+  int MaxMenuItemsInWindow = 0;
+  bool AlphaBlend = false;
+  bool AlphaBlendAnimation = false;
+  int AlphaBlendValue = 150;
+
+  // Closes any open chain and opens the first level with the visible `items` from `first` on,
+  // at `anchor` (screen coordinates; a zero-size rectangle for a point), above the anchor when
+  // `popup_up`. `asker` (may be null) receives SKN_CLOSEMENUS when the chain ends and
+  // SKN_POPUPCOMMAND after one of its commands ran. Nothing opens without a visible item.
+  void ShowChain(TWinControl* asker, TskSkinData* skin_data, bool popup_up,
+                 const std::vector<TMenuItem*>& items, const TRect& anchor, int first = 0);
+  // Closes levels `level` and deeper; closing level 0 ends the chain.
+  void CloseFrom(int level);
+  // Ends the chain and tells the window (SKN_CLOSEMENUS). Does nothing when no chain is open.
+  void CloseAll();
+  bool Visible() const;
+  int LevelCount() const;
+  TskSkinPopupWindow* Level(int level) const;
+  TskSkinPopupWindow* Topmost() const;
+  // A key for the topmost popup (from the window's application message hook); true when a
+  // popup took it.
+  bool KeyDown(WPARAM key);
+  // The topmost popup's active item has a sub-menu.
+  bool TopmostActiveHasChildren() const;
+
+  // Fired once when the current chain ends, then cleared.
+  std::function<void()> OnceClose;
+
+  // ... the controller's private part is the popup module's own.
+};
+
+}  // namespace vl
