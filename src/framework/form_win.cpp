@@ -21,6 +21,7 @@ TForm::TForm(TComponent* owner) : TWinControl(owner) {
 TForm::~TForm() {
   // A hook belongs to a component of the form, which goes after the form's own parts.
   SetMessageHook(nullptr);
+  ShortCutHandler = nullptr;
   if (Application().MainForm() == this) Application().SetMainForm(nullptr);
 }
 

@@ -11,10 +11,31 @@
 namespace vl {
 
 class TComponent;
+class TMenu;
 class TMenuItem;
 class TWinControl;
 class TskSkinData;
 class TskSkinMenu;
+
+// The keyboard side of a menu bar that a window drives: the frame's MainMenuBar.
+class TskMenuBarLink {
+ public:
+  virtual ~TskMenuBarLink() = default;
+  // The item whose caption has `key` as its accelerator opens; true when one did.
+  virtual bool OpenByAccelerator(wchar_t key) = 0;
+  // An enabled, visible item of the bar has `key` as its accelerator.
+  virtual bool HasAccelerator(wchar_t key) const = 0;
+  virtual void SelectNextItem() = 0;
+  virtual void SelectPreviousItem() = 0;
+  // Opens the selected item from the keyboard; true when it did.
+  virtual bool OpenSelectedFromKeyboard() = 0;
+  virtual void EnterMenuModeFromKeyboard() = 0;
+  virtual void PopupClosedInMenuMode() = 0;
+  virtual void LeaveMenuModeOfBar() = 0;
+  // The menu the bar shows, and the item whose menu is open now; either may be null.
+  virtual TMenu* BarMenu() const = 0;
+  virtual TMenuItem* OpenItem() const = 0;
+};
 
 class TskMenuHost {
  public:

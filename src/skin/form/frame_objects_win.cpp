@@ -280,7 +280,10 @@ void TskSkinStdButtonObject::DrawDefault(HDC dc, const TRect& r) {
 }
 
 void TskSkinStdButtonObject::DoubleClick() {
-  if (command == TStdCommand::cmSysMenu) form_.Form().Close();
+  if (command != TStdCommand::cmSysMenu) return;
+  // The first click's menu goes before the window does.
+  form_.CloseMenus();
+  form_.Form().Close();
 }
 
 void TskSkinStdButtonObject::MouseDown(int button) {
@@ -288,9 +291,15 @@ void TskSkinStdButtonObject::MouseDown(int button) {
   down = true;
   if (morphing) morph_factor = 1;
   form_.RepaintObject(*this);
+  if (command == TStdCommand::cmSysMenu && !form_.DisableSystemMenu) {
+    form_.HideGlowFrames();
+    form_.ShowSystemMenuUnderButton();
+  }
 }
 
 void TskSkinStdButtonObject::MouseUp(int button) {
+  // A button stays down while the menu it opened is on screen.
+  if (command == TStdCommand::cmSysMenu && down && form_.SkinMenuOpen()) return;
   const bool run = button == 1 && active && down && enabled;
   if (command == TStdCommand::cmClose) {
     down = false;

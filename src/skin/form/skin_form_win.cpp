@@ -8,6 +8,7 @@
 #include "framework/application_win.h"
 #include "framework/errors.h"
 #include "skin/controls/skin_control_win.h"
+#include "skin/controls/skin_menu_win.h"
 #include "skin/data/resource_strings.h"
 #include "skin/paint/border_strips.h"
 #include "skin/paint/effects.h"
@@ -66,15 +67,20 @@ TskSkinForm::TskSkinForm(TComponent* owner) : TComponent(owner), form_(FormOf(ow
   form_active_ = GetActiveWindow() == form_.Handle();
   Frames().push_back(this);
   form_.SetMessageHook(this, this);
+  skin_menu_ = std::make_unique<TskSkinMenu>(form_);
+  form_.ShortCutHandler = [this](const MSG& msg) { return ShortCut(msg); };
   ApplySkin();
 }
 
 TskSkinForm::~TskSkinForm() {
   Frames().erase(std::find(Frames().begin(), Frames().end(), this));
   StopTimers();
+  skin_menu_->CloseFrom(0);
+  RemoveMenuHook();
   // A form that is destroying its components drops the hook itself (it hears of this
   // component leaving), and may already be gone in part.
   if (!form_.Destroying()) {
+    form_.ShortCutHandler = nullptr;
     if (form_.MessageHook() == this) form_.SetMessageHook(nullptr);
     if (form_.HandleAllocated()) {
       if (GetCapture() == form_.Handle() && captured_ >= 0) ReleaseCapture();
@@ -848,7 +854,10 @@ void TskSkinForm::HandlePointer(UINT msg, WPARAM wparam, LPARAM lparam) {
       break;
     case WM_NCRBUTTONDOWN:
     case WM_NCRBUTTONDBLCLK:
-      // The system menu opens with the skinned popups; until then a right click does nothing.
+      if (wparam == HTCAPTION && !DisableSystemMenu) {
+        captured_ = -1;
+        ShowSystemMenuAt({GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)});
+      }
       break;
     case WM_NCLBUTTONUP:
     case WM_LBUTTONUP:
@@ -1036,6 +1045,12 @@ bool TskSkinForm::HookMessage(UINT msg, WPARAM wparam, LPARAM lparam, LRESULT& r
     result = 0;
     return true;
   }
+  if (msg == SKN_CLOSEMENUS) {
+    SkinMenusClosed();
+    result = 0;
+    return true;
+  }
+  CloseMenusBefore(msg, wparam);
   if (msg >= WM_USER && HandleSkinMessage(msg, wparam, lparam)) {
     result = 0;
     return true;
@@ -1219,7 +1234,8 @@ bool TskSkinForm::HandleFrameMessage(UINT msg, WPARAM wparam, LPARAM lparam, LRE
     case WM_SYSCOMMAND:
       switch (wparam & 0xFFF0) {
         case SC_KEYMENU:
-          // No skinned menu bar is linked, and the platform's own menu loop must never run.
+          // The platform's own menu loop must never run.
+          KeyMenu();
           result = 0;
           return true;
         case SC_MAXIMIZE:

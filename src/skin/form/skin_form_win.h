@@ -18,7 +18,9 @@
 
 #include "framework/canvas_win.h"
 #include "framework/form_win.h"
+#include "framework/menu_win.h"
 #include "framework/timer_win.h"
+#include "skin/controls/menu_host.h"
 #include "skin/data/skin_data.h"
 #include "skin/form/frame_layout.h"
 #include "skin/form/window_states.h"
@@ -148,7 +150,7 @@ class TskSkinCaptionObject : public TskActiveSkinObject {
   TRect drawn_text;
 };
 
-class TskSkinForm : public TComponent, public TMessageHook {
+class TskSkinForm : public TComponent, public TMessageHook, public TskMenuHost {
  public:
   // The owner must be a form.
   explicit TskSkinForm(TComponent* owner);
@@ -184,6 +186,49 @@ class TskSkinForm : public TComponent, public TMessageHook {
   std::function<void()> OnMaximize;
   std::function<void()> OnRestore;
   std::function<void()> OnChangeRollUpState;
+
+  // Menus. The window's popups draw from MenusSkinData, else from SkinData.
+  TskSkinData* MenusSkinDataSetting = nullptr;
+  int DefMenuItemHeight = 20;
+  TFont DefMenuItemFont{"Arial", 14, 0, GetSysColor(COLOR_WINDOWTEXT)};
+  bool UseSkinFontInMenu = true;
+  int MaxMenuItemsInWindow = 0;
+  bool MenusAlphaBlend = false;
+  bool MenusAlphaBlendAnimation = false;
+  int MenusAlphaBlendValue = 200;
+  // The menu bar this window drives from the keyboard; null for none.
+  TskMenuBarLink* MainMenuBar = nullptr;
+  // Offered every key press first; true takes it.
+  std::function<bool(const MSG&)> OnShortCut;
+  std::function<void()> OnSkinMenuOpen;
+  std::function<void()> OnSkinMenuClose;
+  std::function<void()> OnMainMenuEnter;
+  std::function<void()> OnMainMenuExit;
+
+  TskSkinMenu& SkinMenu() override { return *skin_menu_; }
+  TskSkinData* MenusSkinData() const override {
+    return MenusSkinDataSetting ? MenusSkinDataSetting : skin_data_;
+  }
+  void ShowMenuChain(TWinControl* asker, TskSkinData* skin_data, bool popup_up,
+                     const std::vector<TMenuItem*>& items, const TRect& anchor) override;
+  void CloseMenus() override;
+  bool MenusVisible() const override;
+  void SkinMenuOpened() override;
+  void SkinMenusClosed() override;
+  bool SkinMenuOpen() const override { return skin_menu_open_; }
+  void ClearSkinMenuOpen() override { skin_menu_open_ = false; }
+  bool MenuMode() const override { return menu_mode_; }
+  void EnterMenuMode() override;
+  void LeaveMenuMode() override;
+  bool MenuHookInstalled() const;
+
+  // The system menu's items, built again for the window's state at every call.
+  std::vector<TMenuItem*> SystemMenuItems();
+  // Opens the system menu at a screen point, under a rectangle in screen coordinates, or under
+  // the first visible system-menu button (nothing without one).
+  void ShowSystemMenuAt(TPoint screen);
+  void ShowSystemMenuUnder(const TRect& screen_rect);
+  void ShowSystemMenuUnderButton();
 
   // Skinning on (the skin data's SkinnableForm, or no skin data); a skin loaded on top of it.
   bool Skinning() const { return skinning_; }
@@ -236,6 +281,16 @@ class TskSkinForm : public TComponent, public TMessageHook {
 
  private:
   bool HookMessage(UINT msg, WPARAM wparam, LPARAM lparam, LRESULT& result) override;
+  // Menus.
+  void CloseMenusBefore(UINT msg, WPARAM wparam);
+  void InstallMenuHook();
+  void RemoveMenuHook();
+  bool MenuHook(MSG& msg);
+  void MenuKey(WPARAM key);
+  bool ShortCut(const MSG& msg);
+  void KeyMenu();
+  void ReleaseMenuButton();
+  void ApplyMenuSettings();
   bool HandleSkinMessage(UINT msg, WPARAM wparam, LPARAM lparam);
   LRESULT Previous(UINT msg, WPARAM wparam, LPARAM lparam) {
     return form_.OwnWndProc(msg, wparam, lparam);
@@ -311,6 +366,10 @@ class TskSkinForm : public TComponent, public TMessageHook {
   TTimer* morph_timer_ = nullptr;
   int fade_alpha_ = 255;
   TskLayerManager caption_button_glow_;
+  std::unique_ptr<TskSkinMenu> skin_menu_;
+  TPopupMenu* system_menu_ = nullptr;
+  bool skin_menu_open_ = false;
+  bool menu_mode_ = false;
 };
 
 }  // namespace vl
