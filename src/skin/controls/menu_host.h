@@ -28,10 +28,10 @@ class TskMenuBarLink {
   virtual void SelectNextItem() = 0;
   virtual void SelectPreviousItem() = 0;
   // Opens the selected item from the keyboard; true when it did.
-  virtual bool OpenSelectedFromKeyboard() = 0;
+  virtual bool OpenSelectedItem() = 0;
   virtual void EnterMenuModeFromKeyboard() = 0;
   virtual void PopupClosedInMenuMode() = 0;
-  virtual void LeaveMenuModeOfBar() = 0;
+  virtual void LeaveMenuMode() = 0;
   // The menu the bar shows, and the item whose menu is open now; either may be null.
   virtual TMenu* BarMenu() const = 0;
   virtual TMenuItem* OpenItem() const = 0;

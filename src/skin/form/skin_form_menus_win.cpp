@@ -24,15 +24,21 @@ bool IsKey(UINT msg) {
   return msg == WM_KEYDOWN || msg == WM_KEYUP || msg == WM_SYSKEYDOWN || msg == WM_SYSKEYUP;
 }
 
-// The character a key types without modifiers, in lower case; 0 for keys that type none.
+// The character a key types without modifiers, in lower case; 0 for keys that type none
+// (Enter and Esc included: no caption has them as its accelerator).
 wchar_t KeyChar(WPARAM key) {
   const UINT ch = MapVirtualKeyW(UINT(key), MAPVK_VK_TO_CHAR) & 0x7FFFFFFF;
-  return ch ? wchar_t(std::towlower(wchar_t(ch))) : 0;
+  return ch >= 0x20 ? wchar_t(std::towlower(wchar_t(ch))) : 0;
 }
 
-TShortCut ShortCutOf(WPARAM key) {
-  return {unsigned(key), GetKeyState(VK_CONTROL) < 0, GetKeyState(VK_SHIFT) < 0,
-          GetKeyState(VK_MENU) < 0};
+// Alt held, as the key message itself says (the key state may lag behind the message).
+bool AltHeld(const MSG& msg) {
+  return (msg.message == WM_SYSKEYDOWN && (msg.lParam & (1 << 29))) || GetKeyState(VK_MENU) < 0;
+}
+
+TShortCut ShortCutOf(const MSG& msg) {
+  return {unsigned(msg.wParam), GetKeyState(VK_CONTROL) < 0, GetKeyState(VK_SHIFT) < 0,
+          AltHeld(msg)};
 }
 
 }  // namespace
@@ -103,7 +109,7 @@ void TskSkinForm::LeaveMenuMode() {
   menu_mode_ = false;
   skin_menu_->CloseFrom(0);
   skin_menu_open_ = false;
-  if (MainMenuBar) MainMenuBar->LeaveMenuModeOfBar();
+  if (MainMenuBar) MainMenuBar->LeaveMenuMode();
   RemoveMenuHook();
   if (OnMainMenuExit) OnMainMenuExit();
 }
@@ -190,7 +196,7 @@ void TskSkinForm::MenuKey(WPARAM key) {
     return;
   }
   if ((key == VK_RETURN || key == VK_DOWN) && menu_mode_ && bar &&
-      bar->OpenSelectedFromKeyboard()) {
+      bar->OpenSelectedItem()) {
     return;
   }
   skin_menu_->KeyDown(key);
@@ -209,7 +215,7 @@ bool TskSkinForm::ShortCut(const MSG& msg) {
   if (OnShortCut && OnShortCut(msg)) return true;
   if (!skinning_) return false;
   const WPARAM key = msg.wParam;
-  const bool alt = GetKeyState(VK_MENU) < 0;
+  const bool alt = AltHeld(msg);
   if (alt && key == VK_SPACE) {
     ShowSystemMenuUnderButton();
     return true;
@@ -218,7 +224,7 @@ bool TskSkinForm::ShortCut(const MSG& msg) {
   if (!bar) return false;
   const wchar_t ch = KeyChar(key);
   if (alt && key != VK_F4 && ch && bar->HasAccelerator(ch)) return bar->OpenByAccelerator(ch);
-  const TShortCut shortcut = ShortCutOf(key);
+  const TShortCut shortcut = ShortCutOf(msg);
   TMenuItem* found = bar->BarMenu() ? bar->BarMenu()->FindShortCut(shortcut) : nullptr;
   if (!found && bar->OpenItem()) {
     for (TMenuItem* item : bar->OpenItem()->Items()) {
