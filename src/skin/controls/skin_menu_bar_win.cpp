@@ -120,8 +120,14 @@ void TskSkinMainMenuBar::SetDefaultHeight(int height) {
 }
 
 void TskSkinMainMenuBar::Notification(TComponent* component, TOperation operation) {
+  const bool had_skin = SkinData() != nullptr;
   TskSkinControl::Notification(component, operation);
   if (operation != TOperation::opRemove) return;
+  // No skin change follows the removal of the skin data: the items come back in the default look.
+  if (had_skin && !SkinData()) {
+    if (!Destroying()) ApplySkinData();
+    return;
+  }
   if (component == main_menu_) {
     main_menu_ = nullptr;
     FreeItems();
@@ -526,9 +532,16 @@ void TskSkinMainMenuBar::ItemMouseEnter(TskSkinMainMenuBarItem& item) {
     other->hot_ = false;
     other->morph_ = 0;
     RepaintItem(*other);
-    item.hot_ = true;
-    OpenItemMenu(item);
-    return;
+    if (item.HasChildren()) {
+      item.hot_ = true;
+      OpenItemMenu(item);
+      return;
+    }
+    // An item without a menu has nothing to switch to: the open menu closes and the item only
+    // lights, so that passing over it never runs its command.
+    if (TskMenuHost* host = SkinForm()) host->CloseMenus();
+    hovered_ = IndexOf(&item);
+    break;
   }
   for (const auto& other : items_) {
     if (other.get() != &item && other->hot_) ItemMouseLeave(*other);
