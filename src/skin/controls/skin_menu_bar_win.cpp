@@ -1,0 +1,790 @@
+#include "skin/controls/skin_menu_bar_win.h"
+
+#include <windowsx.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include "framework/menu_win.h"
+#include "skin/controls/menu_host.h"
+#include "skin/data/skin_controls.h"
+#include "skin/data/skin_data.h"
+#include "skin/data/skin_objects.h"
+#include "skin/paint/effects.h"
+#include "skin/paint/fitting.h"
+#include "skin/paint/glyphs.h"
+#include "skin/paint/parent_background_win.h"
+
+namespace vl {
+namespace {
+
+constexpr int kPointerMilliseconds = 50;
+constexpr int kMorphMilliseconds = 25;
+constexpr double kMorphStep = 0.2;
+constexpr COLORREF kDefaultFrame = 8388608;
+constexpr COLORREF kDefaultHotFill = 13811126;
+constexpr COLORREF kDefaultDownFill = 11899781;
+
+// Copies a picture into the bitmap at (x, y), cut to the bitmap.
+void PutPicture(TBitmap& bitmap, const PixelBitmap& picture, int x, int y) {
+  const int x0 = std::max(0, x), y0 = std::max(0, y);
+  const int x1 = std::min(bitmap.Width(), x + picture.Width());
+  const int y1 = std::min(bitmap.Height(), y + picture.Height());
+  if (x1 <= x0) return;
+  for (int row = y0; row < y1; ++row) {
+    std::memcpy(bitmap.Bits() + std::size_t(row) * std::size_t(bitmap.Width()) + x0,
+                picture.Row(row - y) + (x0 - x), std::size_t(x1 - x0) * sizeof(Pixel));
+  }
+}
+
+// The part of the bitmap under `r` (cut to the bitmap) as a picture of r's size.
+PixelBitmap GrabPicture(const TBitmap& bitmap, const TRect& r) {
+  PixelBitmap out(r.Width(), r.Height());
+  for (int y = 0; y < out.Height(); ++y) {
+    for (int x = 0; x < out.Width(); ++x) {
+      const int bx = r.left + x, by = r.top + y;
+      if (bx < 0 || by < 0 || bx >= bitmap.Width() || by >= bitmap.Height()) continue;
+      out.At(x, y) = bitmap.Bits()[std::size_t(by) * std::size_t(bitmap.Width()) + bx];
+    }
+  }
+  return out;
+}
+
+TRect AnimationFrameRect(const TskDataSkinMainMenuItem& d, int frame) {
+  if (d.framecount < 1 || frame < 1 || frame > d.framecount) return {};
+  const TRect& a = d.animateskinrect;
+  if (a.Width() > d.skinrect.Width()) {
+    const int w = a.Width() / d.framecount;
+    return {a.left + (frame - 1) * w, a.top, a.left + frame * w, a.bottom};
+  }
+  const int h = a.Height() / d.framecount;
+  return {a.left, a.top + (frame - 1) * h, a.right, a.top + frame * h};
+}
+
+}  // namespace
+
+bool TskSkinMainMenuBarItem::HasChildren() const {
+  return menu_item_ && !menu_item_->Items().empty();
+}
+
+TskSkinMainMenuBar::TskSkinMainMenuBar(TComponent* owner) : TskSkinControl(owner, "mainmenubar") {
+  SetBounds(0, 0, 200, default_height_);
+  SetAlign(TAlign::alTop);
+  def_item_font_.SetColor(ColorToRGB(clBtnText));
+  def_item_font_.OnChange = [this] {
+    MeasureItems();
+    Invalidate();
+  };
+}
+
+TskSkinMainMenuBar::~TskSkinMainMenuBar() {
+  StopTimers();
+  def_item_font_.OnChange = nullptr;
+}
+
+// Settings.
+
+void TskSkinMainMenuBar::SetMainMenu(TMainMenu* menu) {
+  if (main_menu_ && main_menu_ != menu) RemoveFreeNotification(main_menu_);
+  main_menu_ = menu;
+  if (main_menu_) FreeNotification(main_menu_);
+  RebuildItems();
+  Invalidate();
+}
+
+TskMenuHost* TskSkinMainMenuBar::SkinForm() const {
+  return skin_form_ ? skin_form_ : TskMenuHost::Find(Owner());
+}
+
+void TskSkinMainMenuBar::SetSkinForm(TskMenuHost* host) {
+  if (auto* old = dynamic_cast<TComponent*>(skin_form_)) RemoveFreeNotification(old);
+  skin_form_ = host;
+  if (auto* component = dynamic_cast<TComponent*>(host)) FreeNotification(component);
+}
+
+void TskSkinMainMenuBar::SetScrollMenu(bool on) {
+  scroll_menu_ = on;
+  Layout();
+  Invalidate();
+}
+
+void TskSkinMainMenuBar::SetUseSkinFont(bool on) {
+  use_skin_font_ = on;
+  MeasureItems();
+  Invalidate();
+}
+
+void TskSkinMainMenuBar::SetDefaultHeight(int height) {
+  default_height_ = height;
+  ApplyHeight();
+}
+
+void TskSkinMainMenuBar::Notification(TComponent* component, TOperation operation) {
+  const bool had_skin = SkinData() != nullptr;
+  TskSkinControl::Notification(component, operation);
+  if (operation != TOperation::opRemove) return;
+  // No skin change follows the removal of the skin data: the items come back in the default look.
+  if (had_skin && !SkinData()) {
+    if (!Destroying()) ApplySkinData();
+    return;
+  }
+  if (component == main_menu_) {
+    main_menu_ = nullptr;
+    FreeItems();
+    Invalidate();
+    return;
+  }
+  if (skin_form_ && component == dynamic_cast<TComponent*>(skin_form_)) skin_form_ = nullptr;
+  const auto gone = std::find_if(items_.begin(), items_.end(), [&](const auto& item) {
+    return static_cast<TComponent*>(item->MenuItem()) == component;
+  });
+  if (gone != items_.end()) {
+    items_.erase(gone);
+    hovered_ = previous_hovered_ = captured_ = -1;
+    Layout();
+    Invalidate();
+  }
+}
+
+// The skin.
+
+bool TskSkinMainMenuBar::HasSection() const {
+  return SkinData() && SkinData()->ControlAs<TskDataSkinMainMenuBar>(DefinitionIndex());
+}
+
+TskMenuBarFrame TskSkinMainMenuBar::Frame() const {
+  TskMenuBarFrame f;
+  f.default_height = default_height_;
+  if (const auto* d =
+          SkinData() ? SkinData()->ControlAs<TskDataSkinMainMenuBar>(DefinitionIndex()) : nullptr) {
+    f.has_section = true;
+    f.skin_rect = d->skinrect;
+    f.items_rect = d->itemsrect;
+  }
+  return f;
+}
+
+const TskDataSkinMainMenuItem* TskSkinMainMenuBar::ItemObject() const {
+  const auto* d =
+      SkinData() ? SkinData()->ControlAs<TskDataSkinMainMenuBar>(DefinitionIndex()) : nullptr;
+  if (!d || d->menubaritem.empty()) return nullptr;
+  return SkinData()->ObjectAs<TskDataSkinMainMenuItem>(SkinData()->FindObjectIndex(d->menubaritem));
+}
+
+TskBarItemFrame TskSkinMainMenuBar::ItemFrame() const {
+  TskBarItemFrame f;
+  if (const auto* d = ItemObject()) {
+    f.skinned = true;
+    f.skin_rect = d->skinrect;
+    f.text_rect = d->textrect;
+  }
+  return f;
+}
+
+TFont TskSkinMainMenuBar::ItemFont() const {
+  const auto* d = ItemObject();
+  if (d && use_skin_font_) {
+    return SkinFont(d->fontname, d->fontheight, d->fontstyle, d->fontcolor, def_item_font_);
+  }
+  TFont font = def_item_font_;
+  font.OnChange = nullptr;
+  font.SetCharset(SkinCharset(def_item_font_));
+  return font;
+}
+
+void TskSkinMainMenuBar::BeforeApplySkinData() {
+  StopTimers();
+  FreeItems();
+  TskSkinControl::BeforeApplySkinData();
+}
+
+void TskSkinMainMenuBar::ApplySkinData() {
+  LookUpDefinition();
+  ApplyHeight();
+  RebuildItems();
+  Invalidate();
+}
+
+void TskSkinMainMenuBar::ApplyHeight() {
+  const int height = MenuBarHeight(Frame());
+  if (height > 0 && height != Height()) {
+    SetBounds(Left(), Top(), Width(), height);
+  } else {
+    Layout();
+  }
+}
+
+void TskSkinMainMenuBar::SetBounds(int left, int top, int width, int height) {
+  const int fixed = MenuBarHeight(Frame());
+  TskSkinControl::SetBounds(left, top, width, fixed > 0 ? fixed : height);
+  Layout();
+  Invalidate();
+}
+
+void TskSkinMainMenuBar::Resized() {
+  Layout();
+  Invalidate();
+}
+
+// Items.
+
+void TskSkinMainMenuBar::FreeItems() {
+  for (const auto& item : items_) RemoveFreeNotification(item->MenuItem());
+  items_.clear();
+  hovered_ = previous_hovered_ = captured_ = -1;
+  overflow_ = marker_hot_ = false;
+}
+
+void TskSkinMainMenuBar::RebuildItems() {
+  FreeItems();
+  if (!main_menu_) return;
+  for (TMenuItem* menu_item : main_menu_->VisibleItems()) {
+    auto item = std::make_unique<TskSkinMainMenuBarItem>(menu_item);
+    item->id_name_ = menu_item->Name();
+    item->slot_.enabled = item->slot_.saved_enabled = menu_item->Enabled();
+    FreeNotification(menu_item);
+    items_.push_back(std::move(item));
+  }
+  MeasureItems();
+}
+
+void TskSkinMainMenuBar::MeasureItems() {
+  if (items_.empty()) {
+    Layout();
+    return;
+  }
+  TBitmap measure(1, 1);
+  measure.Canvas().SetFont(ItemFont());
+  for (const auto& item : items_) {
+    item->text_width_ = measure.Canvas().TextWidth(item->MenuItem()->ShownCaption());
+  }
+  Layout();
+}
+
+void TskSkinMainMenuBar::Layout() {
+  const TskMenuBarFrame frame = Frame();
+  items_area_ = MenuBarItemsArea(frame, Width(), Height());
+  const TskBarItemFrame item_frame = ItemFrame();
+  std::vector<TskBarSlot> slots;
+  slots.reserve(items_.size());
+  for (const auto& item : items_) {
+    item->slot_.size = BarItemSize(item_frame, item->text_width_, items_area_.Height());
+    slots.push_back(item->slot_);
+  }
+  overflow_ = PlaceBarItems(slots, items_area_, scroll_menu_);
+  for (std::size_t i = 0; i < items_.size(); ++i) items_[i]->slot_ = slots[i];
+  if (!overflow_ || !scroll_menu_) marker_hot_ = false;
+}
+
+TskSkinMainMenuBarItem* TskSkinMainMenuBar::ItemAt(int index) const {
+  return index >= 0 && index < int(items_.size()) ? items_[std::size_t(index)].get() : nullptr;
+}
+
+int TskSkinMainMenuBar::IndexOf(const TskSkinMainMenuBarItem* item) const {
+  for (std::size_t i = 0; i < items_.size(); ++i) {
+    if (items_[i].get() == item) return int(i);
+  }
+  return -1;
+}
+
+std::vector<TskBarPick> TskSkinMainMenuBar::Picks() const {
+  std::vector<TskBarPick> picks;
+  for (const auto& item : items_) {
+    picks.push_back({item->Enabled(), item->Fits(), item->hot_, item->down_});
+  }
+  return picks;
+}
+
+// Painting. The whole picture is composed off-screen and copied on the background erase; the
+// paint step only draws when no erase came before it (a print into a given context).
+
+LRESULT TskSkinMainMenuBar::WndProc(UINT msg, WPARAM wparam, LPARAM lparam) {
+  switch (msg) {
+    case WM_ERASEBKGND:
+      DrawBar(reinterpret_cast<HDC>(wparam));
+      erased_ = true;
+      return 1;
+    case WM_PAINT:
+    case WM_PRINTCLIENT:
+      erased_ = false;
+      break;
+    case WM_MOUSEMOVE: {
+      StartPointerTimer();
+      const TPoint at{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};
+      HoverTest(&at);
+      break;
+    }
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDBLCLK: {
+      const int button = (msg == WM_LBUTTONDOWN || msg == WM_LBUTTONDBLCLK)   ? 0
+                         : (msg == WM_RBUTTONDOWN || msg == WM_RBUTTONDBLCLK) ? 1
+                                                                              : 2;
+      const bool dbl =
+          msg == WM_LBUTTONDBLCLK || msg == WM_RBUTTONDBLCLK || msg == WM_MBUTTONDBLCLK;
+      Press({GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)}, button, dbl);
+      return 0;
+    }
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP:
+      captured_ = -1;
+      return 0;
+    default:
+      break;
+  }
+  return TskSkinControl::WndProc(msg, wparam, lparam);
+}
+
+void TskSkinMainMenuBar::Paint(HDC dc) {
+  if (erased_) {
+    erased_ = false;
+    return;
+  }
+  DrawBar(dc);
+}
+
+void TskSkinMainMenuBar::DrawBar(HDC dc) {
+  if (Width() < 1 || Height() < 1) return;
+  TBitmap bitmap(Width(), Height());
+  const auto* d =
+      SkinData() ? SkinData()->ControlAs<TskDataSkinMainMenuBar>(DefinitionIndex()) : nullptr;
+  const PixelBitmap* picture = d ? SkinData()->ActivePicture(d->pictureindex) : nullptr;
+  if (d && SkinData()->FormInfo().mainmenubartransparent && HandleAllocated()) {
+    PaintParentBackground(Handle(), bitmap.DC());
+  } else if (picture) {
+    GdiFlush();
+    PutPicture(
+        bitmap,
+        PaintThreePartHorz(*picture, d->skinrect, d->itemsrect.left,
+                           d->skinrect.Width() - d->itemsrect.right, d->stretcheffect, Width()),
+        0, 0);
+  } else {
+    bitmap.Canvas().FillRect({0, 0, Width(), Height()}, ColorToRGB(clBtnFace));
+  }
+  Layout();
+  for (const auto& item : items_) {
+    if (item->Fits()) DrawItem(bitmap, *item);
+  }
+  if (overflow_ && scroll_menu_) DrawMarker(bitmap);
+  GdiFlush();
+  bitmap.Draw(dc, 0, 0);
+}
+
+void TskSkinMainMenuBar::DrawItem(TBitmap& bitmap, const TskSkinMainMenuBarItem& item) {
+  const TskDataSkinMainMenuItem* d = ItemObject();
+  if (!d) {
+    DrawDefaultItem(bitmap, item);
+    return;
+  }
+  const PixelBitmap* picture = SkinData()->ActivePicture(d->activepictureindex);
+  if (!picture) return;
+  const auto* bar = SkinData()->ControlAs<TskDataSkinMainMenuBar>(DefinitionIndex());
+  const TRect& r = item.Rect();
+  const TRect hot_rect = d->activeskinrect.IsEmpty() ? d->skinrect : d->activeskinrect;
+  const TRect down_rect = d->downrect.IsEmpty() ? hot_rect : d->downrect;
+  auto fit = [&](const TRect& source, bool stretch) {
+    return PaintThreePartHorz(*picture, source, d->itemleftoffset, d->itemrightoffset, stretch,
+                              r.Width());
+  };
+  const bool stretch = d->stretcheffect;
+  const TRect frame = AnimationOn() ? AnimationFrameRect(*d, item.frame_) : TRect{};
+  GdiFlush();
+  if (item.down_) {
+    PutPicture(bitmap, fit(down_rect, stretch), r.left, r.top);
+  } else if (!frame.IsEmpty()) {
+    PutPicture(bitmap, fit(frame, stretch), r.left, r.top);
+  } else if (MorphOn() && item.morph_ > 0 && item.morph_ < 1) {
+    TskEffectBmp blend(fit(d->skinrect, false));
+    blend.Morph(TskEffectBmp(fit(hot_rect, stretch)), d->morphkind, item.morph_);
+    PutPicture(bitmap, blend.Picture(), r.left, r.top);
+  } else if (item.hot_ && (!MorphOn() || item.morph_ >= 1)) {
+    PutPicture(bitmap, fit(hot_rect, stretch), r.left, r.top);
+  } else if (!(bar && bar->itemtransparent)) {
+    PutPicture(bitmap, fit(d->skinrect, false), r.left, r.top);
+  }
+  TFont font = ItemFont();
+  font.SetColor(item.down_       ? d->downfontcolor
+                : item.hot_      ? d->activefontcolor
+                : item.Enabled() ? d->fontcolor
+                                 : d->unenabledfontcolor);
+  bitmap.Canvas().SetFont(font);
+  const TRect text = BarItemTextRect(ItemFrame(), r.Width(), r.Height()).Offset(r.left, r.top);
+  bitmap.Canvas().DrawText(item.MenuItem()->Caption(), text,
+                           DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+}
+
+void TskSkinMainMenuBar::DrawDefaultItem(TBitmap& bitmap, const TskSkinMainMenuBarItem& item) {
+  TCanvas& canvas = bitmap.Canvas();
+  const TRect& r = item.Rect();
+  canvas.FillRect(r, ColorToRGB(clBtnFace));
+  if (item.down_ || item.hot_) {
+    canvas.FillRect(r, item.down_ ? kDefaultDownFill : kDefaultHotFill);
+    canvas.FrameRect(r, kDefaultFrame);
+  }
+  TFont font = ItemFont();
+  if (!item.Enabled()) font.SetColor(ColorToRGB(clGrayText));
+  canvas.SetFont(font);
+  const TRect text = item.down_ ? r.Offset(1, 1) : r;
+  canvas.DrawText(item.MenuItem()->Caption(), text, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+}
+
+void TskSkinMainMenuBar::DrawMarker(TBitmap& bitmap) {
+  const auto* d =
+      SkinData() ? SkinData()->ControlAs<TskDataSkinMainMenuBar>(DefinitionIndex()) : nullptr;
+  const COLORREF color = d ? (marker_hot_ ? d->trackmarkactivecolor : d->trackmarkcolor)
+                           : ColorToRGB(marker_hot_ ? clBtnText : clBtnShadow);
+  const TRect strip = OverflowStripRect();
+  GdiFlush();
+  PixelBitmap picture = GrabPicture(bitmap, strip);
+  DrawArrow(picture, picture.Bounds(), ColorToPixel(color), TskArrowDirection::kRight);
+  PutPicture(bitmap, picture, strip.left, strip.top);
+}
+
+void TskSkinMainMenuBar::RepaintItem(const TskSkinMainMenuBarItem& item) {
+  if (!HandleAllocated()) return;
+  const RECT r = ToRECT(item.Rect());
+  InvalidateRect(Handle(), &r, TRUE);
+}
+
+// The pointer.
+
+void TskSkinMainMenuBar::MouseEnter() {
+  TskSkinControl::MouseEnter();
+  StartPointerTimer();
+}
+
+void TskSkinMainMenuBar::StartPointerTimer() {
+  if (pointer_timer_ && pointer_timer_->Enabled()) return;
+  StartTimer(pointer_timer_, kPointerMilliseconds, &TskSkinMainMenuBar::PointerTick);
+}
+
+void TskSkinMainMenuBar::PointerTick() {
+  POINT at{};
+  if (!HandleAllocated() || !GetCursorPos(&at)) return;
+  ScreenToClient(Handle(), &at);
+  const TPoint point{at.x, at.y};
+  if (!ClientRect().Contains(point)) {
+    pointer_timer_->SetEnabled(false);
+    has_last_point_ = false;
+    HoverTest(nullptr);
+    return;
+  }
+  // A pointer resting on an item leaves the keyboard's selection alone.
+  if (has_last_point_ && point == last_point_) return;
+  HoverTest(&point);
+}
+
+int TskSkinMainMenuBar::HitTest(TPoint point) const {
+  for (std::size_t i = 0; i < items_.size(); ++i) {
+    const auto& item = items_[i];
+    if (item->Enabled() && item->Fits() && item->Rect().Contains(point)) return int(i);
+  }
+  return -1;
+}
+
+void TskSkinMainMenuBar::HoverTest(const TPoint* point) {
+  if (point) {
+    has_last_point_ = true;
+    last_point_ = *point;
+  }
+  int found = point ? HitTest(*point) : -1;
+  if (found == -1 && selection_kept_ && ItemAt(hovered_)) found = hovered_;
+  if (captured_ != -1 && found != captured_) found = -1;
+  if (overflow_ && scroll_menu_) {
+    const bool over = point && OverflowStripRect().Contains(*point);
+    if (over != marker_hot_) {
+      marker_hot_ = over;
+      if (HandleAllocated()) {
+        const RECT r = ToRECT(OverflowStripRect());
+        InvalidateRect(Handle(), &r, TRUE);
+      }
+    }
+  }
+  if (found == hovered_) return;
+  previous_hovered_ = hovered_;
+  hovered_ = found;
+  if (auto* old = ItemAt(previous_hovered_)) ItemMouseLeave(*old);
+  if (auto* now = ItemAt(found)) ItemMouseEnter(*now);
+}
+
+void TskSkinMainMenuBar::Press(TPoint point, int button, bool double_click) {
+  (void)double_click;
+  HoverTest(&point);
+  if (auto* item = ItemAt(hovered_)) {
+    captured_ = hovered_;
+    ItemMouseDown(*item, button);
+    return;
+  }
+  if (overflow_ && scroll_menu_ && OverflowStripRect().Contains(point)) OpenOverflowMenu();
+}
+
+// Item behaviour.
+
+void TskSkinMainMenuBar::ItemMouseEnter(TskSkinMainMenuBarItem& item) {
+  for (const auto& other : items_) {
+    if (other.get() == &item || !other->down_) continue;
+    // Moving along the bar while a menu is open switches menus without a click.
+    other->down_ = false;
+    other->hot_ = false;
+    other->morph_ = 0;
+    RepaintItem(*other);
+    if (item.HasChildren()) {
+      item.hot_ = true;
+      OpenItemMenu(item);
+      return;
+    }
+    // An item without a menu has nothing to switch to: the open menu closes and the item only
+    // lights, so that passing over it never runs its command.
+    if (TskMenuHost* host = SkinForm()) host->CloseMenus();
+    hovered_ = IndexOf(&item);
+    break;
+  }
+  for (const auto& other : items_) {
+    if (other.get() != &item && other->hot_) ItemMouseLeave(*other);
+  }
+  item.hot_ = true;
+  StartEffects();
+  RepaintItem(item);
+  hint_ = item.MenuItem()->Hint;
+  if (OnItemMouseEnter) OnItemMouseEnter(item.MenuItem());
+}
+
+void TskSkinMainMenuBar::ItemMouseLeave(TskSkinMainMenuBarItem& item) {
+  item.hot_ = false;
+  const auto* d = ItemObject();
+  if (!(d && d->inactiveanimation)) item.frame_ = 0;
+  StartEffects();
+  RepaintItem(item);
+  if (OnItemMouseLeave) OnItemMouseLeave(item.MenuItem());
+}
+
+void TskSkinMainMenuBar::ItemMouseDown(TskSkinMainMenuBarItem& item, int button) {
+  TskMenuHost* host = SkinForm();
+  if (button != 0 || !item.Enabled() || !host) return;
+  if (item.HasChildren()) {
+    OpenItemMenu(item);
+    return;
+  }
+  if (host->MenusVisible()) host->CloseMenus();
+  if (host->MenuMode()) host->LeaveMenuMode();
+  host->ClearSkinMenuOpen();
+  RepaintItem(item);
+  // The command may close the window and with it the bar: nothing of the bar is touched after.
+  item.MenuItem()->Click();
+}
+
+void TskSkinMainMenuBar::OpenItemMenu(TskSkinMainMenuBarItem& item) {
+  TskMenuHost* host = SkinForm();
+  if (!host) return;
+  const int index = IndexOf(&item);
+  const bool hot = item.hot_;
+  // The chain open now ends first, so that its end (which leaves menu mode and tells the bar)
+  // cannot undo the state the new menu sets up.
+  if (host->MenusVisible()) host->CloseMenus();
+  for (const auto& other : items_) {
+    if (other.get() == &item || !other->down_) continue;
+    other->down_ = false;
+    RepaintItem(*other);
+  }
+  selection_kept_ = true;
+  hovered_ = index;
+  item.hot_ = hot;
+  item.down_ = true;
+  item.morph_ = 1;
+  RepaintItem(item);
+  host->SkinMenuOpened();
+  if (!host->MenuMode()) host->EnterMenuMode();
+  host->ShowMenuChain(nullptr, SkinData(), PopupToUp, item.MenuItem()->VisibleItems(),
+                      ScreenRect(item.Rect()));
+  if (host->MenusVisible()) return;
+  // Nothing opened (no visible sub-item): the item must not stay drawn down over no menu.
+  item.down_ = false;
+  item.hot_ = true;
+  host->ClearSkinMenuOpen();
+  RepaintItem(item);
+}
+
+void TskSkinMainMenuBar::OpenOverflowMenu() {
+  TskMenuHost* host = SkinForm();
+  if (!host) return;
+  std::vector<TMenuItem*> hidden;
+  for (const auto& item : items_) {
+    if (!item->Fits()) hidden.push_back(item->MenuItem());
+  }
+  if (hidden.empty()) return;
+  if (host->MenusVisible()) host->CloseMenus();
+  host->SkinMenuOpened();
+  host->ShowMenuChain(nullptr, SkinData(), false, hidden, ScreenRect(OverflowStripRect()));
+  if (!host->MenusVisible()) host->ClearSkinMenuOpen();
+}
+
+TRect TskSkinMainMenuBar::ScreenRect(const TRect& r) const {
+  if (!HandleAllocated()) return r;
+  POINT corners[2] = {{r.left, r.top}, {r.right, r.bottom}};
+  MapWindowPoints(Handle(), nullptr, corners, 2);
+  return {corners[0].x, corners[0].y, corners[1].x, corners[1].y};
+}
+
+// The keyboard.
+
+void TskSkinMainMenuBar::Select(int index) {
+  TskSkinMainMenuBarItem* item = ItemAt(index);
+  if (!item) return;
+  previous_hovered_ = hovered_;
+  hovered_ = index;
+  ItemMouseEnter(*item);
+}
+
+void TskSkinMainMenuBar::SelectNextItem() {
+  const std::vector<TskBarPick> picks = Picks();
+  const int current = SelectedBarItem(picks);
+  if (auto* item = ItemAt(current)) ItemMouseLeave(*item);
+  Select(StepBarItem(picks, current, true));
+}
+
+void TskSkinMainMenuBar::SelectPreviousItem() {
+  const std::vector<TskBarPick> picks = Picks();
+  const int current = SelectedBarItem(picks);
+  if (auto* item = ItemAt(current)) ItemMouseLeave(*item);
+  Select(StepBarItem(picks, current, false));
+}
+
+bool TskSkinMainMenuBar::OpenByAccelerator(wchar_t key) {
+  if (!SkinForm()) return false;
+  std::vector<wchar_t> accels;
+  for (const auto& item : items_) accels.push_back(item->MenuItem()->Accelerator());
+  const int index = AcceleratorBarItem(Picks(), accels, key);
+  TskSkinMainMenuBarItem* item = ItemAt(index);
+  if (!item) return false;
+  Select(index);
+  // Entering an item while another one's menu is open has opened its menu already.
+  if (!item->down_) ItemMouseDown(*item, 0);
+  return true;
+}
+
+bool TskSkinMainMenuBar::OpenSelectedItem() {
+  TskMenuHost* host = SkinForm();
+  if (!host) return false;
+  for (const auto& item : items_) {
+    if (!item->Enabled() || !item->Fits()) continue;
+    if ((item->down_ && !item->HasChildren()) || (item->hot_ && !host->SkinMenuOpen())) {
+      item->hot_ = false;
+      ItemMouseDown(*item, 0);
+      return true;
+    }
+  }
+  return false;
+}
+
+void TskSkinMainMenuBar::EnterMenuModeFromKeyboard() {
+  TskMenuHost* host = SkinForm();
+  if (!host) return;
+  selection_kept_ = true;
+  const std::vector<TskBarPick> picks = Picks();
+  int index = SelectedBarItem(picks);
+  if (index == -1) index = StepBarItem(picks, -1, true);
+  Select(index);
+  if (!host->MenuMode()) host->EnterMenuMode();
+}
+
+void TskSkinMainMenuBar::PopupClosedInMenuMode() {
+  for (std::size_t i = 0; i < items_.size(); ++i) {
+    auto& item = *items_[i];
+    if (!item.down_) continue;
+    item.down_ = false;
+    item.hot_ = true;
+    hovered_ = int(i);
+    RepaintItem(item);
+  }
+}
+
+void TskSkinMainMenuBar::LeaveMenuMode() {
+  selection_kept_ = false;
+  const auto* d = ItemObject();
+  for (const auto& item : items_) {
+    if (!item->down_ && !item->hot_) continue;
+    item->down_ = item->hot_ = false;
+    if (!(d && d->inactiveanimation)) item->frame_ = 0;
+    StartEffects();
+    RepaintItem(*item);
+  }
+  hovered_ = previous_hovered_ = -1;
+  // The item under a resting pointer lights again on the next tick.
+  has_last_point_ = false;
+}
+
+// Morphing and animation.
+
+bool TskSkinMainMenuBar::MorphOn() const {
+  const auto* d = ItemObject();
+  return d && SkinData()->EnableSkinEffects && d->morphing && !d->activeskinrect.IsEmpty();
+}
+
+bool TskSkinMainMenuBar::AnimationOn() const {
+  const auto* d = ItemObject();
+  return d && SkinData()->EnableSkinEffects && d->framecount > 0 && !d->animateskinrect.IsEmpty();
+}
+
+void TskSkinMainMenuBar::StartTimer(std::unique_ptr<TTimer>& timer, int interval,
+                                    void (TskSkinMainMenuBar::*tick)()) {
+  if (!timer) {
+    timer = std::make_unique<TTimer>(nullptr);
+    timer->OnTimer = [this, tick] { (this->*tick)(); };
+  }
+  timer->SetInterval(unsigned(std::max(1, interval)));
+  timer->SetEnabled(true);
+}
+
+void TskSkinMainMenuBar::StartEffects() {
+  if (MorphOn() && !(morph_timer_ && morph_timer_->Enabled())) {
+    StartTimer(morph_timer_, kMorphMilliseconds, &TskSkinMainMenuBar::MorphTick);
+  }
+  if (AnimationOn() && !(animation_timer_ && animation_timer_->Enabled())) {
+    const int interval =
+        ItemObject()->animateinterval > 0 ? ItemObject()->animateinterval : kMorphMilliseconds;
+    StartTimer(animation_timer_, interval, &TskSkinMainMenuBar::AnimationTick);
+  }
+}
+
+void TskSkinMainMenuBar::MorphTick() {
+  bool changed = false;
+  for (const auto& item : items_) {
+    const double target = (item->hot_ || item->down_) ? 1.0 : 0.0;
+    if (item->morph_ == target) continue;
+    item->morph_ = target > item->morph_ ? std::min(1.0, item->morph_ + kMorphStep)
+                                         : std::max(0.0, item->morph_ - kMorphStep);
+    changed = true;
+    RepaintItem(*item);
+  }
+  if (!changed) morph_timer_->SetEnabled(false);
+}
+
+void TskSkinMainMenuBar::AnimationTick() {
+  const auto* d = ItemObject();
+  bool changed = false;
+  for (const auto& item : items_) {
+    if (!d) break;
+    if (item->hot_ && item->frame_ < d->framecount) {
+      ++item->frame_;
+    } else if (!item->hot_ && item->frame_ > 0) {
+      --item->frame_;
+    } else {
+      continue;
+    }
+    changed = true;
+    RepaintItem(*item);
+  }
+  if (!changed) animation_timer_->SetEnabled(false);
+}
+
+void TskSkinMainMenuBar::StopTimers() {
+  for (auto* timer : {&pointer_timer_, &morph_timer_, &animation_timer_}) {
+    if (*timer) (*timer)->SetEnabled(false);
+  }
+}
+
+}  // namespace vl

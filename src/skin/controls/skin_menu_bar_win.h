@@ -1,0 +1,178 @@
+#pragma once
+// The skinned menu bar: the top-level items of a main menu drawn from the skin's `mainmenubar`
+// section and its item object, with the default look (system colours) without one. It opens
+// the items' menus as skinned popups through the window's menu host only, so the bar never
+// depends on the frame; a bar without a host highlights its items and does nothing else. Items
+// that do not fit are hidden behind an arrow strip at the right end, whose menu lists them.
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "framework/timer_win.h"
+#include "skin/controls/menu_bar_layout.h"
+#include "skin/controls/skin_control_win.h"
+
+namespace vl {
+
+class TMainMenu;
+class TMenuItem;
+class TskDataSkinMainMenuItem;
+class TskMenuHost;
+
+// One item of the bar, standing for one visible top-level menu item.
+class TskSkinMainMenuBarItem {
+ public:
+  explicit TskSkinMainMenuBarItem(TMenuItem* item) : menu_item_(item) {}
+
+  TMenuItem* MenuItem() const { return menu_item_; }
+  const std::string& IDName() const { return id_name_; }
+  const TRect& Rect() const { return slot_.rect; }
+  bool Hot() const { return hot_; }
+  bool Down() const { return down_; }
+  bool Enabled() const { return slot_.enabled; }
+  bool Fits() const { return slot_.fits; }
+  bool HasChildren() const;
+  double MorphFactor() const { return morph_; }
+  int AnimationFrame() const { return frame_; }
+
+ private:
+  friend class TskSkinMainMenuBar;
+  TMenuItem* menu_item_;
+  std::string id_name_;
+  int text_width_ = 0;
+  TskBarSlot slot_;
+  bool hot_ = false;
+  bool down_ = false;
+  double morph_ = 0;
+  int frame_ = 0;
+};
+
+class TskSkinMainMenuBar : public TskSkinControl {
+ public:
+  explicit TskSkinMainMenuBar(TComponent* owner);
+  ~TskSkinMainMenuBar() override;
+
+  TMainMenu* MainMenu() const { return main_menu_; }
+  // Rebuilds the items and repaints.
+  void SetMainMenu(TMainMenu* menu);
+  // The host set here, else the one among the components of the bar's owner (or its owner's
+  // owner); null when there is none.
+  TskMenuHost* SkinForm() const;
+  void SetSkinForm(TskMenuHost* host);
+  bool ScrollMenu() const { return scroll_menu_; }
+  void SetScrollMenu(bool on);
+  bool UseSkinFont() const { return use_skin_font_; }
+  void SetUseSkinFont(bool on);
+  TFont& DefItemFont() { return def_item_font_; }
+  int DefaultHeight() const { return default_height_; }
+  void SetDefaultHeight(int height);
+  bool PopupToUp = false;
+  std::function<void(TMenuItem*)> OnItemMouseEnter;
+  std::function<void(TMenuItem*)> OnItemMouseLeave;
+  // The hint of the item the pointer or the keyboard entered last.
+  const std::wstring& Hint() const { return hint_; }
+
+  const std::vector<std::unique_ptr<TskSkinMainMenuBarItem>>& Items() const { return items_; }
+  TRect ItemsArea() const { return items_area_; }
+  // Some item does not fit; with ScrollMenu the overflow strip is shown.
+  bool Overflow() const { return overflow_; }
+  TRect OverflowStripRect() const { return OverflowStrip(items_area_); }
+  bool OverflowMarkerHot() const { return marker_hot_; }
+  bool SelectionKept() const { return selection_kept_; }
+  // The item the hover test settled on, or -1.
+  int HoveredIndex() const { return hovered_; }
+  bool PointerTracking() const { return pointer_timer_ && pointer_timer_->Enabled(); }
+
+  // The keyboard side, called by the window's frame while the bar is linked to it. Each one that
+  // returns a flag reports a key as handled only when it pressed an item.
+  bool OpenByAccelerator(wchar_t key);
+  void SelectNextItem();
+  void SelectPreviousItem();
+  bool OpenSelectedItem();
+  void EnterMenuModeFromKeyboard();
+  // The host's chain closed while menu mode stays on: the open item stays selected, drawn up.
+  void PopupClosedInMenuMode();
+  // Menu mode ended (a command, a click elsewhere, Esc twice): nothing stays selected.
+  void LeaveMenuMode();
+
+  void BeforeApplySkinData() override;
+  void ApplySkinData() override;
+  void SetBounds(int left, int top, int width, int height) override;
+
+ protected:
+  LRESULT WndProc(UINT msg, WPARAM wparam, LPARAM lparam) override;
+  void Paint(HDC dc) override;
+  void MouseEnter() override;
+  void Notification(TComponent* component, TOperation operation) override;
+  void Resized() override;
+
+ private:
+  const TskDataSkinMainMenuItem* ItemObject() const;
+  bool HasSection() const;
+  TskMenuBarFrame Frame() const;
+  TskBarItemFrame ItemFrame() const;
+  TFont ItemFont() const;
+  void RebuildItems();
+  void FreeItems();
+  void ApplyHeight();
+  void MeasureItems();
+  void Layout();
+  void DrawBar(HDC dc);
+  void DrawItem(TBitmap& bitmap, const TskSkinMainMenuBarItem& item);
+  void DrawDefaultItem(TBitmap& bitmap, const TskSkinMainMenuBarItem& item);
+  void DrawMarker(TBitmap& bitmap);
+  void RepaintItem(const TskSkinMainMenuBarItem& item);
+
+  TskSkinMainMenuBarItem* ItemAt(int index) const;
+  int IndexOf(const TskSkinMainMenuBarItem* item) const;
+  std::vector<TskBarPick> Picks() const;
+  int HitTest(TPoint point) const;
+  void HoverTest(const TPoint* point);
+  void PointerTick();
+  void StartPointerTimer();
+  void Press(TPoint point, int button, bool double_click);
+  void Release(TPoint point, int button);
+
+  void ItemMouseEnter(TskSkinMainMenuBarItem& item);
+  void ItemMouseLeave(TskSkinMainMenuBarItem& item);
+  void ItemMouseDown(TskSkinMainMenuBarItem& item, int button);
+  void OpenItemMenu(TskSkinMainMenuBarItem& item);
+  void OpenOverflowMenu();
+  void Select(int index);
+  TRect ScreenRect(const TRect& r) const;
+
+  bool MorphOn() const;
+  bool AnimationOn() const;
+  void StartEffects();
+  void MorphTick();
+  void AnimationTick();
+  void StopTimers();
+  void StartTimer(std::unique_ptr<TTimer>& timer, int interval, void (TskSkinMainMenuBar::*tick)());
+
+  TMainMenu* main_menu_ = nullptr;
+  TskMenuHost* skin_form_ = nullptr;
+  bool scroll_menu_ = true;
+  bool use_skin_font_ = true;
+  TFont def_item_font_{"Arial", 14};
+  int default_height_ = 22;
+  std::wstring hint_;
+
+  std::vector<std::unique_ptr<TskSkinMainMenuBarItem>> items_;
+  TRect items_area_;
+  int hovered_ = -1;
+  int previous_hovered_ = -1;
+  int captured_ = -1;
+  bool selection_kept_ = false;
+  bool overflow_ = false;
+  bool marker_hot_ = false;
+  bool erased_ = false;
+  bool has_last_point_ = false;
+  TPoint last_point_;
+  std::unique_ptr<TTimer> pointer_timer_;
+  std::unique_ptr<TTimer> morph_timer_;
+  std::unique_ptr<TTimer> animation_timer_;
+};
+
+}  // namespace vl

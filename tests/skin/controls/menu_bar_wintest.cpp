@@ -1,0 +1,422 @@
+// The skinned menu bar under Wine: its size and pictures against the carried skin, the pointer,
+// the clicks and the keyboard operations, with a menu host of the test's own that records what
+// the bar asks of it and answers as the window's frame does.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <stdexcept>
+#include <vector>
+
+#include "framework/menu_win.h"
+#include "skin/controls/menu_host.h"
+#include "skin/controls/skin_menu_bar_win.h"
+#include "skin/paint/fitting.h"
+#include "support/carried_skin_fixture.h"
+
+namespace vl {
+namespace {
+
+// A frame stand-in: it keeps the menu states the bar drives and, as the frame does, tells the
+// bar when the chain it opened ends.
+class FakeHost : public TComponent, public TskMenuHost {
+ public:
+  using TComponent::TComponent;
+  struct Show {
+    TskSkinData* skin;
+    bool up;
+    std::vector<TMenuItem*> items;
+    TRect anchor;
+  };
+
+  TskSkinMenu& SkinMenu() override {
+    throw std::logic_error("the bar opens menus through the host");
+  }
+  TskSkinData* MenusSkinData() const override { return nullptr; }
+  void ShowMenuChain(TWinControl* asker, TskSkinData* skin_data, bool popup_up,
+                     const std::vector<TMenuItem*>& items, const TRect& anchor) override {
+    EXPECT_EQ(asker, nullptr);
+    EXPECT_FALSE(visible) << "a chain was still open";
+    shows.push_back({skin_data, popup_up, items, anchor});
+    visible = !items.empty();
+  }
+  void CloseMenus() override {
+    if (!visible) return;
+    visible = false;
+    SkinMenusClosed();
+  }
+  bool MenusVisible() const override { return visible; }
+  void SkinMenuOpened() override {
+    ++opened;
+    skin_open = true;
+  }
+  void SkinMenusClosed() override {
+    skin_open = false;
+    if (menu_mode) LeaveMenuMode();
+  }
+  bool SkinMenuOpen() const override { return skin_open; }
+  void ClearSkinMenuOpen() override { skin_open = false; }
+  bool MenuMode() const override { return menu_mode; }
+  void EnterMenuMode() override {
+    ++entered;
+    menu_mode = true;
+  }
+  void LeaveMenuMode() override {
+    ++left;
+    menu_mode = false;
+    visible = skin_open = false;
+    if (bar) bar->LeaveMenuMode();
+  }
+  // Esc on the open popup in menu mode, as the frame's hook handles it.
+  void EscapeInMenuMode() {
+    visible = skin_open = false;
+    if (bar) bar->PopupClosedInMenuMode();
+  }
+
+  TskSkinMainMenuBar* bar = nullptr;
+  std::vector<Show> shows;
+  bool visible = false;
+  bool skin_open = false;
+  bool menu_mode = false;
+  int opened = 0, entered = 0, left = 0;
+};
+
+class MenuBarTest : public testing::CarriedSkinFixture {
+ protected:
+  MenuBarTest() : menu(&form) {
+    file = new TMenuItem(&form, &menu, "&File");
+    open = new TMenuItem(&form, file, "&Open");
+    new TMenuItem(&form, file, "E&xit");
+    config = new TMenuItem(&form, &menu, "&Config");
+    new TMenuItem(&form, config, "&Settings");
+    help = new TMenuItem(&form, &menu, "&Help");
+    new TMenuItem(&form, help, "&About");
+    run = new TMenuItem(&form, &menu, "&Run");
+    run->OnClick = [this] { ++runs; };
+    run->Hint = L"Runs at once";
+    ParkPointer();
+  }
+
+  TskSkinMainMenuBar* MakeBar(bool with_host, bool skinned = true) {
+    if (with_host) host = new FakeHost(&form);
+    bar = new TskSkinMainMenuBar(&form);
+    if (host) host->bar = bar;
+    if (skinned) bar->SetSkinData(skin_data);
+    bar->SetMainMenu(&menu);
+    bar->SetParent(&form);
+    testing::Pump();
+    return bar;
+  }
+  POINT ParkPointer() {
+    POINT corner{890, 490};
+    ClientToScreen(form.Handle(), &corner);
+    SetCursorPos(corner.x, corner.y);
+    return corner;
+  }
+  // The real pointer over the point of the bar, then the move the platform would send.
+  void PointAt(int x, int y) {
+    POINT pt{x, y};
+    ClientToScreen(bar->Handle(), &pt);
+    SetCursorPos(pt.x, pt.y);
+    PumpFor(20);
+    SendMessageW(bar->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
+  }
+  void PointAtItem(int index) {
+    const TRect r = bar->Items()[std::size_t(index)]->Rect();
+    PointAt(r.left + 4, r.top + 4);
+  }
+  void ClickItem(int index) {
+    PointAtItem(index);
+    const TRect r = bar->Items()[std::size_t(index)]->Rect();
+    testing::Click(bar->Handle(), r.left + 4, r.top + 4);
+  }
+  void PumpFor(DWORD ms) {
+    const DWORD until = GetTickCount() + ms;
+    while (GetTickCount() < until) {
+      testing::Pump();
+      Sleep(2);
+    }
+  }
+  TRect ScreenRect(const TRect& r) {
+    POINT p[2] = {{r.left, r.top}, {r.right, r.bottom}};
+    MapWindowPoints(bar->Handle(), nullptr, p, 2);
+    return {p[0].x, p[0].y, p[1].x, p[1].y};
+  }
+  const TskSkinMainMenuBarItem& Item(int index) { return *bar->Items()[std::size_t(index)]; }
+  PixelBitmap Capture() {
+    TBitmap bitmap(bar->Width(), bar->Height());
+    SendMessageW(bar->Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(bitmap.DC()), PRF_CLIENT);
+    GdiFlush();
+    return bitmap.ToPixels();
+  }
+  static int TextWidth(const wchar_t* text) {
+    TBitmap measure(1, 1);
+    measure.Canvas().SetFont(TFont("Arial", 14));
+    return measure.Canvas().TextWidth(text);
+  }
+
+  TMainMenu menu;
+  TMenuItem *file, *open, *config, *help, *run;
+  FakeHost* host = nullptr;
+  TskSkinMainMenuBar* bar = nullptr;
+  int runs = 0;
+};
+
+TEST_F(MenuBarTest, TheCarriedSkinSizesTheBarAndPlacesItemsEdgeToEdge) {
+  MakeBar(true);
+  EXPECT_EQ(bar->Height(), 22);
+  EXPECT_EQ(bar->Width(), form.ClientWidth());
+  ASSERT_EQ(bar->Items().size(), 4u);
+  EXPECT_EQ(Item(0).Rect(), (TRect{2, 1, 2 + TextWidth(L"File") + 11, 21}));
+  for (int i = 1; i < 4; ++i) {
+    EXPECT_EQ(Item(i).Rect().left, Item(i - 1).Rect().right) << i;
+    EXPECT_EQ(Item(i).Rect().Height(), 20) << i;
+  }
+  EXPECT_FALSE(bar->Overflow());
+}
+
+TEST_F(MenuBarTest, BarAndItemPicturesInTheNormalHotAndDownStates) {
+  MakeBar(true);
+  const PixelBitmap& items_picture = *skin_data->ActivePicture(3);
+  const PixelBitmap& bar_picture = *skin_data->ActivePicture(4);
+  const PixelBitmap bar_expected =
+      PaintThreePartHorz(bar_picture, {67, 106, 117, 128}, 2, 3, false, bar->Width());
+  struct Step {
+    const char* what;
+    std::function<void()> act;
+    TRect source;
+    bool stretch;
+  } steps[] = {
+      {"normal", [] {}, {2, 59, 53, 79}, false},
+      {"hot", [&] { PointAtItem(0); }, {2, 81, 53, 101}, true},
+      {"down", [&] { ClickItem(0); }, {2, 103, 53, 123}, true},
+  };
+  for (const auto& s : steps) {
+    s.act();
+    const PixelBitmap shot = Capture();
+    const TRect r = Item(0).Rect();
+    const PixelBitmap expected =
+        PaintThreePartHorz(items_picture, s.source, 5, 5, s.stretch, r.Width());
+    // Outside the caption's rectangle the item is the skin's picture, widened.
+    for (int y = 0; y < r.Height(); ++y) {
+      for (int x = 0; x < r.Width(); ++x) {
+        if (x >= 4 && x < r.Width() - 5 && y >= 3) continue;
+        ASSERT_EQ(shot.At(r.left + x, r.top + y), expected.At(x, y))
+            << s.what << " at " << x << "," << y;
+      }
+    }
+    // The caption is drawn in black inside it.
+    bool black = false;
+    for (int y = 3; y < 20; ++y) {
+      for (int x = 4; x < r.Width() - 5; ++x) black |= shot.At(r.left + x, r.top + y) == 0;
+    }
+    EXPECT_TRUE(black) << s.what;
+    for (int y = 0; y < 22; ++y) {
+      for (int x : {0, 1, bar->Width() - 3, bar->Width() - 1}) {
+        ASSERT_EQ(shot.At(x, y), bar_expected.At(x, y)) << s.what << " bar at " << x << "," << y;
+      }
+    }
+  }
+}
+
+TEST_F(MenuBarTest, HoverLightsOneItemAndLeavingTheBarPutsItOut) {
+  MakeBar(true);
+  std::vector<TMenuItem*> entered, left;
+  bar->OnItemMouseEnter = [&](TMenuItem* m) { entered.push_back(m); };
+  bar->OnItemMouseLeave = [&](TMenuItem* m) { left.push_back(m); };
+  PointAtItem(1);
+  EXPECT_TRUE(Item(1).Hot());
+  EXPECT_TRUE(bar->PointerTracking());
+  PointAtItem(3);
+  EXPECT_FALSE(Item(1).Hot());
+  EXPECT_TRUE(Item(3).Hot());
+  EXPECT_EQ(bar->Hint(), L"Runs at once");
+  ParkPointer();
+  PumpFor(200);
+  EXPECT_FALSE(Item(3).Hot());
+  EXPECT_FALSE(bar->PointerTracking());
+  EXPECT_EQ(entered, (std::vector<TMenuItem*>{config, run}));
+  EXPECT_EQ(left, (std::vector<TMenuItem*>{config, run}));
+  EXPECT_TRUE(host->shows.empty());
+}
+
+TEST_F(MenuBarTest, AClickOpensTheItemsMenuUnderItAndMovingAlongSwitchesMenus) {
+  MakeBar(true);
+  ClickItem(0);
+  ASSERT_EQ(host->shows.size(), 1u);
+  EXPECT_EQ(host->shows[0].skin, skin_data);
+  EXPECT_FALSE(host->shows[0].up);
+  EXPECT_EQ(host->shows[0].items, file->VisibleItems());
+  EXPECT_EQ(host->shows[0].anchor, ScreenRect(Item(0).Rect()));
+  EXPECT_EQ(host->opened, 1);
+  EXPECT_TRUE(host->menu_mode && host->skin_open);
+  EXPECT_TRUE(Item(0).Down());
+  EXPECT_TRUE(bar->SelectionKept());
+
+  // No click: the pointer alone moves the open menu to the next item.
+  PointAtItem(1);
+  ASSERT_EQ(host->shows.size(), 2u);
+  EXPECT_EQ(host->shows[1].items, config->VisibleItems());
+  EXPECT_EQ(host->shows[1].anchor, ScreenRect(Item(1).Rect()));
+  EXPECT_FALSE(Item(0).Down());
+  EXPECT_TRUE(Item(1).Down());
+  EXPECT_TRUE(host->menu_mode && host->skin_open && host->visible);
+
+  // Off the bar the open item keeps its selection.
+  ParkPointer();
+  PumpFor(150);
+  EXPECT_TRUE(Item(1).Down());
+  EXPECT_EQ(bar->HoveredIndex(), 1);
+
+  // A command chosen in the menu ends menu mode: nothing stays drawn down or lit.
+  host->CloseMenus();
+  EXPECT_FALSE(Item(1).Down() || Item(1).Hot());
+  EXPECT_FALSE(bar->SelectionKept());
+  EXPECT_EQ(bar->HoveredIndex(), -1);
+}
+
+TEST_F(MenuBarTest, EscapeInMenuModeLeavesTheItemSelectedAndUp) {
+  MakeBar(true);
+  ClickItem(2);
+  host->EscapeInMenuMode();
+  EXPECT_FALSE(Item(2).Down());
+  EXPECT_TRUE(Item(2).Hot());
+  // Enter opens it again from the keyboard.
+  EXPECT_TRUE(bar->OpenSelectedItem());
+  ASSERT_EQ(host->shows.size(), 2u);
+  EXPECT_EQ(host->shows[1].items, help->VisibleItems());
+  EXPECT_TRUE(Item(2).Down());
+}
+
+TEST_F(MenuBarTest, AnItemWithoutChildrenRunsAtOnceAndEndsMenuMode) {
+  MakeBar(true);
+  ClickItem(0);
+  ClickItem(3);
+  EXPECT_EQ(runs, 1);
+  EXPECT_EQ(host->shows.size(), 1u);
+  EXPECT_FALSE(host->menu_mode || host->skin_open || host->visible);
+  EXPECT_FALSE(Item(0).Down());
+  // A disabled item neither lights nor runs, and its accelerator does nothing.
+  run->SetEnabled(false);
+  bar->SetMainMenu(&menu);
+  ClickItem(3);
+  EXPECT_FALSE(Item(3).Hot());
+  EXPECT_FALSE(bar->OpenByAccelerator(L'r'));
+  EXPECT_EQ(runs, 1);
+}
+
+TEST_F(MenuBarTest, ATooNarrowBarHidesItemsBehindAStripThatListsThem) {
+  MakeBar(true);
+  bar->SetAlign(TAlign::alNone);
+  bar->PopupToUp = true;
+  const int width = Item(1).Rect().right + 5 + 3 + 2;
+  bar->SetBounds(0, 0, width, 22);
+  testing::Pump();
+  ASSERT_TRUE(bar->Overflow());
+  EXPECT_TRUE(Item(1).Fits());
+  EXPECT_FALSE(Item(2).Fits() || Item(2).Enabled() || Item(3).Fits());
+  const TRect strip = bar->OverflowStripRect();
+  EXPECT_EQ(strip, (TRect{width - 3 - 5, 1, width - 3, 21}));
+  // The arrow in the skin's marker colour, hot while the pointer is over it.
+  auto strip_has = [&](COLORREF color) {
+    const PixelBitmap shot = Capture();
+    for (int y = strip.top; y < strip.bottom; ++y) {
+      for (int x = strip.left; x < strip.right; ++x) {
+        if (shot.At(x, y) == ColorToPixel(color)) return true;
+      }
+    }
+    return false;
+  };
+  EXPECT_TRUE(strip_has(9988421));
+  PointAt(strip.left + 2, 10);
+  EXPECT_TRUE(bar->OverflowMarkerHot());
+  EXPECT_TRUE(strip_has(4170232));
+  testing::Click(bar->Handle(), strip.left + 2, 10);
+  ASSERT_EQ(host->shows.size(), 1u);
+  EXPECT_EQ(host->shows[0].items, (std::vector<TMenuItem*>{help, run}));
+  EXPECT_EQ(host->shows[0].anchor, ScreenRect(strip));
+  EXPECT_FALSE(host->shows[0].up);
+  // Wide again: the hidden items come back with their own states.
+  bar->SetBounds(0, 0, 600, 22);
+  EXPECT_FALSE(bar->Overflow());
+  EXPECT_TRUE(Item(2).Fits() && Item(2).Enabled());
+}
+
+TEST_F(MenuBarTest, TheKeyboardOperationsAndWhatTheyReportHandled) {
+  MakeBar(true);
+  EXPECT_FALSE(bar->OpenSelectedItem());  // nothing selected yet
+  bar->EnterMenuModeFromKeyboard();
+  EXPECT_TRUE(Item(0).Hot());
+  EXPECT_EQ(host->entered, 1);
+  EXPECT_TRUE(host->shows.empty());
+  bar->SelectNextItem();
+  EXPECT_TRUE(Item(1).Hot());
+  EXPECT_FALSE(Item(0).Hot());
+  bar->SelectPreviousItem();
+  bar->SelectPreviousItem();
+  EXPECT_TRUE(Item(3).Hot());  // wrapped to the last
+  bar->SelectNextItem();
+  EXPECT_TRUE(Item(0).Hot());
+  EXPECT_TRUE(bar->OpenSelectedItem());
+  ASSERT_EQ(host->shows.size(), 1u);
+  EXPECT_EQ(host->shows[0].items, file->VisibleItems());
+  // Right while the menu is open moves the open menu along.
+  bar->SelectNextItem();
+  ASSERT_EQ(host->shows.size(), 2u);
+  EXPECT_EQ(host->shows[1].items, config->VisibleItems());
+  EXPECT_TRUE(Item(1).Down());
+  EXPECT_FALSE(Item(0).Down());
+  // An accelerator opens its item, in either case; one that no item has is not handled.
+  EXPECT_TRUE(bar->OpenByAccelerator(L'H'));
+  ASSERT_EQ(host->shows.size(), 3u);
+  EXPECT_EQ(host->shows[2].items, help->VisibleItems());
+  EXPECT_FALSE(bar->OpenByAccelerator(L'q'));
+  EXPECT_EQ(host->shows.size(), 3u);
+  host->LeaveMenuMode();
+  for (int i = 0; i < 4; ++i) EXPECT_FALSE(Item(i).Hot() || Item(i).Down()) << i;
+  EXPECT_TRUE(bar->OpenByAccelerator(L'r'));
+  EXPECT_EQ(runs, 1);
+}
+
+TEST_F(MenuBarTest, WithoutAHostItemsLightButNothingOpensAndNoKeyIsHandled) {
+  MakeBar(false);
+  ASSERT_EQ(bar->SkinForm(), nullptr);
+  PointAtItem(0);
+  EXPECT_TRUE(Item(0).Hot());
+  ClickItem(0);
+  ClickItem(3);
+  EXPECT_FALSE(Item(0).Down());
+  EXPECT_EQ(runs, 0);
+  EXPECT_FALSE(bar->OpenByAccelerator(L'f'));
+  EXPECT_FALSE(bar->OpenSelectedItem());
+  bar->EnterMenuModeFromKeyboard();
+  EXPECT_FALSE(bar->SelectionKept());
+}
+
+TEST_F(MenuBarTest, ASkinChangeFreesTheItemsAndRebuildsThemAfterwards) {
+  MakeBar(true);
+  ClickItem(0);
+  RelaySkinChange(form, skin_data, SKN_BEFORECHANGE);
+  EXPECT_TRUE(bar->Items().empty());
+  RelaySkinChange(form, skin_data, SKN_CHANGE);
+  ASSERT_EQ(bar->Items().size(), 4u);
+  EXPECT_FALSE(Item(0).Down());
+  EXPECT_EQ(bar->Height(), 22);
+}
+
+TEST_F(MenuBarTest, WithoutASkinTheDefaultLookUsesDefaultHeight) {
+  MakeBar(true, false);
+  bar->SetDefaultHeight(30);
+  EXPECT_EQ(bar->Height(), 30);
+  EXPECT_EQ(bar->ItemsArea(), (TRect{2, 2, bar->Width() - 2, 28}));
+  EXPECT_EQ(Item(0).Rect(), (TRect{2, 2, 2 + TextWidth(L"File") + 12, 28}));
+  PointAtItem(0);
+  const PixelBitmap shot = Capture();
+  EXPECT_EQ(shot.At(2, 2), ColorToPixel(8388608));   // the hot frame
+  EXPECT_EQ(shot.At(3, 3), ColorToPixel(13811126));  // and its fill
+  EXPECT_EQ(shot.At(0, 0), ColorToPixel(ColorToRGB(clBtnFace)));
+}
+
+}  // namespace
+}  // namespace vl
