@@ -33,13 +33,28 @@ TFrmMain::TFrmMain(TComponent* owner, std::string app_directory)
   Font().Assign(TFont("Tahoma", -11, 0, kBlue));
   SetPosition(TPosition::poScreenCenter);
   BuildMenus();
-  SetMenu(mmn);
   SetClientSize(826, 502);
+  // The bar is the first top-aligned control, so it stays above the tool panel.
+  skSkinMainMenuBar1 = new TskSkinMainMenuBar(this);
+  skSkinMainMenuBar1->SetName("skSkinMainMenuBar1");
+  skSkinMainMenuBar1->SetBounds(0, 0, 826, 22);
+  skSkinMainMenuBar1->SetAlign(TAlign::alTop);
+  skSkinMainMenuBar1->SetMainMenu(mmn);
+  skSkinMainMenuBar1->SetParent(this);
   BuildToolRow();
   BuildResultArea();
   LoadCarriedSkin(*this, skCompressedSkinList1, skSkinData1);
-  AttachSkinData(skSkinData1, {pnl1, lbl1, btnfind, btnMusic, btnPic, btnVideo, btnDoc, btnExe,
-                               pnl4, lblResult, lvResult});
+  AttachSkinData(skSkinData1, {skSkinMainMenuBar1, pnl1, lbl1, btnfind, btnMusic, btnPic, btnVideo,
+                               btnDoc, btnExe, pnl4, lblResult, lvResult});
+  // The frame hands the skin's changes to the controls. It drives the bar from the keyboard
+  // (Alt, F10, the arrows, Alt+letter) and resets it whenever the bar's menus close, so a menu
+  // closed by Esc never leaves the window swallowing keys.
+  skfrm = new TskSkinForm(this);
+  skfrm->SetName("skfrm");
+  skfrm->SetBorderIcons({true, true, true, false, false});
+  skfrm->MainMenuBar = skSkinMainMenuBar1;
+  skfrm->SetSkinData(skSkinData1);
+  skSkinMainMenuBar1->SetSkinForm(skfrm);
 
   ResultView& view = *this;
   IndexProgress& progress = *this;
@@ -205,8 +220,6 @@ void TFrmMain::FormDestroy() {
 }
 
 LRESULT TFrmMain::WndProc(UINT msg, WPARAM wparam, LPARAM lparam) {
-  // Until the skinned frame relays them, the window hands its skin's changes to its controls.
-  if (RelaySkinMessage(*this, msg, wparam, lparam)) return 0;
   if (msg == WM_SETTINGCHANGE) {
     RefreshDecimalSeparator();
     lvResult->Invalidate();

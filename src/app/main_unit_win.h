@@ -16,9 +16,11 @@
 #include "skin/controls/skin_button_win.h"
 #include "skin/controls/skin_label_win.h"
 #include "skin/controls/skin_listview_win.h"
+#include "skin/controls/skin_menu_bar_win.h"
 #include "skin/controls/skin_panel_win.h"
 #include "skin/data/skin_data.h"
 #include "skin/data/stored_skin.h"
+#include "skin/form/skin_form_win.h"
 #include "statusbar/main_status_bar_win.h"
 
 namespace vl {
@@ -32,6 +34,8 @@ class TFrmMain : public TForm, private ResultView, private IndexProgress {
   TFrmMain(TComponent* owner, std::string app_directory);
   ~TFrmMain() override;
 
+  TskSkinForm* skfrm;
+  TskSkinMainMenuBar* skSkinMainMenuBar1;
   TMainMenu* mmn;
   TMenuItem* mniFile;
   TMenuItem* mniOpendir;

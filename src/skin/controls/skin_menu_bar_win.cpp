@@ -666,6 +666,23 @@ bool TskSkinMainMenuBar::OpenByAccelerator(wchar_t key) {
   return true;
 }
 
+bool TskSkinMainMenuBar::HasAccelerator(wchar_t key) const {
+  std::vector<wchar_t> accels;
+  for (const auto& item : items_) accels.push_back(item->MenuItem()->Accelerator());
+  return AcceleratorBarItem(Picks(), accels, key) >= 0;
+}
+
+TMenu* TskSkinMainMenuBar::BarMenu() const {
+  return main_menu_;
+}
+
+TMenuItem* TskSkinMainMenuBar::OpenItem() const {
+  for (const auto& item : items_) {
+    if (item->down_ && item->HasChildren()) return item->MenuItem();
+  }
+  return nullptr;
+}
+
 bool TskSkinMainMenuBar::OpenSelectedItem() {
   TskMenuHost* host = SkinForm();
   if (!host) return false;

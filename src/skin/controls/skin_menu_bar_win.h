@@ -12,6 +12,7 @@
 
 #include "framework/timer_win.h"
 #include "skin/controls/menu_bar_layout.h"
+#include "skin/controls/menu_host.h"
 #include "skin/controls/skin_control_win.h"
 
 namespace vl {
@@ -49,7 +50,7 @@ class TskSkinMainMenuBarItem {
   int frame_ = 0;
 };
 
-class TskSkinMainMenuBar : public TskSkinControl {
+class TskSkinMainMenuBar : public TskSkinControl, public TskMenuBarLink {
  public:
   explicit TskSkinMainMenuBar(TComponent* owner);
   ~TskSkinMainMenuBar() override;
@@ -87,15 +88,18 @@ class TskSkinMainMenuBar : public TskSkinControl {
 
   // The keyboard side, called by the window's frame while the bar is linked to it. Each one that
   // returns a flag reports a key as handled only when it pressed an item.
-  bool OpenByAccelerator(wchar_t key);
-  void SelectNextItem();
-  void SelectPreviousItem();
-  bool OpenSelectedItem();
-  void EnterMenuModeFromKeyboard();
+  bool OpenByAccelerator(wchar_t key) override;
+  bool HasAccelerator(wchar_t key) const override;
+  void SelectNextItem() override;
+  void SelectPreviousItem() override;
+  bool OpenSelectedItem() override;
+  void EnterMenuModeFromKeyboard() override;
   // The host's chain closed while menu mode stays on: the open item stays selected, drawn up.
-  void PopupClosedInMenuMode();
+  void PopupClosedInMenuMode() override;
   // Menu mode ended (a command, a click elsewhere, Esc twice): nothing stays selected.
-  void LeaveMenuMode();
+  void LeaveMenuMode() override;
+  TMenu* BarMenu() const override;
+  TMenuItem* OpenItem() const override;
 
   void BeforeApplySkinData() override;
   void ApplySkinData() override;
