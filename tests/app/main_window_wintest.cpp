@@ -92,8 +92,10 @@ TEST_F(MainWindowTest, TheWindowHasItsLayout) {
   StartWithIndex({});
   EXPECT_EQ(form->ClientWidth(), 826);
   EXPECT_EQ(form->ClientHeight(), 502);
-  EXPECT_EQ(form->pnl1->BoundsRect(), (TRect{0, 0, 826, 57}));
-  EXPECT_EQ(form->pnl4->BoundsRect(), (TRect{0, 57, 826, 92}));
+  // The skinned menu bar takes the top 22 pixels of the client area.
+  EXPECT_EQ(form->skSkinMainMenuBar1->BoundsRect(), (TRect{0, 0, 826, 22}));
+  EXPECT_EQ(form->pnl1->BoundsRect(), (TRect{0, 22, 826, 79}));
+  EXPECT_EQ(form->pnl4->BoundsRect(), (TRect{0, 79, 826, 114}));
   EXPECT_EQ(form->FlStatusBar1->BoundsRect(), (TRect{0, 483, 826, 502}));
   EXPECT_EQ(form->FlStatusPane2->Width(), 217);
   EXPECT_EQ(form->FlStatusPane1->Width(), 217);
@@ -105,7 +107,7 @@ TEST_F(MainWindowTest, TheWindowHasItsLayout) {
   // The window unpacked the skin package carried in the executable while it was created.
   EXPECT_FALSE(form->skSkinData1->Empty());
   EXPECT_EQ(form->lvResult->SkinData(), form->skSkinData1);
-  EXPECT_EQ(form->pnl2->BoundsRect(), (TRect{0, 92, 826, 483}));
+  EXPECT_EQ(form->pnl2->BoundsRect(), (TRect{0, 114, 826, 483}));
   // The skinned tool panel aligns the row in its client area 2,2 - 824,55; the query buttons
   // keep their widths and take its height, so the last one runs two pixels past the area.
   struct Expect {
