@@ -5,6 +5,9 @@
 
 #include "framework/canvas_win.h"
 #include "framework/text_win.h"
+#include "framework/menu_win.h"
+#include "skin/controls/menu_host.h"
+#include "skin/controls/skin_popup_menu_win.h"
 #include "skin/data/resource_strings.h"
 #include "skin/data/skin_data.h"
 
@@ -73,6 +76,7 @@ TskSkinMemo::TskSkinMemo(TComponent* owner) : TMemo(owner), TskSkinnable(*this, 
 
 void TskSkinMemo::Notification(TComponent* component, TOperation operation) {
   TMemo::Notification(component, operation);
+  if (operation == TOperation::opRemove && component == context_menu_) context_menu_ = nullptr;
   if (operation != TOperation::opRemove || !SkinData()) return;
   if (component != static_cast<TComponent*>(SkinData())) return;
   SkinDataRemoved(component);
@@ -249,6 +253,87 @@ bool TskSkinMemo::Refused(UINT msg, WPARAM wparam) const {
 }
 
 LRESULT TskSkinMemo::ContextMenu(WPARAM wparam, LPARAM lparam) {
+  if (!PopupMenu() && ShowSkinnedContextMenu(lparam)) return 0;
+  return NativeContextMenu(wparam, lparam);
+}
+
+void TskSkinMemo::FreeContextMenu() {
+  TskSkinPopupMenu* menu = context_menu_;
+  context_menu_ = nullptr;
+  if (!menu) return;
+  // An open chain shows the menu's items; it goes before they do.
+  if (menu->Showing()) {
+    if (TskMenuHost* host = TskMenuHost::Find(this)) host->CloseMenus();
+  }
+  delete menu;
+}
+
+bool TskSkinMemo::ShowSkinnedContextMenu(LPARAM lparam) {
+  TskMenuHost* host = TskMenuHost::Find(this);
+  if (!host || !host->MenusSkinData() || !HandleAllocated()) return false;
+  FreeContextMenu();
+  auto* menu = new TskSkinPopupMenu(this);
+  context_menu_ = menu;
+
+  DWORD start = 0, end = 0;
+  SendMessageW(Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+               reinterpret_cast<LPARAM>(&end));
+  const bool selection = end > start;
+  const auto length = DWORD(GetWindowTextLengthW(Handle()));
+  const bool can_undo = SendMessageW(Handle(), EM_CANUNDO, 0, 0) != 0;
+  const bool clipboard_text = IsClipboardFormatAvailable(CF_TEXT) != FALSE;
+  const bool everything_selected = start == 0 && end >= length;
+  const TskSkinData* skin = host->MenusSkinData();
+  const HWND edit = Handle();
+  struct Entry {
+    const char* name;
+    bool enabled;
+    UINT message;
+    WPARAM wparam;
+    LPARAM lparam;
+  };
+  const Entry entries[] = {
+      {"EDIT_UNDO", can_undo, WM_UNDO, 0, 0},
+      {nullptr, true, 0, 0, 0},
+      {"EDIT_CUT", selection && !read_only_, WM_CUT, 0, 0},
+      {"EDIT_COPY", selection, WM_COPY, 0, 0},
+      {"EDIT_PASTE", clipboard_text && !read_only_, WM_PASTE, 0, 0},
+      {"EDIT_DELETE", selection && !read_only_, WM_CLEAR, 0, 0},
+      {nullptr, true, 0, 0, 0},
+      {"EDIT_SELECTALL", !everything_selected, EM_SETSEL, 0, -1},
+  };
+  for (const Entry& entry : entries) {
+    if (!entry.name) {
+      new TMenuItem(menu, menu, "-");
+      continue;
+    }
+    auto* item = new TMenuItem(menu, menu, "");
+    item->SetName(entry.name);
+    item->SetCaption(AnsiToWide(SkinResourceText(skin, entry.name)));
+    item->SetEnabled(entry.enabled);
+    const Entry action = entry;
+    // The handle, not the memo: the command runs after the menu has closed, by which time the
+    // memo may be gone.
+    item->OnClick = [edit, action] {
+      if (IsWindow(edit)) SendMessageW(edit, action.message, action.wparam, action.lparam);
+    };
+  }
+
+  int x = int(short(LOWORD(lparam)));
+  int y = int(short(HIWORD(lparam)));
+  // Only -1 comes from the keyboard; other negative points lie on a monitor left of or above
+  // the primary one.
+  if (lparam == -1) {
+    RECT r;
+    GetWindowRect(Handle(), &r);
+    x = (r.left + r.right) / 2;
+    y = (r.top + r.bottom) / 2;
+  }
+  menu->PopupForControl(*this, x, y);
+  return true;
+}
+
+LRESULT TskSkinMemo::NativeContextMenu(WPARAM wparam, LPARAM lparam) {
   if (!read_only_ || PopupMenu()) return TMemo::WndProc(WM_CONTEXTMENU, wparam, lparam);
   // The native menu edits the text directly, past the messages that read-only mode refuses; in
   // the native read-only state it offers only what changes nothing.
@@ -380,6 +465,12 @@ LRESULT TskSkinMemo::WndProc(UINT msg, WPARAM wparam, LPARAM lparam) {
     }
     case WM_CONTEXTMENU:
       return ContextMenu(wparam, lparam);
+    case SKN_POPUPCOMMAND:
+      // The command has returned; the menu goes unless a new opening is showing it again.
+      if (context_menu_ && !context_menu_->Showing()) FreeContextMenu();
+      return 0;
+    case SKN_CLOSEMENUS:
+      return 0;
     case WM_LBUTTONDOWN:
       selecting_ = true;
       break;

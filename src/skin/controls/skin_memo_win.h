@@ -17,6 +17,8 @@
 
 namespace vl {
 
+class TskSkinPopupMenu;
+
 class TskSkinMemo : public TMemo, public TskSkinnable {
  public:
   explicit TskSkinMemo(TComponent* owner);
@@ -44,6 +46,9 @@ class TskSkinMemo : public TMemo, public TskSkinnable {
   TRect TextRect() const;
   // The memo shows its hovered-or-focused look.
   bool Active() const { return pointer_over_ || focused_; }
+  // The memo's own context menu while it exists (from its opening until its command has run or
+  // the next one replaces it).
+  TskSkinPopupMenu* ContextPopup() const { return context_menu_; }
 
  protected:
   void CreateParams(TCreateParams& params) override;
@@ -67,6 +72,10 @@ class TskSkinMemo : public TMemo, public TskSkinnable {
   void ActiveChanged();
   bool Refused(UINT msg, WPARAM wparam) const;
   LRESULT ContextMenu(WPARAM wparam, LPARAM lparam);
+  LRESULT NativeContextMenu(WPARAM wparam, LPARAM lparam);
+  // Builds the skinned context menu; false when the memo's window has no skinned menus.
+  bool ShowSkinnedContextMenu(LPARAM lparam);
+  void FreeContextMenu();
   LRESULT PaintMessage(WPARAM wparam);
   void Compose(HDC dc);
   PixelBitmap Background(int width, int height) const;
@@ -90,6 +99,7 @@ class TskSkinMemo : public TMemo, public TskSkinnable {
   bool focused_ = false;
   bool selecting_ = false;
   bool painting_ = false;
+  TskSkinPopupMenu* context_menu_ = nullptr;  // owned as a component
 };
 
 }  // namespace vl

@@ -19,6 +19,7 @@ class TMenuItem;
 class TWinControl;
 class TskSkinData;
 class TskSkinPopupWindow;
+class TTimer;
 
 class TskSkinMenu {
  public:
@@ -61,7 +62,37 @@ class TskSkinMenu {
   // Fired once when the current chain ends, then cleared.
   std::function<void()> OnceClose;
 
-  // ... the controller's private part is the popup module's own.
+  // What the popups of the chain report.
+  // An item was clicked, or chosen with Enter, Right or its accelerator.
+  void ItemActivated(TskSkinPopupWindow& popup, int index);
+  // The pointer or a key moved the highlight onto an item.
+  void ItemEntered(TskSkinPopupWindow& popup, int index, bool by_pointer);
+  void ItemLeft(TskSkinPopupWindow& popup, int index);
+
+  TWinControl& Window() const { return window_; }
+  TskSkinData* ChainSkinData() const { return skin_data_; }
+  // The control that asked for the open chain, while it exists.
+  TWinControl* Asker() const;
+  // The sub-menu wait is running.
+  bool Waiting() const;
+
+ private:
+  class AskerLink;
+  void OpenLevel(const std::vector<TMenuItem*>& items, const TRect& anchor, bool sub_menu,
+                 bool popup_up);
+  void StopWait();
+  void WaitElapsed();
+  int LevelOf(const TskSkinPopupWindow& popup) const;
+
+  TWinControl& window_;
+  std::vector<std::unique_ptr<TskSkinPopupWindow>> popups_;
+  TskSkinData* skin_data_ = nullptr;
+  TRect work_area_;
+  bool visible_ = false;
+  std::shared_ptr<AskerLink> asker_;
+  std::unique_ptr<TTimer> wait_timer_;
+  TskSkinPopupWindow* waiting_popup_ = nullptr;
+  int waiting_index_ = -1;
 };
 
 }  // namespace vl

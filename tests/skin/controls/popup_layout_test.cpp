@@ -1,0 +1,325 @@
+// The geometry of a popup level: its size in both looks and with the overflow bounds, the item
+// stacking and visible range, the marker strips, placement against a work area (including the
+// clamps onto the anchor's monitor), and the Up/Down search with its scrolling.
+#include "skin/controls/popup_layout.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace vl {
+namespace {
+
+// The carried skin's popup: a 93 x 55 picture with items in 2,2,91,53; items 89 wide with an
+// 63-pixel text rectangle.
+TskPopupMetrics CarriedMetrics() {
+  TskPopupMetrics m;
+  m.skinned = true;
+  m.picture_width = 93;
+  m.picture_height = 55;
+  m.items_rect = {2, 2, 91, 53};
+  m.item_skin_width = 89;
+  m.item_text_width = 63;
+  return m;
+}
+
+TEST(PopupSize, SizesInBothLooksAndOverflowBounds) {
+  struct Case {
+    const char* name;
+    bool skinned;
+    int max_items;
+    std::vector<int> heights;
+    int work_height;
+    TskPopupSize expected;
+  };
+  const Case cases[] = {
+      {"carried skin, three items", true, 0, {22, 22, 22}, 1000, {100 + 70, 70, false, false}},
+      {"carried skin with a divider", true, 0, {22, 3, 22}, 1000, {170, 51, false, false}},
+      {"default look", false, 0, {20, 4, 20}, 1000, {100 + 2 + 19 + 19 + 10, 48, false, false}},
+      {"limit by item count", true, 2, {22, 22, 22}, 1000, {170, 2 * 22 + 4 + 20, true, true}},
+      {"limit not reached", true, 3, {22, 22, 22}, 1000, {170, 70, false, false}},
+      {"taller than the work area", true, 0, {22, 22, 22}, 60, {170, 60, true, false}},
+      {"the work area beats the limit", true, 2, {22, 22, 22}, 50, {170, 50, true, false}},
+  };
+  for (const Case& c : cases) {
+    TskPopupMetrics m = c.skinned ? CarriedMetrics() : TskPopupMetrics{};
+    m.max_items_in_window = c.max_items;
+    const TskPopupSize got = PopupSize(m, 100, c.heights, c.skinned ? 22 : 20, c.work_height);
+    EXPECT_EQ(got.width, c.expected.width) << c.name;
+    EXPECT_EQ(got.height, c.expected.height) << c.name;
+    EXPECT_EQ(got.overflowing, c.expected.overflowing) << c.name;
+    EXPECT_EQ(got.limited, c.expected.limited) << c.name;
+  }
+}
+
+TEST(PopupItemsRect, FollowsTheSizeOrTheDefaultInset) {
+  EXPECT_EQ(PopupItemsRect(CarriedMetrics(), 170, 70), (TRect{2, 2, 168, 68}));
+  EXPECT_EQ(PopupItemsRect(TskPopupMetrics{}, 150, 48), (TRect{2, 2, 148, 46}));
+}
+
+TEST(LayoutItems, StacksFromTheFirstVisibleAndEndsAtTheFirstThatPasses) {
+  const std::vector<int> heights{22, 3, 22, 22, 22};
+  const TRect items{2, 2, 100, 71};  // 69 high: three items and the divider fit
+  TskItemsLayout all = LayoutItems(heights, items, false, 0);
+  EXPECT_EQ(all.visible_count, 4);
+  EXPECT_EQ(all.rects[0], (TRect{2, 2, 100, 24}));
+  EXPECT_EQ(all.rects[1], (TRect{2, 24, 100, 27}));
+  EXPECT_EQ(all.rects[3], (TRect{2, 49, 100, 71}));
+  EXPECT_TRUE(all.rects[4].IsEmpty());
+
+  // Overflowing: 10-pixel marker strips leave 49 pixels, so from item 2 on two items fit.
+  TskItemsLayout scrolled = LayoutItems(heights, items, true, 2);
+  EXPECT_EQ(scrolled.first_visible, 2);
+  EXPECT_EQ(scrolled.visible_count, 2);
+  EXPECT_EQ(scrolled.rects[2], (TRect{2, 12, 100, 34}));
+  EXPECT_TRUE(scrolled.rects[0].IsEmpty());
+  EXPECT_FALSE(scrolled.IsVisible(4));
+}
+
+TEST(LayoutItems, MarkerStripsInBothLooks) {
+  const TRect items{2, 2, 168, 400};
+  EXPECT_EQ(UpMarkerRect(items, true, 170), (TRect{2, 2, 168, 12}));
+  EXPECT_EQ(DownMarkerRect(items, true, 170, 402), (TRect{2, 390, 168, 400}));
+  EXPECT_EQ(UpMarkerRect(items, false, 170), (TRect{3, 3, 167, 13}));
+  EXPECT_EQ(DownMarkerRect(items, false, 170, 402), (TRect{3, 389, 167, 399}));
+}
+
+TEST(PlacePopup, FirstLevelsSubMenusAndClamps) {
+  const TRect work{0, 0, 1000, 700};
+  struct Case {
+    const char* name;
+    TRect work;
+    TRect anchor;
+    int w, h;
+    bool sub, up, overflowing, limited;
+    TPoint expected;
+  };
+  const Case cases[] = {
+      {"below a point",
+       work,
+       {100, 100, 100, 100},
+       170,
+       70,
+       false,
+       false,
+       false,
+       false,
+       {100, 100}},
+      {"below a bar item", work, {10, 20, 50, 40}, 170, 70, false, false, false, false, {10, 40}},
+      {"past the right edge",
+       work,
+       {950, 100, 950, 100},
+       170,
+       70,
+       false,
+       false,
+       false,
+       false,
+       {830, 100}},
+      {"left of the work area",
+       {100, 0, 1000, 700},
+       {50, 100, 50, 100},
+       170,
+       70,
+       false,
+       false,
+       false,
+       false,
+       {100, 100}},
+      {"no room below, upper half: overlaps, beside the anchor",
+       {0, 0, 1000, 700},
+       {100, 300, 140, 320},
+       170,
+       500,
+       false,
+       false,
+       false,
+       false,
+       {141, 200}},
+      {"no room below, lower half: above",
+       work,
+       {100, 600, 140, 620},
+       170,
+       90,
+       false,
+       false,
+       false,
+       false,
+       {100, 510}},
+      {"upwards", work, {100, 600, 140, 620}, 170, 70, false, true, false, false, {100, 530}},
+      {"upwards without room above, upper half: below",
+       work,
+       {100, 30, 140, 50},
+       170,
+       70,
+       false,
+       true,
+       false,
+       false,
+       {100, 50}},
+      {"upwards without room, lower half: top, beside",
+       {0, 0, 1000, 400},
+       {100, 300, 140, 320},
+       170,
+       390,
+       false,
+       true,
+       false,
+       false,
+       {141, 0}},
+      {"sub-menu at the right edge of its parent",
+       work,
+       {100, 100, 266, 122},
+       170,
+       70,
+       true,
+       false,
+       false,
+       false,
+       {267, 98}},
+      {"sub-menu flips left",
+       work,
+       {800, 100, 966, 122},
+       170,
+       70,
+       true,
+       false,
+       false,
+       false,
+       {629, 98}},
+      {"sub-menu near the bottom, lower half",
+       work,
+       {100, 660, 266, 682},
+       170,
+       70,
+       true,
+       false,
+       false,
+       false,
+       {267, 614}},
+      {"sub-menu near the bottom, upper half",
+       {0, 0, 1000, 100},
+       {100, 40, 266, 62},
+       170,
+       70,
+       true,
+       false,
+       false,
+       false,
+       {267, 30}},
+      {"unlimited overflow goes to the top, beside",
+       work,
+       {100, 300, 100, 300},
+       170,
+       700,
+       false,
+       false,
+       true,
+       false,
+       {101, 0}},
+      {"beside the anchor is clamped on a narrow monitor",
+       {0, 0, 300, 700},
+       {100, 100, 266, 122},
+       170,
+       70,
+       true,
+       false,
+       false,
+       false,
+       {0, 98}},
+      {"a monitor left of the primary",
+       {-1280, 0, 0, 1024},
+       {-20, 500, -20, 500},
+       170,
+       70,
+       false,
+       false,
+       false,
+       false,
+       {-170, 500}},
+      {"taller than the work area still starts at its top",
+       {0, 50, 1000, 350},
+       {10, 100, 10, 100},
+       170,
+       400,
+       false,
+       false,
+       false,
+       false,
+       {11, 50}},
+  };
+  for (const Case& c : cases) {
+    TskPlacementRequest r;
+    r.work_area = c.work;
+    r.anchor = c.anchor;
+    r.width = c.w;
+    r.height = c.h;
+    r.sub_menu = c.sub;
+    r.popup_up = c.up;
+    r.overflowing = c.overflowing;
+    r.limited = c.limited;
+    r.items_top = 2;
+    EXPECT_EQ(PlacePopup(r), c.expected) << c.name;
+  }
+}
+
+TEST(NextSelectable, SearchesWrapsAndSkips) {
+  // Item 1 is a separator, item 3 disabled.
+  const std::vector<bool> s{true, false, true, false, true};
+  struct Case {
+    int active;
+    bool down;
+    int expected;
+  };
+  const Case cases[] = {
+      {-1, true, 0},  {0, true, 2},  {2, true, 4},  {4, true, 0},
+      {-1, false, 4}, {4, false, 2}, {2, false, 0}, {0, false, 4},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(NextSelectable(s, c.active, c.down), c.expected)
+        << "from " << c.active << (c.down ? " down" : " up");
+  }
+  EXPECT_EQ(NextSelectable({false, false}, -1, true), -1);
+  EXPECT_EQ(NextSelectable({}, -1, false), -1);
+  EXPECT_EQ(NextSelectable({false, true, false}, 1, true), 1);
+}
+
+TEST(ScrollToShow, MovesJustFarEnoughAndJumpsAfterAWrap) {
+  const std::vector<int> heights(10, 22);
+  const int area = 66;  // three items
+  struct Case {
+    const char* name;
+    int first, from, target;
+    bool down;
+    int expected;
+  };
+  const Case cases[] = {
+      {"inside the range", 0, 0, 1, true, 0},
+      {"one past the bottom", 0, 2, 3, true, 1},
+      {"skipping a disabled item past the bottom", 0, 2, 4, true, 2},
+      {"one above the top", 5, 5, 4, false, 4},
+      {"wrap down to the top", 7, 9, 0, true, 0},
+      {"wrap up to the last page", 0, 0, 9, false, 7},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(ScrollToShow(heights, area, c.first, c.from, c.target, c.down), c.expected) << c.name;
+  }
+  EXPECT_EQ(LastPageFirst({22, 3, 22, 22}, 50), 1);
+}
+
+TEST(SkinnedItemParts, CarriedItemRectangles) {
+  // textrect 23,1,86,20 and imagerect 1,1,20,21 of an 89-wide item drawn 166 wide.
+  const TskItemParts p = SkinnedItemParts({23, 1, 86, 20}, {1, 1, 20, 21}, 89, 166, 0, 0);
+  EXPECT_EQ(p.text, (TRect{23, 1, 163, 20}));
+  EXPECT_EQ(p.caption, (TRect{23, 1, 147, 20}));
+  EXPECT_EQ(p.shortcut_right, 147);
+  EXPECT_EQ(p.glyph, (TPoint{6, 7}));
+  // Without an image rectangle the caption leaves room for a 16-pixel glyph.
+  const TskItemParts q = SkinnedItemParts({23, 1, 86, 20}, {}, 89, 89, 0, 9);
+  EXPECT_EQ(q.caption.left, 39);
+  EXPECT_EQ(q.arrow_box, (TRect{72, 1, 86, 20}));
+  EXPECT_EQ(q.glyph, (TPoint{25, 6}));
+}
+
+}  // namespace
+}  // namespace vl
