@@ -338,7 +338,7 @@ void TskSkinForm::ApplySkin() {
     CreateDefaultObjects();
   }
   ApplyBorderIcons();
-  if (!skinning_) form_.SetBorderIcons(PlatformBorderIcons());
+  form_.SetBorderIcons(skinning_ ? TBorderIcons{} : PlatformBorderIcons());
   ApplyFrameChange();
   const TskTrackSize min = MinTrackSize();
   TRect b = WindowBounds();
