@@ -216,6 +216,11 @@ void LayoutFrameObjects(std::vector<TskLayoutItem>& items, const TskFrameSkin& s
 
 TskDefaultLayout LayoutDefaultFrame(int width, int caption_height, int s, int visible_buttons,
                                     bool system_menu) {
+  return LayoutDefaultFrame(width, caption_height, s, visible_buttons, system_menu, {s, s});
+}
+
+TskDefaultLayout LayoutDefaultFrame(int width, int caption_height, int s, int visible_buttons,
+                                    bool system_menu, TPoint menu_size) {
   TskDefaultLayout layout;
   layout.caption_area = {3, 3, width - 3, caption_height};
   int x = width - 3;
@@ -225,8 +230,8 @@ TskDefaultLayout LayoutDefaultFrame(int width, int caption_height, int s, int vi
   }
   layout.caption_area.right = x;
   if (system_menu) {
-    layout.system_menu = {3, 4, 3 + s, 4 + s};
-    layout.caption_area.left = 3 + s;
+    layout.system_menu = {3, 4, 3 + menu_size.x, 4 + menu_size.y};
+    layout.caption_area.left = 3 + menu_size.x;
   }
   return layout;
 }

@@ -89,7 +89,7 @@ void LayoutFrameObjects(std::vector<TskLayoutItem>& items, const TskFrameSkin& s
                         const TskFrameGeometry& geometry);
 
 // The default look: caption buttons s x s from the right at y = 4, the system-menu button at the
-// left.
+// left, s x s too unless it shows the window's icon (menu_size: its width and height).
 struct TskDefaultLayout {
   TRect caption_area;
   std::vector<TRect> buttons;  // close, maximize, minimize, roll-up, tray (visible ones only)
@@ -97,6 +97,8 @@ struct TskDefaultLayout {
 };
 TskDefaultLayout LayoutDefaultFrame(int width, int caption_height, int button_size,
                                     int visible_buttons, bool system_menu);
+TskDefaultLayout LayoutDefaultFrame(int width, int caption_height, int button_size,
+                                    int visible_buttons, bool system_menu, TPoint menu_size);
 
 struct TskHitTestState {
   bool rolled_up_or_minimized = false;

@@ -237,8 +237,30 @@ bool TskSkinStdButtonObject::InRestoreLook() const {
   }
 }
 
+bool TskSkinStdButtonObject::PointTest(int x, int y) const {
+  // The icon covers the button whole, whatever shape the skin's mask gives the picture.
+  if (command == TStdCommand::cmSysMenu && form_.ShowIcon && skin_rect_in_picture) return true;
+  return TskSkinButtonObject::PointTest(x, y);
+}
+
 void TskSkinStdButtonObject::Draw(HDC dc, TPoint offset, bool direct) {
   const TRect at = rect.Offset(offset.x, offset.y);
+  if (command == TStdCommand::cmSysMenu && form_.ShowIcon && skin_rect_in_picture) {
+    // The icon has no hot or down look, and drawing its soft edges again over themselves would
+    // darken them: only the whole frame's paint draws it.
+    if (direct && skin_supported) return;
+    if (!skin_supported) {
+      HBRUSH brush = CreateSolidBrush(GetSysColor(COLOR_BTNFACE));
+      const RECT r{at.left, at.top, at.right, at.bottom};
+      FillRect(dc, &r, brush);
+      DeleteObject(brush);
+    } else if (!form_.SkinLoaded()) {
+      return;
+    }
+    DrawIconEx(dc, at.left, at.top, form_.WindowIcon(), GetSystemMetrics(SM_CXSMICON),
+               GetSystemMetrics(SM_CYSMICON), 0, nullptr, DI_NORMAL);
+    return;
+  }
   if (!skin_supported) {
     DrawDefault(dc, at);
     return;

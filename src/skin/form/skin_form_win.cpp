@@ -86,7 +86,7 @@ TskSkinForm::~TskSkinForm() {
       if (GetCapture() == form_.Handle() && captured_ >= 0) ReleaseCapture();
       // The platform owns the region it accepted; handing back the platform frame removes it.
       if (region_applied_) SetWindowRgn(form_.Handle(), nullptr, TRUE);
-      form_.SetBorderIcons(kAllBorderIcons);
+      form_.SetBorderIcons(PlatformBorderIcons());
     }
   }
   if (skin_data_) RemoveFreeNotification(skin_data_);
@@ -115,6 +115,7 @@ void TskSkinForm::SetSkinData(TskSkinData* skin_data) {
 
 void TskSkinForm::SetBorderIcons(TskBorderIcons icons) {
   border_icons_ = icons;
+  if (!skinning_) form_.SetBorderIcons(PlatformBorderIcons());
   ApplyBorderIcons();
   PaintFrame();
 }
@@ -133,6 +134,18 @@ const PixelBitmap* TskSkinForm::UsableMask() const {
   if (!skin_data_ || skin_data_->Mask().Empty()) return nullptr;
   if (!SameSize(skin_data_->Mask().bitmap, skin_data_->Picture().bitmap)) return nullptr;
   return &skin_data_->Mask().bitmap;
+}
+
+HICON TskSkinForm::WindowIcon() const {
+  const HWND h = form_.Handle();
+  for (WPARAM kind : {ICON_SMALL, ICON_BIG}) {
+    if (auto icon = reinterpret_cast<HICON>(SendMessageW(h, WM_GETICON, kind, 0))) return icon;
+  }
+  for (int index : {GCLP_HICONSM, GCLP_HICON}) {
+    if (auto icon = reinterpret_cast<HICON>(GetClassLongPtrW(h, index))) return icon;
+  }
+  // The platform's default application icon; its named constant is the narrow form here.
+  return LoadIconW(nullptr, MAKEINTRESOURCEW(32512));
 }
 
 bool TskSkinForm::IsAppMainForm() const {
@@ -331,6 +344,7 @@ void TskSkinForm::ApplySkin() {
     CreateDefaultObjects();
   }
   ApplyBorderIcons();
+  form_.SetBorderIcons(skinning_ ? TBorderIcons{} : PlatformBorderIcons());
   ApplyFrameChange();
   const TskTrackSize min = MinTrackSize();
   TRect b = WindowBounds();
@@ -505,8 +519,10 @@ void TskSkinForm::LayoutObjects() {
   }
   const TskSkinStdButtonObject* sysmenu = FindButton(TStdCommand::cmSysMenu);
   const int s = DefaultCaptionHeight() == 15 ? 13 : 17;
-  const TskDefaultLayout layout =
-      LayoutDefaultFrame(b.Width(), DefaultCaptionHeight(), s, visible, sysmenu != nullptr);
+  const TskDefaultLayout layout = LayoutDefaultFrame(
+      b.Width(), DefaultCaptionHeight(), s, visible, sysmenu != nullptr,
+      ShowIcon ? TPoint{GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON)}
+               : TPoint{s, s});
   std::size_t next = 0;
   for (const auto& object : objects_) {
     auto* button = static_cast<TskSkinStdButtonObject*>(object.get());
@@ -987,6 +1003,60 @@ void TskSkinForm::SetRolledUp(bool rolled_up) {
   if (OnChangeRollUpState) OnChangeRollUpState();
 }
 
+TBorderIcons TskSkinForm::PlatformBorderIcons() const {
+  return {!HideCaptionButtons, border_icons_.minimize, border_icons_.maximize};
+}
+
+// The platform knows nothing of the states the skinned frame keeps itself: a window left as the
+// minimized bar, rolled up or maximized by hand would stay at that size under the platform frame
+// with no way back. Switching off therefore restores the window first and lets the platform
+// maximize it where its frame can; switching on takes the platform's state over the same way.
+void TskSkinForm::SwitchSkinning(bool on) {
+  if (on == skinning_ || !form_.HandleAllocated()) {
+    skinning_ = on;
+    ApplySkin();
+    return;
+  }
+  const HWND h = form_.Handle();
+  if (!on) {
+    const bool maximized = window_state_ == TskWindowState::wsMaximized;
+    if (window_state_ != TskWindowState::wsNormal) SetWindowState(TskWindowState::wsNormal);
+    if (rolled_up_) {
+      const TRect b = WindowBounds();
+      rolled_up_ = false;
+      rolled_up_while_maximized_ = false;
+      if (rolled_up_saved_height_ > 0) {
+        SetWindowBounds(RectOfSize(b.left, b.top, b.Width(), rolled_up_saved_height_));
+      }
+      if (OnChangeRollUpState) OnChangeRollUpState();
+    }
+    RECT client;
+    GetClientRect(h, &client);
+    ClearHover();
+    hover_timer_->SetEnabled(false);
+    morph_timer_->SetEnabled(false);
+    skinning_ = false;
+    ApplySkin();
+    if (ClientWidth <= 0 || ClientHeight <= 0) form_.SetClientSize(client.right, client.bottom);
+    if (maximized && IsWindowVisible(h) && (GetWindowLongW(h, GWL_STYLE) & WS_MAXIMIZEBOX)) {
+      ShowWindow(h, SW_MAXIMIZE);
+    }
+    return;
+  }
+  TskWindowState state = TskWindowState::wsNormal;
+  if (IsWindowVisible(h)) {
+    if (IsZoomed(h)) state = TskWindowState::wsMaximized;
+    // The main window minimizes the application through the platform in skinned mode too.
+    if (IsIconic(h) && !IsAppMainForm()) state = TskWindowState::wsMinimized;
+  }
+  if (state != TskWindowState::wsNormal) ShowWindow(h, SW_RESTORE);
+  // The platform's buttons go while its frame is still there, so the client keeps its size.
+  form_.SetBorderIcons({});
+  skinning_ = true;
+  ApplySkin();
+  if (state != TskWindowState::wsNormal) SetWindowState(state);
+}
+
 void TskSkinForm::NudgeWidth() {
   const TRect b = WindowBounds();
   const int max_width = MaxWidth > 0 ? MaxWidth : WorkAreaOf(form_.Handle(), false).Width();
@@ -1011,19 +1081,14 @@ bool TskSkinForm::HandleSkinMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
       return true;
     case SKN_CHANGE:
       changing_ = false;
-      if (ours) {
-        skinning_ = skin_data_->SkinnableForm();
-        ApplySkin();
-      }
+      if (ours) SwitchSkinning(skin_data_->SkinnableForm());
       RelaySkinChange(form_, sender, SKN_CHANGE);
       return true;
     case SKN_AFTERCHANGE:
       return true;
     case SKN_SKINNABLECHANGED:
-      if (ours) {
-        skinning_ = skin_data_->SkinnableForm();
-        form_.SetBorderIcons(skinning_ ? TBorderIcons{} : kAllBorderIcons);
-        ApplySkin();
+      if (ours && !(GetWindowLongW(form_.Handle(), GWL_STYLE) & WS_CHILD)) {
+        SwitchSkinning(skin_data_->SkinnableForm());
       }
       return true;
     case SKN_STRINGSCHANGED:

@@ -115,6 +115,7 @@ class TskSkinStdButtonObject : public TskSkinButtonObject {
   // A button of the default look, drawn from system colours.
   TskSkinStdButtonObject(TskSkinForm& form, TStdCommand command);
 
+  bool PointTest(int x, int y) const override;
   void Draw(HDC dc, TPoint offset, bool direct) override;
   void DoubleClick() override;
   void MouseDown(int button) override;
@@ -179,6 +180,10 @@ class TskSkinForm : public TComponent, public TMessageHook, public TskMenuHost {
   bool AlphaBlend = false;
   bool AlphaBlendAnimation = false;
   int AlphaBlendValue = 200;
+  // The window's small icon takes the place of the system-menu button's picture.
+  bool ShowIcon = false;
+  // The form's own icon, else the one of its window class, else the platform's default.
+  HICON WindowIcon() const;
   TFont DefCaptionFont{"Arial", 14, fsBold, GetSysColor(COLOR_BTNTEXT)};
   TFont DefInActiveCaptionFont{"Arial", 14, fsBold, GetSysColor(COLOR_BTNSHADOW)};
 
@@ -316,6 +321,10 @@ class TskSkinForm : public TComponent, public TMessageHook, public TskMenuHost {
   void FadeTick();
   void MorphTick();
   void DropLayeredStyle();
+
+  // Switching between the skinned frame and the platform's.
+  void SwitchSkinning(bool on);
+  TBorderIcons PlatformBorderIcons() const;
 
   bool Resizable() const;
   bool WindowTooSmall() const;

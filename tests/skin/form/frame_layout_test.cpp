@@ -199,6 +199,10 @@ TEST_F(FrameLayoutTest, DefaultLookLayoutAndHitTests) {
   EXPECT_EQ(layout.buttons[2], (TRect{246, 4, 263, 21}));
   EXPECT_EQ(layout.system_menu, (TRect{3, 4, 20, 21}));
   EXPECT_EQ(layout.caption_area, (TRect{20, 3, 246, 19}));
+  // A system-menu button showing the window's icon takes the icon's size.
+  const TskDefaultLayout with_icon = LayoutDefaultFrame(300, 19, 17, 3, true, {16, 14});
+  EXPECT_EQ(with_icon.system_menu, (TRect{3, 4, 19, 18}));
+  EXPECT_EQ(with_icon.caption_area, (TRect{19, 3, 246, 19}));
   const TskHitTestState sizing{false, false, true};
   EXPECT_EQ(DefaultFrameHitTest(300, 200, 19, layout.caption_area, sizing, {1, 1}), kHtTopLeft);
   EXPECT_EQ(DefaultFrameHitTest(300, 200, 19, layout.caption_area, sizing, {299, 100}), kHtRight);

@@ -5,8 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <utility>
+#include <vector>
 
 #include "skin/data/carried_skin_win.h"
 #include "skin/form/skin_form_win.h"
@@ -510,6 +512,151 @@ TEST_F(SkinFormTest, SkinMessagesOfAnotherSkinDataAreNeverUsed) {
   SendMessageW(H(), SKN_CHANGE, 0x1234, kSkinMessageTag);
   EXPECT_TRUE(frame->SkinLoaded());
   EXPECT_EQ(frame->Objects().size(), 7u);
+}
+
+// The skin data's switch hands the window to the platform frame and back in whatever state the
+// skinned frame left it: nothing may stay at the size of a state the other frame cannot undo.
+TEST_F(SkinFormTest, SwitchingTheSkinnedFrameOffAndOnKeepsTheWindowUsable) {
+  struct Case {
+    const char* name;
+    std::function<void(TskSkinForm&)> enter;
+    bool platform_maximized;
+    TskWindowState state_after_return;
+  };
+  const Case cases[] = {
+      {"normal", [](TskSkinForm&) {}, false, TskWindowState::wsNormal},
+      {"maximized", [](TskSkinForm& f) { f.SetWindowState(TskWindowState::wsMaximized); }, true,
+       TskWindowState::wsMaximized},
+      {"minimized bar", [](TskSkinForm& f) { f.SetWindowState(TskWindowState::wsMinimized); },
+       false, TskWindowState::wsNormal},
+      {"rolled up",
+       [](TskSkinForm& f) {
+         f.SetBorderIcons({true, true, true, true, false});
+         f.SetRolledUp(true);
+       },
+       false, TskWindowState::wsNormal},
+  };
+  const TRect normal = Bounds();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    c.enter(*frame);
+    skin_data->SetSkinnableForm(false);
+    testing::Pump();
+    EXPECT_FALSE(frame->Skinning());
+    EXPECT_FALSE(frame->RolledUp());
+    EXPECT_EQ(frame->WindowState(), TskWindowState::wsNormal);
+    EXPECT_EQ(bool(IsZoomed(H())), c.platform_maximized);
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    EXPECT_EQ(GetWindowRgn(H(), region), ERROR);
+    DeleteObject(region);
+    // The platform's frame answers for itself again.
+    RECT client;
+    GetClientRect(H(), &client);
+    if (!c.platform_maximized) {
+      EXPECT_EQ(client.right, 826);
+      EXPECT_EQ(client.bottom, 502);
+    }
+    const TRect off = Bounds();
+    EXPECT_EQ(HitTest({off.Width() / 2, GetSystemMetrics(SM_CYFRAME) + 5}), HTCAPTION);
+
+    skin_data->SetSkinnableForm(true);
+    testing::Pump();
+    EXPECT_TRUE(frame->Skinning());
+    EXPECT_FALSE(IsZoomed(H()));
+    EXPECT_EQ(frame->WindowState(), c.state_after_return);
+    frame->SetWindowState(TskWindowState::wsNormal);
+    GetClientRect(H(), &client);
+    EXPECT_EQ(client.right, 826);
+    EXPECT_EQ(client.bottom, 502);
+    EXPECT_EQ(Bounds().left, normal.left);
+    EXPECT_EQ(Bounds().top, normal.top);
+    EXPECT_EQ(GetWindowLongW(H(), GWL_STYLE) & (WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX), 0);
+  }
+}
+
+TEST_F(SkinFormTest, ThePlatformFrameGetsOnlyTheBorderIconsTheWindowHas) {
+  struct Case {
+    const char* name;
+    TskBorderIcons icons;
+    bool hide_buttons;
+    LONG style;
+  };
+  const Case cases[] = {
+      {"all",
+       {true, true, true, false, false},
+       false,
+       WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX},
+      {"no maximize", {true, true, false, true, false}, false, WS_SYSMENU | WS_MINIMIZEBOX},
+      {"no minimize", {true, false, true, false, false}, false, WS_SYSMENU | WS_MAXIMIZEBOX},
+      {"buttons hidden", {true, true, true, false, false}, true, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    frame->HideCaptionButtons = c.hide_buttons;
+    frame->SetBorderIcons(c.icons);
+    skin_data->SetSkinnableForm(false);
+    EXPECT_EQ(GetWindowLongW(H(), GWL_STYLE) & (WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX),
+              c.style);
+    skin_data->SetSkinnableForm(true);
+  }
+  // Icons changed while the platform frame is up reach it at once.
+  frame->HideCaptionButtons = false;
+  skin_data->SetSkinnableForm(false);
+  frame->SetBorderIcons({true, true, false, false, false});
+  EXPECT_EQ(GetWindowLongW(H(), GWL_STYLE) & WS_MAXIMIZEBOX, 0);
+  skin_data->SetSkinnableForm(true);
+}
+
+// A plain opaque icon of one colour, so that the frame's pixels tell whether it was drawn.
+HICON SolidIcon(COLORREF colour) {
+  const int w = GetSystemMetrics(SM_CXSMICON);
+  const int h = GetSystemMetrics(SM_CYSMICON);
+  std::vector<DWORD> bits(std::size_t(w) * h, DWORD(GetRValue(colour)) << 16 |
+                                                  GetGValue(colour) << 8 | GetBValue(colour));
+  std::vector<BYTE> mask(std::size_t((w + 15) / 16 * 2) * h, 0);
+  ICONINFO info{};
+  info.fIcon = TRUE;
+  info.hbmMask = CreateBitmap(w, h, 1, 1, mask.data());
+  info.hbmColor = CreateBitmap(w, h, 1, 32, bits.data());
+  HICON icon = CreateIconIndirect(&info);
+  DeleteObject(info.hbmMask);
+  DeleteObject(info.hbmColor);
+  return icon;
+}
+
+TEST_F(SkinFormTest, ShowIconPutsTheWindowIconOnTheSystemMenuButton) {
+  EXPECT_NE(frame->WindowIcon(), nullptr);
+  HICON icon = SolidIcon(RGB(255, 0, 0));
+  SendMessageW(H(), WM_SETICON, ICON_SMALL, LPARAM(icon));
+  EXPECT_EQ(frame->WindowIcon(), icon);
+  const TRect button = frame->FindButton(TStdCommand::cmSysMenu)->rect;
+  const TRect inside{button.left + 1, button.top + 1, button.right - 1, button.bottom - 1};
+  const int pixels = inside.Width() * inside.Height();
+  frame->PaintFrame();
+  EXPECT_EQ(CountColour(inside, RGB(255, 0, 0)), 0);
+
+  frame->ShowIcon = true;
+  frame->PaintFrame();
+  EXPECT_EQ(CountColour(inside, RGB(255, 0, 0)), pixels);
+  // Hovering and pressing repaint the button alone; the icon stays.
+  Hover(CentreOf(TStdCommand::cmSysMenu));
+  PressButton(TStdCommand::cmSysMenu);
+  EXPECT_EQ(CountColour(inside, RGB(255, 0, 0)), pixels);
+  SendMessageW(H(), WM_CANCELMODE, 0, 0);
+
+  // The default look gives the button the icon's size.
+  TskCompressedStoredSkin broken;
+  broken.SetCompressedData({1, 2, 3, 4, 5});
+  EXPECT_ANY_THROW(skin_data->LoadPackage(broken));
+  testing::Pump();
+  ASSERT_FALSE(frame->SkinLoaded());
+  const TRect plain = frame->FindButton(TStdCommand::cmSysMenu)->rect;
+  EXPECT_EQ(plain.Width(), GetSystemMetrics(SM_CXSMICON));
+  EXPECT_EQ(plain.Height(), GetSystemMetrics(SM_CYSMICON));
+  frame->PaintFrame();
+  EXPECT_EQ(CountColour(plain, RGB(255, 0, 0)), plain.Width() * plain.Height());
+  SendMessageW(H(), WM_SETICON, ICON_SMALL, 0);
+  DestroyIcon(icon);
 }
 
 }  // namespace
