@@ -12,6 +12,7 @@
 
 #include "app/main_unit_win.h"
 #include "skin/controls/skin_menu_win.h"
+#include "skin/controls/skin_popup_window_win.h"
 #include "support/gui_test_win.h"
 #include "support/temp_dir.h"
 
