@@ -1186,7 +1186,13 @@ bool TskSkinForm::HandleFrameMessage(UINT msg, WPARAM wparam, LPARAM lparam, LRE
     case WM_LBUTTONUP:
     case WM_RBUTTONUP:
     case WM_MOUSEMOVE:
-      result = Previous(msg, wparam, lparam);
+      // The platform's right press on the caption waits for the release and then offers its own
+      // system menu; the frame opens the skinned one instead.
+      if ((msg == WM_NCRBUTTONDOWN || msg == WM_NCRBUTTONDBLCLK) && wparam == HTCAPTION) {
+        result = 0;
+      } else {
+        result = Previous(msg, wparam, lparam);
+      }
       HandlePointer(msg, wparam, lparam);
       return true;
     case WM_CAPTURECHANGED:
