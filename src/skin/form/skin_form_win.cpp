@@ -319,6 +319,12 @@ void TskSkinForm::DropLayeredStyle() {
 }
 
 void TskSkinForm::BeforeChange() {
+  // Open popups draw from the skin about to go.
+  if (skin_menu_->Visible()) {
+    skin_menu_->CloseAll();
+  } else if (menu_mode_) {
+    LeaveMenuMode();
+  }
   changing_ = true;
   skin_loaded_ = false;
   StopTimers();

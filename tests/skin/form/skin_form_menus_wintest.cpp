@@ -83,20 +83,18 @@ class SkinFormMenusTest : public testing::SeamsFixture {
     for (TMenuItem* item : items) out.push_back(item->ShownCaption());
     return out;
   }
-  // The visible popup windows of the process, top-level.
+  // The visible popup windows of the thread.
+  static BOOL CALLBACK CollectPopup(HWND w, LPARAM data) {
+    wchar_t name[32] = {};
+    GetClassNameW(w, name, 32);
+    if (std::wstring(name) == L"VorliskPopup" && IsWindowVisible(w)) {
+      reinterpret_cast<std::vector<HWND>*>(data)->push_back(w);
+    }
+    return TRUE;
+  }
   static std::vector<HWND> Popups() {
     std::vector<HWND> found;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND w, LPARAM data) {
-          wchar_t name[32] = {};
-          GetClassNameW(w, name, 32);
-          if (std::wstring(name) == L"VorliskPopup" && IsWindowVisible(w)) {
-            reinterpret_cast<std::vector<HWND>*>(data)->push_back(w);
-          }
-          return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
+    EnumThreadWindows(GetCurrentThreadId(), &CollectPopup, reinterpret_cast<LPARAM>(&found));
     return found;
   }
   void Key(UINT msg, WPARAM key) {
@@ -266,6 +264,18 @@ TEST_F(SkinFormMenusTest, APressOrAChangeOfActivationClosesTheMenuFirst) {
   EXPECT_TRUE(frame->MenusVisible());
   SendMessageW(H(), WM_PARENTNOTIFY, WM_LBUTTONDOWN, 0);
   EXPECT_FALSE(frame->MenusVisible());
+}
+
+TEST_F(SkinFormMenusTest, ASkinChangeClosesTheOpenMenuFirst) {
+  frame->ShowSystemMenuAt(CaptionPoint());
+  ASSERT_TRUE(frame->MenusVisible());
+  skin_data->LoadPackage(skin_list->Skins().Item(0).StoredSkin());
+  EXPECT_TRUE(frame->SkinLoaded());
+  EXPECT_FALSE(frame->MenusVisible());
+  EXPECT_FALSE(frame->MenuHookInstalled());
+  EXPECT_TRUE(Popups().empty());
+  TypeA();
+  EXPECT_EQ(EditText(), L"a");
 }
 
 TEST_F(SkinFormMenusTest, AltOrF10ChangesNothingWithoutALinkedMenuBar) {
