@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "app/unit_set.h"
 #include "app/unit_set_win.h"
@@ -155,6 +157,96 @@ TEST_F(SettingsWindowTest, AFailedSaveShowsTheErrorBoxAndKeepsTheText) {
   EXPECT_EQ(dialogs.errors[0].rfind("Cannot create file \"", 0), 0u) << dialogs.errors[0];
   EXPECT_TRUE(dialogs.informs.empty());
   EXPECT_EQ(form->mmoList->Text(), "C:\\");
+}
+
+}  // namespace
+}  // namespace vl
+
+namespace vl {
+namespace {
+
+// The visible skinned popups of the thread.
+BOOL CALLBACK CollectPopup(HWND w, LPARAM data) {
+  wchar_t name[32] = {};
+  GetClassNameW(w, name, 32);
+  if (std::wstring(name) == L"VorliskPopup" && IsWindowVisible(w)) {
+    reinterpret_cast<std::vector<HWND>*>(data)->push_back(w);
+  }
+  return TRUE;
+}
+
+std::vector<HWND> Popups() {
+  std::vector<HWND> found;
+  EnumThreadWindows(GetCurrentThreadId(), &CollectPopup, reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
+void PostKey(HWND window, WPARAM key, bool system = false) {
+  PostMessageW(window, system ? WM_SYSKEYDOWN : WM_KEYDOWN, key, 0);
+  PostMessageW(window, system ? WM_SYSKEYUP : WM_KEYUP, key, 0);
+  testing::Pump();
+}
+
+TEST_F(SettingsWindowTest, TheMemoMenuStaysWhileTheMenuKeyOrShiftF10ArePressedOverIt) {
+  form->Show();
+  SetForegroundWindow(form->Handle());
+  form->mmoList->SetText("C:\\");
+  form->mmoList->SetFocus();
+  const HWND memo = form->mmoList->Handle();
+  // From the keyboard: at the memo's centre.
+  SendMessageW(memo, WM_CONTEXTMENU, WPARAM(memo), LPARAM(-1));
+  testing::Pump();
+  ASSERT_TRUE(form->skSkinForm1->MenusVisible());
+  const std::vector<HWND> first = Popups();
+  ASSERT_EQ(first.size(), 1u);
+  RECT popup, field;
+  GetWindowRect(first[0], &popup);
+  GetWindowRect(memo, &field);
+  EXPECT_EQ(popup.left, (field.left + field.right) / 2);
+  EXPECT_EQ(popup.top, (field.top + field.bottom) / 2);
+
+  // The menu key, and F10 with Shift held: no second menu replaces the open one.
+  PostKey(memo, VK_APPS);
+  BYTE keys[256];
+  GetKeyboardState(keys);
+  keys[VK_SHIFT] = 0x80;
+  SetKeyboardState(keys);
+  PostKey(memo, VK_F10, true);
+  keys[VK_SHIFT] = 0;
+  SetKeyboardState(keys);
+  EXPECT_EQ(Popups(), first);
+  EXPECT_TRUE(form->skSkinForm1->MenusVisible());
+
+  PostKey(memo, VK_ESCAPE);
+  EXPECT_FALSE(form->skSkinForm1->MenusVisible());
+  EXPECT_FALSE(form->skSkinForm1->MenuHookInstalled());
+  // Typing reaches the memo again.
+  SendMessageW(memo, EM_SETSEL, 3, 3);
+  PostMessageW(memo, WM_KEYDOWN, 'D', 0);
+  testing::Pump();
+  EXPECT_EQ(form->mmoList->Text(), "C:\\d");
+}
+
+TEST_F(SettingsWindowTest, TheMemoMenuRunsSelectAllAfterItHasClosed) {
+  form->Show();
+  SetForegroundWindow(form->Handle());
+  form->mmoList->SetText("C:\\\r\nD:\\");
+  SendMessageW(form->mmoList->Handle(), EM_SETSEL, 0, 0);
+  form->mmoList->SetFocus();
+  SendMessageW(form->mmoList->Handle(), WM_CONTEXTMENU, WPARAM(form->mmoList->Handle()),
+               LPARAM(-1));
+  testing::Pump();
+  ASSERT_TRUE(form->skSkinForm1->MenusVisible());
+  // With nothing selected the first lit item is Paste (text on the clipboard) or Select All;
+  // Down lands on Select All from either.
+  PostKey(form->mmoList->Handle(), VK_DOWN);
+  PostKey(form->mmoList->Handle(), VK_RETURN);
+  EXPECT_FALSE(form->skSkinForm1->MenusVisible());
+  DWORD start = 1, end = 0;
+  SendMessageW(form->mmoList->Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+               reinterpret_cast<LPARAM>(&end));
+  EXPECT_EQ(start, 0u);
+  EXPECT_EQ(end, DWORD(GetWindowTextLengthW(form->mmoList->Handle())));
 }
 
 }  // namespace
