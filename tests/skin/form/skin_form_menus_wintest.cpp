@@ -142,6 +142,13 @@ TEST_F(SkinFormMenusTest, TheSystemMenuListsTheCommandsOfTheWindowsState) {
   items[1]->Click();
   EXPECT_EQ(frame->WindowState(), TskWindowState::wsMaximized);
   frame->SetWindowState(TskWindowState::wsNormal);
+  items = frame->SystemMenuItems();
+  items[0]->Click();
+  EXPECT_EQ(frame->WindowState(), TskWindowState::wsMinimized);
+  frame->SetWindowState(TskWindowState::wsNormal);
+  // Close takes the window's own close path: a window that is not the main one hides.
+  frame->SystemMenuItems().back()->Click();
+  EXPECT_FALSE(IsWindowVisible(H()));
 }
 
 TEST_F(SkinFormMenusTest, ARightClickOnTheCaptionOpensTheMenuAtThePointerAndEscClosesIt) {
