@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -190,6 +191,47 @@ TEST_F(MainWindowMenusTest, GreyedItemsCannotBeLitOrRun) {
   EXPECT_TRUE(dialogs.questions.empty());
   ASSERT_EQ(shell.calls.size(), 1u);
   EXPECT_EQ(shell.calls[0].file, "explorer.exe");
+}
+
+// Opens the File menu while the walk is between its two roots, and runs what the keyboard reaches.
+class MenuDuringWalk : public IndexProgress {
+ public:
+  std::function<void()> between_roots;
+  void SetTotalParts(int) override {}
+  void SetPartsComplete(int complete) override {
+    if (complete == 1 && between_roots) between_roots();
+  }
+};
+
+TEST_F(MainWindowMenusTest, MenusOpenedDuringARebuildStartedFromTheMenuWork) {
+  dir.Write("r1\\a.txt", "");
+  dir.Write("r2\\b.txt", "");
+  dir.Write("data\\list.txt", dir.Str() + "r1\\\r\n" + dir.Str() + "r2\\\r\n");
+  MenuDuringWalk probe;
+  form->SetProgressBar(&probe);
+  bool greyed_while_open = false;
+  probe.between_roots = [&] {
+    ClickItem(0);
+    greyed_while_open = Frame().MenusVisible() && !form->mniIndex->Enabled();
+    // Only "Open directory" can be lit: Down stays on it and Enter runs it.
+    Key(VK_DOWN);
+    Key(VK_RETURN);
+  };
+  // Rebuild the index file: the third item.
+  ClickItem(0);
+  Key(VK_DOWN);
+  Key(VK_DOWN);
+  Key(VK_RETURN);
+  EXPECT_TRUE(greyed_while_open);
+  ASSERT_EQ(shell.calls.size(), 1u);
+  EXPECT_EQ(shell.calls[0].file, "explorer.exe");
+  // The walk went on to the end and wrote both roots.
+  const std::string index = dir.Read("vl.vl");
+  EXPECT_NE(index.find("r1\\a.txt"), std::string::npos);
+  EXPECT_NE(index.find("r2\\b.txt"), std::string::npos);
+  EXPECT_TRUE(form->mniIndex->Enabled());
+  EXPECT_FALSE(Frame().MenusVisible());
+  EXPECT_TRUE(TypingReachesTheKeywordBox());
 }
 
 }  // namespace
