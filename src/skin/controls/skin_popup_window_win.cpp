@@ -6,6 +6,7 @@
 
 #include "framework/canvas_win.h"
 #include "framework/menu_win.h"
+#include "skin/controls/control_skin.h"
 #include "skin/controls/skin_control_win.h"
 #include "skin/controls/skin_menu_win.h"
 #include "skin/data/resource_strings.h"
@@ -544,6 +545,7 @@ void TskSkinPopupWindow::DrawSkinnedItem(TBitmap& target, const TskSkinMenuItem&
               r.left, r.top);
     return;
   }
+  if (item.IsHeader() && DrawHeader(target, item, r)) return;
   const bool hot = item.active || item.down;
   PixelBitmap picture =
       PaintThreePartHorz(*item_picture_, hot ? s.activeskinrect : s.skinrect, s.itemleftoffset,
@@ -599,6 +601,33 @@ void TskSkinPopupWindow::DrawSkinnedItem(TBitmap& target, const TskSkinMenuItem&
                     r.top + parts.text.bottom};
     canvas.DrawText(shortcut, box, DT_RIGHT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
   }
+}
+
+bool TskSkinPopupWindow::DrawHeader(TBitmap& target, const TskSkinMenuItem& item,
+                                    const TRect& r) const {
+  int index = skin_data_->FindControlIndex("menuheader");
+  if (index == -1) index = skin_data_->FindControlIndex("label");
+  const auto* section = skin_data_->ControlAs<TskDataSkinLabelControl>(index);
+  if (!section) return false;
+  const TskControlSkin skin = CopyControlSkin(*skin_data_, *section);
+  const PixelBitmap picture =
+      DrawBySizeRule(skin, skin.skin_rect, CalcSize(skin, r.Width(), r.Height()));
+  if (picture.Empty()) return false;
+  if (item_picture_) {
+    PutPixels(target,
+              PaintThreePartHorz(*item_picture_, item_skin_->skinrect, item_skin_->itemleftoffset,
+                                 item_skin_->itemrightoffset, item_skin_->inactivestretcheffect,
+                                 r.Width()),
+              r.left, r.top);
+  }
+  PutPixels(target, picture, r.left, r.top + (r.Height() - picture.Height()) / 2);
+  TCanvas& canvas = target.Canvas();
+  TFont font(section->fontname, section->fontheight, FontStyleBits(section->fontstyle));
+  font.SetCharset(ItemFont().Charset());
+  canvas.SetFont(font);
+  SetTextColor(canvas.Handle(), section->fontcolor);
+  canvas.DrawText(ShownText(item), r, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+  return true;
 }
 
 void TskSkinPopupWindow::DrawDefaultItem(TBitmap& target, const TskSkinMenuItem& item,

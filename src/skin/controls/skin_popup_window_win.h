@@ -116,6 +116,9 @@ class TskSkinPopupWindow : public TCustomControl {
   void DrawFrame(TBitmap& target) const;
   void DrawItem(TBitmap& target, int index, int x, int y) const;
   void DrawSkinnedItem(TBitmap& target, const TskSkinMenuItem& item, const TRect& r) const;
+  // A header in the look of the skin's menu-header section, or of its label section; false
+  // when the skin has neither to draw from.
+  bool DrawHeader(TBitmap& target, const TskSkinMenuItem& item, const TRect& r) const;
   void DrawDefaultItem(TBitmap& target, const TskSkinMenuItem& item, const TRect& r) const;
   void DrawMarkers(TBitmap& target) const;
 

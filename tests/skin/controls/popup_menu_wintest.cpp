@@ -182,6 +182,32 @@ TEST_F(PopupMenuTest, CarriedSkinSizeFramePixelsAndFirstItemLit) {
             MA_NOACTIVATE);
 }
 
+TEST_F(PopupMenuTest, SeparatorsAndHeaders) {
+  Add("-");
+  TMenuItem* header = Add("-Tools-");
+  header->SetEnabled(false);
+  Add("&Last");
+  OpenAt();
+  TskSkinPopupWindow* popup = Level(0);
+  // A lone hyphen is a divider 3 high (dividerrect); a disabled "-Tools-" a header item.
+  EXPECT_EQ(popup->Item(3).rect.Height(), 3);
+  EXPECT_TRUE(popup->Item(3).IsSeparator());
+  EXPECT_EQ(popup->Item(4).rect.Height(), 22);
+  EXPECT_TRUE(popup->Item(4).IsHeader());
+  EXPECT_EQ(WindowRect(0).bottom - WindowRect(0).top, 5 * 22 + 3 + 4);
+  // The divider from menuitems.bmp (picture 3) at 4,51; the header in the label section's look
+  // (picture 4 at 98,10, 19 high), centred in the item.
+  const TRect divider = popup->Item(3).rect;
+  EXPECT_EQ(PopupPixel(0, divider.left + 1, divider.top + 1), SkinPixel(3, 4 + 1, 51 + 1));
+  const TRect head = popup->Item(4).rect;
+  EXPECT_EQ(PopupPixel(0, head.left + 1, head.top + 1 + 1), SkinPixel(4, 98 + 1, 10 + 1));
+  // Up and Down pass over both.
+  Key(VK_DOWN);
+  Key(VK_DOWN);
+  Key(VK_DOWN);
+  EXPECT_EQ(popup->ActiveIndex(), 5);
+}
+
 TEST_F(PopupMenuTest, DefaultLookWithoutSkin) {
   host->SetMenusSkinData(nullptr);
   OpenAt();
