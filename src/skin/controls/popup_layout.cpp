@@ -1,6 +1,7 @@
 #include "skin/controls/popup_layout.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace vl {
 namespace {
@@ -172,6 +173,39 @@ int ScrollToShow(const std::vector<int>& heights, int area_height, int first_vis
   };
   while (first < target && !fits(first)) ++first;
   return first;
+}
+
+bool StepItemEffect(TskItemEffect& effect, bool hot, bool morphing, int framecount) {
+  bool changed = false;
+  if (morphing) {
+    const double target = hot ? 1.0 : 0.0;
+    if (effect.morph != target) {
+      effect.morph = hot ? std::min(1.0, effect.morph + 0.2) : std::max(0.0, effect.morph - 0.2);
+      // Five steps of 0.2 do not add up to exactly 1 in binary; the last one lands on the end.
+      if (std::abs(effect.morph - target) < 1e-9) effect.morph = target;
+      changed = true;
+    }
+  }
+  if (framecount > 0) {
+    if (hot && effect.frame < framecount) {
+      ++effect.frame;
+      changed = true;
+    } else if (!hot && effect.frame > 0) {
+      --effect.frame;
+      changed = true;
+    }
+  }
+  return changed;
+}
+
+TRect AnimationFrameRect(const TRect& strip, int item_width, int framecount, int k) {
+  if (framecount < 1 || k < 1 || k > framecount || strip.IsEmpty()) return {};
+  if (strip.Width() > item_width) {
+    const int w = strip.Width() / framecount;
+    return {strip.left + (k - 1) * w, strip.top, strip.left + k * w, strip.bottom};
+  }
+  const int h = strip.Height() / framecount;
+  return {strip.left, strip.top + (k - 1) * h, strip.right, strip.top + k * h};
 }
 
 TskItemParts SkinnedItemParts(const TRect& textrect, const TRect& imagerect, int skin_width,

@@ -92,6 +92,21 @@ int ScrollToShow(const std::vector<int>& heights, int area_height, int first_vis
 // The first index of the last page: the smallest first index whose items all fit the area.
 int LastPageFirst(const std::vector<int>& heights, int area_height);
 
+// The morph factor and animation frame of one item, stepped by the popup's effect timer.
+struct TskItemEffect {
+  double morph = 0;  // 0 the normal look, 1 the active look
+  int frame = 0;     // 0 none, else 1 to the frame count
+};
+
+// One tick: the morph factor (when morphing) moves by 0.2 and the frame (when animating with
+// `framecount` frames) by one, towards the active look while `hot`, else back; true when
+// anything changed.
+bool StepItemEffect(TskItemEffect& effect, bool hot, bool morphing, int framecount);
+
+// Frame `k` (from 1) of an animation strip of `framecount` frames: side by side when the strip is
+// wider than the item picture, else stacked; empty for other `k`.
+TRect AnimationFrameRect(const TRect& strip, int item_width, int framecount, int k);
+
 // Where the parts of a skinned item go, in item coordinates.
 struct TskItemParts {
   TRect text;     // textrect with its right edge following the item width

@@ -6,10 +6,12 @@
 
 #include "framework/canvas_win.h"
 #include "framework/menu_win.h"
+#include "skin/controls/control_skin.h"
 #include "skin/controls/skin_control_win.h"
 #include "skin/controls/skin_menu_win.h"
 #include "skin/data/resource_strings.h"
 #include "skin/data/skin_data.h"
+#include "skin/paint/effects.h"
 #include "skin/paint/fitting.h"
 #include "skin/paint/glyphs.h"
 #include "skin/paint/paint_win.h"
@@ -20,6 +22,7 @@ namespace {
 
 constexpr UINT_PTR kScrollTimer = 1;
 constexpr UINT_PTR kPointerTimer = 2;
+constexpr UINT_PTR kEffectTimer = 3;
 constexpr int kDefaultSeparatorHeight = 4;
 constexpr int kDefaultColumn = 19;
 constexpr COLORREF kDefaultHotFill = 13811126;
@@ -249,6 +252,7 @@ void TskSkinPopupWindow::Open(const TRect& anchor, bool sub_menu, bool popup_up,
                               const TRect& work_area) {
   Measure(work_area);
   Relayout();
+  if (skinned_ && item_skin_->inactivetransparent) background_ = SkinnedFrame(true);
   TskPlacementRequest request;
   request.work_area = work_area;
   request.anchor = anchor;
@@ -293,8 +297,10 @@ void TskSkinPopupWindow::ClosePopup() {
   if (!HandleAllocated()) return;
   if (pointer_timer_) KillTimer(Handle(), kPointerTimer);
   if (scroll_timer_) KillTimer(Handle(), kScrollTimer);
+  if (effect_timer_) KillTimer(Handle(), kEffectTimer);
   pointer_timer_ = false;
   scroll_timer_ = false;
+  effect_timer_ = false;
   DestroyHandle();
 }
 
@@ -336,6 +342,7 @@ void TskSkinPopupWindow::EnterItem(int index, bool by_pointer) {
     return;
   }
   RepaintItem(index);
+  StartEffects();
   controller_.ItemEntered(*this, index, by_pointer);
 }
 
@@ -344,7 +351,9 @@ void TskSkinPopupWindow::LeaveItem(int index) {
   item.active = false;
   item.keyboard_initial = false;
   if (active_ == index) active_ = -1;
+  if (Animating() && !item_skin_->inactiveanimation) item.effect.frame = 0;
   RepaintItem(index);
+  StartEffects();
   controller_.ItemLeft(*this, index);
 }
 
@@ -510,19 +519,23 @@ COLORREF TskSkinPopupWindow::TextColor(const TskSkinMenuItem& item) const {
   return ColorToRGB(clWindowText);
 }
 
+PixelBitmap TskSkinPopupWindow::SkinnedFrame(bool draw_client) const {
+  TskNineArea area;
+  area.skin_rect = window_picture_->Bounds();
+  area.points = {popup_skin_->lefttoppoint, popup_skin_->righttoppoint,
+                 popup_skin_->leftbottompoint, popup_skin_->rightbottompoint,
+                 popup_skin_->itemsrect};
+  area.stretch = {popup_skin_->leftstretch, popup_skin_->topstretch, popup_skin_->rightstretch,
+                  popup_skin_->bottomstretch};
+  area.stretch_effect = popup_skin_->stretcheffect;
+  area.stretch_type = popup_skin_->stretchtype;
+  return PaintNineArea(*window_picture_, area, draw_client, size_.width, size_.height);
+}
+
 void TskSkinPopupWindow::DrawFrame(TBitmap& target) const {
   const int w = size_.width, h = size_.height;
   if (skinned_) {
-    TskNineArea area;
-    area.skin_rect = window_picture_->Bounds();
-    area.points = {popup_skin_->lefttoppoint, popup_skin_->righttoppoint,
-                   popup_skin_->leftbottompoint, popup_skin_->rightbottompoint,
-                   popup_skin_->itemsrect};
-    area.stretch = {popup_skin_->leftstretch, popup_skin_->topstretch, popup_skin_->rightstretch,
-                    popup_skin_->bottomstretch};
-    area.stretch_effect = popup_skin_->stretcheffect;
-    area.stretch_type = popup_skin_->stretchtype;
-    PutPixels(target, PaintNineArea(*window_picture_, area, size_.overflowing, w, h), 0, 0);
+    PutPixels(target, SkinnedFrame(size_.overflowing), 0, 0);
     return;
   }
   PixelBitmap frame(w, h, SystemPixel(clWindow));
@@ -544,10 +557,9 @@ void TskSkinPopupWindow::DrawSkinnedItem(TBitmap& target, const TskSkinMenuItem&
               r.left, r.top);
     return;
   }
+  if (item.IsHeader() && DrawHeader(target, item, r)) return;
   const bool hot = item.active || item.down;
-  PixelBitmap picture =
-      PaintThreePartHorz(*item_picture_, hot ? s.activeskinrect : s.skinrect, s.itemleftoffset,
-                         s.itemrightoffset, hot ? s.stretcheffect : s.inactivestretcheffect, width);
+  PixelBitmap picture = ItemBackground(item, width);
   if (picture.Empty()) return;
   const COLORREF text_colour = TextColor(item);
   const COLORREF glyph_colour =
@@ -599,6 +611,90 @@ void TskSkinPopupWindow::DrawSkinnedItem(TBitmap& target, const TskSkinMenuItem&
                     r.top + parts.text.bottom};
     canvas.DrawText(shortcut, box, DT_RIGHT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
   }
+}
+
+PixelBitmap TskSkinPopupWindow::ItemBackground(const TskSkinMenuItem& item, int width) const {
+  const TskDataSkinMenuItem& s = *item_skin_;
+  const bool hot = item.active || item.down;
+  auto look = [&](bool active) {
+    return PaintThreePartHorz(*item_picture_, active ? s.activeskinrect : s.skinrect,
+                              s.itemleftoffset, s.itemrightoffset,
+                              active ? s.stretcheffect : s.inactivestretcheffect, width);
+  };
+  if (Animating() && item.effect.frame > 0) {
+    const TRect frame =
+        AnimationFrameRect(s.animateskinrect, s.skinrect.Width(), s.framecount, item.effect.frame);
+    return PaintThreePartHorz(*item_picture_, frame, s.itemleftoffset, s.itemrightoffset,
+                              s.stretcheffect, width);
+  }
+  if (Morphing() && item.effect.morph > 0 && item.effect.morph < 1) {
+    TskEffectBmp from(look(false));
+    from.Morph(TskEffectBmp(look(true)), s.morphkind, item.effect.morph);
+    return from.Picture();
+  }
+  if (Morphing()) return look(item.effect.morph >= 1);
+  if (!hot && s.inactivetransparent && !background_.Empty()) {
+    return CutPicture(background_, item.rect);
+  }
+  return look(hot);
+}
+
+bool TskSkinPopupWindow::Morphing() const {
+  return skinned_ && item_skin_->morphing && skin_data_->EnableSkinEffects;
+}
+
+bool TskSkinPopupWindow::Animating() const {
+  return skinned_ && !item_skin_->animateskinrect.IsEmpty() && item_skin_->framecount > 0 &&
+         skin_data_->EnableSkinEffects;
+}
+
+void TskSkinPopupWindow::StartEffects() {
+  if (effect_timer_ || !HandleAllocated() || !(Morphing() || Animating())) return;
+  const UINT interval = Animating() ? UINT(std::max(1, item_skin_->animateinterval)) : 20;
+  SetTimer(Handle(), kEffectTimer, interval, nullptr);
+  effect_timer_ = true;
+}
+
+void TskSkinPopupWindow::EffectTick() {
+  bool changed = false;
+  const int frames = Animating() ? item_skin_->framecount : 0;
+  for (int i = 0; i < ItemCount(); ++i) {
+    TskSkinMenuItem& item = items_[std::size_t(i)];
+    if (item.IsSeparator()) continue;
+    if (!StepItemEffect(item.effect, item.active || item.down, Morphing(), frames)) continue;
+    changed = true;
+    RepaintItem(i);
+  }
+  if (changed) return;
+  KillTimer(Handle(), kEffectTimer);
+  effect_timer_ = false;
+}
+
+bool TskSkinPopupWindow::DrawHeader(TBitmap& target, const TskSkinMenuItem& item,
+                                    const TRect& r) const {
+  int index = skin_data_->FindControlIndex("menuheader");
+  if (index == -1) index = skin_data_->FindControlIndex("label");
+  const auto* section = skin_data_->ControlAs<TskDataSkinLabelControl>(index);
+  if (!section) return false;
+  const TskControlSkin skin = CopyControlSkin(*skin_data_, *section);
+  const PixelBitmap picture =
+      DrawBySizeRule(skin, skin.skin_rect, CalcSize(skin, r.Width(), r.Height()));
+  if (picture.Empty()) return false;
+  if (item_picture_) {
+    PutPixels(target,
+              PaintThreePartHorz(*item_picture_, item_skin_->skinrect, item_skin_->itemleftoffset,
+                                 item_skin_->itemrightoffset, item_skin_->inactivestretcheffect,
+                                 r.Width()),
+              r.left, r.top);
+  }
+  PutPixels(target, picture, r.left, r.top + (r.Height() - picture.Height()) / 2);
+  TCanvas& canvas = target.Canvas();
+  TFont font(section->fontname, section->fontheight, FontStyleBits(section->fontstyle));
+  font.SetCharset(ItemFont().Charset());
+  canvas.SetFont(font);
+  SetTextColor(canvas.Handle(), section->fontcolor);
+  canvas.DrawText(ShownText(item), r, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+  return true;
 }
 
 void TskSkinPopupWindow::DrawDefaultItem(TBitmap& target, const TskSkinMenuItem& item,
@@ -723,6 +819,8 @@ LRESULT TskSkinPopupWindow::WndProc(UINT msg, WPARAM wparam, LPARAM lparam) {
         PollPointer();
       } else if (wparam == kScrollTimer) {
         ScrollTick();
+      } else if (wparam == kEffectTimer) {
+        EffectTick();
       }
       return 0;
     case WM_LBUTTONUP:

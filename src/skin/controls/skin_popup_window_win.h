@@ -40,6 +40,7 @@ class TskSkinMenuItem {
   bool active = false;  // highlighted
   bool down = false;    // its sub-menu is open
   bool keyboard_initial = false;
+  TskItemEffect effect;
 
  private:
   TMenuItem* item_;
@@ -99,6 +100,11 @@ class TskSkinPopupWindow : public TCustomControl {
 
  private:
   void ReadSkin();
+  bool Morphing() const;
+  bool Animating() const;
+  void StartEffects();
+  void EffectTick();
+  PixelBitmap ItemBackground(const TskSkinMenuItem& item, int width) const;
   void Measure(const TRect& work_area);
   void Relayout();
   void ApplyRegion();
@@ -113,9 +119,13 @@ class TskSkinPopupWindow : public TCustomControl {
   int ItemAt(TPoint at) const;
   TFont ItemFont() const;
   COLORREF TextColor(const TskSkinMenuItem& item) const;
+  PixelBitmap SkinnedFrame(bool draw_client) const;
   void DrawFrame(TBitmap& target) const;
   void DrawItem(TBitmap& target, int index, int x, int y) const;
   void DrawSkinnedItem(TBitmap& target, const TskSkinMenuItem& item, const TRect& r) const;
+  // A header in the look of the skin's menu-header section, or of its label section; false
+  // when the skin has neither to draw from.
+  bool DrawHeader(TBitmap& target, const TskSkinMenuItem& item, const TRect& r) const;
   void DrawDefaultItem(TBitmap& target, const TskSkinMenuItem& item, const TRect& r) const;
   void DrawMarkers(TBitmap& target) const;
 
@@ -139,6 +149,9 @@ class TskSkinPopupWindow : public TCustomControl {
   POINT last_pointer_{-100000, -100000};
   bool pointer_timer_ = false;
   bool scroll_timer_ = false;
+  bool effect_timer_ = false;
+  // The frame behind the items, for a skin whose normal items let it show through.
+  PixelBitmap background_;
 };
 
 }  // namespace vl

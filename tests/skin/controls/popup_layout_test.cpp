@@ -1,6 +1,6 @@
 // The geometry of a popup level: its size in both looks and with the overflow bounds, the item
-// stacking and visible range, the marker strips, placement against a work area (including the
-// clamps onto the anchor's monitor), and the Up/Down search with its scrolling.
+// stacking and visible range, placement against a work area (including the clamps onto the
+// anchor's monitor), the Up/Down search with its scrolling, and the item effects' steps.
 #include "skin/controls/popup_layout.h"
 
 #include <gtest/gtest.h>
@@ -52,11 +52,6 @@ TEST(PopupSize, SizesInBothLooksAndOverflowBounds) {
   }
 }
 
-TEST(PopupItemsRect, FollowsTheSizeOrTheDefaultInset) {
-  EXPECT_EQ(PopupItemsRect(CarriedMetrics(), 170, 70), (TRect{2, 2, 168, 68}));
-  EXPECT_EQ(PopupItemsRect(TskPopupMetrics{}, 150, 48), (TRect{2, 2, 148, 46}));
-}
-
 TEST(LayoutItems, StacksFromTheFirstVisibleAndEndsAtTheFirstThatPasses) {
   const std::vector<int> heights{22, 3, 22, 22, 22};
   const TRect items{2, 2, 100, 71};  // 69 high: three items and the divider fit
@@ -76,188 +71,53 @@ TEST(LayoutItems, StacksFromTheFirstVisibleAndEndsAtTheFirstThatPasses) {
   EXPECT_FALSE(scrolled.IsVisible(4));
 }
 
-TEST(LayoutItems, MarkerStripsInBothLooks) {
-  const TRect items{2, 2, 168, 400};
-  EXPECT_EQ(UpMarkerRect(items, true, 170), (TRect{2, 2, 168, 12}));
-  EXPECT_EQ(DownMarkerRect(items, true, 170, 402), (TRect{2, 390, 168, 400}));
-  EXPECT_EQ(UpMarkerRect(items, false, 170), (TRect{3, 3, 167, 13}));
-  EXPECT_EQ(DownMarkerRect(items, false, 170, 402), (TRect{3, 389, 167, 399}));
-}
+enum class Opened { kDown, kUp, kSub, kOverflow };
 
 TEST(PlacePopup, FirstLevelsSubMenusAndClamps) {
+  // Every popup is 170 wide; the items rectangle starts 2 pixels down.
   const TRect work{0, 0, 1000, 700};
+  const TRect shifted{100, 0, 1000, 700};
+  const TRect low{0, 0, 1000, 400};
+  const TRect flat{0, 0, 1000, 100};
+  const TRect narrow{0, 0, 300, 700};
+  const TRect west{-1280, 0, 0, 1024};
+  const TRect band{0, 50, 1000, 350};
   struct Case {
     const char* name;
     TRect work;
     TRect anchor;
-    int w, h;
-    bool sub, up, overflowing, limited;
+    int height;
+    Opened opened;
     TPoint expected;
   };
   const Case cases[] = {
-      {"below a point",
-       work,
-       {100, 100, 100, 100},
-       170,
-       70,
-       false,
-       false,
-       false,
-       false,
-       {100, 100}},
-      {"below a bar item", work, {10, 20, 50, 40}, 170, 70, false, false, false, false, {10, 40}},
-      {"past the right edge",
-       work,
-       {950, 100, 950, 100},
-       170,
-       70,
-       false,
-       false,
-       false,
-       false,
-       {830, 100}},
-      {"left of the work area",
-       {100, 0, 1000, 700},
-       {50, 100, 50, 100},
-       170,
-       70,
-       false,
-       false,
-       false,
-       false,
-       {100, 100}},
-      {"no room below, upper half: overlaps, beside the anchor",
-       {0, 0, 1000, 700},
-       {100, 300, 140, 320},
-       170,
-       500,
-       false,
-       false,
-       false,
-       false,
-       {141, 200}},
-      {"no room below, lower half: above",
-       work,
-       {100, 600, 140, 620},
-       170,
-       90,
-       false,
-       false,
-       false,
-       false,
-       {100, 510}},
-      {"upwards", work, {100, 600, 140, 620}, 170, 70, false, true, false, false, {100, 530}},
-      {"upwards without room above, upper half: below",
-       work,
-       {100, 30, 140, 50},
-       170,
-       70,
-       false,
-       true,
-       false,
-       false,
-       {100, 50}},
-      {"upwards without room, lower half: top, beside",
-       {0, 0, 1000, 400},
-       {100, 300, 140, 320},
-       170,
-       390,
-       false,
-       true,
-       false,
-       false,
-       {141, 0}},
-      {"sub-menu at the right edge of its parent",
-       work,
-       {100, 100, 266, 122},
-       170,
-       70,
-       true,
-       false,
-       false,
-       false,
-       {267, 98}},
-      {"sub-menu flips left",
-       work,
-       {800, 100, 966, 122},
-       170,
-       70,
-       true,
-       false,
-       false,
-       false,
-       {629, 98}},
-      {"sub-menu near the bottom, lower half",
-       work,
-       {100, 660, 266, 682},
-       170,
-       70,
-       true,
-       false,
-       false,
-       false,
-       {267, 614}},
-      {"sub-menu near the bottom, upper half",
-       {0, 0, 1000, 100},
-       {100, 40, 266, 62},
-       170,
-       70,
-       true,
-       false,
-       false,
-       false,
-       {267, 30}},
-      {"unlimited overflow goes to the top, beside",
-       work,
-       {100, 300, 100, 300},
-       170,
-       700,
-       false,
-       false,
-       true,
-       false,
-       {101, 0}},
-      {"beside the anchor is clamped on a narrow monitor",
-       {0, 0, 300, 700},
-       {100, 100, 266, 122},
-       170,
-       70,
-       true,
-       false,
-       false,
-       false,
-       {0, 98}},
-      {"a monitor left of the primary",
-       {-1280, 0, 0, 1024},
-       {-20, 500, -20, 500},
-       170,
-       70,
-       false,
-       false,
-       false,
-       false,
-       {-170, 500}},
-      {"taller than the work area still starts at its top",
-       {0, 50, 1000, 350},
-       {10, 100, 10, 100},
-       170,
-       400,
-       false,
-       false,
-       false,
-       false,
-       {11, 50}},
+      {"below a point", work, {100, 100, 100, 100}, 70, Opened::kDown, {100, 100}},
+      {"below a bar item", work, {10, 20, 50, 40}, 70, Opened::kDown, {10, 40}},
+      {"past the right edge", work, {950, 100, 950, 100}, 70, Opened::kDown, {830, 100}},
+      {"left of the work area", shifted, {50, 100, 50, 100}, 70, Opened::kDown, {100, 100}},
+      {"no room below, upper half", work, {100, 300, 140, 320}, 500, Opened::kDown, {141, 200}},
+      {"no room below, lower half", work, {100, 600, 140, 620}, 90, Opened::kDown, {100, 510}},
+      {"upwards", work, {100, 600, 140, 620}, 70, Opened::kUp, {100, 530}},
+      {"upwards, upper half: below", work, {100, 30, 140, 50}, 70, Opened::kUp, {100, 50}},
+      {"upwards, lower half: top", low, {100, 300, 140, 320}, 390, Opened::kUp, {141, 0}},
+      {"sub-menu beside its parent", work, {100, 100, 266, 122}, 70, Opened::kSub, {267, 98}},
+      {"sub-menu flips left", work, {800, 100, 966, 122}, 70, Opened::kSub, {629, 98}},
+      {"sub-menu low, lower half", work, {100, 660, 266, 682}, 70, Opened::kSub, {267, 614}},
+      {"sub-menu low, upper half", flat, {100, 40, 266, 62}, 70, Opened::kSub, {267, 30}},
+      {"unlimited overflow", work, {100, 300, 100, 300}, 700, Opened::kOverflow, {101, 0}},
+      {"beside, clamped", narrow, {100, 100, 266, 122}, 70, Opened::kSub, {0, 98}},
+      {"monitor left of primary", west, {-20, 500, -20, 500}, 70, Opened::kDown, {-170, 500}},
+      {"taller than the work area", band, {10, 100, 10, 100}, 400, Opened::kDown, {11, 50}},
   };
   for (const Case& c : cases) {
     TskPlacementRequest r;
     r.work_area = c.work;
     r.anchor = c.anchor;
-    r.width = c.w;
-    r.height = c.h;
-    r.sub_menu = c.sub;
-    r.popup_up = c.up;
-    r.overflowing = c.overflowing;
-    r.limited = c.limited;
+    r.width = 170;
+    r.height = c.height;
+    r.sub_menu = c.opened == Opened::kSub;
+    r.popup_up = c.opened == Opened::kUp;
+    r.overflowing = c.opened == Opened::kOverflow;
     r.items_top = 2;
     EXPECT_EQ(PlacePopup(r), c.expected) << c.name;
   }
@@ -305,6 +165,34 @@ TEST(ScrollToShow, MovesJustFarEnoughAndJumpsAfterAWrap) {
     EXPECT_EQ(ScrollToShow(heights, area, c.first, c.from, c.target, c.down), c.expected) << c.name;
   }
   EXPECT_EQ(LastPageFirst({22, 3, 22, 22}, 50), 1);
+}
+
+TEST(StepItemEffect, MorphsAndAnimatesTowardsTheStateAndStops) {
+  TskItemEffect e;
+  int ticks = 0;
+  while (StepItemEffect(e, true, true, 3)) ++ticks;
+  EXPECT_EQ(ticks, 5);  // five morph steps; the three frames come along in the first three
+  EXPECT_EQ(e.morph, 1.0);
+  EXPECT_EQ(e.frame, 3);
+  EXPECT_TRUE(StepItemEffect(e, false, true, 3));
+  EXPECT_NEAR(e.morph, 0.8, 1e-9);
+  EXPECT_EQ(e.frame, 2);
+  ticks = 1;
+  while (StepItemEffect(e, false, true, 3)) ++ticks;
+  EXPECT_EQ(ticks, 5);
+  EXPECT_EQ(e.morph, 0.0);
+  EXPECT_EQ(e.frame, 0);
+  // Neither effect on: nothing changes, so the timer stops at once.
+  TskItemEffect still;
+  EXPECT_FALSE(StepItemEffect(still, true, false, 0));
+}
+
+TEST(AnimationFrameRect, SideBySideOrStacked) {
+  EXPECT_EQ(AnimationFrameRect({0, 0, 300, 22}, 100, 3, 2), (TRect{100, 0, 200, 22}));
+  EXPECT_EQ(AnimationFrameRect({0, 10, 100, 76}, 100, 3, 3), (TRect{0, 54, 100, 76}));
+  EXPECT_TRUE(AnimationFrameRect({0, 0, 300, 22}, 100, 3, 0).IsEmpty());
+  EXPECT_TRUE(AnimationFrameRect({0, 0, 300, 22}, 100, 3, 4).IsEmpty());
+  EXPECT_TRUE(AnimationFrameRect({}, 100, 0, 1).IsEmpty());
 }
 
 TEST(SkinnedItemParts, CarriedItemRectangles) {

@@ -99,10 +99,11 @@ class PopupMenuTest : public testing::CarriedSkinFixture {
     testing::Pump();
   }
   // The real pointer over a point of a popup, and held there until a poll has seen it.
-  void PointAt(int level, int x, int y) {
+  // A loaded machine may take longer than a few polls; `seen` says when the popup has reacted.
+  void PointAt(int level, int x, int y, const std::function<bool()>& seen) {
     const RECT r = WindowRect(level);
     SetCursorPos(r.left + x, r.top + y);
-    PumpFor(120);
+    PumpUntil(seen);
   }
   TPoint ItemCentre(int level, int index) {
     const TRect r = Level(level)->Item(index).rect;
@@ -180,6 +181,51 @@ TEST_F(PopupMenuTest, CarriedSkinSizeFramePixelsAndFirstItemLit) {
   EXPECT_EQ(SendMessageW(popup->Handle(), WM_MOUSEACTIVATE, WPARAM(form.Handle()),
                          MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN)),
             MA_NOACTIVATE);
+}
+
+TEST_F(PopupMenuTest, SeparatorsAndHeaders) {
+  Add("-");
+  TMenuItem* header = Add("-Tools-");
+  header->SetEnabled(false);
+  Add("&Last");
+  OpenAt();
+  TskSkinPopupWindow* popup = Level(0);
+  // A lone hyphen is a divider 3 high (dividerrect); a disabled "-Tools-" a header item.
+  EXPECT_EQ(popup->Item(3).rect.Height(), 3);
+  EXPECT_TRUE(popup->Item(3).IsSeparator());
+  EXPECT_EQ(popup->Item(4).rect.Height(), 22);
+  EXPECT_TRUE(popup->Item(4).IsHeader());
+  EXPECT_EQ(WindowRect(0).bottom - WindowRect(0).top, 5 * 22 + 3 + 4);
+  // The divider from menuitems.bmp (picture 3) at 4,51; the header in the label section's look
+  // (picture 4 at 98,10, 19 high), centred in the item.
+  const TRect divider = popup->Item(3).rect;
+  EXPECT_EQ(PopupPixel(0, divider.left + 1, divider.top + 1), SkinPixel(3, 4 + 1, 51 + 1));
+  const TRect head = popup->Item(4).rect;
+  EXPECT_EQ(PopupPixel(0, head.left + 1, head.top + 1 + 1), SkinPixel(4, 98 + 1, 10 + 1));
+  // Up and Down pass over both.
+  Key(VK_DOWN);
+  Key(VK_DOWN);
+  Key(VK_DOWN);
+  EXPECT_EQ(popup->ActiveIndex(), 5);
+}
+
+TEST_F(PopupMenuTest, MorphingItemsStepBetweenTheirLooks) {
+  // The carried skin does not morph its items; this one does.
+  for (const auto& object : skin_data->SkinObjects()) {
+    if (auto* item = dynamic_cast<TskDataSkinMenuItem*>(object.get())) item->morphing = true;
+  }
+  OpenAt();
+  TskSkinPopupWindow* popup = Level(0);
+  PumpUntil([&] { return popup->Item(0).effect.morph == 1.0; });
+  EXPECT_EQ(popup->Item(0).effect.morph, 1.0);
+  EXPECT_EQ(PopupPixel(0, 2 + 4, 2 + 11), SkinPixel(3, 2 + 4, 25 + 11));
+  Key(VK_DOWN);
+  // Nothing has stepped yet: the new item still shows its normal look.
+  EXPECT_LT(popup->Item(1).effect.morph, 1.0);
+  PumpUntil([&] { return popup->Item(1).effect.morph == 1.0 && popup->Item(0).effect.morph == 0; });
+  EXPECT_EQ(popup->Item(0).effect.morph, 0.0);
+  EXPECT_EQ(PopupPixel(0, 2 + 4, 24 + 11), SkinPixel(3, 2 + 4, 25 + 11));
+  EXPECT_EQ(PopupPixel(0, 2 + 4, 2 + 11), SkinPixel(3, 2 + 4, 2 + 11));
 }
 
 TEST_F(PopupMenuTest, DefaultLookWithoutSkin) {
@@ -280,7 +326,7 @@ TEST_F(PopupMenuTest, NothingOpensWithoutAVisibleItem) {
 TEST_F(PopupMenuTest, PointerHighlightsAndAClickBetweenPollsRunsTheItemUnderIt) {
   OpenAt();
   const TPoint second = ItemCentre(0, 1);
-  PointAt(0, second.x, second.y);
+  PointAt(0, second.x, second.y, [&] { return Level(0)->ActiveIndex() == 1; });
   EXPECT_EQ(Level(0)->ActiveIndex(), 1);
   // The release lands on the third item before any poll saw the pointer there.
   const TPoint third = ItemCentre(0, 2);
@@ -296,7 +342,7 @@ TEST_F(PopupMenuTest, SubMenuByWaitAndByClick) {
   Add("&Skin", parent);
   OpenAt();
   const TPoint item = ItemCentre(0, 3);
-  PointAt(0, item.x, item.y);
+  PointAt(0, item.x, item.y, [&] { return Level(0)->ActiveIndex() == 3; });
   EXPECT_EQ(Level(0)->ActiveIndex(), 3);
   EXPECT_TRUE(host->SkinMenu().Waiting());
   EXPECT_EQ(host->SkinMenu().LevelCount(), 1);
@@ -349,13 +395,14 @@ TEST_F(PopupMenuTest, MarkersScrollAndStopWhenThePointerLeaves) {
   EXPECT_TRUE(popup->Limited());
   EXPECT_EQ(popup->VisibleCount(), 4);
   const TRect down = popup->DownMarker();
-  PointAt(0, (down.left + down.right) / 2, (down.top + down.bottom) / 2);
+  PointAt(0, (down.left + down.right) / 2, (down.top + down.bottom) / 2,
+          [&] { return popup->ScrollCode() == 2; });
   EXPECT_EQ(popup->ScrollCode(), 2);
   PumpUntil([&] { return popup->FirstVisible() >= 2; });
   EXPECT_GE(popup->FirstVisible(), 2);
   // Off the popup altogether: the scrolling stops where it is.
   ParkPointer();
-  PumpFor(120);
+  PumpUntil([&] { return popup->ScrollCode() == 0; });
   EXPECT_EQ(popup->ScrollCode(), 0);
   const int stopped_at = popup->FirstVisible();
   PumpFor(300);
