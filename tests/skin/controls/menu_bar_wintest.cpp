@@ -105,7 +105,7 @@ class MenuBarTest : public testing::CarriedSkinFixture {
     if (skinned) bar->SetSkinData(skin_data);
     bar->SetMainMenu(&menu);
     bar->SetParent(&form);
-    testing::Pump();
+    Settle();
     return bar;
   }
   POINT ParkPointer() {
@@ -114,12 +114,30 @@ class MenuBarTest : public testing::CarriedSkinFixture {
     SetCursorPos(corner.x, corner.y);
     return corner;
   }
+  // The pointer parked away from the bar, and moves that still report an earlier position over it
+  // pumped through, so that nothing is lit when a test begins.
+  void Settle() {
+    MoveTo(ParkPointer());
+    PumpFor(60);
+  }
+  // The real pointer at a screen point, and the moves it caused pumped through: the platform
+  // reports them late, and a late one from an earlier point would otherwise arrive after the
+  // move a test sends.
+  void MoveTo(POINT pt) {
+    SetCursorPos(pt.x, pt.y);
+    const DWORD until = GetTickCount() + 3000;
+    POINT at{};
+    while (GetCursorPos(&at) && (at.x != pt.x || at.y != pt.y) && GetTickCount() < until) {
+      testing::Pump();
+      Sleep(2);
+    }
+    PumpFor(60);
+  }
   // The real pointer over the point of the bar, then the move the platform would send.
   void PointAt(int x, int y) {
     POINT pt{x, y};
     ClientToScreen(bar->Handle(), &pt);
-    SetCursorPos(pt.x, pt.y);
-    PumpFor(20);
+    MoveTo(pt);
     SendMessageW(bar->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
   }
   void PointAtItem(int index) {
@@ -232,8 +250,7 @@ TEST_F(MenuBarTest, HoverLightsOneItemAndLeavingTheBarPutsItOut) {
   EXPECT_FALSE(Item(1).Hot());
   EXPECT_TRUE(Item(3).Hot());
   EXPECT_EQ(bar->Hint(), L"Runs at once");
-  ParkPointer();
-  PumpFor(200);
+  Settle();
   EXPECT_FALSE(Item(3).Hot());
   EXPECT_FALSE(bar->PointerTracking());
   EXPECT_EQ(entered, (std::vector<TMenuItem*>{config, run}));
@@ -264,8 +281,7 @@ TEST_F(MenuBarTest, AClickOpensTheItemsMenuUnderItAndMovingAlongSwitchesMenus) {
   EXPECT_TRUE(host->menu_mode && host->skin_open && host->visible);
 
   // Off the bar the open item keeps its selection.
-  ParkPointer();
-  PumpFor(150);
+  Settle();
   EXPECT_TRUE(Item(1).Down());
   EXPECT_EQ(bar->HoveredIndex(), 1);
 
