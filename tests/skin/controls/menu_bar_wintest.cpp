@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <stdexcept>
 #include <vector>
@@ -12,6 +13,9 @@
 #include "framework/menu_win.h"
 #include "skin/controls/menu_host.h"
 #include "skin/controls/skin_menu_bar_win.h"
+#include "skin/data/skin_package.h"
+#include "skin/data/zlib_codec.h"
+#include "skin/paint/effects.h"
 #include "skin/paint/fitting.h"
 #include "support/carried_skin_fixture.h"
 
@@ -82,6 +86,43 @@ class FakeHost : public TComponent, public TskMenuHost {
   int opened = 0, entered = 0, left = 0;
 };
 
+// A skin whose item looks are plain colours: normal, hot and down down the left column, three
+// animation frames beside the normal look, and the bar's background below them.
+constexpr Pixel kNormal = MakePixel(200, 200, 200);
+constexpr Pixel kHot = MakePixel(40, 120, 220);
+constexpr Pixel kDown = MakePixel(20, 60, 110);
+constexpr Pixel kFrames[] = {MakePixel(255, 0, 0), MakePixel(0, 255, 0), MakePixel(0, 0, 255)};
+
+Bytes EffectsPackage() {
+  PixelBitmap p(160, 82, MakePixel(250, 250, 250));
+  auto fill = [&p](TRect r, Pixel c) {
+    for (int y = r.top; y < r.bottom; ++y) {
+      for (int x = r.left; x < r.right; ++x) p.At(x, y) = c;
+    }
+  };
+  fill({0, 0, 40, 20}, kNormal);
+  fill({0, 20, 40, 40}, kHot);
+  fill({0, 40, 40, 60}, kDown);
+  for (int k = 0; k < 3; ++k) fill({40 + 40 * k, 0, 80 + 40 * k, 20}, kFrames[k]);
+  const std::string item =
+      "activepictureindex=0\r\nskinrect=0,0,40,20\r\nactiveskinrect=0,20,40,40\r\n"
+      "downrect=0,40,40,60\r\ntextrect=4,3,36,20\r\nitemleftoffset=5\r\nitemrightoffset=5\r\n";
+  const std::string bar =
+      "pictureindex=0\r\nskinrect=0,60,40,82\r\nitemsrect=2,1,38,21\r\nmenubaritem=";
+  SkinPackageContents c;
+  c.picture = {PixelBitmap(4, 4), 24, {}};
+  c.active_pictures = {{p, 24, {}}};
+  c.text =
+      "[VERSION]\r\nskinname=Test\r\n[PICTURES]\r\npicture=main.bmp\r\nactivepicturescount=1\r\n"
+      "[FORMINFO]\r\n[SKINOBJECTS]\r\ncount=2\r\n0=morphitem:mainmenubaritem\r\n"
+      "1=animitem:mainmenubaritem\r\n[SKINCONTROLS]\r\ncount=2\r\n0=morphbar:mainmenubar\r\n"
+      "1=animbar:mainmenubar\r\n[morphitem]\r\n" +
+      item + "morphing=1\r\nmorphkind=mkdefault\r\n[animitem]\r\n" + item +
+      "animateskinrect=40,0,160,20\r\nframecount=3\r\nanimateinterval=60\r\n[morphbar]\r\n" + bar +
+      "morphitem\r\n[animbar]\r\n" + bar + "animitem\r\n";
+  return DeflateZlib(WriteInnerPackage(c));
+}
+
 class MenuBarTest : public testing::CarriedSkinFixture {
  protected:
   MenuBarTest() : menu(&form) {
@@ -98,11 +139,13 @@ class MenuBarTest : public testing::CarriedSkinFixture {
     ParkPointer();
   }
 
-  TskSkinMainMenuBar* MakeBar(bool with_host, bool skinned = true) {
+  TskSkinMainMenuBar* MakeBar(bool with_host, bool skinned = true, TskSkinData* skin = nullptr,
+                              const char* section = "mainmenubar") {
     if (with_host) host = new FakeHost(&form);
     bar = new TskSkinMainMenuBar(&form);
     if (host) host->bar = bar;
-    if (skinned) bar->SetSkinData(skin_data);
+    bar->SetSkinDataName(section);
+    if (skinned) bar->SetSkinData(skin ? skin : skin_data);
     bar->SetMainMenu(&menu);
     bar->SetParent(&form);
     Settle();
@@ -173,6 +216,25 @@ class MenuBarTest : public testing::CarriedSkinFixture {
     measure.Canvas().SetFont(TFont("Arial", 14));
     return measure.Canvas().TextWidth(text);
   }
+
+  TskSkinData* EffectsSkin() {
+    auto* data = new TskSkinData(&form, TopLevelFormNotifier());
+    TskCompressedStoredSkin stored;
+    stored.SetCompressedData(EffectsPackage());
+    data->LoadPackage(stored);
+    EXPECT_FALSE(data->Empty());
+    return data;
+  }
+  // Pumps until `done` or a generous time has passed.
+  void PumpUntil(const std::function<bool()>& done) {
+    const DWORD until = GetTickCount() + 3000;
+    while (!done() && GetTickCount() < until) {
+      testing::Pump();
+      Sleep(2);
+    }
+  }
+  // The colour of the first item at a point left of its caption.
+  Pixel FirstItemLook() { return Capture().At(Item(0).Rect().left + 1, Item(0).Rect().top + 10); }
 
   TMainMenu menu;
   TMenuItem *file, *open, *config, *help, *run;
@@ -432,6 +494,63 @@ TEST_F(MenuBarTest, WithoutASkinTheDefaultLookUsesDefaultHeight) {
   EXPECT_EQ(shot.At(2, 2), ColorToPixel(8388608));   // the hot frame
   EXPECT_EQ(shot.At(3, 3), ColorToPixel(13811126));  // and its fill
   EXPECT_EQ(shot.At(0, 0), ColorToPixel(ColorToRGB(clBtnFace)));
+}
+
+TEST_F(MenuBarTest, AMorphingItemBlendsToItsHotLookAndBack) {
+  MakeBar(true, true, EffectsSkin(), "morphbar");
+  ASSERT_EQ(bar->Height(), 22);
+  PointAtItem(0);
+  EXPECT_TRUE(bar->Morphing());
+  PumpUntil([&] { return Item(0).MorphFactor() > 0.3; });
+  const double factor = Item(0).MorphFactor();
+  ASSERT_LT(factor, 1.0);
+  TskEffectBmp want(PixelBitmap(4, 4, kNormal));
+  want.Morph(TskEffectBmp(PixelBitmap(4, 4, kHot)), TskMorphKind::mkDefault, factor);
+  EXPECT_EQ(FirstItemLook(), want.Picture().At(1, 1));
+  PumpUntil([&] { return !bar->Morphing(); });
+  EXPECT_EQ(Item(0).MorphFactor(), 1.0);
+  EXPECT_EQ(FirstItemLook(), kHot);
+  Settle();
+  PumpUntil([&] { return !bar->Morphing(); });
+  EXPECT_EQ(Item(0).MorphFactor(), 0.0);
+  EXPECT_EQ(FirstItemLook(), kNormal);
+  // Effects switched off: the hot look at once.
+  bar->SkinData()->EnableSkinEffects = false;
+  PointAtItem(0);
+  EXPECT_FALSE(bar->Morphing());
+  EXPECT_EQ(FirstItemLook(), kHot);
+}
+
+TEST_F(MenuBarTest, AnAnimatedItemPlaysItsFramesAndDropsThemOnLeaving) {
+  MakeBar(true, true, EffectsSkin(), "animbar");
+  std::vector<Pixel> seen;
+  auto record = [&] {
+    const Pixel p = FirstItemLook();
+    if (seen.empty() || seen.back() != p) seen.push_back(p);
+    return !bar->Animating();
+  };
+  PointAtItem(0);
+  EXPECT_TRUE(bar->Animating());
+  PumpUntil(record);
+  EXPECT_EQ(Item(0).AnimationFrame(), 3);
+  // The frames come in order (the first may have passed before the first look) and the hot
+  // look stays once they have played.
+  ASSERT_GE(seen.size(), 2u);
+  EXPECT_EQ(seen.back(), kHot);
+  int last = -1;
+  for (std::size_t i = 0; i + 1 < seen.size(); ++i) {
+    const int k = int(std::find(std::begin(kFrames), std::end(kFrames), seen[i]) - kFrames);
+    if (seen[i] == kHot && i == 0) continue;
+    ASSERT_LT(k, 3) << i;
+    EXPECT_GT(k, last) << i;
+    last = k;
+  }
+  EXPECT_GE(last, 0);
+  Settle();
+  EXPECT_EQ(Item(0).AnimationFrame(), 0);
+  EXPECT_EQ(FirstItemLook(), kNormal);
+  ClickItem(0);
+  EXPECT_EQ(FirstItemLook(), kDown);
 }
 
 }  // namespace
