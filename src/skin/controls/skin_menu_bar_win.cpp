@@ -310,7 +310,11 @@ LRESULT TskSkinMainMenuBar::WndProc(UINT msg, WPARAM wparam, LPARAM lparam) {
       break;
     case WM_MOUSEMOVE: {
       StartPointerTimer();
-      const TPoint at{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};
+      // A move can be reported after the pointer has gone on; the hover test follows where it
+      // is now, so that a late move over the previous item does not switch the menus back.
+      POINT now{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};
+      if (GetCursorPos(&now)) ScreenToClient(Handle(), &now);
+      const TPoint at{now.x, now.y};
       HoverTest(&at);
       break;
     }
@@ -391,7 +395,7 @@ void TskSkinMainMenuBar::DrawItem(TBitmap& bitmap, const TskSkinMainMenuBarItem&
                               r.Width());
   };
   const bool stretch = d->stretcheffect;
-  const TRect frame = AnimationOn() ? AnimationFrameRect(*d, item.frame_) : TRect{};
+  const TRect frame = AnimationOn() && Animating() ? AnimationFrameRect(*d, item.frame_) : TRect{};
   GdiFlush();
   if (item.down_) {
     PutPicture(bitmap, fit(down_rect, stretch), r.left, r.top);
@@ -401,7 +405,7 @@ void TskSkinMainMenuBar::DrawItem(TBitmap& bitmap, const TskSkinMainMenuBarItem&
     TskEffectBmp blend(fit(d->skinrect, false));
     blend.Morph(TskEffectBmp(fit(hot_rect, stretch)), d->morphkind, item.morph_);
     PutPicture(bitmap, blend.Picture(), r.left, r.top);
-  } else if (item.hot_ && (!MorphOn() || item.morph_ >= 1)) {
+  } else if (MorphOn() ? item.morph_ >= 1 : item.hot_) {
     PutPicture(bitmap, fit(hot_rect, stretch), r.left, r.top);
   } else if (!(bar && bar->itemtransparent)) {
     PutPicture(bitmap, fit(d->skinrect, false), r.left, r.top);
@@ -795,7 +799,10 @@ void TskSkinMainMenuBar::AnimationTick() {
     changed = true;
     RepaintItem(*item);
   }
-  if (!changed) animation_timer_->SetEnabled(false);
+  if (changed) return;
+  // The last frame gives way to the hot look once the animation has played.
+  animation_timer_->SetEnabled(false);
+  Invalidate();
 }
 
 void TskSkinMainMenuBar::StopTimers() {

@@ -85,6 +85,8 @@ class TskSkinMainMenuBar : public TskSkinControl, public TskMenuBarLink {
   // The item the hover test settled on, or -1.
   int HoveredIndex() const { return hovered_; }
   bool PointerTracking() const { return pointer_timer_ && pointer_timer_->Enabled(); }
+  bool Morphing() const { return morph_timer_ && morph_timer_->Enabled(); }
+  bool Animating() const { return animation_timer_ && animation_timer_->Enabled(); }
 
   // The keyboard side, called by the window's frame while the bar is linked to it. Each one that
   // returns a flag reports a key as handled only when it pressed an item.
