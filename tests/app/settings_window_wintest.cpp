@@ -159,27 +159,7 @@ TEST_F(SettingsWindowTest, AFailedSaveShowsTheErrorBoxAndKeepsTheText) {
   EXPECT_EQ(form->mmoList->Text(), "C:\\");
 }
 
-}  // namespace
-}  // namespace vl
-
-namespace vl {
-namespace {
-
-// The visible skinned popups of the thread.
-BOOL CALLBACK CollectPopup(HWND w, LPARAM data) {
-  wchar_t name[32] = {};
-  GetClassNameW(w, name, 32);
-  if (std::wstring(name) == L"VorliskPopup" && IsWindowVisible(w)) {
-    reinterpret_cast<std::vector<HWND>*>(data)->push_back(w);
-  }
-  return TRUE;
-}
-
-std::vector<HWND> Popups() {
-  std::vector<HWND> found;
-  EnumThreadWindows(GetCurrentThreadId(), &CollectPopup, reinterpret_cast<LPARAM>(&found));
-  return found;
-}
+using testing::VisiblePopups;
 
 void PostKey(HWND window, WPARAM key, bool system = false) {
   PostMessageW(window, system ? WM_SYSKEYDOWN : WM_KEYDOWN, key, 0);
@@ -197,7 +177,7 @@ TEST_F(SettingsWindowTest, TheMemoMenuStaysWhileTheMenuKeyOrShiftF10ArePressedOv
   SendMessageW(memo, WM_CONTEXTMENU, WPARAM(memo), LPARAM(-1));
   testing::Pump();
   ASSERT_TRUE(form->skSkinForm1->MenusVisible());
-  const std::vector<HWND> first = Popups();
+  const std::vector<HWND> first = VisiblePopups();
   ASSERT_EQ(first.size(), 1u);
   RECT popup, field;
   GetWindowRect(first[0], &popup);
@@ -214,7 +194,7 @@ TEST_F(SettingsWindowTest, TheMemoMenuStaysWhileTheMenuKeyOrShiftF10ArePressedOv
   PostKey(memo, VK_F10, true);
   keys[VK_SHIFT] = 0;
   SetKeyboardState(keys);
-  EXPECT_EQ(Popups(), first);
+  EXPECT_EQ(VisiblePopups(), first);
   EXPECT_TRUE(form->skSkinForm1->MenusVisible());
 
   PostKey(memo, VK_ESCAPE);

@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "framework/application_win.h"
 #include "support/recording_seams.h"
 
@@ -62,6 +65,23 @@ inline std::string ClipboardText() {
   }
   CloseClipboard();
   return out;
+}
+
+// The visible skinned popup windows of this thread.
+inline std::vector<HWND> VisiblePopups() {
+  struct Collect {
+    static BOOL CALLBACK Window(HWND w, LPARAM data) {
+      wchar_t name[32] = {};
+      GetClassNameW(w, name, 32);
+      if (std::wstring(name) == L"VorliskPopup" && IsWindowVisible(w)) {
+        reinterpret_cast<std::vector<HWND>*>(data)->push_back(w);
+      }
+      return TRUE;
+    }
+  };
+  std::vector<HWND> found;
+  EnumThreadWindows(GetCurrentThreadId(), &Collect::Window, reinterpret_cast<LPARAM>(&found));
+  return found;
 }
 
 }  // namespace vl::testing

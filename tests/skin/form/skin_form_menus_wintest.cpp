@@ -83,20 +83,7 @@ class SkinFormMenusTest : public testing::SeamsFixture {
     for (TMenuItem* item : items) out.push_back(item->ShownCaption());
     return out;
   }
-  // The visible popup windows of the thread.
-  static BOOL CALLBACK CollectPopup(HWND w, LPARAM data) {
-    wchar_t name[32] = {};
-    GetClassNameW(w, name, 32);
-    if (std::wstring(name) == L"VorliskPopup" && IsWindowVisible(w)) {
-      reinterpret_cast<std::vector<HWND>*>(data)->push_back(w);
-    }
-    return TRUE;
-  }
-  static std::vector<HWND> Popups() {
-    std::vector<HWND> found;
-    EnumThreadWindows(GetCurrentThreadId(), &CollectPopup, reinterpret_cast<LPARAM>(&found));
-    return found;
-  }
+  static std::vector<HWND> Popups() { return testing::VisiblePopups(); }
   void Key(UINT msg, WPARAM key) {
     PostMessageW(GetFocus() ? GetFocus() : H(), msg, key, msg == WM_SYSKEYDOWN ? (1 << 29) : 0);
     Pump();
