@@ -137,6 +137,9 @@ void TskSkinForm::CloseMenusBefore(UINT msg, WPARAM wparam) {
           return;
       }
       break;
+    case WM_NCACTIVATE:
+      if (wparam) return;
+      break;
     case WM_MOVE:
     case WM_SIZE:
     case WM_ACTIVATE:
@@ -195,8 +198,7 @@ void TskSkinForm::MenuKey(WPARAM key) {
     bar->SelectNextItem();
     return;
   }
-  if ((key == VK_RETURN || key == VK_DOWN) && menu_mode_ && bar &&
-      bar->OpenSelectedItem()) {
+  if ((key == VK_RETURN || key == VK_DOWN) && menu_mode_ && bar && bar->OpenSelectedItem()) {
     return;
   }
   skin_menu_->KeyDown(key);

@@ -243,7 +243,8 @@ TEST_F(SkinFormMenusTest, TheSystemMenuButtonStaysDownWhileItsMenuIsOpen) {
 }
 
 TEST_F(SkinFormMenusTest, APressOrAChangeOfActivationClosesTheMenuFirst) {
-  const UINT closers[] = {WM_LBUTTONDOWN, WM_NCLBUTTONDOWN, WM_CANCELMODE, WM_ACTIVATE, WM_MOVE};
+  const UINT closers[] = {WM_LBUTTONDOWN, WM_NCLBUTTONDOWN, WM_CANCELMODE,
+                          WM_ACTIVATE,    WM_NCACTIVATE,    WM_MOVE};
   for (UINT msg : closers) {
     frame->ShowSystemMenuAt(CaptionPoint());
     ASSERT_TRUE(frame->MenusVisible()) << msg;
