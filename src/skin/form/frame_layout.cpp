@@ -340,4 +340,44 @@ TRect CaptionTextRect(const TRect& textrect, const TRect& skin_rect, const TRect
   return r;
 }
 
+TRect AnimationFrameRect(const TRect& strip, const TRect& skin_rect, int count, int index) {
+  if (count < 1 || index < 0 || index >= count || strip.IsEmpty()) return {};
+  if (strip.Height() > skin_rect.Height()) {
+    const int h = strip.Height() / count;
+    if (h < 1) return {};
+    return {strip.left, strip.top + index * h, strip.right, strip.top + (index + 1) * h};
+  }
+  const int w = strip.Width() / count;
+  if (w < 1) return {};
+  return {strip.left + index * w, strip.top, strip.left + (index + 1) * w, strip.bottom};
+}
+
+TskObjectAnimation MakeObjectAnimation(int count, int interval, bool cycle) {
+  TskObjectAnimation a;
+  a.count = std::max(count, 1);
+  a.interval = std::max(interval, TskObjectAnimation::kTick);
+  a.cycle = cycle;
+  return a;
+}
+
+bool AnimationPending(const TskObjectAnimation& a, bool pointer_over) {
+  if (!pointer_over) return a.frame > 0;
+  return a.cycle ? a.count > 1 : a.frame < a.count - 1;
+}
+
+bool StepAnimation(TskObjectAnimation& a, bool pointer_over) {
+  if (!AnimationPending(a, pointer_over)) return false;
+  if (a.elapsed < a.interval) {
+    a.elapsed += TskObjectAnimation::kTick;
+    return false;
+  }
+  a.elapsed = TskObjectAnimation::kTick;
+  if (!pointer_over) {
+    --a.frame;
+  } else {
+    a.frame = a.frame + 1 < a.count ? a.frame + 1 : 0;
+  }
+  return true;
+}
+
 }  // namespace vl

@@ -143,4 +143,26 @@ TPoint CaptionTextOrigin(const TRect& text_rect, int text_width, int text_height
 TRect CaptionTextRect(const TRect& textrect, const TRect& skin_rect, const TRect& object_rect,
                       const TRect& framerect, const TRect& frametextrect);
 
+// The frames of an animated frame object: `count` equal slices of its strip, stacked when the
+// strip is taller than the object, else side by side. An index outside 0..count-1 gives an empty
+// rectangle.
+TRect AnimationFrameRect(const TRect& strip, const TRect& skin_rect, int count, int index);
+
+// An animated object's progress on the frame's 25 ms animation timer. Frame 0 is its resting
+// look; it steps forwards while the pointer is over it (round again with `cycle`) and back to 0
+// after the pointer has left.
+struct TskObjectAnimation {
+  static constexpr int kTick = 25;
+  int count = 1;
+  int interval = kTick;  // milliseconds per frame, never below one tick
+  bool cycle = false;
+  int frame = 0;
+  int elapsed = kTick;
+};
+TskObjectAnimation MakeObjectAnimation(int count, int interval, bool cycle);
+// Whether a tick still has work to do.
+bool AnimationPending(const TskObjectAnimation& a, bool pointer_over);
+// One timer tick; true when the frame changed.
+bool StepAnimation(TskObjectAnimation& a, bool pointer_over);
+
 }  // namespace vl

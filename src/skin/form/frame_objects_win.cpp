@@ -159,6 +159,7 @@ void TskActiveSkinObject::MouseEnter() {
   } else {
     form_.RepaintObject(*this);
   }
+  if (form_.OnMouseEnterEvent) form_.OnMouseEnterEvent(IDName);
   ShowGlowFrame();
 }
 
@@ -170,7 +171,20 @@ void TskActiveSkinObject::MouseLeave() {
   } else {
     form_.RepaintObject(*this);
   }
+  if (form_.OnMouseLeaveEvent) form_.OnMouseLeaveEvent(IDName);
   HideGlowFrame();
+}
+
+void TskActiveSkinObject::MouseDown(int button) {
+  if (form_.OnMouseDownEvent) form_.OnMouseDownEvent(IDName, button);
+}
+
+void TskActiveSkinObject::MouseUp(int button) {
+  if (active && form_.OnMouseUpEvent) form_.OnMouseUpEvent(IDName, button);
+}
+
+void TskActiveSkinObject::MouseMove(TPoint p) {
+  if (form_.OnMouseMoveEvent) form_.OnMouseMoveEvent(IDName, p);
 }
 
 void TskActiveSkinObject::Reset() {
@@ -309,6 +323,7 @@ void TskSkinStdButtonObject::DoubleClick() {
 }
 
 void TskSkinStdButtonObject::MouseDown(int button) {
+  TskActiveSkinObject::MouseDown(button);
   if (button != 1 || !enabled || down) return;
   down = true;
   if (morphing) morph_factor = 1;
@@ -326,12 +341,14 @@ void TskSkinStdButtonObject::MouseUp(int button) {
   if (command == TStdCommand::cmClose) {
     down = false;
     form_.RepaintObject(*this);
+    TskActiveSkinObject::MouseUp(button);
     if (run) RunCommand();
     return;
   }
   if (run) RunCommand();
   down = false;
   form_.RepaintObject(*this);
+  TskActiveSkinObject::MouseUp(button);
 }
 
 void TskSkinStdButtonObject::MouseEnter() {
@@ -339,30 +356,38 @@ void TskSkinStdButtonObject::MouseEnter() {
   TskActiveSkinObject::MouseEnter();
 }
 
-void TskSkinStdButtonObject::RunCommand() {
-  if (command != TStdCommand::cmRollUp) form_.ClearHover();
+namespace {
+
+void RunStdCommand(TskSkinForm& form, TStdCommand command) {
+  if (command != TStdCommand::cmRollUp) form.ClearHover();
   switch (command) {
     case TStdCommand::cmClose:
-      form_.Form().Close();
+      form.Form().Close();
       break;
     case TStdCommand::cmMaximize:
-      form_.SetWindowState(form_.WindowState() == TskWindowState::wsMaximized
-                               ? TskWindowState::wsNormal
-                               : TskWindowState::wsMaximized);
+      form.SetWindowState(form.WindowState() == TskWindowState::wsMaximized
+                              ? TskWindowState::wsNormal
+                              : TskWindowState::wsMaximized);
       break;
     case TStdCommand::cmMinimize:
-      form_.SetWindowState(form_.WindowState() == TskWindowState::wsMinimized
-                               ? TskWindowState::wsNormal
-                               : TskWindowState::wsMinimized);
+      form.SetWindowState(form.WindowState() == TskWindowState::wsMinimized
+                              ? TskWindowState::wsNormal
+                              : TskWindowState::wsMinimized);
       break;
     case TStdCommand::cmRollUp:
-      form_.SetRolledUp(!form_.RolledUp());
+      form.SetRolledUp(!form.RolledUp());
       break;
     default:
       // The system menu opens with the skinned popups; minimizing to the tray needs a tray icon,
       // which neither window has.
       break;
   }
+}
+
+}  // namespace
+
+void TskSkinStdButtonObject::RunCommand() {
+  RunStdCommand(form_, command);
 }
 
 TskSkinCaptionObject::TskSkinCaptionObject(TskSkinForm& form, const TskDataSkinCaption* caption)
@@ -406,6 +431,151 @@ void TskSkinCaptionObject::Draw(HDC dc, TPoint offset, bool direct) {
   RestoreDC(dc, saved);
   drawn_text = TRect{origin.x, origin.y, origin.x + extent.cx, origin.y + extent.cy}.Offset(
       -offset.x, -offset.y);
+}
+
+TskSkinAnimateObject::TskSkinAnimateObject(TskSkinForm& form, const TskDataSkinAnimate* data)
+    : TskActiveSkinObject(form, data) {
+  command = data->command;
+  button_style = data->buttonstyle;
+  down_rect = data->downskinrect;
+  restore_rect = data->restorerect;
+  restore_active_rect = data->restoreactiverect;
+  restore_inactive_rect = data->restoreinactiverect;
+  restore_down_rect = data->restoredownrect;
+  restore_hint = data->restorehint;
+  normal_hint = hint;
+  animation = MakeObjectAnimation(data->countframes, data->timerinterval, data->cycle);
+}
+
+bool TskSkinAnimateObject::InRestoreLook() const {
+  switch (command) {
+    case TStdCommand::cmMaximize:
+      return form_.WindowState() == TskWindowState::wsMaximized;
+    case TStdCommand::cmMinimize:
+      return form_.WindowState() == TskWindowState::wsMinimized;
+    case TStdCommand::cmRollUp:
+      return form_.RolledUp();
+    default:
+      return false;
+  }
+}
+
+TRect TskSkinAnimateObject::FrameRect(int index) const {
+  return AnimationFrameRect(active_skin_rect, skin_rect, animation.count, index);
+}
+
+void TskSkinAnimateObject::Draw(HDC dc, TPoint offset, bool direct) {
+  if (!form_.SkinLoaded()) return;
+  const TRect at = rect.Offset(offset.x, offset.y);
+  if (!form_.FormActive() && enabled && !inactive_skin_rect.IsEmpty()) {
+    CopyPart(dc, at, active_picture_, inactive_skin_rect);
+    return;
+  }
+  if (enabled && InRestoreLook() && !restore_rect.IsEmpty() && active_picture_) {
+    TRect from = restore_rect;
+    if (!form_.FormActive() && !restore_inactive_rect.IsEmpty()) {
+      from = restore_inactive_rect;
+    } else if (down && active && !restore_down_rect.IsEmpty()) {
+      from = restore_down_rect;
+    } else if (active && !restore_active_rect.IsEmpty()) {
+      from = restore_active_rect;
+    }
+    CopyPart(dc, at, active_picture_, from);
+    return;
+  }
+  if (down && active && !down_rect.IsEmpty() && active_picture_) {
+    CopyPart(dc, at, active_picture_, down_rect);
+    return;
+  }
+  // Every frame, the resting one too, is a piece of the strip, so it is drawn on every paint.
+  const TRect piece = FrameRect(animation.frame);
+  if (!piece.IsEmpty()) {
+    CopyPart(dc, at, active_picture_, piece);
+    return;
+  }
+  TskActiveSkinObject::Draw(dc, offset, direct);
+}
+
+void TskSkinAnimateObject::StartAnimation() {
+  if (form_.SkinEffects()) {
+    animation.elapsed = TskObjectAnimation::kTick;
+    if (AnimationPending(animation, active)) form_.StartAnimation();
+    return;
+  }
+  // Without effects the object shows the end of its animation at once.
+  animation.frame = active ? animation.count - 1 : 0;
+}
+
+void TskSkinAnimateObject::MouseEnter() {
+  hint = InRestoreLook() && !restore_hint.empty() ? restore_hint : normal_hint;
+  mouse_in = true;
+  active = true;
+  StartAnimation();
+  TskActiveSkinObject::MouseEnter();
+}
+
+void TskSkinAnimateObject::MouseLeave() {
+  mouse_in = false;
+  active = false;
+  StartAnimation();
+  TskActiveSkinObject::MouseLeave();
+}
+
+void TskSkinAnimateObject::Reset() {
+  TskActiveSkinObject::Reset();
+  down = false;
+  animation.frame = 0;
+  animation.elapsed = TskObjectAnimation::kTick;
+}
+
+void TskSkinAnimateObject::DoubleClick() {
+  if (command != TStdCommand::cmSysMenu) return;
+  form_.CloseMenus();
+  form_.Form().Close();
+}
+
+void TskSkinAnimateObject::MouseDown(int button) {
+  TskActiveSkinObject::MouseDown(button);
+  const bool system_menu = command == TStdCommand::cmSysMenu;
+  if (button != 1 || !enabled || down || (!button_style && !system_menu)) return;
+  down = true;
+  form_.RepaintObject(*this);
+  if (system_menu && !form_.DisableSystemMenu) {
+    form_.HideGlowFrames();
+    RECT window;
+    if (GetWindowRect(form_.Form().Handle(), &window)) {
+      form_.ShowSystemMenuUnder(rect.Offset(window.left, window.top));
+    }
+  }
+}
+
+void TskSkinAnimateObject::MouseUp(int button) {
+  // The system menu ran on the press; the object does not stay down under the menu, because
+  // closing the menus releases only the standard system-menu button.
+  const bool run =
+      button == 1 && active && down && enabled && button_style && command != TStdCommand::cmSysMenu;
+  const bool was_down = down;
+  if (command == TStdCommand::cmClose) {
+    down = false;
+    if (was_down) form_.RepaintObject(*this);
+    TskActiveSkinObject::MouseUp(button);
+    if (run) RunStdCommand(form_, command);
+    return;
+  }
+  if (run) RunStdCommand(form_, command);
+  down = false;
+  if (was_down) form_.RepaintObject(*this);
+  TskActiveSkinObject::MouseUp(button);
+}
+
+TskUserObject::TskUserObject(TskSkinForm& form, const TskDataUserObject* data)
+    : TskActiveSkinObject(form, data) {}
+
+void TskUserObject::Draw(HDC dc, TPoint offset, bool direct) {
+  (void)direct;
+  if (!form_.SkinLoaded() || !form_.OnPaintEvent) return;
+  TCanvas canvas(dc);
+  form_.OnPaintEvent(IDName, canvas, rect.Offset(offset.x, offset.y));
 }
 
 }  // namespace vl

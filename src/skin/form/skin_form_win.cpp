@@ -57,6 +57,10 @@ TskSkinForm::TskSkinForm(TComponent* owner) : TComponent(owner), form_(FormOf(ow
   morph_timer_->SetEnabled(false);
   morph_timer_->SetInterval(25);
   morph_timer_->OnTimer = [this] { MorphTick(); };
+  animation_timer_ = new TTimer(this);
+  animation_timer_->SetEnabled(false);
+  animation_timer_->SetInterval(TskObjectAnimation::kTick);
+  animation_timer_->OnTimer = [this] { AnimationTick(); };
   fade_timer_ = new TTimer(this);
   fade_timer_->SetEnabled(false);
   fade_timer_->SetInterval(1);
@@ -254,6 +258,32 @@ void TskSkinForm::StopTimers() {
   hover_timer_->SetEnabled(false);
   fade_timer_->SetEnabled(false);
   morph_timer_->SetEnabled(false);
+  animation_timer_->SetEnabled(false);
+}
+
+bool TskSkinForm::SkinEffects() const {
+  return skin_loaded_ && skin_data_->EnableSkinEffects;
+}
+
+void TskSkinForm::StartAnimation() {
+  animation_timer_->SetEnabled(true);
+}
+
+bool TskSkinForm::AnimationRunning() const {
+  return animation_timer_->Enabled();
+}
+
+void TskSkinForm::AnimationTick() {
+  bool pending = false;
+  for (const auto& object : objects_) {
+    auto* animate = dynamic_cast<TskSkinAnimateObject*>(object.get());
+    if (!animate || !animate->visible || !AnimationPending(animate->animation, animate->active)) {
+      continue;
+    }
+    pending = true;
+    if (StepAnimation(animate->animation, animate->active)) RepaintObject(*animate);
+  }
+  if (!pending) animation_timer_->SetEnabled(false);
 }
 
 bool TskSkinForm::Morphs(const TskActiveSkinObject& object) const {
@@ -410,6 +440,10 @@ void TskSkinForm::CreateObjects() {
       objects_.push_back(std::make_unique<TskSkinButtonObject>(*this, button));
     } else if (auto* caption = dynamic_cast<const TskDataSkinCaption*>(d)) {
       objects_.push_back(std::make_unique<TskSkinCaptionObject>(*this, caption));
+    } else if (auto* animate = dynamic_cast<const TskDataSkinAnimate*>(d)) {
+      objects_.push_back(std::make_unique<TskSkinAnimateObject>(*this, animate));
+    } else if (auto* user = dynamic_cast<const TskDataUserObject*>(d)) {
+      objects_.push_back(std::make_unique<TskUserObject>(*this, user));
     }
   }
 }
@@ -422,17 +456,28 @@ void TskSkinForm::CreateDefaultObjects() {
   }
 }
 
+namespace {
+
+// The command of a standard button or an animate object; the other objects have none.
+std::optional<TStdCommand> CommandOf(const TskActiveSkinObject& object) {
+  if (auto* button = dynamic_cast<const TskSkinStdButtonObject*>(&object)) return button->command;
+  if (auto* animate = dynamic_cast<const TskSkinAnimateObject*>(&object)) return animate->command;
+  return std::nullopt;
+}
+
+}  // namespace
+
 void TskSkinForm::ApplyBorderIcons() {
   for (const auto& object : objects_) {
-    auto* button = dynamic_cast<TskSkinStdButtonObject*>(object.get());
-    if (!button) continue;
+    const std::optional<TStdCommand> command = CommandOf(*object);
+    if (!command) continue;
     if (HideCaptionButtons) {
-      button->enabled = false;
-      button->visible = !button->skin_rect_in_picture;
+      object->enabled = false;
+      object->visible = !object->skin_rect_in_picture;
       continue;
     }
     bool enabled = true;
-    switch (button->command) {
+    switch (*command) {
       case TStdCommand::cmMaximize:
         enabled = border_icons_.maximize;
         break;
@@ -448,16 +493,18 @@ void TskSkinForm::ApplyBorderIcons() {
       case TStdCommand::cmSysMenu:
         enabled = border_icons_.system_menu && !DisableSystemMenu;
         break;
-      case TStdCommand::cmDefault:
-        // No window answers for custom objects, so they stay hidden.
-        button->enabled = false;
-        button->visible = false;
+      case TStdCommand::cmDefault: {
+        // Only the window knows what a custom object is for.
+        const bool shown = OnActivateCustomObject && OnActivateCustomObject(object->IDName);
+        object->enabled = shown;
+        object->visible = shown;
         continue;
+      }
       default:
         break;
     }
-    button->enabled = enabled;
-    button->visible = enabled || !button->skin_rect_in_picture;
+    object->enabled = enabled;
+    object->visible = enabled || !object->skin_rect_in_picture;
   }
   LoadHints();
   LayoutObjects();
@@ -466,10 +513,10 @@ void TskSkinForm::ApplyBorderIcons() {
 void TskSkinForm::LoadHints() {
   if (!UseDefaultObjectHint || !skin_data_) return;
   for (const auto& object : objects_) {
-    auto* button = dynamic_cast<TskSkinStdButtonObject*>(object.get());
-    if (!button) continue;
+    const std::optional<TStdCommand> command = CommandOf(*object);
+    if (!command) continue;
     const char* name = nullptr;
-    switch (button->command) {
+    switch (*command) {
       case TStdCommand::cmClose:
         name = "CLOSEBUTTON_HINT";
         break;
@@ -491,9 +538,17 @@ void TskSkinForm::LoadHints() {
       case TStdCommand::cmDefault:
         continue;
     }
-    button->normal_hint = SkinResourceText(skin_data_, name);
-    button->restore_hint = SkinResourceText(skin_data_, "RESTORE_HINT");
-    button->hint = button->InRestoreLook() ? button->restore_hint : button->normal_hint;
+    const std::string normal = SkinResourceText(skin_data_, name);
+    const std::string restore = SkinResourceText(skin_data_, "RESTORE_HINT");
+    if (auto* button = dynamic_cast<TskSkinStdButtonObject*>(object.get())) {
+      button->normal_hint = normal;
+      button->restore_hint = restore;
+      button->hint = button->InRestoreLook() ? restore : normal;
+    } else if (auto* animate = dynamic_cast<TskSkinAnimateObject*>(object.get())) {
+      animate->normal_hint = normal;
+      animate->restore_hint = restore;
+      animate->hint = animate->InRestoreLook() ? restore : normal;
+    }
   }
 }
 
@@ -503,9 +558,9 @@ void TskSkinForm::LayoutObjects() {
     std::vector<TskLayoutItem> items;
     for (const auto& object : objects_) {
       TskLayoutItem item;
-      if (auto* button = dynamic_cast<TskSkinStdButtonObject*>(object.get())) {
+      if (const std::optional<TStdCommand> command = CommandOf(*object)) {
         item.is_button = true;
-        item.command = button->command;
+        item.command = *command;
       }
       item.is_caption = object->IsCaption();
       item.auto_placed = object->skin_rect_in_picture;
@@ -816,9 +871,9 @@ void TskSkinForm::Release(int button) {
 
 void TskSkinForm::CancelPress() {
   if (captured_ >= 0 && std::size_t(captured_) < objects_.size()) {
-    if (auto* button = dynamic_cast<TskSkinButtonObject*>(objects_[std::size_t(captured_)].get())) {
-      button->down = false;
-    }
+    TskActiveSkinObject* object = objects_[std::size_t(captured_)].get();
+    if (auto* button = dynamic_cast<TskSkinButtonObject*>(object)) button->down = false;
+    if (auto* animate = dynamic_cast<TskSkinAnimateObject*>(object)) animate->down = false;
   }
   const int captured = captured_;
   captured_ = -1;
@@ -847,6 +902,11 @@ void TskSkinForm::HandlePointer(UINT msg, WPARAM wparam, LPARAM lparam) {
     case WM_NCMOUSEMOVE: {
       const TPoint p = WindowPoint(lparam);
       if (captured_ < 0) TestHover(p);
+      const int target = captured_ >= 0 ? captured_ : hovered_;
+      if (target >= 0 && std::size_t(target) < objects_.size()) {
+        TskActiveSkinObject& object = *objects_[std::size_t(target)];
+        object.MouseMove({p.x - object.rect.left, p.y - object.rect.top});
+      }
       break;
     }
     case WM_MOUSEMOVE:

@@ -75,8 +75,11 @@ class TskActiveSkinObject {
   // Draws at the object rectangle moved by `offset`; `direct` when it is repainted alone.
   virtual void Draw(HDC dc, TPoint offset, bool direct);
   virtual void DoubleClick() {}
-  virtual void MouseDown(int button) { (void)button; }
-  virtual void MouseUp(int button) { (void)button; }
+  // The base tells the form's object events; mouse up only while the pointer is over it.
+  virtual void MouseDown(int button);
+  virtual void MouseUp(int button);
+  // p relative to the object's rectangle.
+  virtual void MouseMove(TPoint p);
   virtual void MouseEnter();
   virtual void MouseLeave();
   // Back to the look of an object the pointer has never touched.
@@ -151,6 +154,48 @@ class TskSkinCaptionObject : public TskActiveSkinObject {
   TRect drawn_text;
 };
 
+// An object whose looks are the frames of an animation cut from its `activeskinrect`, stepped
+// by the frame's animation timer. With its button style it is pressed like a caption button and
+// runs its command on release; a system-menu object opens the menu on the press.
+class TskSkinAnimateObject : public TskActiveSkinObject {
+ public:
+  TskSkinAnimateObject(TskSkinForm& form, const TskDataSkinAnimate* data);
+
+  void Draw(HDC dc, TPoint offset, bool direct) override;
+  void DoubleClick() override;
+  void MouseDown(int button) override;
+  void MouseUp(int button) override;
+  void MouseEnter() override;
+  void MouseLeave() override;
+  void Reset() override;
+
+  TStdCommand command = TStdCommand::cmDefault;
+  bool button_style = false;
+  bool down = false;
+  TRect down_rect;
+  TRect restore_rect;
+  TRect restore_active_rect;
+  TRect restore_inactive_rect;
+  TRect restore_down_rect;
+  std::string restore_hint;
+  std::string normal_hint;
+  TskObjectAnimation animation;
+
+  bool InRestoreLook() const;
+  // The piece of the active picture that frame `index` shows.
+  TRect FrameRect(int index) const;
+
+ private:
+  void StartAnimation();
+};
+
+// An object the skin only places: the application draws it and answers its pointer events.
+class TskUserObject : public TskActiveSkinObject {
+ public:
+  TskUserObject(TskSkinForm& form, const TskDataUserObject* data);
+  void Draw(HDC dc, TPoint offset, bool direct) override;
+};
+
 class TskSkinForm : public TComponent, public TMessageHook, public TskMenuHost {
  public:
   // The owner must be a form.
@@ -191,6 +236,24 @@ class TskSkinForm : public TComponent, public TMessageHook, public TskMenuHost {
   std::function<void()> OnMaximize;
   std::function<void()> OnRestore;
   std::function<void()> OnChangeRollUpState;
+
+  // Events of single frame objects, each told the object's IDName (its skin section).
+  std::function<void(const std::string&)> OnMouseEnterEvent;
+  std::function<void(const std::string&)> OnMouseLeaveEvent;
+  std::function<void(const std::string&, int button)> OnMouseDownEvent;
+  std::function<void(const std::string&, int button)> OnMouseUpEvent;
+  // The point is relative to the object.
+  std::function<void(const std::string&, TPoint)> OnMouseMoveEvent;
+  // The object's rectangle on the canvas it is drawn onto.
+  std::function<void(const std::string&, TCanvas&, const TRect&)> OnPaintEvent;
+  // Whether the custom object (command cmdefault) shows; without a handler none does.
+  std::function<bool(const std::string&)> OnActivateCustomObject;
+  // The animation timer steps the frames of animated objects; AnimationTick is one of its ticks.
+  void StartAnimation();
+  bool AnimationRunning() const;
+  void AnimationTick();
+  // Skin effects on: objects animate and morph rather than jump to their end looks.
+  bool SkinEffects() const;
 
   // Menus. The window's popups draw from MenusSkinData, else from SkinData.
   TskSkinData* MenusSkinDataSetting = nullptr;
@@ -379,6 +442,8 @@ class TskSkinForm : public TComponent, public TMessageHook, public TskMenuHost {
   TPopupMenu* system_menu_ = nullptr;
   bool skin_menu_open_ = false;
   bool menu_mode_ = false;
+
+  TTimer* animation_timer_ = nullptr;
 };
 
 }  // namespace vl

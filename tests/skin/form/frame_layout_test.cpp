@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace vl {
 namespace {
 
@@ -246,6 +248,77 @@ TEST_F(FrameLayoutTest, CaptionTextPlaces) {
   EXPECT_EQ(CaptionTextRect({4, 2, 274, 20}, {5, 4, 280, 24}, {5, 4, 280, 24}, {0, 0, 40, 18},
                             {3, 2, 30, 16}),
             (TRect{7, 4, 264, 20}));
+}
+
+TEST(AnimationFrameTest, FramesAreEqualSlicesOfTheStrip) {
+  struct Case {
+    TRect strip;
+    TRect skin_rect;
+    int count;
+    int index;
+    TRect expected;
+  };
+  const Case cases[] = {
+      {{0, 0, 64, 16}, {0, 0, 16, 16}, 4, 0, {0, 0, 16, 16}},
+      {{0, 0, 64, 16}, {0, 0, 16, 16}, 4, 3, {48, 0, 64, 16}},
+      // Taller than the object: stacked.
+      {{10, 16, 26, 64}, {0, 0, 16, 16}, 3, 1, {10, 32, 26, 48}},
+      {{0, 0, 64, 16}, {0, 0, 16, 16}, 4, 4, {}},
+      {{0, 0, 64, 16}, {0, 0, 16, 16}, 4, -1, {}},
+      {{0, 0, 64, 16}, {0, 0, 16, 16}, 0, 0, {}},
+      // More frames than pixels: no frame rather than an empty slice copied.
+      {{0, 0, 3, 16}, {0, 0, 16, 16}, 4, 0, {}},
+      {{}, {0, 0, 16, 16}, 1, 0, {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.index);
+    EXPECT_EQ(AnimationFrameRect(c.strip, c.skin_rect, c.count, c.index), c.expected);
+  }
+}
+
+// The frames a run of ticks shows, from a start frame.
+std::vector<int> RunTicks(TskObjectAnimation a, bool over, int ticks) {
+  std::vector<int> frames;
+  for (int i = 0; i < ticks; ++i) {
+    StepAnimation(a, over);
+    frames.push_back(a.frame);
+  }
+  return frames;
+}
+
+TEST(AnimationFrameTest, TicksStepAtTheIntervalAndStopAtTheEnds) {
+  struct Case {
+    const char* name;
+    int count;
+    int interval;
+    bool cycle;
+    int start;
+    bool over;
+    std::vector<int> frames;
+  };
+  const Case cases[] = {
+      {"every tick", 3, 25, false, 0, true, {1, 2, 2, 2}},
+      {"below a tick", 3, 5, false, 0, true, {1, 2, 2}},
+      {"every second tick", 3, 50, false, 0, true, {0, 1, 1, 2, 2}},
+      {"cycling", 3, 25, true, 0, true, {1, 2, 0, 1}},
+      {"back after leaving", 3, 25, false, 2, false, {1, 0, 0}},
+      {"cycling back", 3, 25, true, 2, false, {1, 0, 0}},
+      {"a single frame", 1, 25, true, 0, true, {0, 0}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TskObjectAnimation a = MakeObjectAnimation(c.count, c.interval, c.cycle);
+    a.frame = c.start;
+    EXPECT_EQ(RunTicks(a, c.over, int(c.frames.size())), c.frames);
+  }
+  TskObjectAnimation a = MakeObjectAnimation(0, 0, false);
+  EXPECT_EQ(a.count, 1);
+  EXPECT_EQ(a.interval, 25);
+  EXPECT_FALSE(AnimationPending(a, true));
+  a = MakeObjectAnimation(3, 25, false);
+  a.frame = 2;
+  EXPECT_FALSE(AnimationPending(a, true));
+  EXPECT_TRUE(AnimationPending(a, false));
 }
 
 }  // namespace
