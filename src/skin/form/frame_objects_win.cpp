@@ -10,6 +10,12 @@
 namespace vl {
 namespace {
 
+// A double click on a system-menu object: the first click's menu goes before the window does.
+void CloseFromSystemMenu(TskSkinForm& form) {
+  form.CloseMenus();
+  form.Form().Close();
+}
+
 bool Within(const TRect& inner, const TRect& outer) {
   return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
          inner.bottom <= outer.bottom;
@@ -223,12 +229,7 @@ TskSkinStdButtonObject::TskSkinStdButtonObject(TskSkinForm& form, const TskDataS
     : TskSkinButtonObject(form, data) {
   if (!data) return;
   command = data->command;
-  restore_rect = data->restorerect;
-  restore_active_rect = data->restoreactiverect;
-  restore_inactive_rect = data->restoreinactiverect;
-  restore_down_rect = data->restoredownrect;
-  restore_hint = data->restorehint;
-  normal_hint = hint;
+  restore.Read(*data, hint);
 }
 
 TskSkinStdButtonObject::TskSkinStdButtonObject(TskSkinForm& form, TStdCommand c)
@@ -238,17 +239,24 @@ TskSkinStdButtonObject::TskSkinStdButtonObject(TskSkinForm& form, TStdCommand c)
   skin_rect_in_picture = true;
 }
 
-bool TskSkinStdButtonObject::InRestoreLook() const {
+bool InRestoreLook(TStdCommand command, const TskSkinForm& form) {
   switch (command) {
     case TStdCommand::cmMaximize:
-      return form_.WindowState() == TskWindowState::wsMaximized;
+      return form.WindowState() == TskWindowState::wsMaximized;
     case TStdCommand::cmMinimize:
-      return form_.WindowState() == TskWindowState::wsMinimized;
+      return form.WindowState() == TskWindowState::wsMinimized;
     case TStdCommand::cmRollUp:
-      return form_.RolledUp();
+      return form.RolledUp();
     default:
       return false;
   }
+}
+
+TRect TskRestoreLook::Piece(bool form_active, bool down, bool active) const {
+  if (!form_active && !inactive_rect.IsEmpty()) return inactive_rect;
+  if (down && active && !down_rect.IsEmpty()) return down_rect;
+  if (active && !active_rect.IsEmpty()) return active_rect;
+  return rect;
 }
 
 bool TskSkinStdButtonObject::PointTest(int x, int y) const {
@@ -280,16 +288,8 @@ void TskSkinStdButtonObject::Draw(HDC dc, TPoint offset, bool direct) {
     return;
   }
   if (!form_.SkinLoaded()) return;
-  if (enabled && InRestoreLook() && !restore_rect.IsEmpty() && active_picture_) {
-    TRect from = restore_rect;
-    if (!form_.FormActive() && !restore_inactive_rect.IsEmpty()) {
-      from = restore_inactive_rect;
-    } else if (down && active && !restore_down_rect.IsEmpty()) {
-      from = restore_down_rect;
-    } else if (active && !restore_active_rect.IsEmpty()) {
-      from = restore_active_rect;
-    }
-    CopyPart(dc, at, active_picture_, from);
+  if (enabled && InRestoreLook() && !restore.rect.IsEmpty() && active_picture_) {
+    CopyPart(dc, at, active_picture_, restore.Piece(form_.FormActive(), down, active));
     return;
   }
   TskSkinButtonObject::Draw(dc, offset, direct);
@@ -316,10 +316,7 @@ void TskSkinStdButtonObject::DrawDefault(HDC dc, const TRect& r) {
 }
 
 void TskSkinStdButtonObject::DoubleClick() {
-  if (command != TStdCommand::cmSysMenu) return;
-  // The first click's menu goes before the window does.
-  form_.CloseMenus();
-  form_.Form().Close();
+  if (command == TStdCommand::cmSysMenu) CloseFromSystemMenu(form_);
 }
 
 void TskSkinStdButtonObject::MouseDown(int button) {
@@ -352,7 +349,7 @@ void TskSkinStdButtonObject::MouseUp(int button) {
 }
 
 void TskSkinStdButtonObject::MouseEnter() {
-  hint = InRestoreLook() && !restore_hint.empty() ? restore_hint : normal_hint;
+  hint = restore.HintFor(InRestoreLook());
   TskActiveSkinObject::MouseEnter();
 }
 
@@ -438,26 +435,8 @@ TskSkinAnimateObject::TskSkinAnimateObject(TskSkinForm& form, const TskDataSkinA
   command = data->command;
   button_style = data->buttonstyle;
   down_rect = data->downskinrect;
-  restore_rect = data->restorerect;
-  restore_active_rect = data->restoreactiverect;
-  restore_inactive_rect = data->restoreinactiverect;
-  restore_down_rect = data->restoredownrect;
-  restore_hint = data->restorehint;
-  normal_hint = hint;
+  restore.Read(*data, hint);
   animation = MakeObjectAnimation(data->countframes, data->timerinterval, data->cycle);
-}
-
-bool TskSkinAnimateObject::InRestoreLook() const {
-  switch (command) {
-    case TStdCommand::cmMaximize:
-      return form_.WindowState() == TskWindowState::wsMaximized;
-    case TStdCommand::cmMinimize:
-      return form_.WindowState() == TskWindowState::wsMinimized;
-    case TStdCommand::cmRollUp:
-      return form_.RolledUp();
-    default:
-      return false;
-  }
 }
 
 TRect TskSkinAnimateObject::FrameRect(int index) const {
@@ -471,16 +450,8 @@ void TskSkinAnimateObject::Draw(HDC dc, TPoint offset, bool direct) {
     CopyPart(dc, at, active_picture_, inactive_skin_rect);
     return;
   }
-  if (enabled && InRestoreLook() && !restore_rect.IsEmpty() && active_picture_) {
-    TRect from = restore_rect;
-    if (!form_.FormActive() && !restore_inactive_rect.IsEmpty()) {
-      from = restore_inactive_rect;
-    } else if (down && active && !restore_down_rect.IsEmpty()) {
-      from = restore_down_rect;
-    } else if (active && !restore_active_rect.IsEmpty()) {
-      from = restore_active_rect;
-    }
-    CopyPart(dc, at, active_picture_, from);
+  if (enabled && InRestoreLook() && !restore.rect.IsEmpty() && active_picture_) {
+    CopyPart(dc, at, active_picture_, restore.Piece(form_.FormActive(), down, active));
     return;
   }
   if (down && active && !down_rect.IsEmpty() && active_picture_) {
@@ -507,7 +478,7 @@ void TskSkinAnimateObject::StartAnimation() {
 }
 
 void TskSkinAnimateObject::MouseEnter() {
-  hint = InRestoreLook() && !restore_hint.empty() ? restore_hint : normal_hint;
+  hint = restore.HintFor(InRestoreLook());
   mouse_in = true;
   active = true;
   StartAnimation();
@@ -529,9 +500,7 @@ void TskSkinAnimateObject::Reset() {
 }
 
 void TskSkinAnimateObject::DoubleClick() {
-  if (command != TStdCommand::cmSysMenu) return;
-  form_.CloseMenus();
-  form_.Form().Close();
+  if (command == TStdCommand::cmSysMenu) CloseFromSystemMenu(form_);
 }
 
 void TskSkinAnimateObject::MouseDown(int button) {
@@ -542,10 +511,7 @@ void TskSkinAnimateObject::MouseDown(int button) {
   form_.RepaintObject(*this);
   if (system_menu && !form_.DisableSystemMenu) {
     form_.HideGlowFrames();
-    RECT window;
-    if (GetWindowRect(form_.Form().Handle(), &window)) {
-      form_.ShowSystemMenuUnder(rect.Offset(window.left, window.top));
-    }
+    form_.ShowSystemMenuUnderObject(*this);
   }
 }
 

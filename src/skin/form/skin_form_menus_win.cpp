@@ -314,9 +314,12 @@ void TskSkinForm::ShowSystemMenuAt(TPoint screen) {
 
 void TskSkinForm::ShowSystemMenuUnderButton() {
   TskSkinStdButtonObject* button = FindButton(TStdCommand::cmSysMenu);
-  if (!button || DisableSystemMenu) return;
+  if (button && !DisableSystemMenu) ShowSystemMenuUnderObject(*button);
+}
+
+void TskSkinForm::ShowSystemMenuUnderObject(const TskActiveSkinObject& object) {
   const TRect window = WindowBounds();
-  ShowSystemMenuUnder(button->rect.Offset(window.left, window.top));
+  ShowSystemMenuUnder(object.rect.Offset(window.left, window.top));
 }
 
 }  // namespace vl

@@ -465,6 +465,12 @@ std::optional<TStdCommand> CommandOf(const TskActiveSkinObject& object) {
   return std::nullopt;
 }
 
+TskRestoreLook* RestoreLookOf(TskActiveSkinObject& object) {
+  if (auto* button = dynamic_cast<TskSkinStdButtonObject*>(&object)) return &button->restore;
+  if (auto* animate = dynamic_cast<TskSkinAnimateObject*>(&object)) return &animate->restore;
+  return nullptr;
+}
+
 }  // namespace
 
 void TskSkinForm::ApplyBorderIcons() {
@@ -538,17 +544,10 @@ void TskSkinForm::LoadHints() {
       case TStdCommand::cmDefault:
         continue;
     }
-    const std::string normal = SkinResourceText(skin_data_, name);
-    const std::string restore = SkinResourceText(skin_data_, "RESTORE_HINT");
-    if (auto* button = dynamic_cast<TskSkinStdButtonObject*>(object.get())) {
-      button->normal_hint = normal;
-      button->restore_hint = restore;
-      button->hint = button->InRestoreLook() ? restore : normal;
-    } else if (auto* animate = dynamic_cast<TskSkinAnimateObject*>(object.get())) {
-      animate->normal_hint = normal;
-      animate->restore_hint = restore;
-      animate->hint = animate->InRestoreLook() ? restore : normal;
-    }
+    TskRestoreLook& restore = *RestoreLookOf(*object);
+    restore.normal_hint = SkinResourceText(skin_data_, name);
+    restore.hint = SkinResourceText(skin_data_, "RESTORE_HINT");
+    object->hint = InRestoreLook(*command, *this) ? restore.hint : restore.normal_hint;
   }
 }
 

@@ -112,6 +112,35 @@ class TskSkinButtonObject : public TskActiveSkinObject {
   TRect disabled_rect;
 };
 
+// The looks a caption button takes while its command would restore the window, and its hints.
+struct TskRestoreLook {
+  TRect rect;
+  TRect active_rect;
+  TRect inactive_rect;
+  TRect down_rect;
+  std::string hint;
+  std::string normal_hint;
+
+  template <class Data>
+  void Read(const Data& data, const std::string& normal) {
+    rect = data.restorerect;
+    active_rect = data.restoreactiverect;
+    inactive_rect = data.restoreinactiverect;
+    down_rect = data.restoredownrect;
+    hint = data.restorehint;
+    normal_hint = normal;
+  }
+  // The piece of the active picture for a button in the restore look.
+  TRect Piece(bool form_active, bool down, bool active) const;
+  const std::string& HintFor(bool in_restore_look) const {
+    return in_restore_look && !hint.empty() ? hint : normal_hint;
+  }
+};
+
+// A command's restore look applies: maximize while maximized, minimize while minimized, roll-up
+// while rolled up.
+bool InRestoreLook(TStdCommand command, const TskSkinForm& form);
+
 class TskSkinStdButtonObject : public TskSkinButtonObject {
  public:
   TskSkinStdButtonObject(TskSkinForm& form, const TskDataSkinStdButton* data);
@@ -126,17 +155,10 @@ class TskSkinStdButtonObject : public TskSkinButtonObject {
   void MouseEnter() override;
 
   TStdCommand command = TStdCommand::cmDefault;
-  TRect restore_rect;
-  TRect restore_active_rect;
-  TRect restore_inactive_rect;
-  TRect restore_down_rect;
-  std::string restore_hint;
-  std::string normal_hint;
+  TskRestoreLook restore;
   bool skin_supported = true;
 
-  // The restore look: maximize while maximized, minimize while minimized, roll-up while rolled
-  // up.
-  bool InRestoreLook() const;
+  bool InRestoreLook() const { return vl::InRestoreLook(command, form_); }
 
  private:
   void DrawDefault(HDC dc, const TRect& r);
@@ -173,15 +195,10 @@ class TskSkinAnimateObject : public TskActiveSkinObject {
   bool button_style = false;
   bool down = false;
   TRect down_rect;
-  TRect restore_rect;
-  TRect restore_active_rect;
-  TRect restore_inactive_rect;
-  TRect restore_down_rect;
-  std::string restore_hint;
-  std::string normal_hint;
+  TskRestoreLook restore;
   TskObjectAnimation animation;
 
-  bool InRestoreLook() const;
+  bool InRestoreLook() const { return vl::InRestoreLook(command, form_); }
   // The piece of the active picture that frame `index` shows.
   TRect FrameRect(int index) const;
 
@@ -297,6 +314,7 @@ class TskSkinForm : public TComponent, public TMessageHook, public TskMenuHost {
   void ShowSystemMenuAt(TPoint screen);
   void ShowSystemMenuUnder(const TRect& screen_rect);
   void ShowSystemMenuUnderButton();
+  void ShowSystemMenuUnderObject(const TskActiveSkinObject& object);
 
   // Skinning on (the skin data's SkinnableForm, or no skin data); a skin loaded on top of it.
   bool Skinning() const { return skinning_; }
