@@ -4,6 +4,7 @@
 
 #include "skin/data/skin_data.h"
 #include "skin/paint/effects.h"
+#include "skin/paint/paint_win.h"
 
 namespace vl {
 namespace {

@@ -223,17 +223,6 @@ void TskSkinCustomControl::SetControlRegion() {
   }
 }
 
-void TskSkinCustomControl::PutPixels(TBitmap& bitmap, const PixelBitmap& picture, int x, int y) {
-  const int x0 = std::max(0, x), y0 = std::max(0, y);
-  const int x1 = std::min(bitmap.Width(), x + picture.Width());
-  const int y1 = std::min(bitmap.Height(), y + picture.Height());
-  if (x1 <= x0) return;
-  for (int row = y0; row < y1; ++row) {
-    std::memcpy(bitmap.Bits() + std::size_t(row) * std::size_t(bitmap.Width()) + x0,
-                picture.Row(row - y) + (x0 - x), std::size_t(x1 - x0) * sizeof(Pixel));
-  }
-}
-
 void TskSkinCustomControl::Paint(HDC dc) {
   if (Width() < 1 || Height() < 1) return;
   ReadSkinDefinition();

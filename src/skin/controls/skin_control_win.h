@@ -144,8 +144,6 @@ class TskSkinCustomControl : public TskSkinControl {
   bool PiecewisePaint() const { return piecewise_paint_; }
 
   void FrameByStyle(TCanvas& canvas, const TRect& r, TskBorderStyle style) const;
-  // Copies a picture to the bitmap at (x, y), cut to the bitmap.
-  static void PutPixels(TBitmap& bitmap, const PixelBitmap& picture, int x = 0, int y = 0);
   void TextChanged() override { Invalidate(); }
 
  private:

@@ -14,6 +14,7 @@
 #include "skin/paint/fitting.h"
 #include "skin/paint/glyphs.h"
 #include "skin/paint/parent_background_win.h"
+#include "skin/paint/paint_win.h"
 
 namespace vl {
 namespace {
@@ -24,31 +25,6 @@ constexpr double kMorphStep = 0.2;
 constexpr COLORREF kDefaultFrame = 8388608;
 constexpr COLORREF kDefaultHotFill = 13811126;
 constexpr COLORREF kDefaultDownFill = 11899781;
-
-// Copies a picture into the bitmap at (x, y), cut to the bitmap.
-void PutPicture(TBitmap& bitmap, const PixelBitmap& picture, int x, int y) {
-  const int x0 = std::max(0, x), y0 = std::max(0, y);
-  const int x1 = std::min(bitmap.Width(), x + picture.Width());
-  const int y1 = std::min(bitmap.Height(), y + picture.Height());
-  if (x1 <= x0) return;
-  for (int row = y0; row < y1; ++row) {
-    std::memcpy(bitmap.Bits() + std::size_t(row) * std::size_t(bitmap.Width()) + x0,
-                picture.Row(row - y) + (x0 - x), std::size_t(x1 - x0) * sizeof(Pixel));
-  }
-}
-
-// The part of the bitmap under `r` (cut to the bitmap) as a picture of r's size.
-PixelBitmap GrabPicture(const TBitmap& bitmap, const TRect& r) {
-  PixelBitmap out(r.Width(), r.Height());
-  for (int y = 0; y < out.Height(); ++y) {
-    for (int x = 0; x < out.Width(); ++x) {
-      const int bx = r.left + x, by = r.top + y;
-      if (bx < 0 || by < 0 || bx >= bitmap.Width() || by >= bitmap.Height()) continue;
-      out.At(x, y) = bitmap.Bits()[std::size_t(by) * std::size_t(bitmap.Width()) + bx];
-    }
-  }
-  return out;
-}
 
 TRect AnimationFrameRect(const TskDataSkinMainMenuItem& d, int frame) {
   if (d.framecount < 1 || frame < 1 || frame > d.framecount) return {};
@@ -360,8 +336,7 @@ void TskSkinMainMenuBar::DrawBar(HDC dc) {
   if (d && SkinData()->FormInfo().mainmenubartransparent && HandleAllocated()) {
     PaintParentBackground(Handle(), bitmap.DC());
   } else if (picture) {
-    GdiFlush();
-    PutPicture(
+    PutPixels(
         bitmap,
         PaintThreePartHorz(*picture, d->skinrect, d->itemsrect.left,
                            d->skinrect.Width() - d->itemsrect.right, d->stretcheffect, Width()),
@@ -396,19 +371,18 @@ void TskSkinMainMenuBar::DrawItem(TBitmap& bitmap, const TskSkinMainMenuBarItem&
   };
   const bool stretch = d->stretcheffect;
   const TRect frame = AnimationOn() && Animating() ? AnimationFrameRect(*d, item.frame_) : TRect{};
-  GdiFlush();
   if (item.down_) {
-    PutPicture(bitmap, fit(down_rect, stretch), r.left, r.top);
+    PutPixels(bitmap, fit(down_rect, stretch), r.left, r.top);
   } else if (!frame.IsEmpty()) {
-    PutPicture(bitmap, fit(frame, stretch), r.left, r.top);
+    PutPixels(bitmap, fit(frame, stretch), r.left, r.top);
   } else if (MorphOn() && item.morph_ > 0 && item.morph_ < 1) {
     TskEffectBmp blend(fit(d->skinrect, false));
     blend.Morph(TskEffectBmp(fit(hot_rect, stretch)), d->morphkind, item.morph_);
-    PutPicture(bitmap, blend.Picture(), r.left, r.top);
+    PutPixels(bitmap, blend.Picture(), r.left, r.top);
   } else if (MorphOn() ? item.morph_ >= 1 : item.hot_) {
-    PutPicture(bitmap, fit(hot_rect, stretch), r.left, r.top);
+    PutPixels(bitmap, fit(hot_rect, stretch), r.left, r.top);
   } else if (!(bar && bar->itemtransparent)) {
-    PutPicture(bitmap, fit(d->skinrect, false), r.left, r.top);
+    PutPixels(bitmap, fit(d->skinrect, false), r.left, r.top);
   }
   TFont font = ItemFont();
   font.SetColor(item.down_       ? d->downfontcolor
@@ -442,10 +416,9 @@ void TskSkinMainMenuBar::DrawMarker(TBitmap& bitmap) {
   const COLORREF color = d ? (marker_hot_ ? d->trackmarkactivecolor : d->trackmarkcolor)
                            : ColorToRGB(marker_hot_ ? clBtnText : clBtnShadow);
   const TRect strip = OverflowStripRect();
-  GdiFlush();
-  PixelBitmap picture = GrabPicture(bitmap, strip);
+  PixelBitmap picture = GrabPixels(bitmap, strip);
   DrawArrow(picture, picture.Bounds(), ColorToPixel(color), TskArrowDirection::kRight);
-  PutPicture(bitmap, picture, strip.left, strip.top);
+  PutPixels(bitmap, picture, strip.left, strip.top);
 }
 
 void TskSkinMainMenuBar::RepaintItem(const TskSkinMainMenuBarItem& item) {

@@ -2,6 +2,7 @@
 
 #include "skin/data/skin_data.h"
 #include "skin/paint/blit.h"
+#include "skin/paint/paint_win.h"
 
 namespace vl {
 

@@ -41,18 +41,6 @@ std::wstring ShownText(const TskSkinMenuItem& item) {
   return item.IsHeader() ? HeaderText(item.MenuItem().Caption()) : item.MenuItem().ShownCaption();
 }
 
-void PutPixels(TBitmap& target, const PixelBitmap& picture, int x, int y) {
-  GdiFlush();
-  const int x0 = std::max(0, x), y0 = std::max(0, y);
-  const int x1 = std::min(target.Width(), x + picture.Width());
-  const int y1 = std::min(target.Height(), y + picture.Height());
-  if (x1 <= x0) return;
-  for (int row = y0; row < y1; ++row) {
-    std::memcpy(target.Bits() + std::size_t(row) * std::size_t(target.Width()) + x0,
-                picture.Row(row - y) + (x0 - x), std::size_t(x1 - x0) * sizeof(Pixel));
-  }
-}
-
 void FillPixels(PixelBitmap& picture, const TRect& r, Pixel colour) {
   const int x0 = std::max(0, r.left), x1 = std::min(picture.Width(), r.right);
   const int y0 = std::max(0, r.top), y1 = std::min(picture.Height(), r.bottom);

@@ -2,6 +2,8 @@
 
 #include "framework/canvas_win.h"
 
+#include <algorithm>
+#include <cstring>
 #include <vector>
 
 #include "skin/paint/blit.h"
@@ -9,6 +11,32 @@
 #include "skin/paint/text_fit.h"
 
 namespace vl {
+
+void PutPixels(TBitmap& bitmap, const PixelBitmap& picture, int x, int y) {
+  // Pending drawing into the bitmap lands first, so the copy is not drawn over afterwards.
+  GdiFlush();
+  const int x0 = std::max(0, x), y0 = std::max(0, y);
+  const int x1 = std::min(bitmap.Width(), x + picture.Width());
+  const int y1 = std::min(bitmap.Height(), y + picture.Height());
+  if (x1 <= x0) return;
+  for (int row = y0; row < y1; ++row) {
+    std::memcpy(bitmap.Bits() + std::size_t(row) * std::size_t(bitmap.Width()) + x0,
+                picture.Row(row - y) + (x0 - x), std::size_t(x1 - x0) * sizeof(Pixel));
+  }
+}
+
+PixelBitmap GrabPixels(const TBitmap& bitmap, const TRect& r) {
+  GdiFlush();
+  PixelBitmap out(r.Width(), r.Height());
+  for (int y = 0; y < out.Height(); ++y) {
+    for (int x = 0; x < out.Width(); ++x) {
+      const int bx = r.left + x, by = r.top + y;
+      if (bx < 0 || by < 0 || bx >= bitmap.Width() || by >= bitmap.Height()) continue;
+      out.At(x, y) = bitmap.Bits()[std::size_t(by) * std::size_t(bitmap.Width()) + bx];
+    }
+  }
+  return out;
+}
 namespace {
 
 HRGN RegionFromBatch(std::span<const TRect> rects, const TRect& bounds) {

@@ -12,6 +12,13 @@
 
 namespace vl {
 
+class TBitmap;
+
+// Copies a picture into an off-screen bitmap with its top-left corner at (x, y), cut to the
+// bitmap; and the part of the bitmap under `r` (cut to the bitmap) as a picture of r's size.
+void PutPixels(TBitmap& bitmap, const PixelBitmap& picture, int x = 0, int y = 0);
+PixelBitmap GrabPixels(const TBitmap& bitmap, const TRect& r);
+
 // Copies the whole picture, or src_rect of it, 1:1 with its top-left corner at (x, y).
 void DrawPixelBitmap(HDC dc, int x, int y, const PixelBitmap& picture);
 void DrawPixelBitmap(HDC dc, int x, int y, const PixelBitmap& picture, const TRect& src_rect);
