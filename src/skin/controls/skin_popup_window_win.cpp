@@ -580,24 +580,30 @@ void TskSkinPopupWindow::DrawSkinnedItem(TBitmap& target, const TskSkinMenuItem&
     DrawItemGlyph(picture, item, parts.glyph, ColorToPixel(glyph_colour));
   }
   PutPixels(target, picture, r.left, r.top);
+  TRect caption = parts.caption.Offset(r.left, r.top);
+  caption.left -= 1;
+  caption.right += 1;
+  const TRect shortcut{r.left + parts.text.left, r.top + parts.text.top,
+                       r.left + parts.shortcut_right, r.top + parts.text.bottom};
+  WriteItemText(target, item, r, text_colour, caption, shortcut);
+}
 
+// The caption (a header centred in the whole item) and the short-cut, right-aligned in its box.
+void TskSkinPopupWindow::WriteItemText(TBitmap& target, const TskSkinMenuItem& item, const TRect& r,
+                                       COLORREF colour, const TRect& caption,
+                                       const TRect& shortcut) const {
   TCanvas& canvas = target.Canvas();
   canvas.SetFont(ItemFont());
-  SetTextColor(canvas.Handle(), text_colour);
+  SetTextColor(canvas.Handle(), colour);
   const std::wstring text = ShownText(item);
   if (item.IsHeader()) {
     canvas.DrawText(text, r, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     return;
   }
-  TRect caption = parts.caption.Offset(r.left, r.top);
-  caption.left -= 1;
-  caption.right += 1;
   canvas.DrawText(text, caption, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-  const std::wstring shortcut = item.MenuItem().ShortCutText();
-  if (!shortcut.empty()) {
-    const TRect box{r.left + parts.text.left, r.top + parts.text.top, r.left + parts.shortcut_right,
-                    r.top + parts.text.bottom};
-    canvas.DrawText(shortcut, box, DT_RIGHT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+  const std::wstring shortcut_text = item.MenuItem().ShortCutText();
+  if (!shortcut_text.empty()) {
+    canvas.DrawText(shortcut_text, shortcut, DT_RIGHT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
   }
 }
 
@@ -712,22 +718,9 @@ void TskSkinPopupWindow::DrawDefaultItem(TBitmap& target, const TskSkinMenuItem&
   DrawItemGlyph(picture, item, {inset.left + 2, inset.top + inset.Height() / 2 - 4},
                 ColorToPixel(text_colour));
   PutPixels(target, picture, r.left, r.top);
-
-  TCanvas& canvas = target.Canvas();
-  canvas.SetFont(ItemFont());
-  SetTextColor(canvas.Handle(), text_colour);
-  const std::wstring text = ShownText(item);
-  if (item.IsHeader()) {
-    canvas.DrawText(text, r, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-    return;
-  }
   const TRect box{r.left + kDefaultColumn + 2, r.top + inset.top, r.left + inset.right - 19,
                   r.top + inset.bottom};
-  canvas.DrawText(text, box, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-  const std::wstring shortcut = item.MenuItem().ShortCutText();
-  if (!shortcut.empty()) {
-    canvas.DrawText(shortcut, box, DT_RIGHT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-  }
+  WriteItemText(target, item, r, text_colour, box, box);
 }
 
 void TskSkinPopupWindow::DrawItem(TBitmap& target, int index, int x, int y) const {

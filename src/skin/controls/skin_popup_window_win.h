@@ -118,6 +118,8 @@ class TskSkinPopupWindow : public TCustomControl {
   void PressItem(int index);
   int ItemAt(TPoint at) const;
   TFont ItemFont() const;
+  void WriteItemText(TBitmap& target, const TskSkinMenuItem& item, const TRect& r, COLORREF colour,
+                     const TRect& caption, const TRect& shortcut) const;
   COLORREF TextColor(const TskSkinMenuItem& item) const;
   PixelBitmap SkinnedFrame(bool draw_client) const;
   void DrawFrame(TBitmap& target) const;
