@@ -13,6 +13,7 @@
 #include "skin/data/zlib_codec.h"
 #include "skin/form/skin_form_win.h"
 #include "skin/paint/paint_win.h"
+#include "support/framed_form_win.h"
 #include "support/gui_test_win.h"
 
 namespace vl {
@@ -65,21 +66,13 @@ Bytes FramePackage(const std::string& text) {
   return DeflateZlib(WriteInnerPackage(c));
 }
 
-class FrameAnimateTest : public testing::SeamsFixture {
+class FrameAnimateTest : public testing::FramedFormTest {
  protected:
   FrameAnimateTest() {
-    SetCursorPos(5, 5);
-    skin_data = new TskSkinData(&form, TopLevelFormNotifier());
     Load(true);
     form.SetCaption("Animate");
-    form.SetBounds(60, 40, 400, 300);
-    frame = new TskSkinForm(&form);
-    frame->SetBorderIcons({true, true, true, false, false});
-    frame->SetSkinData(skin_data);
-    form.Show();
-    testing::Pump();
+    ShowFramed();
   }
-  ~FrameAnimateTest() override { form.Release(); }
 
   void Load(bool button_style) {
     TskCompressedStoredSkin stored;
@@ -87,17 +80,7 @@ class FrameAnimateTest : public testing::SeamsFixture {
     skin_data->LoadPackage(stored);
     ASSERT_FALSE(skin_data->Empty());
   }
-  HWND H() const { return form.Handle(); }
-  TRect Bounds() const {
-    RECT r;
-    GetWindowRect(H(), &r);
-    return FromRECT(r);
-  }
   int DW() const { return Bounds().Width() - 200; }
-  LPARAM At(TPoint p) const {
-    const TRect b = Bounds();
-    return MAKELPARAM(b.left + p.x, b.top + p.y);
-  }
   void Hover(TPoint p) {
     const TRect b = Bounds();
     SetCursorPos(b.left + p.x, b.top + p.y);
@@ -128,10 +111,6 @@ class FrameAnimateTest : public testing::SeamsFixture {
     SendMessageW(H(), WM_NCLBUTTONDOWN, 19, At(p));
   }
   void Release(TPoint p) { SendMessageW(H(), WM_NCLBUTTONUP, 19, At(p)); }
-
-  TForm form{nullptr};
-  TskSkinData* skin_data = nullptr;
-  TskSkinForm* frame = nullptr;
 };
 
 TEST_F(FrameAnimateTest, TheSkinsObjectsBecomeFrameObjectsInPlace) {

@@ -12,6 +12,7 @@
 #include "skin/data/skin_package.h"
 #include "skin/data/zlib_codec.h"
 #include "skin/form/skin_form_win.h"
+#include "support/framed_form_win.h"
 #include "support/gui_test_win.h"
 
 namespace vl {
@@ -48,37 +49,19 @@ Bytes FramePackage(const std::string& text) {
   return DeflateZlib(WriteInnerPackage(c));
 }
 
-class FrameObjectsTest : public testing::SeamsFixture {
+class FrameObjectsTest : public testing::FramedFormTest {
  protected:
   FrameObjectsTest() {
-    SetCursorPos(5, 5);
-    skin_data = new TskSkinData(&form, TopLevelFormNotifier());
     Load(TestObjects());
     form.SetCaption("Frame");
-    form.SetBounds(60, 40, 400, 300);
-    frame = new TskSkinForm(&form);
-    frame->SetBorderIcons({true, true, true, false, false});
-    frame->SetSkinData(skin_data);
-    form.Show();
-    testing::Pump();
+    ShowFramed();
   }
-  ~FrameObjectsTest() override { form.Release(); }
 
   void Load(const std::string& objects) {
     TskCompressedStoredSkin stored;
     stored.SetCompressedData(FramePackage(FrameText(objects)));
     skin_data->LoadPackage(stored);
     ASSERT_FALSE(skin_data->Empty());
-  }
-  HWND H() const { return form.Handle(); }
-  TRect Bounds() const {
-    RECT r;
-    GetWindowRect(H(), &r);
-    return FromRECT(r);
-  }
-  LPARAM At(TPoint p) const {
-    const TRect b = Bounds();
-    return MAKELPARAM(b.left + p.x, b.top + p.y);
   }
   TPoint CentreOf(TStdCommand command) const {
     const TRect r = frame->FindButton(command)->rect;
@@ -92,10 +75,6 @@ class FrameObjectsTest : public testing::SeamsFixture {
     SendMessageW(H(), WM_NCMOUSEMOVE, WPARAM(hit), At(p));
   }
   HWND Glow() { return frame->CaptionButtonGlow().LayerHandle(); }
-
-  TForm form{nullptr};
-  TskSkinData* skin_data = nullptr;
-  TskSkinForm* frame = nullptr;
 };
 
 TEST_F(FrameObjectsTest, AButtonGlowsAtItsOffsetWhileThePointerIsOverIt) {

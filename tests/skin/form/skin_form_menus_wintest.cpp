@@ -13,6 +13,7 @@
 #include "skin/controls/skin_menu_win.h"
 #include "skin/data/carried_skin_win.h"
 #include "skin/form/skin_form_win.h"
+#include "support/framed_form_win.h"
 #include "support/gui_test_win.h"
 
 namespace vl {
@@ -45,39 +46,22 @@ class FakeBar : public TskMenuBarLink {
   TMenuItem* OpenItem() const override { return nullptr; }
 };
 
-class SkinFormMenusTest : public testing::SeamsFixture {
+class SkinFormMenusTest : public testing::FramedFormTest {
  protected:
   SkinFormMenusTest() {
-    SetCursorPos(5, 5);
-    skin_list = new TskCompressedSkinList(&form);
-    EXPECT_TRUE(ReadCarriedSkin(skin_list->Skins().Add()));
-    skin_data = new TskSkinData(&form, TopLevelFormNotifier());
-    skin_data->SetSkinList(skin_list);
+    UseCarriedSkin();
     form.SetCaption("Vorlisk");
-    form.SetBounds(60, 40, 400, 300);
     form.SetClientSize(420, 305);
     edit = new TEdit(&form);
     edit->SetParent(&form);
     edit->SetBounds(10, 10, 200, 22);
-    frame = new TskSkinForm(&form);
-    frame->SetBorderIcons({true, true, true, false, false});
-    frame->SetSkinData(skin_data);
-    form.Show();
+    ShowFramed();
     SetForegroundWindow(form.Handle());
     edit->SetFocus();
     Pump();
   }
-  ~SkinFormMenusTest() override {
-    frame->MainMenuBar = nullptr;
-    form.Release();
-  }
+  ~SkinFormMenusTest() override { frame->MainMenuBar = nullptr; }
 
-  HWND H() const { return form.Handle(); }
-  TRect Bounds() const {
-    RECT r;
-    GetWindowRect(H(), &r);
-    return FromRECT(r);
-  }
   std::vector<std::wstring> Captions(const std::vector<TMenuItem*>& items) {
     std::vector<std::wstring> out;
     for (TMenuItem* item : items) out.push_back(item->ShownCaption());
@@ -103,10 +87,6 @@ class SkinFormMenusTest : public testing::SeamsFixture {
     Key(WM_KEYUP, 'A');
   }
 
-  TForm form{nullptr};
-  TskCompressedSkinList* skin_list = nullptr;
-  TskSkinData* skin_data = nullptr;
-  TskSkinForm* frame = nullptr;
   TEdit* edit = nullptr;
 };
 

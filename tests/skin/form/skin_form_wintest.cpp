@@ -13,42 +13,21 @@
 #include "skin/data/carried_skin_win.h"
 #include "skin/form/skin_form_win.h"
 #include "skin/paint/paint_win.h"
+#include "support/framed_form_win.h"
 #include "support/gui_test_win.h"
 
 namespace vl {
 namespace {
 
-class SkinFormTest : public testing::SeamsFixture {
+class SkinFormTest : public testing::FramedFormTest {
  protected:
   SkinFormTest() {
-    // The hover timer follows the real pointer: keep it off the window unless a test moves it.
-    SetCursorPos(5, 5);
-    skin_list = new TskCompressedSkinList(&form);
-    EXPECT_TRUE(ReadCarriedSkin(skin_list->Skins().Add()));
-    skin_data = new TskSkinData(&form, TopLevelFormNotifier());
-    skin_data->SetSkinList(skin_list);
+    UseCarriedSkin();
     form.SetCaption("Vorlisk");
-    form.SetBounds(60, 40, 400, 300);
     form.SetClientSize(826, 502);
-    frame = new TskSkinForm(&form);
-    frame->SetBorderIcons({true, true, true, false, false});
-    frame->SetSkinData(skin_data);
-    form.Show();
-    testing::Pump();
+    ShowFramed();
   }
-  ~SkinFormTest() override { form.Release(); }
 
-  HWND H() const { return form.Handle(); }
-  TRect Bounds() const {
-    RECT r;
-    GetWindowRect(H(), &r);
-    return FromRECT(r);
-  }
-  // A window point as the screen coordinates of a non-client message.
-  LPARAM At(TPoint p) const {
-    const TRect b = Bounds();
-    return MAKELPARAM(b.left + p.x, b.top + p.y);
-  }
   // A window point in client coordinates, as a captured mouse message carries it.
   LPARAM ClientAt(TPoint p) const { return MAKELPARAM(p.x - 4, p.y - 27); }
   int HitTest(TPoint p) const { return int(SendMessageW(H(), WM_NCHITTEST, 0, At(p))); }
@@ -117,10 +96,6 @@ class SkinFormTest : public testing::SeamsFixture {
   void DoubleClickCaption() { SendMessageW(H(), WM_NCLBUTTONDBLCLK, HTCAPTION, At({400, 12})); }
 
   static constexpr int HTOBJECT_CODE = 19;
-  TForm form{nullptr};
-  TskCompressedSkinList* skin_list = nullptr;
-  TskSkinData* skin_data = nullptr;
-  TskSkinForm* frame = nullptr;
 };
 
 TEST_F(SkinFormTest, TheWindowGrowsByTheFrameAndKeepsItsClientSize) {
