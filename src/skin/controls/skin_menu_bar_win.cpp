@@ -15,6 +15,7 @@
 #include "skin/paint/glyphs.h"
 #include "skin/paint/parent_background_win.h"
 #include "skin/paint/paint_win.h"
+#include "skin/paint/default_look.h"
 
 namespace vl {
 namespace {
@@ -22,9 +23,6 @@ namespace {
 constexpr int kPointerMilliseconds = 50;
 constexpr int kMorphMilliseconds = 25;
 constexpr double kMorphStep = 0.2;
-constexpr COLORREF kDefaultFrame = 8388608;
-constexpr COLORREF kDefaultHotFill = 13811126;
-constexpr COLORREF kDefaultDownFill = 11899781;
 
 TRect AnimationFrameRect(const TskDataSkinMainMenuItem& d, int frame) {
   if (d.framecount < 1 || frame < 1 || frame > d.framecount) return {};
@@ -400,8 +398,8 @@ void TskSkinMainMenuBar::DrawDefaultItem(TBitmap& bitmap, const TskSkinMainMenuB
   const TRect& r = item.Rect();
   canvas.FillRect(r, ColorToRGB(clBtnFace));
   if (item.down_ || item.hot_) {
-    canvas.FillRect(r, item.down_ ? kDefaultDownFill : kDefaultHotFill);
-    canvas.FrameRect(r, kDefaultFrame);
+    canvas.FillRect(r, item.down_ ? kDefaultLookDownFill : kDefaultLookHotFill);
+    canvas.FrameRect(r, kDefaultLookFrame);
   }
   TFont font = ItemFont();
   if (!item.Enabled()) font.SetColor(ColorToRGB(clGrayText));

@@ -16,6 +16,7 @@
 #include "skin/paint/glyphs.h"
 #include "skin/paint/paint_win.h"
 #include "skin/paint/region.h"
+#include "skin/paint/default_look.h"
 
 namespace vl {
 namespace {
@@ -25,8 +26,6 @@ constexpr UINT_PTR kPointerTimer = 2;
 constexpr UINT_PTR kEffectTimer = 3;
 constexpr int kDefaultSeparatorHeight = 4;
 constexpr int kDefaultColumn = 19;
-constexpr COLORREF kDefaultHotFill = 13811126;
-constexpr COLORREF kDefaultHotFrame = 8388608;
 
 Pixel SystemPixel(TColor color) {
   return ColorToPixel(ColorToRGB(color));
@@ -699,8 +698,8 @@ void TskSkinPopupWindow::DrawDefaultItem(TBitmap& target, const TskSkinMenuItem&
   if (item.IsHeader()) {
     picture = PixelBitmap(w, h, SystemPixel(clBtnShadow));
   } else if (hot) {
-    picture = PixelBitmap(w, h, ColorToPixel(kDefaultHotFill));
-    FramePixels(picture, {0, 0, w, h}, ColorToPixel(kDefaultHotFrame));
+    picture = PixelBitmap(w, h, ColorToPixel(kDefaultLookHotFill));
+    FramePixels(picture, {0, 0, w, h}, ColorToPixel(kDefaultLookFrame));
   } else {
     FillPixels(picture, {0, 0, kDefaultColumn, h}, SystemPixel(clBtnFace));
   }

@@ -6,6 +6,7 @@
 #include "skin/paint/effects.h"
 #include "skin/paint/glyphs.h"
 #include "skin/paint/paint_win.h"
+#include "skin/paint/default_look.h"
 
 namespace vl {
 namespace {
@@ -301,9 +302,9 @@ void TskSkinStdButtonObject::DrawDefault(HDC dc, const TRect& r) {
   PixelBitmap picture(r.Width(), r.Height(), face);
   if (picture.Empty()) return;
   if (active && enabled) {
-    const Pixel frame = ColorToPixel(8388608);
+    const Pixel frame = ColorToPixel(kDefaultLookFrame);
     picture.Pixels().assign(picture.Pixels().size(), frame);
-    const Pixel inner = ColorToPixel(pressed ? 11899781 : 13811126);
+    const Pixel inner = ColorToPixel(pressed ? kDefaultLookDownFill : kDefaultLookHotFill);
     for (int y = 1; y < picture.Height() - 1; ++y) {
       for (int x = 1; x < picture.Width() - 1; ++x) picture.At(x, y) = inner;
     }
