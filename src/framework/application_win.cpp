@@ -165,8 +165,7 @@ bool TApplication::IsShortCut(const MSG& msg) {
   auto handler = form->ShortCutHandler;
   if (!handler(msg)) return false;
   swallowed_key_ = unsigned(msg.wParam);
-  swallow_alt_ =
-      (msg.message == WM_SYSKEYDOWN && (msg.lParam & (1 << 29))) || GetKeyState(VK_MENU) < 0;
+  swallow_alt_ = AltHeld(msg);
   return true;
 }
 

@@ -101,4 +101,9 @@ class TApplication {
 
 TApplication& Application();
 
+// Alt is held with a key message, as the message itself says (the key state may lag behind it).
+inline bool AltHeld(const MSG& msg) {
+  return (msg.message == WM_SYSKEYDOWN && (msg.lParam & (1 << 29))) || GetKeyState(VK_MENU) < 0;
+}
+
 }  // namespace vl

@@ -31,11 +31,6 @@ wchar_t KeyChar(WPARAM key) {
   return ch >= 0x20 ? wchar_t(std::towlower(wchar_t(ch))) : 0;
 }
 
-// Alt held, as the key message itself says (the key state may lag behind the message).
-bool AltHeld(const MSG& msg) {
-  return (msg.message == WM_SYSKEYDOWN && (msg.lParam & (1 << 29))) || GetKeyState(VK_MENU) < 0;
-}
-
 TShortCut ShortCutOf(const MSG& msg) {
   return {unsigned(msg.wParam), GetKeyState(VK_CONTROL) < 0, GetKeyState(VK_SHIFT) < 0,
           AltHeld(msg)};
