@@ -1,7 +1,6 @@
 #include "framework/form_win.h"
 
 #include "framework/application_win.h"
-#include "framework/menu_win.h"
 
 namespace vl {
 namespace {
@@ -100,7 +99,7 @@ void TForm::UpdateFrameStyle() {
 
 void TForm::SetClientSize(int width, int height) {
   // The window answers for its own frame: ask it which client rectangle a window rectangle of
-  // about the final size has (a menu bar wraps by the width), so the window is sized once.
+  // about the final size has, so the window is sized once.
   RECT window;
   GetWindowRect(Handle(), &window);
   RECT client_now;
@@ -113,22 +112,12 @@ void TForm::SetClientSize(int width, int height) {
   const int frame_w = (probe.right - probe.left) - (client.right - client.left);
   const int frame_h = (probe.bottom - probe.top) - (client.bottom - client.top);
   SetBounds(Left(), Top(), width + frame_w, height + frame_h);
-  // A menu bar that wraps takes room from the client area; ask the window what it got.
+  // A frame that depends on the size may still differ; ask the window what it got.
   RECT got;
   GetClientRect(Handle(), &got);
   int dh = height - (got.bottom - got.top);
   int dw = width - (got.right - got.left);
   if (dw || dh) SetBounds(Left(), Top(), Width() + dw, Height() + dh);
-}
-
-void TForm::SetMenu(TMainMenu* menu) {
-  menu_ = menu;
-  if (!menu) {
-    ::SetMenu(Handle(), nullptr);
-    return;
-  }
-  menu->SetWindow(Handle());
-  ::SetMenu(Handle(), menu->Handle());
 }
 
 void TForm::Show() {
@@ -226,12 +215,6 @@ LRESULT TForm::WndProc(UINT msg, WPARAM wparam, LPARAM lparam) {
       return 0;
     case WM_DESTROY:
       FormDestroy();
-      break;
-    case WM_COMMAND:
-      if (lparam == 0 && HIWORD(wparam) == 0 && menu_) {
-        menu_->DispatchCommand(LOWORD(wparam));
-        return 0;
-      }
       break;
     case WM_ACTIVATE:
       if (LOWORD(wparam) == WA_INACTIVE) {

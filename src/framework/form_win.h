@@ -14,8 +14,6 @@
 
 namespace vl {
 
-class TMainMenu;
-
 enum class TPosition { poDesigned, poScreenCenter, poMainFormCenter };
 
 class TForm : public TWinControl {
@@ -35,8 +33,6 @@ class TForm : public TWinControl {
   static void StylesOf(TFormBorderStyle style, TBorderIcons icons, DWORD& ws, DWORD& ex);
   TPosition Position() const { return position_; }
   void SetPosition(TPosition position) { position_ = position; }
-  void SetMenu(TMainMenu* menu);
-  TMainMenu* Menu() const { return menu_; }
 
   // Shows a hidden form (FormShow first) or brings a visible one to the front.
   void Show();
@@ -75,7 +71,6 @@ class TForm : public TWinControl {
   TPosition position_ = TPosition::poDesigned;
   TFormBorderStyle border_style_ = TFormBorderStyle::bsSizeable;
   TBorderIcons border_icons_ = kAllBorderIcons;
-  TMainMenu* menu_ = nullptr;
   HWND saved_focus_ = nullptr;
   bool destroyed_ = false;
 };

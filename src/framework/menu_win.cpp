@@ -44,7 +44,6 @@ TMenuItem::TMenuItem(TComponent* owner, TMenuItem* parent, std::string_view capt
       menu_(parent->menu_),
       parent_(parent) {
   parent_->items_.push_back(this);
-  if (menu_) menu_->Changed();
 }
 
 TMenuItem::~TMenuItem() {
@@ -62,7 +61,6 @@ void TMenuItem::SetEnabled(bool enabled) {
   enabled_ = enabled;
   if (!container_) return;
   EnableMenuItem(container_, command_, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
-  if (menu_) menu_->Changed();
 }
 
 std::vector<TMenuItem*> TMenuItem::VisibleItems() const {
@@ -111,7 +109,6 @@ TMenu::~TMenu() {
 
 void TMenu::Add(TMenuItem* item) {
   items_.push_back(item);
-  Changed();
 }
 
 void TMenu::Remove(TMenuItem* item) {
@@ -146,25 +143,6 @@ bool TMenu::DispatchCommand(UINT command) {
   if (!item) return false;
   item->Click();
   return true;
-}
-
-TMainMenu::~TMainMenu() {
-  // A menu still attached to a window is destroyed with the window.
-  if (handle_ && !(window_ && IsWindow(window_) && GetMenu(window_) == handle_)) {
-    DestroyMenu(handle_);
-  }
-}
-
-HMENU TMainMenu::Handle() {
-  if (!handle_) {
-    handle_ = CreateMenu();
-    Fill(handle_);
-  }
-  return handle_;
-}
-
-void TMainMenu::Changed() {
-  if (window_ && IsWindow(window_)) DrawMenuBar(window_);
 }
 
 void TPopupMenu::Popup(int x, int y, HWND owner) {

@@ -1,6 +1,6 @@
 #pragma once
-// The platform's own menus: a menu bar for a form and popup menus. Items carry UTF-8 captions
-// (shown through the wide-character calls), an enabled state and a click handler.
+// Menus: items with UTF-8 captions (kept as UTF-16), an enabled state and a click handler; the
+// items of a form's menu bar (drawn by the skinned menu bar) and popup menus the platform shows.
 
 #include <windows.h>
 
@@ -91,27 +91,14 @@ class TMenu : public TComponent {
   void Fill(HMENU menu);
   // Forgets the platform menu the items were appended to, once it is destroyed.
   void Unbuild();
-  virtual void Changed() {}
 
   std::vector<TMenuItem*> items_;
 };
 
-// A form's menu bar.
+// The items of a form's menu bar, which the skinned menu bar shows.
 class TMainMenu : public TMenu {
  public:
   using TMenu::TMenu;
-  ~TMainMenu() override;
-
-  // Builds the platform menu on first use; the form that shows it owns it from then on.
-  HMENU Handle();
-  void SetWindow(HWND window) { window_ = window; }
-
- protected:
-  void Changed() override;
-
- private:
-  HMENU handle_ = nullptr;
-  HWND window_ = nullptr;
 };
 
 class TPopupMenu : public TMenu {
