@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -64,10 +65,12 @@ class FakeProgress : public IndexProgress {
   void SetPartsComplete(int done) override { events.push_back("done " + std::to_string(done)); }
 };
 
-// Listings by exact pattern; every pattern asked for is recorded.
+// Listings by exact pattern and folder identities by exact folder path; every pattern asked
+// for is recorded.
 class FakeLister : public DirectoryLister {
  public:
   std::map<std::string, std::vector<DirEntry>> listings;
+  std::map<std::string, FolderId> ids;
   std::vector<std::string> asked;
   std::function<void(const std::string&)> on_list;
 
@@ -85,6 +88,11 @@ class FakeLister : public DirectoryLister {
     if (it == listings.end()) return false;
     entries = it->second;
     return true;
+  }
+  std::optional<FolderId> Identify(const std::string& folder) override {
+    auto it = ids.find(folder);
+    if (it == ids.end()) return std::nullopt;
+    return it->second;
   }
 };
 
