@@ -82,8 +82,8 @@ TEST(Walk, LinksOfUnknownIdentityAreRecordedButNotEntered) {
 // back to the root. Each folder is listed once, at its first place in breadth-first order.
 TEST(Walk, EachFolderIsListedOnceWhicheverWayItIsReached) {
   FakeLister lister;
-  lister.AddFolder("C:\\", {Folder("A"), Link("mount", kJunction), Link("toA", kSymlink),
-                            Folder("twin")});
+  lister.AddFolder("C:\\",
+                   {Folder("A"), Link("mount", kJunction), Link("toA", kSymlink), Folder("twin")});
   lister.AddFolder("C:\\A\\", {Folder("."), Folder(".."), Link("up", 0), File("a.txt")});
   lister.AddFolder("C:\\mount\\", {File("m.txt"), Folder("inner")});
   lister.AddFolder("C:\\mount\\inner\\", {File("i.txt"), Link("loop", kJunction)});
