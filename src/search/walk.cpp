@@ -25,22 +25,31 @@ bool IsLink(const DirEntry& entry) {
 struct QueuedFolder {
   std::string path;
   bool link = false;
+  std::optional<FolderId> parent;  // the identity of the folder whose listing held it
 };
 
-// The folders listed so far, by identity.
+// The identities of the folders listed so far.
 class ListedFolders {
  public:
   explicit ListedFolders(DirectoryLister& lister) : lister_(lister) {}
 
-  // True the first time a folder comes up. Only a path that ends with its separator names the
-  // folder that its listing lists (a root such as "C:" or "D:\Data" is a prefix of names). A
-  // folder that cannot be told apart is listed when it is a real folder, since a loop needs a
-  // link, and left alone when it is a link.
-  bool FirstVisit(const QueuedFolder& folder) {
-    std::optional<FolderId> id;
-    if (!folder.path.empty() && folder.path.back() == '\\') id = lister_.Identify(folder.path);
-    if (!id) return !folder.link;
-    return seen_.insert(*id).second;
+  // True when the folder is to be listed. A real folder always is: only a link can lead to a
+  // folder a second time, and a host that numbers files per file system can give two real
+  // folders the same identity. A link is entered when its folder can be told apart and has not
+  // been listed yet. Only a path that ends with its separator names the folder that its listing
+  // lists (a root such as "C:" or "D:\Data" is a prefix of names).
+  // `id` receives the folder's identity when it can be told.
+  bool Enter(const QueuedFolder& folder, std::optional<FolderId>& id) {
+    id.reset();
+    if (!folder.path.empty() && folder.path.back() == '\\') {
+      const FolderId* parent = folder.link || !folder.parent ? nullptr : &*folder.parent;
+      id = lister_.Identify(folder.path, parent);
+    }
+    if (!folder.link) {
+      if (id) seen_.insert(*id);
+      return true;
+    }
+    return id && seen_.insert(*id).second;
   }
 
  private:
@@ -53,19 +62,20 @@ class ListedFolders {
 IndexList CollectFiles(std::string_view root, std::string_view mask, DirectoryLister& lister,
                        const WalkHooks& hooks) {
   IndexList entries;
-  std::deque<QueuedFolder> queue{{std::string(root), false}};
+  std::deque<QueuedFolder> queue{{std::string(root), false, std::nullopt}};
   ListedFolders listed(lister);
   // "*.*" and "*" list the same entries in the same order, so one listing serves both the
   // entries and the sub-folders.
   const bool one_listing = mask == "*.*" || mask == "*";
   std::vector<DirEntry> listing;
   std::string path;
+  std::optional<FolderId> id;
   while (!queue.empty()) {
     if (hooks.process_messages) hooks.process_messages();
     if (hooks.cancelled && hooks.cancelled()) break;
     QueuedFolder folder = std::move(queue.front());
     queue.pop_front();
-    if (!listed.FirstVisit(folder)) continue;
+    if (!listed.Enter(folder, id)) continue;
     lister.List(folder.path + std::string(mask), listing);
     for (const DirEntry& entry : listing) {
       path.assign(folder.path).append(entry.name);
@@ -73,7 +83,7 @@ IndexList CollectFiles(std::string_view root, std::string_view mask, DirectoryLi
     }
     if (!one_listing) lister.List(folder.path + "*", listing);
     for (const DirEntry& entry : listing) {
-      if (IsFolder(entry)) queue.push_back({folder.path + entry.name + "\\", IsLink(entry)});
+      if (IsFolder(entry)) queue.push_back({folder.path + entry.name + "\\", IsLink(entry), id});
     }
   }
   return entries;

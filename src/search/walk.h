@@ -4,11 +4,11 @@
 // "." and ".."); every sub-folder is queued behind the folders already waiting. Roots are used
 // exactly as written: the mask is appended to the root text as it stands.
 //
-// Junctions, folder links and mount points are entered like any folder, but each folder is
-// listed only once, told apart by its identity (volume serial number and file index): a link
-// back to an ancestor is recorded and not entered again, so a loop still ends, and a volume
-// mounted into a folder is indexed. A link whose identity cannot be told is recorded but not
-// entered.
+// Junctions, folder links and mount points are entered when they lead to a folder not listed
+// yet, told apart by its identity (volume serial number and file index): a volume mounted into
+// a folder is indexed, and a link back to an ancestor, or to a folder another link already
+// led to, is recorded but not entered, so a loop still ends. A link whose folder cannot be told
+// apart is recorded but not entered. Real folders are always listed.
 
 #include <compare>
 #include <cstdint>
@@ -53,8 +53,10 @@ class DirectoryLister {
   // Returns false, with entries emptied, when the listing fails or finds nothing.
   virtual bool List(const std::string& pattern, std::vector<DirEntry>& entries) = 0;
   // The identity of the folder that a folder path (with its trailing separator) leads to,
-  // following links; nothing when it cannot be told.
-  virtual std::optional<FolderId> Identify(const std::string& folder) = 0;
+  // following links; nothing when it cannot be told. `parent` is given for a real folder (one
+  // not reached through a link) whose parent's identity is known: it lies on its parent's
+  // volume, so only its file index needs asking.
+  virtual std::optional<FolderId> Identify(const std::string& folder, const FolderId* parent) = 0;
 };
 
 // The platform's listing and folder identities (Windows build only).

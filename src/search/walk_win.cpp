@@ -44,6 +44,33 @@ struct FileIdInfo {
   BYTE file_id[16];
 };
 
+// NtQueryInformationFile's answer about a file's index, which it gives without the volume's
+// serial number: some hosts (Wine asks its mount manager) take far longer for the serial than
+// for opening the folder, and a real folder shares its parent's volume anyway.
+constexpr int kFileInternalInformation = 6;
+struct IoStatusBlock {
+  union {
+    LONG status;
+    void* pointer;
+  };
+  ULONG_PTR information;
+};
+using QueryInformationFile = LONG(WINAPI*)(HANDLE, IoStatusBlock*, void*, ULONG, int);
+
+std::optional<std::uint64_t> FileIndexOf(HANDLE file) {
+  static const auto query = reinterpret_cast<QueryInformationFile>(reinterpret_cast<void*>(
+      GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQueryInformationFile")));
+  if (!query) return std::nullopt;
+  IoStatusBlock status{};
+  LARGE_INTEGER index{};
+  if (query(file, &status, &index, sizeof index, kFileInternalInformation) < 0) {
+    return std::nullopt;
+  }
+  // A file system whose indexes do not fit in 64 bits says so with -1.
+  if (index.QuadPart == -1) return std::nullopt;
+  return std::uint64_t(index.QuadPart);
+}
+
 // The basic level (no 8.3 names) and the large fetch make the listing cheaper from Windows 7
 // on; older systems refuse both as an invalid parameter and get the standard listing.
 HANDLE FindFirst(const std::wstring& pattern, WIN32_FIND_DATAW& data) {
@@ -93,13 +120,17 @@ class FindLister : public DirectoryLister {
     return true;
   }
 
-  std::optional<FolderId> Identify(const std::string& folder) override {
+  std::optional<FolderId> Identify(const std::string& folder, const FolderId* parent) override {
     // A link or a mount point is followed to the folder it names.
     FileHandle file(CreateFileW(WideFilePath(folder).c_str(), FILE_READ_ATTRIBUTES,
                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                 OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
     if (!file.Valid()) return std::nullopt;
+    const std::optional<std::uint64_t> index = FileIndexOf(file.Get());
+    if (index && parent) return FolderId{parent->volume, 0, *index};
     std::optional<FolderId> id = IdentityOf(file.Get());
+    // Every folder's index in one spelling, so that a link's folder matches the real one.
+    if (id && index) *id = FolderId{id->volume, 0, *index};
     // A volume without a serial number (some card formats; under Wine, the host's virtual
     // file systems) cannot tell its folders from those of another such volume.
     if (id && id->volume == 0) return std::nullopt;

@@ -66,11 +66,12 @@ class FakeProgress : public IndexProgress {
 };
 
 // Listings by exact pattern and folder identities by exact folder path; every pattern asked
-// for is recorded.
+// for is recorded, and the parent identity given with each folder identified.
 class FakeLister : public DirectoryLister {
  public:
   std::map<std::string, std::vector<DirEntry>> listings;
   std::map<std::string, FolderId> ids;
+  std::map<std::string, std::optional<FolderId>> parents;
   std::vector<std::string> asked;
   std::function<void(const std::string&)> on_list;
 
@@ -89,7 +90,8 @@ class FakeLister : public DirectoryLister {
     entries = it->second;
     return true;
   }
-  std::optional<FolderId> Identify(const std::string& folder) override {
+  std::optional<FolderId> Identify(const std::string& folder, const FolderId* parent) override {
+    parents[folder] = parent ? std::optional<FolderId>(*parent) : std::nullopt;
     auto it = ids.find(folder);
     if (it == ids.end()) return std::nullopt;
     return it->second;
