@@ -76,20 +76,6 @@ void TypeWide(HWND window, const std::wstring& text) {
   for (wchar_t c : text) SendMessageW(window, WM_CHAR, WPARAM(c), 1);
 }
 
-// The text on the clipboard as CF_UNICODETEXT.
-std::wstring ClipboardWide() {
-  std::wstring out;
-  if (!OpenClipboard(nullptr)) return out;
-  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-    if (const auto* text = static_cast<const wchar_t*>(GlobalLock(data))) {
-      out = text;
-      GlobalUnlock(data);
-    }
-  }
-  CloseClipboard();
-  return out;
-}
-
 class DiskTest : public testing::SeamsFixture {
  protected:
   DiskTest() : tree(Utf8ToWide(dir.Str() + "disk\\")) {
@@ -190,7 +176,7 @@ TEST_F(DiskTest, ShellAndClipboardTakeEveryNameWholeAndALongPathByItsShortForm) 
   EXPECT_EQ(shell.calls[0].file, ru_file);
   EXPECT_EQ(shell.calls[1].parameters, "/e, /select," + ru_file);
   EXPECT_EQ(testing::ClipboardText(), ru_file);
-  EXPECT_EQ(ClipboardWide(), Utf8ToWide(ru_file));
+  EXPECT_EQ(testing::ClipboardWideText(), Utf8ToWide(ru_file));
 
   // The shell opens nothing past MAX_PATH; the 300-character path goes by its short form,
   // which names the same file.
@@ -216,7 +202,7 @@ TEST_F(DiskTest, ShellAndClipboardTakeEveryNameWholeAndALongPathByItsShortForm) 
   EXPECT_EQ(shell.calls.size(), 4u);
   EXPECT_EQ(dialogs.informs, (std::vector<std::string>{kTooLong, kTooLong}));
   EXPECT_EQ(testing::ClipboardText(), farthest);
-  EXPECT_EQ(ClipboardWide(), Utf8ToWide(farthest));
+  EXPECT_EQ(testing::ClipboardWideText(), Utf8ToWide(farthest));
 }
 
 }  // namespace
