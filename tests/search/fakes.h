@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -64,10 +65,13 @@ class FakeProgress : public IndexProgress {
   void SetPartsComplete(int done) override { events.push_back("done " + std::to_string(done)); }
 };
 
-// Listings by exact pattern; every pattern asked for is recorded.
+// Listings by exact pattern and folder identities by exact folder path; every pattern asked
+// for is recorded, and the parent identity given with each folder identified.
 class FakeLister : public DirectoryLister {
  public:
   std::map<std::string, std::vector<DirEntry>> listings;
+  std::map<std::string, FolderId> ids;
+  std::map<std::string, std::optional<FolderId>> parents;
   std::vector<std::string> asked;
   std::function<void(const std::string&)> on_list;
 
@@ -85,6 +89,12 @@ class FakeLister : public DirectoryLister {
     if (it == listings.end()) return false;
     entries = it->second;
     return true;
+  }
+  std::optional<FolderId> Identify(const std::string& folder, const FolderId* parent) override {
+    parents[folder] = parent ? std::optional<FolderId>(*parent) : std::nullopt;
+    auto it = ids.find(folder);
+    if (it == ids.end()) return std::nullopt;
+    return it->second;
   }
 };
 

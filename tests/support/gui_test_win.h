@@ -67,6 +67,20 @@ inline std::string ClipboardText() {
   return out;
 }
 
+// The text on the clipboard as CF_UNICODETEXT.
+inline std::wstring ClipboardWideText() {
+  std::wstring out;
+  if (!OpenClipboard(nullptr)) return out;
+  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+    if (const auto* text = static_cast<const wchar_t*>(GlobalLock(data))) {
+      out = text;
+      GlobalUnlock(data);
+    }
+  }
+  CloseClipboard();
+  return out;
+}
+
 // The visible skinned popup windows of this thread.
 inline std::vector<HWND> VisiblePopups() {
   struct Collect {
