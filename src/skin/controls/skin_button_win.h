@@ -13,6 +13,7 @@
 #include "skin/controls/button_layout.h"
 #include "skin/controls/button_skin.h"
 #include "skin/controls/skin_control_win.h"
+#include "skin/paint/effect_steps.h"
 #include "skin/paint/layer_win.h"
 
 namespace vl {

@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "skin/paint/effect_steps.h"
+
 namespace vl {
 namespace {
 
@@ -149,12 +151,10 @@ void DrawCaptionGlyph(PixelBitmap& surface, TskCaptionGlyph glyph, int x, int y,
 
 void DrawStripFrame(PixelBitmap& surface, int x, int y, int n, int count, const PixelBitmap& strip,
                     Pixel transparent) {
-  if (count <= 0 || n < 1 || n > count) return;
-  int frame_width = strip.Width() / count;
-  int left = (n - 1) * frame_width;
-  for (int row = 0; row < strip.Height(); ++row) {
-    for (int col = 0; col < frame_width; ++col) {
-      Pixel p = strip.At(left + col, row);
+  const TRect frame = StripFrame(strip.Bounds(), count, n, TskStripLayout::kSideBySide);
+  for (int row = 0; row < frame.Height(); ++row) {
+    for (int col = 0; col < frame.Width(); ++col) {
+      const Pixel p = strip.At(frame.left + col, row);
       if (p != transparent) Plot(surface, x + col, y + row, p);
     }
   }
