@@ -8,7 +8,7 @@
 
 namespace vl {
 
-TColorRef SystemColorRGB(int index) {
+TColor SystemColorRGB(int index) {
   return GetSysColor(index);
 }
 

@@ -17,7 +17,7 @@ namespace vl {
 class TFlStatusBar;
 
 // The system's colour for an index, for the portable drawing code.
-TColorRef SystemColorRGB(int index);
+TColor SystemColorRGB(int index);
 // Frame colours from the current system colours, with the flat colour shifted.
 TFrameColors SystemFrameColors(TColor flat_color, int flat_color_adjustment);
 

@@ -34,7 +34,7 @@ bool InGrip(TPoint p, int bar_width, int bar_height) {
   return p.x >= bar_width - kGripHitWidth && p.x < bar_width && p.y >= 0 && p.y < bar_height;
 }
 
-void PaintGrip(PixelBitmap& bmp, TColorRef highlight, TColorRef shadow) {
+void PaintGrip(PixelBitmap& bmp, TColor highlight, TColor shadow) {
   for (TPoint d : GripDots(bmp.Width(), bmp.Height())) {
     FillPixels(bmp, RectOfSize(d.x, d.y, 2, 2), highlight);
     FillPixels(bmp, RectOfSize(d.x - 1, d.y - 1, 2, 2), shadow);

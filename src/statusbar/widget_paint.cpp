@@ -4,7 +4,7 @@ namespace vl {
 namespace {
 
 // Fills a ring `width` pixels wide just inside the rectangle.
-void FillRing(PixelBitmap& bmp, const TRect& r, int width, TColorRef color) {
+void FillRing(PixelBitmap& bmp, const TRect& r, int width, TColor color) {
   if (width <= 0) return;
   FillPixels(bmp, {r.left, r.top, r.right, r.top + width}, color);
   FillPixels(bmp, {r.left, r.bottom - width, r.right, r.bottom}, color);
