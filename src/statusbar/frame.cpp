@@ -1,6 +1,6 @@
 #include "statusbar/frame.h"
 
-#include <algorithm>
+#include "skin/paint/blit.h"
 
 namespace vl {
 namespace {
@@ -11,11 +11,11 @@ void SetPixel(PixelBitmap& bmp, int x, int y, TColor color) {
 }
 
 void HLine(PixelBitmap& bmp, int x0, int x1, int y, TColor color) {
-  FillPixels(bmp, {x0, y, x1, y + 1}, color);
+  FillPixels(bmp, {x0, y, x1, y + 1}, ColorToPixel(color));
 }
 
 void VLine(PixelBitmap& bmp, int x, int y0, int y1, TColor color) {
-  FillPixels(bmp, {x, y0, x + 1, y1}, color);
+  FillPixels(bmp, {x, y0, x + 1, y1}, ColorToPixel(color));
 }
 
 // One ring of a bevel: top and left in one colour, bottom and right in the other, the way the
@@ -88,16 +88,6 @@ TRect PaneTextRect(const TRect& pane, TFrameStyleEx style, int border_width) {
     default:
       return InsetBy(pane, border_width + 2);
   }
-}
-
-void FillPixels(PixelBitmap& bmp, const TRect& r, TColor color) {
-  int left = std::max(r.left, 0);
-  int top = std::max(r.top, 0);
-  int right = std::min(r.right, bmp.Width());
-  int bottom = std::min(r.bottom, bmp.Height());
-  Pixel p = ColorToPixel(color);
-  for (int y = top; y < bottom; ++y)
-    std::fill(bmp.Row(y) + left, bmp.Row(y) + std::max(left, right), p);
 }
 
 void DrawFrame(PixelBitmap& bmp, const TRect& r, TFrameStyleEx style, const TFrameColors& c) {

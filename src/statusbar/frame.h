@@ -46,9 +46,6 @@ TRect InsetBy(const TRect& r, int d);
 // The part of a pane's rectangle its text may use.
 TRect PaneTextRect(const TRect& pane, TFrameStyleEx style, int border_width);
 
-// Fills the part of the rectangle that lies on the bitmap.
-void FillPixels(PixelBitmap& bmp, const TRect& r, TColor color);
-
 void DrawFrame(PixelBitmap& bmp, const TRect& r, TFrameStyleEx style, const TFrameColors& colors);
 
 }  // namespace vl
