@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "framework/clock.h"
+#include "support/recording_seams.h"
 #include "framework/dialogs.h"
 #include "framework/errors.h"
 #include "search/index_commands.h"
@@ -107,18 +107,6 @@ inline DirEntry Folder(std::string name) {
 inline DirEntry Link(std::string name, std::uint32_t tag) {
   return {std::move(name), fa::kDirectory | fa::kReparsePoint, tag};
 }
-
-class FakeClock : public Clock {
- public:
-  mutable std::uint32_t now = 0;
-  std::uint32_t step = 0;  // added after every reading
-  std::uint32_t TickCount() const override {
-    std::uint32_t t = now;
-    now += step;
-    return t;
-  }
-  TLocalTime Now() const override { return {}; }
-};
 
 class FakeView : public ResultView {
  public:
