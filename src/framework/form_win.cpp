@@ -216,6 +216,13 @@ LRESULT TForm::WndProc(UINT msg, WPARAM wparam, LPARAM lparam) {
     case WM_DESTROY:
       FormDestroy();
       break;
+    case WM_SETTEXT: {
+      // The window text may also be set from outside the program; the caption a frame draws
+      // must read what the window says.
+      const LRESULT result = TWinControl::WndProc(msg, wparam, lparam);
+      if (result) caption_ = lparam ? reinterpret_cast<const wchar_t*>(lparam) : L"";
+      return result;
+    }
     case WM_ACTIVATE:
       if (LOWORD(wparam) == WA_INACTIVE) {
         HWND focus = GetFocus();
