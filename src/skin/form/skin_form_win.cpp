@@ -1282,10 +1282,13 @@ bool TskSkinForm::HandleFrameMessage(UINT msg, WPARAM wparam, LPARAM lparam, LRE
       // The window's own handler always runs, so aligned children follow a live resize.
       result = Previous(msg, wparam, lparam);
       const TRect b = WindowBounds();
-      const bool changed = b.Width() != width_ || b.Height() != height_;
+      // During a full-window drag WM_SIZING has cut the region for this size already, but a
+      // platform may crop a region to the window it is given to, which was still the old size
+      // then (Wine does): the region is cut again now that the window has its size.
+      const bool changed =
+          b.Width() != width_ || b.Height() != height_ || (in_size_move_ && full_drag_);
       width_ = b.Width();
       height_ = b.Height();
-      if (in_size_move_ && full_drag_) return true;
       LayoutObjects();
       if (!changed) return true;
       // A shape cut for another size would be wrong: below the smallest size there is none.
