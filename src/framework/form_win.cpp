@@ -140,7 +140,7 @@ void TForm::SetVisible(bool visible) {
   FormShow();
   PlaceForShow();
   visible_ = true;
-  ShowWindow(Handle(), SW_SHOW);
+  ShowWindow(Handle(), Application().MainForm() == this ? Application().TakeShowCommand() : SW_SHOW);
   SetForegroundWindow(Handle());
   FocusFirstControl();
 }
@@ -215,6 +215,15 @@ LRESULT TForm::WndProc(UINT msg, WPARAM wparam, LPARAM lparam) {
       return 0;
     case WM_DESTROY:
       FormDestroy();
+      break;
+    case WM_SIZE:
+      if (Application().MainForm() == this) {
+        if (wparam == SIZE_MINIMIZED) {
+          Application().MainFormMinimized();
+        } else {
+          Application().MainFormRestored();
+        }
+      }
       break;
     case WM_SETTEXT: {
       // The window text may also be set from outside the program; the caption a frame draws

@@ -10,12 +10,13 @@
 #include "framework/application_win.h"
 #include "search/locations.h"
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int show) {
   INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&icc);
 
   vl::TApplication& app = vl::Application();
   app.SetTitle("Vorlisk");
+  app.SetShowCommand(show);
   const std::string folder = vl::AppDirectory();
   auto frm_main = std::make_unique<vl::TFrmMain>(nullptr, folder);
   app.SetMainForm(frm_main.get());
