@@ -380,12 +380,21 @@ void TskSkinForm::FadeTick() {
   if (target == 255) DropLayeredStyle();
 }
 
-void TskSkinForm::DropCaptionStyle() {
+// The platform's minimized bar is drawn, and double-clicked, by its caption, so a window
+// minimized by the platform keeps its caption style until it is restored. With `apply` the
+// frame is recomputed at once; otherwise the caller does it.
+void TskSkinForm::UpdateCaptionStyle(bool apply) {
   if (!skinning_ || !form_.HandleAllocated()) return;
   if (!DropsCaptionStyle(int(PlatformVersion().dwMajorVersion), form_.BorderStyle())) return;
   const HWND h = form_.Handle();
   const LONG style = GetWindowLongW(h, GWL_STYLE);
-  if (style & WS_CAPTION) SetWindowLongW(h, GWL_STYLE, style & ~LONG(WS_CAPTION));
+  const LONG wanted =
+      IsIconic(h) ? style | LONG(WS_CAPTION) : style & ~LONG(WS_CAPTION);
+  if (wanted == style) return;
+  SetWindowLongW(h, GWL_STYLE, wanted);
+  if (!apply) return;
+  SetWindowPos(h, nullptr, 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
 void TskSkinForm::DropLayeredStyle() {
@@ -427,7 +436,7 @@ void TskSkinForm::ApplySkin() {
   }
   ApplyBorderIcons();
   form_.SetBorderIcons(skinning_ ? TBorderIcons{} : PlatformBorderIcons());
-  DropCaptionStyle();
+  UpdateCaptionStyle(false);
   ApplyFrameChange();
   const TskTrackSize min = MinTrackSize();
   TRect b = WindowBounds();
@@ -1381,6 +1390,7 @@ bool TskSkinForm::HandleFrameMessage(UINT msg, WPARAM wparam, LPARAM lparam, LRE
       width_ = b.Width();
       height_ = b.Height();
       if (wparam == SIZE_MAXIMIZED) PostMessageW(h, kTakeOverMaximize, 0, 0);
+      UpdateCaptionStyle(true);
       LayoutObjects();
       if (!changed) return true;
       // A shape cut for another size would be wrong: below the smallest size there is none.

@@ -402,7 +402,7 @@ class TskSkinForm : public TComponent, public TMessageHook, public TskMenuHost {
   void FadeTick();
   void MorphTick();
   void DropLayeredStyle();
-  void DropCaptionStyle();
+  void UpdateCaptionStyle(bool apply);
 
   // Switching between the skinned frame and the platform's.
   void SwitchSkinning(bool on);
