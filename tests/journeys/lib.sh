@@ -274,7 +274,7 @@ restart_wineserver() {
   stop_vorlisk
   wineserver -k 2>/dev/null || true
   wineserver -w 2>/dev/null || true
-  wineserver -p
+  wineserver -p </dev/null >/dev/null 2>&1
   wine cmd /c exit </dev/null >/dev/null 2>&1
   desktop_offset
 }
