@@ -58,11 +58,23 @@ write_lines() {
   for line in "$@"; do printf '%s\r\n' "$line" >>"$file"; done
 }
 
-# The index a rebuild of J:\ writes for the sample tree: each folder's entries, folders met
-# first listed first, one Windows path a line.
+# The lines of the index a rebuild of J:\ writes for the sample tree, depth by depth: every
+# entry, and the "." and ".." of every folder below the root, as Windows paths with CR LF.
 index_of_sample_tree() {
-  (cd "$J_TREE" && find . -mindepth 1 -printf '%d\t%P\n' | sort -s -n -k1,1 | cut -f2- |
-    sed 's|/|\\|g; s|^|J:\\|; s|$|\r|')
+  (cd "$J_TREE" &&
+    { find . -mindepth 1 -type d -printf '%d\t%P\n' | awk -F'\t' '{ print $1 + 1 "\t" $2 "/."
+                                                               print $1 + 1 "\t" $2 "/.." }'
+      find . -mindepth 1 -printf '%d\t%P\n'; }) | sort -s -n -k1,1 | cut -f2- |
+    sed 's|/|\\|g; s|^|J:\\|; s|$|\r|'
+}
+
+# expect_index FILE: the file holds the sample tree's index, every line once with CR LF (the
+# order within a folder is the file system's).
+expect_index() {
+  [ -f "$1" ] || fail "no file $1"
+  if ! diff <(index_of_sample_tree | sort) <(sort "$1") >"$J_WORK/index.diff"; then
+    fail "$1 is not the sample tree's index: $(head -20 "$J_WORK/index.diff")"
+  fi
 }
 
 # start_vorlisk: starts the program from its folder, as a double-click in the file manager
@@ -94,9 +106,13 @@ vorlisk_exit_code() {
 
 # --- observing ---------------------------------------------------------------------------------
 
+# The probe writes to a file, not a pipe: a probe that is the first Windows program after a
+# quiet spell starts Wine's desktop process, which would inherit a pipe and hold it open.
 probe() {
-  wine "$VL_BIN/vorlisk-probe.exe" "$@" </dev/null 2>&1 | tr -d '\r'
-  return "${PIPESTATUS[0]}"
+  local out=$J_WORK/probe.out rc=0
+  wine "$VL_BIN/vorlisk-probe.exe" "$@" </dev/null >"$out" 2>&1 || rc=$?
+  tr -d '\r' <"$out"
+  return "$rc"
 }
 
 # step TEXT: names what the journey does next, for the report of a failure.
