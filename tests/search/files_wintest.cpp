@@ -228,6 +228,15 @@ TEST(ResultRows, SizesComeFromTheListing) {
   EXPECT_EQ(row.file_type, ".bin");
   EXPECT_EQ(row.file_size, "1.50 KB");
   EXPECT_EQ(ResultColumnsOf(dir.Str() + "gone.txt").file_size, "0.00 KB");
+
+  // No Windows path is longer than kLongestPath characters: a longer index line is shown cut
+  // to that length and is not looked up on disk.
+  const std::string absurd = dir.Str() + std::string(kLongestPath, 'd') + "\\f.bin";
+  row = ResultColumnsOf(absurd);
+  EXPECT_EQ(row.file_name, std::string(kLongestPath - dir.Str().size(), 'd'));
+  EXPECT_EQ(row.file_path + "\\", dir.Str());
+  EXPECT_EQ(row.file_type, "");
+  EXPECT_EQ(row.file_size, "0.00 KB");
 }
 
 }  // namespace
