@@ -234,8 +234,10 @@ LRESULT TForm::WndProc(UINT msg, WPARAM wparam, LPARAM lparam) {
     }
     case WM_ACTIVATE:
       if (LOWORD(wparam) == WA_INACTIVE) {
+        // A window being hidden loses the activation after it is hidden; its next show starts
+        // afresh on its first control.
         HWND focus = GetFocus();
-        if (IsDescendant(Handle(), focus)) saved_focus_ = focus;
+        if (IsWindowVisible(Handle()) && IsDescendant(Handle(), focus)) saved_focus_ = focus;
       } else if (!IsIconic(Handle())) {
         FocusFirstControl();
         return 0;

@@ -24,7 +24,8 @@ journey_begin() {
   rm -rf "$J_WORK"
   mkdir -p "$J_PROGRAM/data" "$J_TREE"
   cp "$VL_BIN/Vorlisk.exe" "$J_PROGRAM/"
-  ln -sfn "$J_TREE" "$WINEPREFIX/dosdevices/$J_DRIVE:"
+  J_DRIVES=()
+  map_drive "$J_DRIVE" "$J_TREE"
   trap journey_teardown EXIT
   desktop_offset
   j_xdo mousemove "$J_OX" "$J_OY"
@@ -34,9 +35,18 @@ journey_teardown() {
   local rc=$?
   trap - EXIT
   stop_vorlisk
-  rm -f "$WINEPREFIX/dosdevices/$J_DRIVE:"
+  local d
+  for d in "${J_DRIVES[@]}"; do rm -f "$WINEPREFIX/dosdevices/$d:"; done
   if [ "$rc" -eq 0 ]; then echo "PASS $J_NAME"; else echo "FAIL $J_NAME"; fi
   exit "$rc"
+}
+
+# map_drive LETTER FOLDER: the folder is that drive for the program (a dosdevices link), until
+# the journey ends. The drive is there for paths; the list of drives (GetLogicalDrives) is read
+# once per Wine server and does not show it.
+map_drive() {
+  ln -sfn "$2" "$WINEPREFIX/dosdevices/$1:"
+  J_DRIVES+=("$1")
 }
 
 # The sample tree: a few folders and files of known names, for queries and rebuilds.
@@ -58,11 +68,23 @@ write_lines() {
   for line in "$@"; do printf '%s\r\n' "$line" >>"$file"; done
 }
 
-# The index a rebuild of J:\ writes for the sample tree: each folder's entries, folders met
-# first listed first, one Windows path a line.
+# The lines of the index a rebuild of J:\ writes for the sample tree, depth by depth: every
+# entry, and the "." and ".." of every folder below the root, as Windows paths with CR LF.
 index_of_sample_tree() {
-  (cd "$J_TREE" && find . -mindepth 1 -printf '%d\t%P\n' | sort -s -n -k1,1 | cut -f2- |
-    sed 's|/|\\|g; s|^|J:\\|; s|$|\r|')
+  (cd "$J_TREE" &&
+    { find . -mindepth 1 -type d -printf '%d\t%P\n' | awk -F'\t' '{ print $1 + 1 "\t" $2 "/."
+                                                               print $1 + 1 "\t" $2 "/.." }'
+      find . -mindepth 1 -printf '%d\t%P\n'; }) | sort -s -n -k1,1 | cut -f2- |
+    sed 's|/|\\|g; s|^|J:\\|; s|$|\r|'
+}
+
+# expect_index FILE: the file holds the sample tree's index, every line once with CR LF (the
+# order within a folder is the file system's).
+expect_index() {
+  [ -f "$1" ] || fail "no file $1"
+  if ! diff <(index_of_sample_tree | sort) <(sort "$1") >"$J_WORK/index.diff"; then
+    fail "$1 is not the sample tree's index: $(head -20 "$J_WORK/index.diff")"
+  fi
 }
 
 # start_vorlisk: starts the program from its folder, as a double-click in the file manager
@@ -94,9 +116,13 @@ vorlisk_exit_code() {
 
 # --- observing ---------------------------------------------------------------------------------
 
+# The probe writes to a file, not a pipe: a probe that is the first Windows program after a
+# quiet spell starts Wine's desktop process, which would inherit a pipe and hold it open.
 probe() {
-  wine "$VL_BIN/vorlisk-probe.exe" "$@" </dev/null 2>&1 | tr -d '\r'
-  return "${PIPESTATUS[0]}"
+  local out=$J_WORK/probe.out rc=0
+  wine "$VL_BIN/vorlisk-probe.exe" "$@" </dev/null >"$out" 2>&1 || rc=$?
+  tr -d '\r' <"$out"
+  return "$rc"
 }
 
 # step TEXT: names what the journey does next, for the report of a failure.
@@ -138,13 +164,19 @@ expect_text() {
   await text "$1" "$2"
 }
 
-# await_box TITLE TEXT: a message box titled TITLE is the active window and says TEXT.
+# await_box TITLE TEXT [prefix]: a message box titled TITLE is the active window and says TEXT
+# (or, with "prefix", a text that begins with TEXT).
 await_box() {
   await active "#32770:$1"
-  local said
-  said=$(probe text "#32770:$1>Static#1")
-  [ "$said" = "$2" ] || said=$(probe children "#32770:$1" | grep -F "text=\"$2\"" || true)
-  [ -n "$said" ] || fail "message box \"$1\" does not say \"$2\": $(probe children "#32770:$1")"
+  local i said texts=""
+  for i in 0 1 2; do
+    said=$(probe text "#32770:$1>Static#$i") || continue
+    texts+=" \"$said\""
+    if [ "$said" = "$2" ] || { [ "${3:-}" = prefix ] && [ "${said:0:${#2}}" = "$2" ]; }; then
+      return 0
+    fi
+  done
+  fail "message box \"$1\" does not say \"$2\"; its texts:$texts"
 }
 
 # window_rect SEL: sets X Y W H to the window's rectangle on the screen.

@@ -30,6 +30,7 @@
 //   selection SEL           an edit control's selection: "start end"
 //   clipboard               the clipboard's text
 //   desktop                 the size of the screen the program sees
+//   drives                  the drives present (GetLogicalDrives), one a line: C:\ ...
 //   check COND ...          one test of a condition (below)
 //   wait SECONDS COND ...   the same test repeated until it holds or the time is up
 // Conditions:
@@ -355,6 +356,13 @@ int Run(const std::vector<std::wstring>& args) {
   }
   if (command == L"desktop") {
     std::printf("%d %d\n", GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    return 0;
+  }
+  if (command == L"drives") {
+    const DWORD mask = GetLogicalDrives();
+    for (int i = 0; i < 26; ++i) {
+      if (mask & (DWORD(1) << i)) std::printf("%c:\\\n", 'A' + i);
+    }
     return 0;
   }
   if (command == L"pixel") {

@@ -1,4 +1,3 @@
-# expected to fail: Esc in the editor destroys the panel that holds it (not mended yet)
 # Esc in the settings window's root editor changes nothing, and Save writes what the editor
 # shows. (Esc once destroyed the panel holding the editor, and Save then wrote an empty list.)
 #
