@@ -425,6 +425,52 @@ TEST_F(SkinFormTest, AMorphingButtonBlendsIntoItsHotLookAndBack) {
   EXPECT_TRUE(ShowsPicture(w - 24, 5, Active(), {27, 2, 48, 23}));
 }
 
+// The platform's own maximize (ShowWindow from a shell start or another program) ends in the
+// frame's maximized state; SC_RESTORE gives back the bounds from before.
+TEST_F(SkinFormTest, APlatformMaximizeBecomesTheSkinnedOne) {
+  const TRect normal = Bounds();
+  const TRect maximized =
+      MaximizedBounds(WorkAreaOf(H(), false), WorkAreaOf(H(), true),
+                      GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+  for (int show : {SW_SHOWMAXIMIZED, SW_MAXIMIZE}) {
+    ShowWindow(H(), show);
+    testing::Pump();
+    EXPECT_FALSE(IsZoomed(H()));
+    EXPECT_EQ(frame->WindowState(), TskWindowState::wsMaximized);
+    EXPECT_EQ(Bounds(), maximized);
+    SendMessageW(H(), WM_SYSCOMMAND, SC_RESTORE, 0);
+    EXPECT_EQ(frame->WindowState(), TskWindowState::wsNormal);
+    EXPECT_EQ(Bounds(), normal);
+  }
+}
+
+// The main window minimized by the platform takes the application's other windows along; the
+// restore from the platform's bar brings the window back as the frame left it, maximized
+// included, and the other windows with it.
+TEST_F(SkinFormTest, TheMainWindowMinimizesTheApplicationAndComesBackAsItWas) {
+  Application().SetMainForm(&form);
+  TForm other(nullptr);
+  other.SetBounds(100, 100, 300, 200);
+  other.Show();
+  form.Show();
+  testing::Pump();
+  frame->SetWindowState(TskWindowState::wsMaximized);
+  const TRect maximized = Bounds();
+  ClickButton(TStdCommand::cmMinimize);
+  EXPECT_TRUE(IsIconic(H()));
+  EXPECT_FALSE(IsWindowVisible(other.Handle()));
+  // The platform's bar is the platform's: its hit test, not the frame's.
+  EXPECT_EQ(SendMessageW(H(), WM_NCHITTEST, 0, At({20, 10})),
+            DefWindowProcW(H(), WM_NCHITTEST, 0, At({20, 10})));
+  SendMessageW(H(), WM_SYSCOMMAND, SC_RESTORE, 0);
+  EXPECT_FALSE(IsIconic(H()));
+  EXPECT_EQ(frame->WindowState(), TskWindowState::wsMaximized);
+  EXPECT_EQ(Bounds(), maximized);
+  EXPECT_TRUE(IsWindowVisible(other.Handle()));
+  Application().SetMainForm(nullptr);
+  other.Release();
+}
+
 TEST_F(SkinFormTest, CaptionDoubleClicksMaximizeAndRestore) {
   const TRect normal = Bounds();
   DoubleClickCaption();
