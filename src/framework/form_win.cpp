@@ -140,7 +140,8 @@ void TForm::SetVisible(bool visible) {
   FormShow();
   PlaceForShow();
   visible_ = true;
-  ShowWindow(Handle(), Application().MainForm() == this ? Application().TakeShowCommand() : SW_SHOW);
+  ShowWindow(Handle(),
+             Application().MainForm() == this ? Application().TakeShowCommand() : SW_SHOW);
   SetForegroundWindow(Handle());
   FocusFirstControl();
 }

@@ -388,8 +388,7 @@ void TskSkinForm::UpdateCaptionStyle(bool apply) {
   if (!DropsCaptionStyle(int(PlatformVersion().dwMajorVersion), form_.BorderStyle())) return;
   const HWND h = form_.Handle();
   const LONG style = GetWindowLongW(h, GWL_STYLE);
-  const LONG wanted =
-      IsIconic(h) ? style | LONG(WS_CAPTION) : style & ~LONG(WS_CAPTION);
+  const LONG wanted = IsIconic(h) ? style | LONG(WS_CAPTION) : style & ~LONG(WS_CAPTION);
   if (wanted == style) return;
   SetWindowLongW(h, GWL_STYLE, wanted);
   if (!apply) return;
@@ -1132,12 +1131,7 @@ void TskSkinForm::TakeOverPlatformMaximize() {
   placement.flags = 0;
   placement.rcNormalPosition = ToRECT(MaximizedTarget().Offset(-offset.x, -offset.y));
   SetWindowPlacement(h, &placement);
-  if (window_state_ != TskWindowState::wsMaximized) {
-    SetWindowState(TskWindowState::wsMaximized);
-  } else {
-    ApplyFrameChange();
-    PaintFrame();
-  }
+  SetWindowState(TskWindowState::wsMaximized);
 }
 
 void TskSkinForm::SetRolledUp(bool rolled_up) {

@@ -372,9 +372,9 @@ TEST_F(MenuBarTest, APopupOverTheBarKeepsThePointerFromTheItemsBelow) {
   ClickItem(0);
   ASSERT_EQ(host->shows.size(), 1u);
   const TRect config_rect = ScreenRect(Item(1).Rect());
-  HWND cover = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, L"STATIC",
-                               L"", WS_POPUP | SS_NOTIFY, config_rect.left - 20, config_rect.top - 20, 120, 80,
-                               nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+  HWND cover = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, L"STATIC", L"",
+                               WS_POPUP | SS_NOTIFY, config_rect.left - 20, config_rect.top - 20,
+                               120, 80, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
   ASSERT_NE(cover, nullptr);
   ShowWindow(cover, SW_SHOWNA);
   MoveTo({config_rect.left + 4, config_rect.top + 4});

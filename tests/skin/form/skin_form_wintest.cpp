@@ -430,8 +430,8 @@ TEST_F(SkinFormTest, AMorphingButtonBlendsIntoItsHotLookAndBack) {
 TEST_F(SkinFormTest, APlatformMaximizeBecomesTheSkinnedOne) {
   const TRect normal = Bounds();
   const TRect maximized =
-      MaximizedBounds(WorkAreaOf(H(), false), WorkAreaOf(H(), true),
-                      GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+      MaximizedBounds(WorkAreaOf(H(), false), WorkAreaOf(H(), true), GetSystemMetrics(SM_CXSCREEN),
+                      GetSystemMetrics(SM_CYSCREEN));
   for (int show : {SW_SHOWMAXIMIZED, SW_MAXIMIZE}) {
     ShowWindow(H(), show);
     testing::Pump();

@@ -83,10 +83,10 @@ TEST(WindowStatesTest, OnlyOlderPlatformsLoseTheCaptionOfSingleAndSizeableFrames
     TFormBorderStyle style;
     bool drops;
   } cases[] = {
-      {5, TFormBorderStyle::bsSizeable, true},      {5, TFormBorderStyle::bsSingle, true},
-      {4, TFormBorderStyle::bsSizeable, true},      {5, TFormBorderStyle::bsDialog, false},
-      {5, TFormBorderStyle::bsToolWindow, false},   {5, TFormBorderStyle::bsSizeToolWin, false},
-      {5, TFormBorderStyle::bsNone, false},         {6, TFormBorderStyle::bsSizeable, false},
+      {5, TFormBorderStyle::bsSizeable, true},    {5, TFormBorderStyle::bsSingle, true},
+      {4, TFormBorderStyle::bsSizeable, true},    {5, TFormBorderStyle::bsDialog, false},
+      {5, TFormBorderStyle::bsToolWindow, false}, {5, TFormBorderStyle::bsSizeToolWin, false},
+      {5, TFormBorderStyle::bsNone, false},       {6, TFormBorderStyle::bsSizeable, false},
       {10, TFormBorderStyle::bsSingle, false},
   };
   for (const Case& c : cases) {
