@@ -9,6 +9,9 @@ namespace vl {
 namespace {
 
 constexpr std::string_view kSaved = "Successfully saved\xEF\xBC\x81";
+constexpr std::string_view kShownCut =
+    "Parts of the root list are not shown: it has lines longer than 1024 characters or more "
+    "than 32767 characters in all. Save writes what is shown.";
 
 TskSkinButton* MakeButton(TFrmSet* form, const char* name, const char* caption, int top) {
   auto* button = new TskSkinButton(form);
@@ -82,7 +85,10 @@ void TFrmSet::LoadEditor() {
     FillWithLogicalDrives();
     return;
   }
-  mmoList->SetText(EditorTextFromFile(SystemFileSystem().ReadWholeFile(file), SystemLeadBytes()));
+  const EditorText shown =
+      EditorTextFromFile(SystemFileSystem().ReadWholeFile(file), SystemLeadBytes());
+  mmoList->SetText(shown.text);
+  if (shown.cut) dialogs_.Inform(kShownCut);
 }
 
 void TFrmSet::FillWithLogicalDrives() {

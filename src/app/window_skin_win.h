@@ -13,7 +13,8 @@ namespace vl {
 
 // Gives `form` its skin list holding the package embedded in the executable, and its skin data
 // object, which loads that package at once and announces it to every window. Without an
-// embedded package the skin data stays empty and the controls keep their default look.
+// embedded package the skin data stays empty and the controls keep their default look; so it
+// does with a damaged one, after the error box has said what is wrong with it.
 void LoadCarriedSkin(TForm& form, TskCompressedSkinList*& skin_list, TskSkinData*& skin_data);
 
 // Names the skin data object that each of the window's skinned controls draws from.

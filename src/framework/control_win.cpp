@@ -249,6 +249,12 @@ LRESULT TWinControl::WndProc(UINT msg, WPARAM wparam, LPARAM lparam) {
       enabled_ = wparam != 0;
       EnabledChanged();
       break;
+    case WM_CLOSE:
+      // A multi-line edit that believes itself in a dialog answers Esc by asking its parent to
+      // close; for a control inside a window that would destroy it with everything it holds.
+      // Controls go only with their owner.
+      if (GetWindowLongW(handle_, GWL_STYLE) & WS_CHILD) return 0;
+      break;
     default:
       break;
   }

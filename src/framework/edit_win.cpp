@@ -70,6 +70,9 @@ bool TCustomEdit::KeyPress(WPARAM character) {
 
 LRESULT TCustomEdit::WndProc(UINT msg, WPARAM wparam, LPARAM lparam) {
   if (msg == WM_CHAR && !KeyPress(wparam)) return 0;
+  // The text outlives the window, so whatever reads it later reads what was last on screen
+  // (and a new window shows it again) instead of nothing.
+  if (msg == WM_DESTROY) pending_text_ = Text();
   return TWinControl::WndProc(msg, wparam, lparam);
 }
 

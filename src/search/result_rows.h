@@ -16,6 +16,10 @@ struct ResultColumns {
   std::string file_size;  // "FileSize": FormatFileSize of the size on disk
 };
 
+// No Windows path is longer than this many characters. A longer index line can name nothing on
+// disk; its row shows it cut to this length, so that one such line cannot hold up every repaint.
+inline constexpr std::size_t kLongestPath = 32767;
+
 ResultColumns MakeResultColumns(std::string_view path, const LeadBytes& lead,
                                 char decimal_separator, std::int64_t size);
 

@@ -4,8 +4,8 @@
 namespace vl {
 
 ResultColumns ResultColumnsOf(std::string_view path) {
-  return MakeResultColumns(path, SystemLeadBytes(), DecimalSeparator(),
-                           FileSizeOf(std::string(path)));
+  const std::int64_t size = path.size() > kLongestPath ? -1 : FileSizeOf(std::string(path));
+  return MakeResultColumns(path, SystemLeadBytes(), DecimalSeparator(), size);
 }
 
 }  // namespace vl

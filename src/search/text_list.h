@@ -7,7 +7,9 @@
 // else, so no lines give a zero-byte file.
 //
 // Files are replaced in one step: the bytes go to a temporary file beside the target, which
-// then takes the target's place, so a failure at any point leaves the old file whole.
+// then takes the target's place, so a failure at any point leaves the old file whole. The
+// temporary file is named after the target ("vl.vl.~vl<process>-<count>.tmp"); one that an
+// interrupted replacement left is removed by the next replacement of the same file.
 
 #include <string>
 #include <string_view>

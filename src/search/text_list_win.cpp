@@ -4,6 +4,7 @@
 #include <new>
 
 #include "framework/errors.h"
+#include "framework/text_win.h"
 #include "search/file_errors.h"
 #include "search/locations.h"
 #include "search/path_ops.h"
@@ -65,17 +66,17 @@ class FileHandle {
 // A temporary file that is deleted unless it has taken its target's place.
 class TempFile {
  public:
-  explicit TempFile(std::string path) : path_(std::move(path)) {}
+  explicit TempFile(std::wstring path) : path_(std::move(path)) {}
   ~TempFile() {
-    if (!path_.empty()) DeleteFileA(path_.c_str());
+    if (!path_.empty()) DeleteFileW(path_.c_str());
   }
   TempFile(const TempFile&) = delete;
   TempFile& operator=(const TempFile&) = delete;
-  const std::string& Path() const { return path_; }
+  const std::wstring& Path() const { return path_; }
   void Keep() { path_.clear(); }
 
  private:
-  std::string path_;
+  std::wstring path_;
 };
 
 std::string ReadAll(const std::string& path, HANDLE file) {
@@ -113,15 +114,72 @@ void WriteAll(const std::string& target, HANDLE file, std::string_view bytes) {
   }
 }
 
-std::string TempFileBeside(const std::string& target) {
-  std::string_view dir = ExtractFilePath(target, SystemLeadBytes());
-  std::string folder = dir.empty() ? std::string(".") : std::string(dir);
-  char temp[MAX_PATH];
-  if (GetTempFileNameA(folder.c_str(), "vl", 0, temp) == 0) {
-    DWORD code = GetLastError();
-    ThrowCannotCreate(target, DirectoryExists(folder) ? code : DWORD(ERROR_PATH_NOT_FOUND));
+// The file's absolute path in the form the wide file functions take without a length limit: a
+// temporary name is longer than its target's, whose path may already be near the limit of the
+// ANSI functions.
+std::wstring LongPath(const std::string& path) {
+  const std::wstring wide = AnsiToWide(path);
+  DWORD size = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
+  if (size == 0) return wide;
+  std::wstring full(size, L'\0');
+  DWORD length = GetFullPathNameW(wide.c_str(), size, full.data(), nullptr);
+  if (length == 0 || length >= size) return wide;
+  full.resize(length);
+  if (full.rfind(L"\\\\", 0) == 0) {
+    if (full.rfind(L"\\\\?\\", 0) == 0 || full.rfind(L"\\\\.\\", 0) == 0) return full;
+    return L"\\\\?\\UNC\\" + full.substr(2);
   }
-  return temp;
+  return L"\\\\?\\" + full;
+}
+
+// Our temporary files beside a target are named after it: "<name>.~vl<process>-<count>.tmp".
+constexpr wchar_t kTempMark[] = L".~vl";
+constexpr wchar_t kTempEnd[] = L".tmp";
+
+bool IsOurTempName(std::wstring_view name, std::wstring_view target_name) {
+  const std::wstring_view mark = kTempMark;
+  const std::wstring_view end = kTempEnd;
+  if (name.size() <= target_name.size() + mark.size() + end.size()) return false;
+  if (CompareStringOrdinal(name.data(), int(target_name.size()), target_name.data(),
+                           int(target_name.size()), TRUE) != CSTR_EQUAL) {
+    return false;
+  }
+  name.remove_prefix(target_name.size());
+  if (name.substr(0, mark.size()) != mark || name.substr(name.size() - end.size()) != end) {
+    return false;
+  }
+  name = name.substr(mark.size(), name.size() - mark.size() - end.size());
+  return name.find_first_not_of(L"0123456789abcdef-") == std::wstring_view::npos;
+}
+
+// Removes what an interrupted replacement of the same file left behind. A temporary file that
+// another writer still holds open cannot be deleted and stays.
+void RemoveLeftovers(const std::wstring& folder, std::wstring_view target_name) {
+  WIN32_FIND_DATAW found;
+  const std::wstring pattern = folder + std::wstring(target_name) + kTempMark + L"*" + kTempEnd;
+  HANDLE find = FindFirstFileW(pattern.c_str(), &found);
+  if (find == INVALID_HANDLE_VALUE) return;
+  do {
+    if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0 &&
+        IsOurTempName(found.cFileName, target_name)) {
+      DeleteFileW((folder + found.cFileName).c_str());
+    }
+  } while (FindNextFileW(find, &found));
+  FindClose(find);
+}
+
+std::wstring Hex(unsigned long value) {
+  std::wstring digits;
+  do {
+    digits.insert(digits.begin(), L"0123456789abcdef"[value % 16]);
+    value /= 16;
+  } while (value != 0);
+  return digits;
+}
+
+std::wstring TempNameFor(const std::wstring& target) {
+  static unsigned long count = 0;
+  return target + kTempMark + Hex(GetCurrentProcessId()) + L"-" + Hex(++count) + kTempEnd;
 }
 
 class WinFileSystem : public FileSystem {
@@ -136,18 +194,35 @@ class WinFileSystem : public FileSystem {
   }
 
   void ReplaceWholeFile(const std::string& path, std::string_view bytes) override {
-    // Creating a file over a read-only one fails; the replacement keeps that rule.
-    DWORD attributes = GetFileAttributesA(path.c_str());
+    // The file is replaced only where creating it by its own name would work, so that every
+    // reader finds what was saved: a folder that is missing or a path beyond the platform's
+    // limit for such names fails here as the creation would. Creating a file over a read-only
+    // one fails too; the replacement keeps that rule.
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES && GetLastError() != ERROR_FILE_NOT_FOUND) {
+      ThrowCannotCreate(path, GetLastError());
+    }
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
       ThrowCannotCreate(path, ERROR_ACCESS_DENIED);
     }
-    TempFile temp(TempFileBeside(path));
-    FileHandle file(CreateFileA(temp.Path().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.Valid()) ThrowCannotCreate(path, GetLastError());
+    const std::wstring target = LongPath(path);
+    const std::size_t name_at = target.find_last_of(L'\\') + 1;
+    RemoveLeftovers(target.substr(0, name_at), std::wstring_view(target).substr(name_at));
+    HANDLE handle = INVALID_HANDLE_VALUE;
+    std::wstring temp_name;
+    // A name left by another process with the same number is skipped, never overwritten.
+    for (int attempt = 0; attempt < 100 && handle == INVALID_HANDLE_VALUE; ++attempt) {
+      temp_name = TempNameFor(target);
+      handle = CreateFileW(temp_name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+      if (handle == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS) break;
+    }
+    if (handle == INVALID_HANDLE_VALUE) ThrowCannotCreate(path, GetLastError());
+    TempFile temp(temp_name);
+    FileHandle file(handle);
     WriteAll(path, file.Get(), bytes);
     if (!FlushFileBuffers(file.Get()) || !file.Close()) ThrowCannotCreate(path, GetLastError());
-    if (!MoveFileExA(temp.Path().c_str(), path.c_str(),
+    if (!MoveFileExW(temp.Path().c_str(), target.c_str(),
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
       ThrowCannotCreate(path, GetLastError());
     }

@@ -247,6 +247,34 @@ TEST_F(FrameworkTest, AnEditReportsEveryChangeAndEveryCharacter) {
   form.Release();
 }
 
+// Hidden and shown again, a window starts on its first control; only a window that merely lost
+// the activation to another gets its focused control back.
+TEST_F(FrameworkTest, AShownAgainWindowStartsOnItsFirstControl) {
+  TestForm form(true);
+  auto* first = new TEdit(&form);
+  first->SetBounds(0, 0, 100, 24);
+  first->SetParent(&form);
+  auto* second = new TEdit(&form);
+  second->SetBounds(0, 30, 100, 24);
+  second->SetParent(&form);
+  form.Show();
+  SetFocus(second->Handle());
+  HWND other = CreateWindowExW(0, L"STATIC", L"other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
+                               100, 100, nullptr, nullptr, nullptr, nullptr);
+  SetForegroundWindow(other);
+  SetForegroundWindow(form.Handle());
+  Pump();
+  EXPECT_EQ(GetFocus(), second->Handle());
+
+  form.Hide();
+  Pump();
+  form.Show();
+  Pump();
+  EXPECT_EQ(GetFocus(), first->Handle());
+  DestroyWindow(other);
+  form.Release();
+}
+
 TEST_F(FrameworkTest, TheClipboardCarriesALongAnsiTextWholeAndReportsWhenItIsHeld) {
   const std::string text = "C:\\" + std::string(300, 'p') + "\\caf\xE9.txt";
   SystemShell().CopyText(nullptr, text);

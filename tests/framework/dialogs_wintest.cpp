@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 
 #include "framework/application_win.h"
@@ -67,6 +68,32 @@ TEST_F(RealDialogsTest, TheErrorBoxShowsTheAnsiTextWithItsStop) {
   ASSERT_TRUE(g_seen.found);
   EXPECT_EQ(g_seen.caption, L"Vorlisk");
   EXPECT_EQ(g_seen.text, L"Cannot open clipboard.");
+}
+
+// The window that was active before a box, and the control focused in it, are so again after
+// it, for every kind of box: typing goes on where it was without a click.
+TEST_F(RealDialogsTest, EveryBoxGivesBackTheActiveWindowAndTheFocusedControl) {
+  HWND window = CreateWindowExW(0, L"STATIC", L"before the box", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                                100, 100, 300, 200, nullptr, nullptr, nullptr, nullptr);
+  HWND edit = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 10, 10, 200,
+                              24, window, nullptr, nullptr, nullptr);
+  const std::function<void()> boxes[] = {
+      [] { Application().GetDialogs().Inform("The file name cannot be empty\xEF\xBC\x81"); },
+      [] { Application().GetDialogs().ShowError("Cannot open clipboard"); },
+      [window] { Application().GetDialogs().Ask(window, "Sure to Quit\xEF\xBC\x9F", mb::kOkCancel); },
+  };
+  for (const auto& box : boxes) {
+    SetForegroundWindow(window);
+    SetFocus(edit);
+    g_seen = {};
+    // The fixture's timer answers the first box.
+    if (&box != &boxes[0]) SetTimer(nullptr, 0, 50, &AnswerBox);
+    box();
+    ASSERT_TRUE(g_seen.found);
+    EXPECT_EQ(GetActiveWindow(), window) << testing::PrintToString(g_seen.text);
+    EXPECT_EQ(GetFocus(), edit) << testing::PrintToString(g_seen.text);
+  }
+  DestroyWindow(window);
 }
 
 }  // namespace

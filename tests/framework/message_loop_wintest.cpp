@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/edit_win.h"
 #include "framework/errors.h"
 #include "framework/form_win.h"
 #include "framework/menu_win.h"
@@ -34,6 +35,14 @@ class KeyForm : public TForm {
 };
 
 class MessageLoopTest : public testing::SeamsFixture {};
+
+class Panel : public TCustomControl {
+ public:
+  using TCustomControl::TCustomControl;
+
+ protected:
+  void Paint(HDC) override {}
+};
 
 void PostKey(HWND window, UINT msg, WPARAM key) {
   PostMessageW(window, msg, key, 1);
@@ -148,6 +157,33 @@ TEST_F(MessageLoopTest, HiddenAndCheckedItemsAndShortCutSearch) {
   EXPECT_EQ(menu.FindShortCut({}), nullptr);
   EXPECT_EQ(file.Accelerator(), L'f');
   EXPECT_EQ(file.ShownCaption(), L"File");
+}
+
+// The loop asks the focused control which keys it wants with the message itself, which puts a
+// multi-line edit in dialog mode: it then answers Esc by asking its parent to close. A control is
+// never closed that way, and an edit whose window goes with its parent's keeps its text.
+TEST_F(MessageLoopTest, EscInAMultiLineEditLeavesItAndItsParentWhole) {
+  KeyForm form;
+  auto* panel = new Panel(&form);
+  panel->SetBounds(0, 0, 200, 200);
+  panel->SetParent(&form);
+  auto* memo = new TMemo(&form);
+  memo->SetBounds(0, 0, 180, 180);
+  memo->SetParent(panel);
+  memo->SetText("C:\\\r\nD:\\");
+  form.Show();
+  SetFocus(memo->Handle());
+  PostKey(memo->Handle(), WM_KEYDOWN, VK_ESCAPE);
+  PostKey(memo->Handle(), WM_KEYUP, VK_ESCAPE);
+  Pump();
+  EXPECT_TRUE(IsWindow(panel->Handle()));
+  EXPECT_TRUE(IsWindow(memo->Handle()));
+  EXPECT_EQ(memo->Text(), "C:\\\r\nD:\\");
+
+  DestroyWindow(panel->Handle());
+  EXPECT_FALSE(memo->HandleAllocated());
+  EXPECT_EQ(memo->Text(), "C:\\\r\nD:\\");
+  form.Release();
 }
 
 }  // namespace

@@ -133,6 +133,46 @@ TEST(Files, AFileHeldOpenIsNotReplacedAndNoTemporaryFileStays) {
   EXPECT_EQ(Names(dir), (std::vector<std::string>{"vl.vl"}));
 }
 
+// A replacement works wherever the file itself can be made, however close its folder's path
+// comes to the limit, and fails as the creation would beyond it. (A system temporary name
+// beside the target used to overrun inside the platform for folders past 246 characters and
+// end the process.)
+TEST(Files, AFileIsReplacedWhereverItCanBeCreated) {
+  for (std::size_t length : {200u, 246u, 247u, 250u, 254u, 255u, 256u, 300u}) {
+    TempDir dir;
+    std::string folder = dir.Str();
+    while (folder.size() < length) {
+      folder += std::string(std::min<std::size_t>(100, length - folder.size()), 'd');
+      const std::wstring wide = L"\\\\?\\" + std::wstring(folder.begin(), folder.end());
+      ASSERT_TRUE(CreateDirectoryW(wide.c_str(), nullptr)) << length;
+      folder += '\\';
+    }
+    const std::string path = folder + "vl.vl";
+    const std::string error = ErrorOf([&] { SaveTextList({"a"}, path); });
+    if (path.size() > MAX_PATH) {
+      EXPECT_EQ(error, "Cannot create file \"" + path + "\". " +
+                           SystemText(ERROR_FILENAME_EXCED_RANGE)) << length;
+      continue;
+    }
+    EXPECT_EQ(error, "no error") << length;
+    EXPECT_EQ(ErrorOf([&] { SaveTextList({"b"}, path); }), "no error") << length;
+    EXPECT_EQ(LoadTextList(path), TextList{"b"}) << length;
+  }
+}
+
+// What an interrupted replacement of the same file left is removed; nothing else is touched.
+TEST(Files, AReplacementRemovesOnlyItsOwnLeftovers) {
+  TempDir dir;
+  for (const char* name : {"vl.vl.~vl1f-3.tmp", "VL.VL.~vl2a0-10.tmp", "vl.vl.~vlzz.tmp",
+                           "list.txt.~vl1-1.tmp", "vl1234.tmp", "notes.tmp"}) {
+    dir.Write(name, "x");
+  }
+  SaveTextList({"new"}, dir.Str() + "vl.vl");
+  EXPECT_EQ(dir.Read("vl.vl"), "new\r\n");
+  EXPECT_EQ(Names(dir), (std::vector<std::string>{"list.txt.~vl1-1.tmp", "notes.tmp", "vl.vl",
+                                                  "vl.vl.~vlzz.tmp", "vl1234.tmp"}));
+}
+
 TEST(Files, ErrorsNameTheAbsolutePath) {
   TempDir dir;
   ASSERT_TRUE(SetCurrentDirectoryA(dir.Str().c_str()));
@@ -188,6 +228,15 @@ TEST(ResultRows, SizesComeFromTheListing) {
   EXPECT_EQ(row.file_type, ".bin");
   EXPECT_EQ(row.file_size, "1.50 KB");
   EXPECT_EQ(ResultColumnsOf(dir.Str() + "gone.txt").file_size, "0.00 KB");
+
+  // No Windows path is longer than kLongestPath characters: a longer index line is shown cut
+  // to that length and is not looked up on disk.
+  const std::string absurd = dir.Str() + std::string(kLongestPath, 'd') + "\\f.bin";
+  row = ResultColumnsOf(absurd);
+  EXPECT_EQ(row.file_name, std::string(kLongestPath - dir.Str().size(), 'd'));
+  EXPECT_EQ(row.file_path + "\\", dir.Str());
+  EXPECT_EQ(row.file_type, "");
+  EXPECT_EQ(row.file_size, "0.00 KB");
 }
 
 }  // namespace

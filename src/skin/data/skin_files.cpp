@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <algorithm>
 #include <cstring>
 #include <memory>
 
@@ -39,6 +40,28 @@ Bytes ReadFileBytes(const std::string& path) {
     bytes.insert(bytes.end(), buffer, buffer + got);
   }
   if (std::ferror(file.get())) CannotOpen(path);
+  return bytes;
+}
+
+FileByteReader::FileByteReader(const std::string& path)
+    : path_(path), file_(std::fopen(path.c_str(), "rb")) {
+  if (!file_) CannotOpen(path);
+}
+
+FileByteReader::~FileByteReader() {
+  std::fclose(file_);
+}
+
+Bytes FileByteReader::Read(std::size_t count) {
+  Bytes bytes;
+  std::uint8_t buffer[65536];
+  while (bytes.size() < count) {
+    const std::size_t got =
+        std::fread(buffer, 1, std::min(sizeof buffer, count - bytes.size()), file_);
+    if (got == 0) break;
+    bytes.insert(bytes.end(), buffer, buffer + got);
+  }
+  if (std::ferror(file_)) CannotOpen(path_);
   return bytes;
 }
 

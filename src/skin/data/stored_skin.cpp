@@ -38,7 +38,22 @@ Bytes TskCompressedStoredSkin::PackageStream() const {
 }
 
 void TskCompressedStoredSkin::ReadCompressedFile(const std::string& path) {
-  ReadPackageStream(ReadFileBytes(path));
+  // The header says how many bytes follow; only those are read, and a length that no package
+  // can have (its data would inflate past the limit) is refused before anything more is read.
+  compressed_.clear();
+  FileByteReader file(path);
+  const Bytes header = file.Read(8);
+  ByteReader reader(header);
+  if (reader.ReadI32() > kPackageVersion) return;
+  const std::int32_t length = reader.ReadI32();
+  if (length < 0 || std::size_t(length) > kInflateLimit) {
+    throw FormatError(std::string(kStreamReadError));
+  }
+  compressed_ = file.Read(std::size_t(length));
+  if (compressed_.size() != std::size_t(length)) {
+    compressed_.clear();
+    throw FormatError(std::string(kStreamReadError));
+  }
 }
 
 namespace {

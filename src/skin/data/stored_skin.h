@@ -33,7 +33,9 @@ class TskCompressedStoredSkin : public TComponent {
   void WritePackageStream(ByteWriter& writer) const;
   Bytes PackageStream() const;
 
-  // ReadPackageStream on the bytes of a compressed package file.
+  // ReadPackageStream on a compressed package file, reading no more of it than its header
+  // declares, and nothing past the header when the declared length exceeds kInflateLimit
+  // (zlib_codec.h): that fails with "Stream read error".
   void ReadCompressedFile(const std::string& path);
 
   // Builds a package from a definition file and the bitmap files beside it. A definition

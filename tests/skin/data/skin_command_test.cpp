@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "framework/errors.h"
 #include "skin/data/bmp_codec.h"
 #include "skin/data/skin_files.h"
 #include "skin/data/skin_package.h"
@@ -83,6 +84,52 @@ TEST(SkinCommand, BadInputsFailWithTheirReason) {
     EXPECT_NE(err.find(c.reason), std::string::npos) << err;
   }
   EXPECT_FALSE(std::filesystem::exists(dir.Path() / "o.skin"));
+}
+
+// A package file is judged by its header before more of it is read: only the declared bytes
+// are taken, and a declared length beyond what any package can inflate to is refused at once.
+TEST(SkinCommand, APackageFileIsReadNoFurtherThanItsHeaderDeclares) {
+  testing::TempDir dir;
+  const std::string tail(1 << 20, 'z');
+  auto header = [](std::uint32_t version, std::uint32_t length) {
+    std::string bytes(8, '\0');
+    for (int i = 0; i < 4; ++i) {
+      bytes[std::size_t(i)] = char(version >> (8 * i));
+      bytes[std::size_t(4 + i)] = char(length >> (8 * i));
+    }
+    return bytes;
+  };
+  dir.Write("huge.skin", header(3, std::uint32_t(kInflateLimit) + 1) + tail);
+  dir.Write("negative.skin", header(3, 0x80000000u) + tail);
+  dir.Write("tail.skin", header(3, 5) + tail);
+  dir.Write("later.skin", header(4, 5) + tail);
+  struct Case {
+    const char* file;
+    const char* error;
+    std::size_t kept;
+  } cases[] = {
+      {"huge.skin", "Stream read error", 0},
+      {"negative.skin", "Stream read error", 0},
+      {"tail.skin", "", 5},
+      {"later.skin", "", 0},
+  };
+  for (const auto& c : cases) {
+    TskCompressedStoredSkin stored;
+    std::string error;
+    try {
+      stored.ReadCompressedFile(dir.Str() + c.file);
+    } catch (const FormatError& e) {
+      error = e.what();
+    }
+    EXPECT_EQ(error, c.error) << c.file;
+    EXPECT_EQ(stored.CompressedData().size(), c.kept) << c.file;
+  }
+#ifndef _WIN32
+  // An endless file: only its header and the bytes it declares (none) are read.
+  TskCompressedStoredSkin endless;
+  endless.ReadCompressedFile("/dev/zero");
+  EXPECT_TRUE(endless.IsEmpty());
+#endif
 }
 
 }  // namespace
