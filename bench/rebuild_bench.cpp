@@ -23,6 +23,7 @@
 #include <unistd.h>
 
 #include "bench/corpus.h"
+#include "bench/disk_files.h"
 #include "framework/errors.h"
 #include "search/index_commands.h"
 #include "search/queries.h"
@@ -42,23 +43,6 @@ std::size_t StatusKb(const char* field) {
 void ResetPeak() {
   std::ofstream("/proc/self/clear_refs") << "5";
 }
-
-class DiskFiles : public vl::FileSystem {
- public:
-  bool FileExists(const std::string& path) override { return std::filesystem::exists(path); }
-  std::string ReadWholeFile(const std::string& path) override {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw vl::FileError("Cannot open file \"" + path + "\"");
-    std::string bytes(std::filesystem::file_size(path), '\0');
-    in.read(bytes.data(), std::streamsize(bytes.size()));
-    return bytes;
-  }
-  void ReplaceWholeFile(const std::string& path, std::string_view bytes) override {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), std::streamsize(bytes.size()));
-    if (!out) throw vl::FileError("Cannot create file \"" + path + "\"");
-  }
-};
 
 // Every folder of the corpus with its entries, listed by "folder\*.*".
 class CorpusLister : public vl::DirectoryLister {
@@ -171,7 +155,7 @@ int main(int argc, char** argv) {
   }
   std::ofstream(root_file, std::ios::binary) << "C:\\\r\nD:\\\r\nE:\\\r\n";
 
-  DiskFiles files;
+  vl::bench::DiskFiles files;
   NoProgress progress;
   vl::IndexSeams seams{files, *lister, progress, {}, {}};
   // The index on show is the one the rebuild makes again: a rebuild over an unchanged disk.
@@ -190,11 +174,15 @@ int main(int argc, char** argv) {
   vl::Queries queries(store, results, view, clock, vl::LeadBytes::SingleByte());
   if (keyword != "-") queries.SearchByKeyword(keyword);
 
+  const std::string first_row = results.Empty() ? "" : results.Path(0);
+  std::weak_ptr<vl::IndexList> old = store.Current();
+
   malloc_trim(0);
   const std::size_t before_kb = StatusKb("VmRSS:");
   ResetPeak();
   vl::RebuildIndex(store, root_file, index_file, seams);
   const std::size_t peak_kb = StatusKb("VmHWM:");
+  malloc_trim(0);
   const std::size_t after_kb = StatusKb("VmRSS:");
 
   const double file_mb = double(file_bytes) / 1e6;
@@ -208,6 +196,10 @@ int main(int argc, char** argv) {
   std::printf("index with its rows before: %.1f MB = %.2fx the file\n", index_mb, index_mb / file_mb);
   std::printf("peak working set of the rebuild (without the tree): %.1f MB = %.2fx the file\n",
               peak_mb, peak_mb / file_mb);
+  std::printf("the replaced index %s; the rows %s\n",
+              old.expired() ? "was released" : "is still held",
+              results.Empty() || results.Path(0) == first_row ? "show the same paths"
+                                                               : "CHANGED");
   std::filesystem::remove_all(dir);
   return 0;
 }

@@ -82,6 +82,16 @@ std::uint64_t ReadPass(std::string_view text) {
   return sum;
 }
 
+bool EqualsFolded(std::string_view text, std::string_view folded) {
+  if (text.size() != folded.size()) return false;
+  const unsigned char* t = Bytes(text);
+  const unsigned char* f = Bytes(folded);
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (kFold[t[i]] != f[i]) return false;
+  }
+  return true;
+}
+
 namespace {
 
 // How common a byte is in paths, 0 (never) to 9 (everywhere): separators, dots and the
@@ -215,6 +225,93 @@ std::size_t FoldedSearch::FindWithAnchors(std::string_view text, std::size_t fro
     if (MatchesAt(d + p)) return p;
   }
   return std::string_view::npos;
+}
+
+void FoldedSearch::FindTexts(std::string_view text, std::size_t from, std::size_t to,
+                             std::uint32_t first, std::vector<std::uint32_t>& out) const {
+  if (folded_.empty() || from >= to) return;
+  if (anchor1_ == anchor2_) {
+    FindTextsWithAnchors<false>(text, from, to, first, out);
+  } else {
+    FindTextsWithAnchors<true>(text, from, to, first, out);
+  }
+}
+
+template <bool kTwoAnchors>
+void FoldedSearch::FindTextsWithAnchors(std::string_view text, std::size_t from, std::size_t to,
+                                        std::uint32_t first, std::vector<std::uint32_t>& out) const {
+  const unsigned char* d = Bytes(text);
+  const std::size_t n = text.size();
+  const std::size_t m = folded_.size();
+  std::uint32_t line = first;  // the text that holds byte p
+  std::size_t p = from;
+  // The text that holds byte p has matched: its other candidates are passed over.
+  bool matched = false;
+#if VL_SSE2
+  // 64 candidate starts a round, as bit masks of the anchors' hits and of the LF bytes: a match
+  // is numbered by the LFs before it, and the candidates up to the next LF are dropped with it.
+  const auto a1 = static_cast<unsigned char>(folded_[anchor1_]);
+  const auto a2 = static_cast<unsigned char>(folded_[anchor2_]);
+  const __m128i want1 = _mm_set1_epi8(static_cast<char>(a1));
+  const __m128i want2 = _mm_set1_epi8(static_cast<char>(a2));
+  const __m128i fold1 = _mm_set1_epi8(IsLowerLetter(a1) ? 0x20 : 0);
+  const __m128i fold2 = _mm_set1_epi8(IsLowerLetter(a2) ? 0x20 : 0);
+  const __m128i lf = _mm_set1_epi8('\n');
+  const unsigned char* d1 = d + anchor1_;
+  const unsigned char* d2 = d + anchor2_;
+  auto mask16 = [](__m128i hit) {
+    return std::uint64_t(static_cast<unsigned>(_mm_movemask_epi8(hit)));
+  };
+  for (; p < to && p + m + 63 <= n; p += 64) {
+    std::uint64_t candidates = 0;
+    std::uint64_t breaks = 0;
+    for (std::size_t b = 0; b < 4; ++b) {
+      const std::size_t at = p + 16 * b;
+      __m128i hit = _mm_cmpeq_epi8(_mm_or_si128(Load(d1 + at), fold1), want1);
+      if (kTwoAnchors) {
+        hit = _mm_and_si128(hit, _mm_cmpeq_epi8(_mm_or_si128(Load(d2 + at), fold2), want2));
+      }
+      candidates |= mask16(hit) << (16 * b);
+      breaks |= mask16(_mm_cmpeq_epi8(Load(d + at), lf)) << (16 * b);
+    }
+    if (to - p < 64) {
+      const std::uint64_t inside = (std::uint64_t(1) << (to - p)) - 1;
+      candidates &= inside;
+      breaks &= inside;
+    }
+    if (matched && candidates != 0) {
+      // Up to and including the LF that ends the text already matched.
+      candidates = breaks == 0 ? 0 : candidates & ~((breaks & (~breaks + 1)) * 2 - 1);
+    }
+    if (breaks != 0) matched = false;
+    while (candidates != 0) {
+      const int i = std::countr_zero(candidates);
+      if (!MatchesAt(d + p + std::size_t(i))) {
+        candidates &= candidates - 1;
+        continue;
+      }
+      const std::uint64_t before = (std::uint64_t(1) << i) - 1;
+      out.push_back(line + std::uint32_t(std::popcount(breaks & before)));
+      const std::uint64_t after = breaks & ~before;
+      if (after == 0) {
+        matched = true;
+        break;
+      }
+      const int j = std::countr_zero(after);
+      candidates = j == 63 ? 0 : candidates & ~((std::uint64_t(2) << j) - 1);
+    }
+    line += std::uint32_t(std::popcount(breaks));
+  }
+#endif
+  for (; p < to; ++p) {
+    if (d[p] == '\n') {
+      ++line;
+      matched = false;
+    } else if (!matched && p + m <= n && MatchesAt(d + p)) {
+      out.push_back(line);
+      matched = true;
+    }
+  }
 }
 
 }  // namespace vl

@@ -25,8 +25,10 @@
 
 namespace vl {
 
-// The index lines of a result, in index order, shared by the result set on show and the cache.
-using ResultLines = std::shared_ptr<const std::vector<std::size_t>>;
+class ScanScratch;
+
+// The entries of a result, in index order, shared by the result set on show and the cache.
+using ResultLines = std::shared_ptr<const Rows>;
 
 class KeywordCache {
  public:
@@ -41,7 +43,8 @@ class KeywordCache {
 
   // The rows of keyword over index, as FindKeyword gives them. state names the state of the
   // index (IndexStore::State); a state other than the last one drops every entry first.
-  ResultLines Find(const IndexList& index, std::uint64_t state, std::string_view keyword);
+  ResultLines Find(const IndexList& index, std::uint64_t state, std::string_view keyword,
+                   ScanScratch& scratch);
   // Drops every entry.
   void Clear();
 
@@ -71,7 +74,6 @@ class KeywordCache {
   const IndexList* index_ = nullptr;
   std::uint64_t state_ = 0;
   std::size_t lines_ = 0;
-  std::size_t buffer_bytes_ = 0;
   Source last_source_ = Source::kFullPass;
   std::size_t last_searched_ = 0;
 };

@@ -10,7 +10,7 @@
 
 #include "search/index_list.h"
 #include "search/path_ops.h"
-#include "search/queries.h"
+#include "search/queries_scan.h"
 #include "search/text_list.h"
 
 namespace {
@@ -34,10 +34,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Check(index.FileText() == vl::JoinTextList(lines));
   Check(vl::SplitTextList(vl::JoinTextList(lines)) == lines);
 
-  std::vector<std::size_t> expected;
+  vl::Rows expected;
   std::string folded = vl::LowerCase(keyword);
   for (std::size_t i = 0; i < lines.size() && !keyword.empty(); ++i) {
-    if (vl::LowerCase(lines[i]).find(folded) != std::string::npos) expected.push_back(i);
+    if (vl::LowerCase(lines[i]).find(folded) != std::string::npos) {
+      expected.push_back(std::uint32_t(i));
+    }
   }
   Check(vl::FindKeyword(index, keyword) == expected);
   return 0;
