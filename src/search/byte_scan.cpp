@@ -31,6 +31,17 @@ bool IsLowerLetter(unsigned char b) {
   return b >= 'a' && b <= 'z';
 }
 
+// The set bits of a mask. The baseline of both targets has no instruction for it, and the
+// library's fallback is a call, so it is counted here by halves of 32 bits.
+int CountBits(std::uint64_t bits) {
+  auto count = [](std::uint32_t v) {
+    v = v - ((v >> 1) & 0x55555555u);
+    v = (v & 0x33333333u) + ((v >> 2) & 0x33333333u);
+    return int((((v + (v >> 4)) & 0x0F0F0F0Fu) * 0x01010101u) >> 24);
+  };
+  return count(std::uint32_t(bits)) + count(std::uint32_t(bits >> 32));
+}
+
 #if VL_SSE2
 __m128i Load(const unsigned char* at) {
   return _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
@@ -248,8 +259,9 @@ void FoldedSearch::FindTextsWithAnchors(std::string_view text, std::size_t from,
   // The text that holds byte p has matched: its other candidates are passed over.
   bool matched = false;
 #if VL_SSE2
-  // 64 candidate starts a round, as bit masks of the anchors' hits and of the LF bytes: a match
-  // is numbered by the LFs before it, and the candidates up to the next LF are dropped with it.
+  // 64 candidate starts a round. A round without a candidate only counts its LF bytes, in a
+  // vector; a round with one turns the anchors' hits and the LF bytes into bit masks: a match is
+  // numbered by the LFs before it, and the candidates up to the next LF are dropped with it.
   const auto a1 = static_cast<unsigned char>(folded_[anchor1_]);
   const auto a2 = static_cast<unsigned char>(folded_[anchor2_]);
   const __m128i want1 = _mm_set1_epi8(static_cast<char>(a1));
@@ -257,22 +269,45 @@ void FoldedSearch::FindTextsWithAnchors(std::string_view text, std::size_t from,
   const __m128i fold1 = _mm_set1_epi8(IsLowerLetter(a1) ? 0x20 : 0);
   const __m128i fold2 = _mm_set1_epi8(IsLowerLetter(a2) ? 0x20 : 0);
   const __m128i lf = _mm_set1_epi8('\n');
+  const __m128i zero = _mm_setzero_si128();
   const unsigned char* d1 = d + anchor1_;
   const unsigned char* d2 = d + anchor2_;
+  __m128i counted = zero;  // LFs of the rounds since line was last brought up to date
   auto mask16 = [](__m128i hit) {
     return std::uint64_t(static_cast<unsigned>(_mm_movemask_epi8(hit)));
   };
   for (; p < to && p + m + 63 <= n; p += 64) {
+    __m128i hits[4];
+    __m128i breaks_at[4];
+    for (std::size_t b = 0; b < 4; ++b) {
+      const std::size_t at = p + 16 * b;
+      hits[b] = _mm_cmpeq_epi8(_mm_or_si128(Load(d1 + at), fold1), want1);
+      if (kTwoAnchors) {
+        hits[b] = _mm_and_si128(hits[b], _mm_cmpeq_epi8(_mm_or_si128(Load(d2 + at), fold2), want2));
+      }
+      breaks_at[b] = _mm_cmpeq_epi8(Load(d + at), lf);
+    }
+    const __m128i any = _mm_or_si128(_mm_or_si128(hits[0], hits[1]), _mm_or_si128(hits[2], hits[3]));
+    if (_mm_movemask_epi8(any) == 0 && to - p >= 64) {
+      // Each LF byte compares as -1: four rounds of subtraction count them, 0 to 4 a byte.
+      __m128i sum = _mm_sub_epi8(_mm_sub_epi8(zero, breaks_at[0]), breaks_at[1]);
+      sum = _mm_sub_epi8(_mm_sub_epi8(sum, breaks_at[2]), breaks_at[3]);
+      counted = _mm_add_epi64(counted, _mm_sad_epu8(sum, zero));
+      if (_mm_movemask_epi8(_mm_or_si128(_mm_or_si128(breaks_at[0], breaks_at[1]),
+                                         _mm_or_si128(breaks_at[2], breaks_at[3]))) != 0) {
+        matched = false;
+      }
+      continue;
+    }
+    alignas(16) std::uint64_t lanes[2];
+    _mm_store_si128(reinterpret_cast<__m128i*>(lanes), counted);
+    line += std::uint32_t(lanes[0] + lanes[1]);
+    counted = zero;
     std::uint64_t candidates = 0;
     std::uint64_t breaks = 0;
     for (std::size_t b = 0; b < 4; ++b) {
-      const std::size_t at = p + 16 * b;
-      __m128i hit = _mm_cmpeq_epi8(_mm_or_si128(Load(d1 + at), fold1), want1);
-      if (kTwoAnchors) {
-        hit = _mm_and_si128(hit, _mm_cmpeq_epi8(_mm_or_si128(Load(d2 + at), fold2), want2));
-      }
-      candidates |= mask16(hit) << (16 * b);
-      breaks |= mask16(_mm_cmpeq_epi8(Load(d + at), lf)) << (16 * b);
+      candidates |= mask16(hits[b]) << (16 * b);
+      breaks |= mask16(breaks_at[b]) << (16 * b);
     }
     if (to - p < 64) {
       const std::uint64_t inside = (std::uint64_t(1) << (to - p)) - 1;
@@ -291,7 +326,7 @@ void FoldedSearch::FindTextsWithAnchors(std::string_view text, std::size_t from,
         continue;
       }
       const std::uint64_t before = (std::uint64_t(1) << i) - 1;
-      out.push_back(line + std::uint32_t(std::popcount(breaks & before)));
+      out.push_back(line + std::uint32_t(CountBits(breaks & before)));
       const std::uint64_t after = breaks & ~before;
       if (after == 0) {
         matched = true;
@@ -300,8 +335,11 @@ void FoldedSearch::FindTextsWithAnchors(std::string_view text, std::size_t from,
       const int j = std::countr_zero(after);
       candidates = j == 63 ? 0 : candidates & ~((std::uint64_t(2) << j) - 1);
     }
-    line += std::uint32_t(std::popcount(breaks));
+    line += std::uint32_t(CountBits(breaks));
   }
+  alignas(16) std::uint64_t lanes[2];
+  _mm_store_si128(reinterpret_cast<__m128i*>(lanes), counted);
+  line += std::uint32_t(lanes[0] + lanes[1]);
 #endif
   for (; p < to; ++p) {
     if (d[p] == '\n') {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <ranges>
 #include <string>
 #include <thread>
 
@@ -99,9 +100,8 @@ void MarkFolders(const IndexList& index, const KeywordPlan& plan, std::size_t fr
 }
 
 void AppendRange(Rows& rows, std::size_t from, std::size_t to) {
-  std::size_t at = rows.size();
-  rows.resize(at + (to - from));
-  for (auto e = std::uint32_t(from); e < to; ++e) rows[at++] = e;
+  const auto entries = std::views::iota(std::uint32_t(from), std::uint32_t(to));
+  rows.insert(rows.end(), entries.begin(), entries.end());
 }
 
 // The entry pass of a keyword query over runs [r0, r1), after the folder pass. Runs in a row

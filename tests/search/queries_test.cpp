@@ -151,7 +151,9 @@ TEST(KeywordQuery, AgreesWithThePlainQueryOnAdversarialPaths) {
       // Refining the rows of a shorter keyword that it holds gives the same rows.
       const std::string shorter = keyword.substr(rng() % std::max<std::size_t>(keyword.size(), 1));
       FindKeywordAmong(index, keyword, ReferenceKeyword(lines, shorter), rows, scratch);
-      if (!shorter.empty()) ASSERT_EQ(rows, expected) << ::testing::PrintToString(keyword);
+      if (!shorter.empty()) {
+        ASSERT_EQ(rows, expected) << ::testing::PrintToString(keyword);
+      }
     }
   }
 }
