@@ -31,6 +31,8 @@ namespace vl {
 
 // Entry numbers of an index, in index order: the rows of a result, 4 bytes a row.
 using Rows = std::vector<std::uint32_t>;
+// The rows of a result, shared by the result set on show and the keyword cache.
+using ResultLines = std::shared_ptr<const Rows>;
 
 // Byte texts appended one after another and numbered from 0, kept in blocks that never move.
 class TextBlocks {

@@ -51,7 +51,7 @@ ResultLines KeywordCache::Find(const IndexList& index, std::uint64_t state,
     if (folded.find(entry.folded) == std::string::npos) continue;
     if (!source || entry.lines->size() < source->lines->size()) source = &entry;
   }
-  Rows lines;
+  Rows lines = scratch.TakeRows();
   if (source && source->lines->size() < index.Count() / kRefineDivisor) {
     last_source_ = Source::kRefined;
     last_searched_ = source->lines->size();
@@ -61,7 +61,7 @@ ResultLines KeywordCache::Find(const IndexList& index, std::uint64_t state,
     last_searched_ = index.Count();
     FindKeyword(index, keyword, lines, scratch);
   }
-  auto shared = std::make_shared<const Rows>(std::move(lines));
+  ResultLines shared = std::make_shared<Rows>(std::move(lines));
   if (!folded.empty()) Keep(std::move(folded), shared);
   return shared;
 }

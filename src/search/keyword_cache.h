@@ -27,9 +27,6 @@ namespace vl {
 
 class ScanScratch;
 
-// The entries of a result, in index order, shared by the result set on show and the cache.
-using ResultLines = std::shared_ptr<const Rows>;
-
 class KeywordCache {
  public:
   static constexpr std::size_t kMaxEntries = 16;

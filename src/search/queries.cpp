@@ -109,7 +109,9 @@ void Queries::SearchByKeyword(std::string_view keyword) {
     } else {
       keywords_.Clear();
     }
+    ResultLines previous = results_.Lines();
     results_.Assign(std::move(index), std::move(lines));
+    scratch_.Recycle(std::move(previous));
     view_.SetRowCount(results_.Count());
   } catch (...) {
     label();
@@ -153,7 +155,7 @@ bool Queries::FillWhilePumping(std::uint64_t generation, std::shared_ptr<IndexLi
     if (generation != generation_) return false;
   }
   TBallArray fresh;
-  fresh.Assign(index, std::make_shared<const Rows>(std::move(rows)));
+  fresh.Assign(index, std::make_shared<Rows>(std::move(rows)));
   // A rebuild or a clear started from the message processing has replaced the index these
   // rows come from: they let it go as the rows on show did.
   if (index != store_.Current()) fresh.Detach(std::move(index));

@@ -61,6 +61,7 @@ class TBallArray {
   void Detach(std::shared_ptr<IndexList> old);
   // The list the rows read their paths from; null when there are no rows.
   const IndexList* Source() const { return index_.get(); }
+  const ResultLines& Lines() const { return rows_; }
 
  private:
   std::size_t Entry(std::size_t row) const { return rows_ ? (*rows_)[row] : row; }

@@ -1,8 +1,9 @@
 #include "search/queries_scan.h"
 
 #include <algorithm>
+#include <condition_variable>
 #include <exception>
-#include <ranges>
+#include <mutex>
 #include <string>
 #include <thread>
 
@@ -100,8 +101,10 @@ void MarkFolders(const IndexList& index, const KeywordPlan& plan, std::size_t fr
 }
 
 void AppendRange(Rows& rows, std::size_t from, std::size_t to) {
-  const auto entries = std::views::iota(std::uint32_t(from), std::uint32_t(to));
-  rows.insert(rows.end(), entries.begin(), entries.end());
+  if (rows.capacity() - rows.size() < to - from) {
+    rows.reserve(std::max(rows.size() + (to - from), 2 * rows.capacity()));
+  }
+  for (auto e = std::uint32_t(from); e < to; ++e) rows.push_back(e);
 }
 
 // The entry pass of a keyword query over runs [r0, r1), after the folder pass. Runs in a row
@@ -228,53 +231,144 @@ void InParts(unsigned parts, std::size_t total, Rows& rows, ScanScratch& scratch
              const std::function<void(std::size_t, std::size_t, Rows&)>& part) {
   // The parts' rows exist before the parts start, so that no part changes the list of them.
   scratch.PartRows(parts - 1);
-  ForkJoin(parts, [&](unsigned p) {
+  ForkJoin(parts, scratch.Threads(), [&](unsigned p) {
     Rows& out = p == 0 ? rows : scratch.PartRows(p);
     if (p != 0) out.clear();
     part(total * p / parts, total * (p + 1) / parts, out);
   });
+  std::size_t size = rows.size();
+  for (unsigned p = 1; p < parts; ++p) size += scratch.PartRows(p).size();
+  rows.reserve(size);
   for (unsigned p = 1; p < parts; ++p) {
     const Rows& part_rows = scratch.PartRows(p);
     rows.insert(rows.end(), part_rows.begin(), part_rows.end());
   }
 }
 
+// Threads that run the parts of scans beside the calling thread, started when first needed and
+// kept for the life of the process, so that a scan does not wait for threads to start. Each
+// thread takes the next part not yet taken; the caller takes parts too and then waits only for
+// the parts under way, so a helper that the system is slow to run costs nothing but its share.
+class Helpers {
+ public:
+  // Never destroyed: the helpers wait on it until the process ends.
+  static Helpers& Instance() {
+    static Helpers* helpers = new Helpers;
+    return *helpers;
+  }
+
+  void Run(unsigned parts, unsigned threads, const std::function<void(unsigned)>& part,
+           std::vector<std::exception_ptr>& errors) {
+    const std::lock_guard<std::mutex> one_at_a_time(run_);
+    {
+      const std::lock_guard<std::mutex> lock(mutex_);
+      Start(threads - 1);
+      part_ = &part;
+      errors_ = &errors;
+      parts_ = parts;
+      next_ = 0;
+      running_ = 0;
+    }
+    wake_.notify_all();
+    TakeParts();
+    std::unique_lock<std::mutex> lock(mutex_);
+    idle_.wait(lock, [&] { return running_ == 0; });
+    part_ = nullptr;
+  }
+
+ private:
+  // Starts helpers up to count; a thread that cannot be had (no room for its stack) leaves the
+  // work to the others.
+  void Start(unsigned count) {
+    try {
+      for (; started_ < count; ++started_) {
+        std::thread([this] { Serve(); }).detach();
+      }
+    } catch (...) {
+    }
+  }
+
+  void Serve() {
+    std::unique_lock<std::mutex> lock(mutex_);
+    for (;;) {
+      wake_.wait(lock, [&] { return part_ != nullptr && next_ < parts_; });
+      lock.unlock();
+      TakeParts();
+      lock.lock();
+    }
+  }
+
+  void TakeParts() {
+    for (;;) {
+      const std::function<void(unsigned)>* part = nullptr;
+      unsigned p = 0;
+      {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        if (part_ == nullptr || next_ >= parts_) return;
+        part = part_;
+        p = next_++;
+        ++running_;
+      }
+      try {
+        (*part)(p);
+      } catch (...) {
+        (*errors_)[p] = std::current_exception();
+      }
+      const std::lock_guard<std::mutex> lock(mutex_);
+      if (--running_ == 0 && next_ >= parts_) idle_.notify_all();
+    }
+  }
+
+  std::mutex run_;
+  std::mutex mutex_;
+  std::condition_variable wake_;
+  std::condition_variable idle_;
+  const std::function<void(unsigned)>* part_ = nullptr;
+  std::vector<std::exception_ptr>* errors_ = nullptr;
+  unsigned parts_ = 0;
+  unsigned next_ = 0;
+  unsigned running_ = 0;
+  unsigned started_ = 0;
+};
+
 }  // namespace
 
-void ForkJoin(unsigned parts, const std::function<void(unsigned)>& part) {
-  if (parts <= 1) {
-    part(0);
+void ForkJoin(unsigned parts, unsigned threads, const std::function<void(unsigned)>& part) {
+  if (parts <= 1 || threads <= 1) {
+    for (unsigned p = 0; p < parts; ++p) part(p);
     return;
   }
   std::vector<std::exception_ptr> errors(parts);
-  auto run = [&](unsigned p) {
-    try {
-      part(p);
-    } catch (...) {
-      errors[p] = std::current_exception();
-    }
-  };
-  std::vector<std::thread> threads;
-  threads.reserve(parts - 1);
-  unsigned started = 1;
-  try {
-    for (; started < parts; ++started) threads.emplace_back(run, started);
-  } catch (...) {
-    // No thread to be had (no memory for its stack): the remaining parts run here.
-  }
-  run(0);
-  for (unsigned p = started; p < parts; ++p) run(p);
-  for (std::thread& thread : threads) thread.join();
+  Helpers::Instance().Run(parts, std::min(threads, kMaxParts), part, errors);
   for (const std::exception_ptr& error : errors) {
     if (error) std::rethrow_exception(error);
   }
 }
 
+unsigned ScanScratch::Threads() const {
+  const unsigned cores = max_parts != 0 ? max_parts : std::thread::hardware_concurrency();
+  return std::clamp(cores, 1u, kMaxParts);
+}
+
 unsigned ScanScratch::Parts(std::size_t units, std::size_t min_units) const {
-  unsigned cores = max_parts != 0 ? max_parts : std::thread::hardware_concurrency();
-  cores = std::clamp(cores, 1u, kMaxParts);
+  const unsigned threads = Threads();
+  if (threads == 1) return 1;
   if (min_part_units != 0) min_units = min_part_units;
-  return unsigned(std::clamp<std::size_t>(units / min_units, 1, cores));
+  return unsigned(std::clamp<std::size_t>(units / min_units, 1, threads * kPartsPerThread));
+}
+
+Rows ScanScratch::TakeRows() {
+  Rows rows = std::move(spare_);
+  spare_ = Rows();
+  rows.clear();
+  return rows;
+}
+
+void ScanScratch::Recycle(ResultLines rows) {
+  // Rows are made as a mutable vector and shared as a constant one; when nothing else holds
+  // them, their room can be written again.
+  if (!rows || rows.use_count() != 1 || rows->capacity() <= spare_.capacity()) return;
+  spare_ = std::move(const_cast<Rows&>(*rows));
 }
 
 Rows& ScanScratch::PartRows(unsigned part) {
@@ -302,7 +396,7 @@ void FindKeyword(const IndexList& index, std::string_view keyword, Rows& rows,
   std::atomic<std::uint8_t>* marks = scratch.Marks(folders);
   const unsigned folder_parts = scratch.Parts(folders, kMinFoldersPerPart);
   scratch.PartRows(folder_parts - 1);
-  ForkJoin(folder_parts, [&](unsigned p) {
+  ForkJoin(folder_parts, scratch.Threads(), [&](unsigned p) {
     MarkFolders(index, plan, folders * p / folder_parts, folders * (p + 1) / folder_parts, marks,
                 scratch.PartRows(p));
   });

@@ -19,11 +19,13 @@
 // lead byte), and an extension without a "\" byte lies inside the name. Only a test against an
 // empty extension, or one holding "\", looks at the whole path.
 //
-// Parts. A scan of a large index is split into parts, one per core up to kMaxParts, each a range
-// of folders, runs or candidates; part 0 runs on the calling thread and every other part on a
-// thread of its own, and the scan returns when all have ended, with the rows of the parts joined
-// in order. The parts read the index, which does not change while they run, and write their own
-// rows only; they touch no window. A single core runs one part, on the calling thread.
+// Parts. A scan of a large index is split into parts of about a millisecond of work or more,
+// a few for each core up to kMaxParts cores, each a range of folders, runs or candidates. The
+// calling thread and helper threads (one fewer than the cores, started with the first such scan
+// and kept for the life of the process) each take the next part not yet taken, and the scan
+// returns when every part has ended, with the rows of the parts joined in order. The parts read
+// the index, which does not change while they run, and write rows of their own; they touch no
+// window. With one core, or little to scan, the calling thread scans alone.
 
 #include <atomic>
 #include <cstddef>
@@ -38,15 +40,17 @@
 
 namespace vl {
 
+// The most cores a scan uses, and how many parts it makes for each.
 constexpr unsigned kMaxParts = 8;
+constexpr unsigned kPartsPerThread = 4;
 
-// Runs part(0) .. part(parts - 1) as described above and rethrows the first exception of a part
-// (in part order) once all have ended. A part whose thread cannot be started runs on the calling
-// thread.
-void ForkJoin(unsigned parts, const std::function<void(unsigned)>& part);
+// Runs part(0) .. part(parts - 1) on the calling thread and up to threads - 1 helpers, as
+// described above, and rethrows the first exception of a part (in part order) once all have
+// ended. When no helper can be started, the calling thread runs every part.
+void ForkJoin(unsigned parts, unsigned threads, const std::function<void(unsigned)>& part);
 
-// The buffers that scans reuse from one query to the next, so that no query allocates per row,
-// and the most parts a scan may use (0: one per core).
+// The buffers that scans reuse from one query to the next, so that no query allocates per row
+// nor grows a buffer row by row, and the most threads a scan may use (0: one per core).
 class ScanScratch {
  public:
   unsigned max_parts = 0;
@@ -54,15 +58,22 @@ class ScanScratch {
   // which a thread costs more than it saves).
   std::size_t min_part_units = 0;
 
+  unsigned Threads() const;
   // How many parts a scan of this many units gets, at least min_units a part.
   unsigned Parts(std::size_t units, std::size_t min_units) const;
   // The rows of a part, made on first use: parts running at once ask only for rows made before.
   Rows& PartRows(unsigned part);
   // One mark per folder, all zero.
   std::atomic<std::uint8_t>* Marks(std::size_t folders);
+  // An empty buffer for a result's rows: the room of the largest earlier result that nothing
+  // holds any more, so that a large result neither grows its buffer nor touches fresh memory.
+  Rows TakeRows();
+  // Keeps the room of a result that has left the screen, when nothing else holds it.
+  void Recycle(ResultLines rows);
 
  private:
   std::vector<Rows> part_rows_;
+  Rows spare_;
   std::unique_ptr<std::atomic<std::uint8_t>[]> marks_;
   std::size_t marks_size_ = 0;
 };

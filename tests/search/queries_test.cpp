@@ -262,7 +262,7 @@ TEST(CategoryQuery, MatchesExtensionsExactly) {
 TEST(ForkJoin, RunsEveryPartAndRethrowsTheFirstFailure) {
   std::atomic<int> ran[6] = {};
   try {
-    ForkJoin(6, [&](unsigned p) {
+    ForkJoin(6, 3, [&](unsigned p) {
       ran[p] += 1;
       if (p == 2 || p == 4) throw Error("part " + std::to_string(p));
     });
@@ -375,6 +375,21 @@ TEST_F(QueriesTest, ACategoryFillOvertakenByANewIndexLetsTheOldOneGo) {
   EXPECT_TRUE(old.expired());
   ASSERT_EQ(results.Count(), 1000u);
   EXPECT_EQ(results.Path(999), "C:\\999.jpg");
+}
+
+TEST_F(QueriesTest, ALargeResultIsWrittenIntoTheRoomOfOneThatLeftTheScreen) {
+  // Results this large are more than the keyword cache keeps, so only the rows on show hold
+  // them.
+  std::string text;
+  for (int i = 0; i < 2000; ++i) text += "C:\\d" + std::to_string(i) + "\\ab\r\n";
+  Load(text);
+  queries.SearchByKeyword("a");
+  const std::uint32_t* first = results.Lines()->data();
+  queries.SearchByKeyword("b");
+  queries.SearchByKeyword("ab");
+  EXPECT_EQ(results.Lines()->data(), first);
+  ASSERT_EQ(results.Count(), 2000u);
+  EXPECT_EQ(results.Path(1999), "C:\\d1999\\ab");
 }
 
 TEST_F(QueriesTest, CategoryQueryPumpsMessagesWhileFilling) {
