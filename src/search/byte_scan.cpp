@@ -31,17 +31,6 @@ bool IsLowerLetter(unsigned char b) {
   return b >= 'a' && b <= 'z';
 }
 
-// The set bits of a mask. The baseline of both targets has no instruction for it, and the
-// library's fallback is a call, so it is counted here by halves of 32 bits.
-int CountBits(std::uint64_t bits) {
-  auto count = [](std::uint32_t v) {
-    v = v - ((v >> 1) & 0x55555555u);
-    v = (v & 0x33333333u) + ((v >> 2) & 0x33333333u);
-    return int((((v + (v >> 4)) & 0x0F0F0F0Fu) * 0x01010101u) >> 24);
-  };
-  return count(std::uint32_t(bits)) + count(std::uint32_t(bits >> 32));
-}
-
 #if VL_SSE2
 __m128i Load(const unsigned char* at) {
   return _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
@@ -287,22 +276,20 @@ void FoldedSearch::FindTextsWithAnchors(std::string_view text, std::size_t from,
       }
       breaks_at[b] = _mm_cmpeq_epi8(Load(d + at), lf);
     }
+    // Each LF byte compares as -1: four rounds of subtraction count them, 0 to 4 a byte.
+    __m128i sum = _mm_sub_epi8(_mm_sub_epi8(zero, breaks_at[0]), breaks_at[1]);
+    sum = _mm_sub_epi8(_mm_sub_epi8(sum, breaks_at[2]), breaks_at[3]);
+    const __m128i round_breaks = _mm_sad_epu8(sum, zero);
     const __m128i any = _mm_or_si128(_mm_or_si128(hits[0], hits[1]), _mm_or_si128(hits[2], hits[3]));
     if (_mm_movemask_epi8(any) == 0 && to - p >= 64) {
-      // Each LF byte compares as -1: four rounds of subtraction count them, 0 to 4 a byte.
-      __m128i sum = _mm_sub_epi8(_mm_sub_epi8(zero, breaks_at[0]), breaks_at[1]);
-      sum = _mm_sub_epi8(_mm_sub_epi8(sum, breaks_at[2]), breaks_at[3]);
-      counted = _mm_add_epi64(counted, _mm_sad_epu8(sum, zero));
-      if (_mm_movemask_epi8(_mm_or_si128(_mm_or_si128(breaks_at[0], breaks_at[1]),
-                                         _mm_or_si128(breaks_at[2], breaks_at[3]))) != 0) {
-        matched = false;
-      }
+      counted = _mm_add_epi64(counted, round_breaks);
+      if (_mm_movemask_epi8(_mm_cmpeq_epi8(sum, zero)) != 0xFFFF) matched = false;
       continue;
     }
     alignas(16) std::uint64_t lanes[2];
     _mm_store_si128(reinterpret_cast<__m128i*>(lanes), counted);
     line += std::uint32_t(lanes[0] + lanes[1]);
-    counted = zero;
+    counted = round_breaks;
     std::uint64_t candidates = 0;
     std::uint64_t breaks = 0;
     for (std::size_t b = 0; b < 4; ++b) {
@@ -310,6 +297,7 @@ void FoldedSearch::FindTextsWithAnchors(std::string_view text, std::size_t from,
       breaks |= mask16(breaks_at[b]) << (16 * b);
     }
     if (to - p < 64) {
+      // The last round: line is not needed after it.
       const std::uint64_t inside = (std::uint64_t(1) << (to - p)) - 1;
       candidates &= inside;
       breaks &= inside;
@@ -319,23 +307,24 @@ void FoldedSearch::FindTextsWithAnchors(std::string_view text, std::size_t from,
       candidates = breaks == 0 ? 0 : candidates & ~((breaks & (~breaks + 1)) * 2 - 1);
     }
     if (breaks != 0) matched = false;
+    // The LFs of the round not yet passed, and how many were.
+    std::uint64_t ahead = breaks;
+    std::uint32_t passed = 0;
     while (candidates != 0) {
       const int i = std::countr_zero(candidates);
       if (!MatchesAt(d + p + std::size_t(i))) {
         candidates &= candidates - 1;
         continue;
       }
-      const std::uint64_t before = (std::uint64_t(1) << i) - 1;
-      out.push_back(line + std::uint32_t(CountBits(breaks & before)));
-      const std::uint64_t after = breaks & ~before;
-      if (after == 0) {
+      for (; ahead != 0 && std::countr_zero(ahead) < i; ahead &= ahead - 1) ++passed;
+      out.push_back(line + passed);
+      if (ahead == 0) {
         matched = true;
         break;
       }
-      const int j = std::countr_zero(after);
+      const int j = std::countr_zero(ahead);
       candidates = j == 63 ? 0 : candidates & ~((std::uint64_t(2) << j) - 1);
     }
-    line += std::uint32_t(CountBits(breaks));
   }
   alignas(16) std::uint64_t lanes[2];
   _mm_store_si128(reinterpret_cast<__m128i*>(lanes), counted);

@@ -61,6 +61,13 @@ ResultLines KeywordCache::Find(const IndexList& index, std::uint64_t state,
     last_searched_ = index.Count();
     FindKeyword(index, keyword, lines, scratch);
   }
+  // A small result leaves the large room it was written into for the next large one, and
+  // takes no more memory than it needs in the cache.
+  if (lines.size() < lines.capacity() / 2) {
+    Rows exact(lines.begin(), lines.end());
+    scratch.GiveBack(std::move(lines));
+    lines = std::move(exact);
+  }
   ResultLines shared = std::make_shared<Rows>(std::move(lines));
   if (!folded.empty()) Keep(std::move(folded), shared);
   return shared;

@@ -103,6 +103,9 @@ class Queries {
   // A category button: its two extensions, dot included (".mp3", ".wma").
   void SearchByExtensions(std::string_view first, std::string_view second);
 
+  // How the last keyword query got its rows (for measurements).
+  const KeywordCache& Keywords() const { return keywords_; }
+
  private:
   bool FillWhilePumping(std::uint64_t generation, std::shared_ptr<IndexList> index,
                         const Rows& matches);

@@ -101,10 +101,11 @@ void MarkFolders(const IndexList& index, const KeywordPlan& plan, std::size_t fr
 }
 
 void AppendRange(Rows& rows, std::size_t from, std::size_t to) {
-  if (rows.capacity() - rows.size() < to - from) {
-    rows.reserve(std::max(rows.size() + (to - from), 2 * rows.capacity()));
-  }
-  for (auto e = std::uint32_t(from); e < to; ++e) rows.push_back(e);
+  const std::size_t at = rows.size();
+  if (rows.capacity() - at < to - from) rows.reserve(std::max(at + (to - from), 2 * at));
+  rows.resize(at + (to - from));
+  std::uint32_t* out = rows.data() + at;
+  for (std::size_t i = 0; i < to - from; ++i) out[i] = std::uint32_t(from + i);
 }
 
 // The entry pass of a keyword query over runs [r0, r1), after the folder pass. Runs in a row
@@ -367,8 +368,11 @@ Rows ScanScratch::TakeRows() {
 void ScanScratch::Recycle(ResultLines rows) {
   // Rows are made as a mutable vector and shared as a constant one; when nothing else holds
   // them, their room can be written again.
-  if (!rows || rows.use_count() != 1 || rows->capacity() <= spare_.capacity()) return;
-  spare_ = std::move(const_cast<Rows&>(*rows));
+  if (rows && rows.use_count() == 1) GiveBack(std::move(const_cast<Rows&>(*rows)));
+}
+
+void ScanScratch::GiveBack(Rows&& rows) {
+  if (rows.capacity() > spare_.capacity()) spare_ = std::move(rows);
 }
 
 Rows& ScanScratch::PartRows(unsigned part) {

@@ -70,6 +70,8 @@ class ScanScratch {
   Rows TakeRows();
   // Keeps the room of a result that has left the screen, when nothing else holds it.
   void Recycle(ResultLines rows);
+  // Keeps the room of a buffer that TakeRows gave and the result did not need.
+  void GiveBack(Rows&& rows);
 
  private:
   std::vector<Rows> part_rows_;
