@@ -139,8 +139,8 @@ class NoClock : public vl::Clock {
 int main(int argc, char** argv) {
   std::size_t lines = argc > 1 ? std::size_t(std::strtoull(argv[1], nullptr, 10)) : 1000000;
   std::string keyword = argc > 2 ? argv[2] : "report";
-  std::filesystem::path dir = std::filesystem::temp_directory_path() /
-                              ("vl-rebuild-bench-" + std::to_string(::getpid()));
+  std::filesystem::path dir =
+      std::filesystem::temp_directory_path() / ("vl-rebuild-bench-" + std::to_string(::getpid()));
   std::filesystem::create_directories(dir);
   const std::string index_file = (dir / "vl.vl").string();
   const std::string root_file = (dir / "list.txt").string();
@@ -193,13 +193,13 @@ int main(int argc, char** argv) {
   std::printf("(the in-memory tree the walk lists holds %.1f MB of that)\n", lister_kb / 1e3);
   const double index_mb = (double(before_kb) - double(lister_kb)) / 1e3;
   const double peak_mb = (double(peak_kb) - double(lister_kb)) / 1e3;
-  std::printf("index with its rows before: %.1f MB = %.2fx the file\n", index_mb, index_mb / file_mb);
+  std::printf("index with its rows before: %.1f MB = %.2fx the file\n", index_mb,
+              index_mb / file_mb);
   std::printf("peak working set of the rebuild (without the tree): %.1f MB = %.2fx the file\n",
               peak_mb, peak_mb / file_mb);
   std::printf("the replaced index %s; the rows %s\n",
               old.expired() ? "was released" : "is still held",
-              results.Empty() || results.Path(0) == first_row ? "show the same paths"
-                                                               : "CHANGED");
+              results.Empty() || results.Path(0) == first_row ? "show the same paths" : "CHANGED");
   std::filesystem::remove_all(dir);
   return 0;
 }

@@ -117,9 +117,8 @@ int BenchCommand(Args args, Context& context) {
   auto index = LoadIndexList(context.files, args[0]);
   std::uint64_t sink = 0;
   double read_ms = MedianMilliseconds([&] { sink += ReadPass(*index); });
-  context.out << "lines " << index->Count() << ", folders " << index->FolderCount()
-              << ", memory " << index->MemoryBytes() << " bytes, median of " << kBenchRuns
-              << " runs" << kEol;
+  context.out << "lines " << index->Count() << ", folders " << index->FolderCount() << ", memory "
+              << index->MemoryBytes() << " bytes, median of " << kBenchRuns << " runs" << kEol;
   context.out << "query\tmatches\tms\tx read pass" << kEol;
   context.out << "(read pass)\t-\t" << Fixed(read_ms, 3) << "\t1.00" << kEol;
   ScanScratch scratch;

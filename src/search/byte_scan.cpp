@@ -239,7 +239,8 @@ void FoldedSearch::FindTexts(std::string_view text, std::size_t from, std::size_
 
 template <bool kTwoAnchors>
 void FoldedSearch::FindTextsWithAnchors(std::string_view text, std::size_t from, std::size_t to,
-                                        std::uint32_t first, std::vector<std::uint32_t>& out) const {
+                                        std::uint32_t first,
+                                        std::vector<std::uint32_t>& out) const {
   const unsigned char* d = Bytes(text);
   const std::size_t n = text.size();
   const std::size_t m = folded_.size();
@@ -280,7 +281,8 @@ void FoldedSearch::FindTextsWithAnchors(std::string_view text, std::size_t from,
     __m128i sum = _mm_sub_epi8(_mm_sub_epi8(zero, breaks_at[0]), breaks_at[1]);
     sum = _mm_sub_epi8(_mm_sub_epi8(sum, breaks_at[2]), breaks_at[3]);
     const __m128i round_breaks = _mm_sad_epu8(sum, zero);
-    const __m128i any = _mm_or_si128(_mm_or_si128(hits[0], hits[1]), _mm_or_si128(hits[2], hits[3]));
+    const __m128i any =
+        _mm_or_si128(_mm_or_si128(hits[0], hits[1]), _mm_or_si128(hits[2], hits[3]));
     if (_mm_movemask_epi8(any) == 0 && to - p >= 64) {
       counted = _mm_add_epi64(counted, round_breaks);
       if (_mm_movemask_epi8(_mm_cmpeq_epi8(sum, zero)) != 0xFFFF) matched = false;

@@ -54,8 +54,8 @@ std::size_t TextBlocks::Block::TextAt(std::size_t pos, std::size_t hint) const {
     step *= 2;
   }
   hi = std::min(hi, starts.size());
-  auto it = std::upper_bound(starts.begin() + std::ptrdiff_t(lo), starts.begin() + std::ptrdiff_t(hi),
-                             std::uint32_t(pos));
+  auto it = std::upper_bound(starts.begin() + std::ptrdiff_t(lo),
+                             starts.begin() + std::ptrdiff_t(hi), std::uint32_t(pos));
   return std::size_t(it - starts.begin()) - 1;
 }
 

@@ -7,11 +7,11 @@
 // it, and a keyword seen a moment ago (Backspace) gets its rows back without a search. The rows
 // found either way are exactly those of a full pass, in index order.
 //
-// Memory: the cached rows (entry numbers, 4 bytes each), their keywords and the entries' bookkeeping never take
-// more than a tenth of the index's own memory (IndexList::MemoryBytes) and never more than
-// kMaxEntries keywords. A result larger than that bound is returned but not kept. Any change of
-// the index (a rebuild step, a clear, a load: each is a new state of the store) drops every
-// entry at the next search.
+// Memory: the cached rows (entry numbers, 4 bytes each), their keywords and the entries'
+// bookkeeping never take more than a tenth of the index's own memory (IndexList::MemoryBytes) and
+// never more than kMaxEntries keywords. A result larger than that bound is returned but not kept.
+// Any change of the index (a rebuild step, a clear, a load: each is a new state of the store) drops
+// every entry at the next search.
 
 #include <cstddef>
 #include <cstdint>

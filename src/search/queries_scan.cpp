@@ -84,8 +84,8 @@ void ForEachBlock(const TextBlocks& texts, std::size_t from, std::size_t to, Fn&
 }
 
 // The folder pass of a keyword query over folders [from, to); found is scratch room.
-void MarkFolders(const IndexList& index, const KeywordPlan& plan, std::size_t from,
-                 std::size_t to, std::atomic<std::uint8_t>* marks, Rows& found) {
+void MarkFolders(const IndexList& index, const KeywordPlan& plan, std::size_t from, std::size_t to,
+                 std::atomic<std::uint8_t>* marks, Rows& found) {
   ForEachBlock(index.Folders(), from, to, [&](const Block& block, std::size_t k0, std::size_t k1) {
     found.clear();
     plan.Search().FindTexts(block.Bytes(), block.starts[k0], block.starts[k1],
@@ -155,9 +155,8 @@ void ScanRuns(const IndexList& index, const KeywordPlan& plan,
 }
 
 // A refining pass over candidates [c0, c1): each folder is tested when first met.
-void RefineRange(const IndexList& index, const KeywordPlan& plan,
-                 std::atomic<std::uint8_t>* marks, const Rows& candidates, std::size_t c0,
-                 std::size_t c1, Rows& rows) {
+void RefineRange(const IndexList& index, const KeywordPlan& plan, std::atomic<std::uint8_t>* marks,
+                 const Rows& candidates, std::size_t c0, std::size_t c1, Rows& rows) {
   if (c0 >= c1) return;
   const auto& runs = index.Runs();
   const auto& blocks = index.Names().Blocks();
@@ -428,8 +427,8 @@ void FindKeywordAmong(const IndexList& index, std::string_view keyword, const Ro
   const KeywordPlan plan(keyword);
   if (plan.MatchesNothing() || candidates.empty()) return;
   std::atomic<std::uint8_t>* marks = scratch.Marks(index.FolderCount());
-  InParts(scratch.Parts(candidates.size(), kMinCandidatesPerPart), candidates.size(), rows,
-          scratch, [&](std::size_t from, std::size_t to, Rows& out) {
+  InParts(scratch.Parts(candidates.size(), kMinCandidatesPerPart), candidates.size(), rows, scratch,
+          [&](std::size_t from, std::size_t to, Rows& out) {
             RefineRange(index, plan, marks, candidates, from, to, out);
           });
 }

@@ -28,7 +28,7 @@ TEST(KeywordCache, TypingRefinesBackspaceIsCachedAndRowsAreThoseOfAFullPass) {
   IndexList index = Lines(1000, 50);
   KeywordCache cache;
   ScanScratch scratch;
-  // "r" is on every line, so "re" needs a full pass; "re" is on 20 lines (under an eighth),
+  // "r" is on every line, so "re" needs a full pass; "re" is on 20 lines (under a sixteenth),
   // so every later keystroke searches only the rows before it. The rows of "r" are more than
   // this small index may keep, so "r" is searched again at the end.
   const std::pair<std::string_view, Source> steps[] = {
@@ -81,7 +81,7 @@ TEST(KeywordCache, NoEarlierResultServesAKeywordThatDoesNotHoldIt) {
   };
   for (const auto& [earlier, later] : pairs) {
     KeywordCache cache;
-  ScanScratch scratch;
+    ScanScratch scratch;
     cache.Find(index, 1, earlier, scratch);
     ResultLines lines = cache.Find(index, 1, later, scratch);
     EXPECT_EQ(*lines, FindKeyword(index, later)) << earlier << " " << later;
@@ -136,7 +136,7 @@ TEST(KeywordCache, AChangedIndexIsSearchedAgain) {
     auto index = std::make_shared<IndexList>(Lines(1000, 1000));
     std::uint64_t state = 1;
     KeywordCache cache;
-  ScanScratch scratch;
+    ScanScratch scratch;
     ASSERT_EQ(cache.Find(*index, state, "report", scratch)->size(), 1u);
     change(index, state);
     EXPECT_EQ(*cache.Find(*index, state, "report", scratch), FindKeyword(*index, "report")) << name;

@@ -40,13 +40,14 @@ Rows ReferenceExtensions(const TextList& lines, std::string_view a, std::string_
 // by 0x20, the double-byte character "\x95\x5C" whose second byte is "\", a lead byte just before
 // a "\", drive colons and dots anywhere.
 const std::vector<std::string> kPieces = {
-    "a", "A", "b", "B", "z", "Z",    "@",    "[",    "`",    "{",        "\\",  "\\",  ".",
-    ":", " ", "x", "X", "\x81", "\xA1", "\xC1", "\xE1", "\x95\x5C", "\x95", "win", "WIN",
-    "mp3", ".mp3", ".wma", ".MP3"};
+    "a",    "A",        "b",    "B",   "z",   "Z",   "@",    "[",    "`",    "{",
+    "\\",   "\\",       ".",    ":",   " ",   "x",   "X",    "\x81", "\xA1", "\xC1",
+    "\xE1", "\x95\x5C", "\x95", "win", "WIN", "mp3", ".mp3", ".wma", ".MP3"};
 
 std::string RandomText(std::mt19937& rng, std::size_t max_pieces) {
   std::string text;
-  for (std::size_t n = rng() % (max_pieces + 1); n > 0; --n) text += kPieces[rng() % kPieces.size()];
+  for (std::size_t n = rng() % (max_pieces + 1); n > 0; --n)
+    text += kPieces[rng() % kPieces.size()];
   return text;
 }
 
@@ -112,7 +113,8 @@ std::string RandomKeyword(std::mt19937& rng, const TextList& lines) {
       if (!line.empty()) keyword = line.substr(rng() % line.size(), 1 + rng() % 12);
       break;
     case 2:
-      if (cut != std::string::npos) keyword = line.substr(cut - std::min<std::size_t>(cut, rng() % 6), 1 + rng() % 6);
+      if (cut != std::string::npos)
+        keyword = line.substr(cut - std::min<std::size_t>(cut, rng() % 6), 1 + rng() % 6);
       keyword += "\\";
       break;
     default:
@@ -190,15 +192,27 @@ TEST(KeywordQuery, FindsEachTextOnceHoweverLongAndFullOfMatches) {
 }
 
 TEST(KeywordQuery, FindsKeywordsAcrossTheJoinOfFolderAndName) {
-  const TextList lines = {"C:\\Dir\\Name.txt",  "C:\\Dir\\Sub\\",    "C:x.txt", "",
-                          "D:\\dir\\.",        "D:\\dir\\..",       "name",    "E:\\\x95\\\\b",
+  const TextList lines = {"C:\\Dir\\Name.txt", "C:\\Dir\\Sub\\", "C:x.txt", "",
+                          "D:\\dir\\.",        "D:\\dir\\..",    "name",    "E:\\\x95\\\\b",
                           "F:\\a\\\\\\b",      "C:\\Dirt\\name"};
   const IndexList index = IndexList::FromText(JoinTextList(lines));
   const std::pair<std::string, Rows> cases[] = {
-      {"r\\n", {0}},        {"dir\\name.", {0}},     {"\\name", {0, 9}}, {"dir\\", {0, 1, 4, 5}},
-      {"\\", {0, 1, 4, 5, 7, 8, 9}}, {"c:", {0, 1, 2, 9}}, {":x", {2}},   {"\\.", {4, 5}},
-      {"\\..", {5}},           {"\x95\\\\b", {7}},      {"\\\\", {7, 8}},  {"a\\\\\\b", {8}},
-      {"sub\\", {1}},          {"e", {0, 6, 7, 9}},        {"Dir\\Sub\\", {1}}, {"t\\n", {9}},
+      {"r\\n", {0}},
+      {"dir\\name.", {0}},
+      {"\\name", {0, 9}},
+      {"dir\\", {0, 1, 4, 5}},
+      {"\\", {0, 1, 4, 5, 7, 8, 9}},
+      {"c:", {0, 1, 2, 9}},
+      {":x", {2}},
+      {"\\.", {4, 5}},
+      {"\\..", {5}},
+      {"\x95\\\\b", {7}},
+      {"\\\\", {7, 8}},
+      {"a\\\\\\b", {8}},
+      {"sub\\", {1}},
+      {"e", {0, 6, 7, 9}},
+      {"Dir\\Sub\\", {1}},
+      {"t\\n", {9}},
   };
   Rows rows;
   ScanScratch scratch;
@@ -333,9 +347,8 @@ TEST_F(QueriesTest, AnAbsentIndexIsSearchedAsEmpty) {
 }
 
 TEST_F(QueriesTest, RowsOnShowKeepTheirPathsAndLetAReplacedIndexGo) {
-  const std::function<void()> queries_of[] = {
-      [&] { queries.SearchByKeyword("old"); },
-      [&] { queries.SearchByExtensions(".mp3", ".wma"); }};
+  const std::function<void()> queries_of[] = {[&] { queries.SearchByKeyword("old"); },
+                                              [&] { queries.SearchByExtensions(".mp3", ".wma"); }};
   for (const auto& query : queries_of) {
     Load("C:\\old.mp3\r\nC:\\x\r\nD:\\old\\b.mp3\r\n");
     std::weak_ptr<IndexList> old = store.Current();
