@@ -62,7 +62,6 @@ bool EqualsFolded(std::string_view text, std::string_view folded);
 class FoldedSearch {
  public:
   explicit FoldedSearch(std::string_view keyword);
-  std::size_t Size() const { return folded_.size(); }
   // The first offset at or after from where the keyword starts; npos when there is none.
   std::size_t Find(std::string_view text, std::size_t from) const;
   // Whether the keyword starts somewhere in [from, before): a test of one line among many,

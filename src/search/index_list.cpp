@@ -41,24 +41,6 @@ bool HasBreakOrNul(std::string_view text) {
 
 }  // namespace
 
-std::size_t TextBlocks::Block::TextAt(std::size_t pos, std::size_t hint) const {
-  // Hits arrive in order, usually in the hinted text, so gallop from the hint before a binary
-  // search.
-  if (starts[hint + 1] > pos) return hint;
-  std::size_t lo = hint;
-  std::size_t step = 1;
-  std::size_t hi = lo + 1;
-  while (hi < starts.size() && starts[hi] <= pos) {
-    lo = hi;
-    hi = lo + step;
-    step *= 2;
-  }
-  hi = std::min(hi, starts.size());
-  auto it = std::upper_bound(starts.begin() + std::ptrdiff_t(lo),
-                             starts.begin() + std::ptrdiff_t(hi), std::uint32_t(pos));
-  return std::size_t(it - starts.begin()) - 1;
-}
-
 std::string_view TextBlocks::Text(std::size_t i) const {
   const Block& block = blocks_[BlockOf(i)];
   return block.Text(i - block.first);
@@ -294,7 +276,8 @@ std::string IndexList::FileText() const {
 }
 
 template <bool kRelease>
-IndexList IndexList::Subset(IndexList& from, const Rows& entries) {
+IndexList IndexList::Subset(std::conditional_t<kRelease, IndexList&, const IndexList&> from,
+                            const Rows& entries) {
   IndexList out;
   const auto& blocks = from.names_.Blocks();
   std::size_t r = 0;
@@ -316,19 +299,18 @@ IndexList IndexList::Subset(IndexList& from, const Rows& entries) {
     }
     if (e < blocks[b].first) b = from.names_.BlockOf(e);
     while (blocks[b].End() <= e) {
-      if (kRelease) from.names_.ReleaseBlock(b);
+      if constexpr (kRelease) from.names_.ReleaseBlock(b);
       ++b;
     }
     out.AppendSplit(folder, blocks[b].Text(e - blocks[b].first));
   }
-  if (kRelease) from = IndexList();
+  if constexpr (kRelease) from = IndexList();
   out.FinishAppending();
   return out;
 }
 
 IndexList IndexList::CopyEntries(const IndexList& from, const Rows& entries) {
-  // Nothing of from changes without kRelease.
-  return Subset<false>(const_cast<IndexList&>(from), entries);
+  return Subset<false>(from, entries);
 }
 
 IndexList IndexList::TakeEntries(IndexList&& from, const Rows& entries) {

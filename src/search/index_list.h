@@ -23,6 +23,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 #include "search/text_list.h"
@@ -52,8 +53,6 @@ class TextBlocks {
     std::string_view Text(std::size_t k) const {
       return Bytes().substr(starts[k], starts[k + 1] - starts[k] - 1);
     }
-    // The text holding byte pos, searching forward from text hint (at or before it).
-    std::size_t TextAt(std::size_t pos, std::size_t hint) const;
   };
 
   std::size_t Count() const { return count_; }
@@ -134,7 +133,8 @@ class IndexList {
  private:
   friend class IndexLoader;
   template <bool kRelease>
-  static IndexList Subset(IndexList& from, const Rows& entries);
+  static IndexList Subset(std::conditional_t<kRelease, IndexList&, const IndexList&> from,
+                          const Rows& entries);
 
   // A line as read from a file: it holds no CR, LF or NUL.
   void AppendLine(std::string_view line);

@@ -24,8 +24,9 @@ constexpr std::size_t kMinCandidatesPerPart = std::size_t(1) << 16;
 // How far ahead a refining scan asks for the memory of the candidates it will read.
 constexpr std::size_t kFetchAhead = 8;
 
-// What a keyword query has learnt of a folder.
-constexpr std::uint8_t kTested = 1;        // (refining) the folder below has been tested
+// What a keyword query has learnt of a folder. A full pass tests every folder first; a refining
+// one tests a folder when it first meets it, and marks it tested.
+constexpr std::uint8_t kTested = 1;
 constexpr std::uint8_t kHolds = 2;         // the folder holds the keyword
 constexpr std::uint8_t kEndsWithHead = 4;  // the folder ends with the keyword up to its last "\"
 
