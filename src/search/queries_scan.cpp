@@ -15,11 +15,12 @@ namespace {
 using Block = TextBlocks::Block;
 constexpr std::size_t kNone = std::string_view::npos;
 
-// A part gets at least about a millisecond of work: below that, starting a thread and waiting
-// for it (more on a busy machine) costs more than the part saves.
-constexpr std::size_t kMinFoldersPerPart = std::size_t(1) << 16;
-constexpr std::size_t kMinEntriesPerPart = std::size_t(1) << 19;
-constexpr std::size_t kMinCandidatesPerPart = std::size_t(1) << 16;
+// A part gets a tenth of a millisecond of work or more: below that, waking a helper costs more
+// than the part saves. (A helper that the system is slow to run costs nothing more: the calling
+// thread takes the parts left.)
+constexpr std::size_t kMinFoldersPerPart = std::size_t(1) << 14;
+constexpr std::size_t kMinEntriesPerPart = std::size_t(1) << 17;
+constexpr std::size_t kMinCandidatesPerPart = std::size_t(1) << 14;
 
 // How far ahead a refining scan asks for the memory of the candidates it will read.
 constexpr std::size_t kFetchAhead = 8;

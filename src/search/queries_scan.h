@@ -19,7 +19,7 @@
 // lead byte), and an extension without a "\" byte lies inside the name. Only a test against an
 // empty extension, or one holding "\", looks at the whole path.
 //
-// Parts. A scan of a large index is split into parts of about a millisecond of work or more,
+// Parts. A scan of a large index is split into parts of a tenth of a millisecond of work or more,
 // a few for each core up to kMaxParts cores, each a range of folders, runs or candidates. The
 // calling thread and helper threads (one fewer than the cores, started with the first such scan
 // and kept for the life of the process) each take the next part not yet taken, and the scan
