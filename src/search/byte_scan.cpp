@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <span>
 
 #if defined(__SSE2__) || defined(_M_X64) || (defined(_M_IX86_FP) && _M_IX86_FP >= 2)
 #define VL_SSE2 1
@@ -227,119 +228,101 @@ std::size_t FoldedSearch::FindWithAnchors(std::string_view text, std::size_t fro
   return std::string_view::npos;
 }
 
-void FoldedSearch::FindTexts(std::string_view text, std::size_t from, std::size_t to,
-                             std::uint32_t first, std::vector<std::uint32_t>& out) const {
+void FoldedSearch::FindTexts(std::string_view text, std::span<const std::uint32_t> starts,
+                             std::size_t from, std::size_t to, std::uint32_t first,
+                             std::vector<std::uint32_t>& out) const {
   if (folded_.empty() || from >= to) return;
   if (anchor1_ == anchor2_) {
-    FindTextsWithAnchors<false>(text, from, to, first, out);
+    FindTextsWithAnchors<false>(text, starts, from, to, first, out);
   } else {
-    FindTextsWithAnchors<true>(text, from, to, first, out);
+    FindTextsWithAnchors<true>(text, starts, from, to, first, out);
   }
 }
 
+namespace {
+
+// The text that holds byte pos: the last k with starts[k] <= pos, searched from hint (a text at
+// or before it). Matches come in order, often a few texts on, so the search steps over the next
+// few texts, then gallops, then halves.
+std::size_t TextAt(std::span<const std::uint32_t> starts, std::size_t pos, std::size_t hint) {
+  for (std::size_t k = hint; k < hint + 4; ++k) {
+    if (starts[k + 1] > pos) return k;
+  }
+  std::size_t lo = hint + 4;
+  std::size_t step = 1;
+  std::size_t hi = lo + 1;
+  while (hi < starts.size() && starts[hi] <= pos) {
+    lo = hi;
+    hi = lo + step;
+    step *= 2;
+  }
+  hi = std::min(hi, starts.size());
+  auto it = std::upper_bound(starts.begin() + std::ptrdiff_t(lo),
+                             starts.begin() + std::ptrdiff_t(hi), std::uint32_t(pos));
+  return std::size_t(it - starts.begin()) - 1;
+}
+
+}  // namespace
+
 template <bool kTwoAnchors>
-void FoldedSearch::FindTextsWithAnchors(std::string_view text, std::size_t from, std::size_t to,
-                                        std::uint32_t first,
+void FoldedSearch::FindTextsWithAnchors(std::string_view text,
+                                        std::span<const std::uint32_t> starts, std::size_t from,
+                                        std::size_t to, std::uint32_t first,
                                         std::vector<std::uint32_t>& out) const {
   const unsigned char* d = Bytes(text);
   const std::size_t n = text.size();
   const std::size_t m = folded_.size();
-  std::uint32_t line = first;  // the text that holds byte p
-  std::size_t p = from;
-  // The text that holds byte p has matched: its other candidates are passed over.
-  bool matched = false;
+  const std::size_t end = starts[to];
+  std::size_t k = from;  // the text of the last match, or the first text
+  std::size_t p = starts[from];
+  // Candidates before here lie in a text that has already matched.
+  std::size_t skip = p;
+  auto found = [&](std::size_t pos) {
+    k = TextAt(starts, pos, k);
+    out.push_back(first + std::uint32_t(k));
+    skip = starts[k + 1];
+  };
 #if VL_SSE2
-  // 64 candidate starts a round. A round without a candidate only counts its LF bytes, in a
-  // vector; a round with one turns the anchors' hits and the LF bytes into bit masks: a match is
-  // numbered by the LFs before it, and the candidates up to the next LF are dropped with it.
+  // 64 candidate starts a round, as a bit mask of the anchors' hits.
   const auto a1 = static_cast<unsigned char>(folded_[anchor1_]);
   const auto a2 = static_cast<unsigned char>(folded_[anchor2_]);
   const __m128i want1 = _mm_set1_epi8(static_cast<char>(a1));
   const __m128i want2 = _mm_set1_epi8(static_cast<char>(a2));
   const __m128i fold1 = _mm_set1_epi8(IsLowerLetter(a1) ? 0x20 : 0);
   const __m128i fold2 = _mm_set1_epi8(IsLowerLetter(a2) ? 0x20 : 0);
-  const __m128i lf = _mm_set1_epi8('\n');
-  const __m128i zero = _mm_setzero_si128();
   const unsigned char* d1 = d + anchor1_;
   const unsigned char* d2 = d + anchor2_;
-  __m128i counted = zero;  // LFs of the rounds since line was last brought up to date
-  auto mask16 = [](__m128i hit) {
-    return std::uint64_t(static_cast<unsigned>(_mm_movemask_epi8(hit)));
-  };
-  for (; p < to && p + m + 63 <= n; p += 64) {
-    __m128i hits[4];
-    __m128i breaks_at[4];
-    for (std::size_t b = 0; b < 4; ++b) {
-      const std::size_t at = p + 16 * b;
-      hits[b] = _mm_cmpeq_epi8(_mm_or_si128(Load(d1 + at), fold1), want1);
-      if (kTwoAnchors) {
-        hits[b] = _mm_and_si128(hits[b], _mm_cmpeq_epi8(_mm_or_si128(Load(d2 + at), fold2), want2));
-      }
-      breaks_at[b] = _mm_cmpeq_epi8(Load(d + at), lf);
+  auto sift = [&](std::size_t at) {
+    __m128i hit = _mm_cmpeq_epi8(_mm_or_si128(Load(d1 + at), fold1), want1);
+    if (kTwoAnchors) {
+      hit = _mm_and_si128(hit, _mm_cmpeq_epi8(_mm_or_si128(Load(d2 + at), fold2), want2));
     }
-    // Each LF byte compares as -1: four rounds of subtraction count them, 0 to 4 a byte.
-    __m128i sum = _mm_sub_epi8(_mm_sub_epi8(zero, breaks_at[0]), breaks_at[1]);
-    sum = _mm_sub_epi8(_mm_sub_epi8(sum, breaks_at[2]), breaks_at[3]);
-    const __m128i round_breaks = _mm_sad_epu8(sum, zero);
-    const __m128i any =
-        _mm_or_si128(_mm_or_si128(hits[0], hits[1]), _mm_or_si128(hits[2], hits[3]));
-    if (_mm_movemask_epi8(any) == 0 && to - p >= 64) {
-      counted = _mm_add_epi64(counted, round_breaks);
-      if (_mm_movemask_epi8(_mm_cmpeq_epi8(sum, zero)) != 0xFFFF) matched = false;
+    return hit;
+  };
+  for (; p < end && p + m + 63 <= n; p += 64) {
+    const __m128i h0 = sift(p), h1 = sift(p + 16), h2 = sift(p + 32), h3 = sift(p + 48);
+    if (_mm_movemask_epi8(_mm_or_si128(_mm_or_si128(h0, h1), _mm_or_si128(h2, h3))) == 0) {
       continue;
     }
-    alignas(16) std::uint64_t lanes[2];
-    _mm_store_si128(reinterpret_cast<__m128i*>(lanes), counted);
-    line += std::uint32_t(lanes[0] + lanes[1]);
-    counted = round_breaks;
-    std::uint64_t candidates = 0;
-    std::uint64_t breaks = 0;
-    for (std::size_t b = 0; b < 4; ++b) {
-      candidates |= mask16(hits[b]) << (16 * b);
-      breaks |= mask16(breaks_at[b]) << (16 * b);
-    }
-    if (to - p < 64) {
-      // The last round: line is not needed after it.
-      const std::uint64_t inside = (std::uint64_t(1) << (to - p)) - 1;
-      candidates &= inside;
-      breaks &= inside;
-    }
-    if (matched && candidates != 0) {
-      // Up to and including the LF that ends the text already matched.
-      candidates = breaks == 0 ? 0 : candidates & ~((breaks & (~breaks + 1)) * 2 - 1);
-    }
-    if (breaks != 0) matched = false;
-    // The LFs of the round not yet passed, and how many were.
-    std::uint64_t ahead = breaks;
-    std::uint32_t passed = 0;
+    auto mask16 = [](__m128i hit) {
+      return std::uint64_t(static_cast<unsigned>(_mm_movemask_epi8(hit)));
+    };
+    std::uint64_t candidates = mask16(h0) | mask16(h1) << 16 | mask16(h2) << 32 | mask16(h3) << 48;
+    if (end - p < 64) candidates &= (std::uint64_t(1) << (end - p)) - 1;
     while (candidates != 0) {
-      const int i = std::countr_zero(candidates);
-      if (!MatchesAt(d + p + std::size_t(i))) {
-        candidates &= candidates - 1;
-        continue;
+      if (skip > p) {
+        if (skip - p >= 64) break;
+        candidates &= ~std::uint64_t(0) << (skip - p);
+        if (candidates == 0) break;
       }
-      for (; ahead != 0 && std::countr_zero(ahead) < i; ahead &= ahead - 1) ++passed;
-      out.push_back(line + passed);
-      if (ahead == 0) {
-        matched = true;
-        break;
-      }
-      const int j = std::countr_zero(ahead);
-      candidates = j == 63 ? 0 : candidates & ~((std::uint64_t(2) << j) - 1);
+      const std::size_t pos = p + std::size_t(std::countr_zero(candidates));
+      candidates &= candidates - 1;
+      if (MatchesAt(d + pos)) found(pos);
     }
   }
-  alignas(16) std::uint64_t lanes[2];
-  _mm_store_si128(reinterpret_cast<__m128i*>(lanes), counted);
-  line += std::uint32_t(lanes[0] + lanes[1]);
 #endif
-  for (; p < to; ++p) {
-    if (d[p] == '\n') {
-      ++line;
-      matched = false;
-    } else if (!matched && p + m <= n && MatchesAt(d + p)) {
-      out.push_back(line);
-      matched = true;
-    }
+  for (p = std::max(p, skip); p < end; ++p) {
+    if (p >= skip && p + m <= n && MatchesAt(d + p)) found(p);
   }
 }
 

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -67,21 +68,21 @@ class FoldedSearch {
   // Whether the keyword starts somewhere in [from, before): a test of one line among many,
   // which looks no further than the line.
   bool StartsWithin(std::string_view text, std::size_t from, std::size_t before) const;
-  // For texts that each end in LF, from one that starts at from to one that ends (its LF
-  // included) at to, appends first + k for every k-th of them that holds the keyword. The
-  // keyword must hold no LF. Each text counts once however often it holds the keyword, and the
-  // scan goes on from the next LF after a match, so that texts full of matches cost no more than
-  // texts without any.
-  void FindTexts(std::string_view text, std::size_t from, std::size_t to, std::uint32_t first,
-                 std::vector<std::uint32_t>& out) const;
+  // For texts that each end in LF, text k running from starts[k] to its LF at starts[k + 1] - 1,
+  // appends first + k for every k in [from, to) whose text holds the keyword (which must hold no
+  // LF). Each text counts once however often it holds the keyword, and the search goes on from
+  // the next text after a match, so texts full of matches cost no more than texts without any.
+  void FindTexts(std::string_view text, std::span<const std::uint32_t> starts, std::size_t from,
+                 std::size_t to, std::uint32_t first, std::vector<std::uint32_t>& out) const;
 
  private:
   bool MatchesAt(const unsigned char* at) const;
   template <bool kTwoAnchors>
   std::size_t FindWithAnchors(std::string_view text, std::size_t from) const;
   template <bool kTwoAnchors>
-  void FindTextsWithAnchors(std::string_view text, std::size_t from, std::size_t to,
-                            std::uint32_t first, std::vector<std::uint32_t>& out) const;
+  void FindTextsWithAnchors(std::string_view text, std::span<const std::uint32_t> starts,
+                            std::size_t from, std::size_t to, std::uint32_t first,
+                            std::vector<std::uint32_t>& out) const;
 
   std::string folded_;
   // The two keyword bytes least likely in a path sift the candidates; with one byte only,

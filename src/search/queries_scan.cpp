@@ -90,8 +90,7 @@ void MarkFolders(const IndexList& index, const KeywordPlan& plan, std::size_t fr
                  std::atomic<std::uint8_t>* marks, Rows& found) {
   ForEachBlock(index.Folders(), from, to, [&](const Block& block, std::size_t k0, std::size_t k1) {
     found.clear();
-    plan.Search().FindTexts(block.Bytes(), block.starts[k0], block.starts[k1],
-                            std::uint32_t(block.first + k0), found);
+    plan.Search().FindTexts(block.Bytes(), block.starts, k0, k1, std::uint32_t(block.first), found);
     for (std::uint32_t folder : found) marks[folder].store(kHolds, std::memory_order_relaxed);
     if (!plan.TestsJoin()) return;
     for (std::size_t k = k0; k < k1; ++k) {
@@ -124,8 +123,7 @@ void ScanRuns(const IndexList& index, const KeywordPlan& plan,
   auto search = [&] {
     if (k0 == k1) return;
     const Block& block = blocks[b];
-    plan.Search().FindTexts(block.Bytes(), block.starts[k0], block.starts[k1],
-                            std::uint32_t(block.first + k0), rows);
+    plan.Search().FindTexts(block.Bytes(), block.starts, k0, k1, std::uint32_t(block.first), rows);
     k0 = k1;
   };
   for (std::size_t r = r0; r < r1; ++r) {

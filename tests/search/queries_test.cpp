@@ -167,13 +167,13 @@ TEST(KeywordQuery, FindsEachTextOnceHoweverLongAndFullOfMatches) {
   for (int round = 0; round < 300; ++round) {
     TextList texts;
     std::string bytes;
-    std::vector<std::size_t> starts;
+    std::vector<std::uint32_t> starts;
     for (std::size_t n = 1 + rng() % 40; n > 0; --n) {
-      starts.push_back(bytes.size());
+      starts.push_back(std::uint32_t(bytes.size()));
       texts.push_back(rng() % 4 == 0 ? std::string(rng() % 200, 'e') : RandomText(rng, rng() % 60));
       bytes += texts.back() + "\n";
     }
-    starts.push_back(bytes.size());
+    starts.push_back(std::uint32_t(bytes.size()));
     const std::string keyword = rng() % 3 == 0 ? "e" : RandomKeyword(rng, texts);
     if (keyword.empty() || keyword.find('\n') != std::string::npos) continue;
     const std::size_t from = rng() % texts.size();
@@ -185,8 +185,7 @@ TEST(KeywordQuery, FindsEachTextOnceHoweverLongAndFullOfMatches) {
       }
     }
     Rows found;
-    FoldedSearch(keyword).FindTexts(bytes, starts[from], starts[to], std::uint32_t(100 + from),
-                                    found);
+    FoldedSearch(keyword).FindTexts(bytes, starts, from, to, 100, found);
     ASSERT_EQ(found, expected) << ::testing::PrintToString(keyword);
   }
 }
