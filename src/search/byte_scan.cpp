@@ -292,17 +292,21 @@ void FoldedSearch::FindTextsWithAnchors(std::string_view text,
   const __m128i fold2 = _mm_set1_epi8(IsLowerLetter(a2) ? 0x20 : 0);
   const unsigned char* d1 = d + anchor1_;
   const unsigned char* d2 = d + anchor2_;
-  auto sift = [&](std::size_t at) {
-    __m128i hit = _mm_cmpeq_epi8(_mm_or_si128(Load(d1 + at), fold1), want1);
-    if (kTwoAnchors) {
-      hit = _mm_and_si128(hit, _mm_cmpeq_epi8(_mm_or_si128(Load(d2 + at), fold2), want2));
-    }
-    return hit;
+  auto hits = [](const unsigned char* at, __m128i fold, __m128i want) {
+    return _mm_cmpeq_epi8(_mm_or_si128(Load(at), fold), want);
   };
   for (; p < end && p + m + 63 <= n; p += 64) {
-    const __m128i h0 = sift(p), h1 = sift(p + 16), h2 = sift(p + 32), h3 = sift(p + 48);
+    // The rarer anchor alone rules out most rounds; the other is read only when it hits.
+    __m128i h0 = hits(d1 + p, fold1, want1), h1 = hits(d1 + p + 16, fold1, want1);
+    __m128i h2 = hits(d1 + p + 32, fold1, want1), h3 = hits(d1 + p + 48, fold1, want1);
     if (_mm_movemask_epi8(_mm_or_si128(_mm_or_si128(h0, h1), _mm_or_si128(h2, h3))) == 0) {
       continue;
+    }
+    if constexpr (kTwoAnchors) {
+      h0 = _mm_and_si128(h0, hits(d2 + p, fold2, want2));
+      h1 = _mm_and_si128(h1, hits(d2 + p + 16, fold2, want2));
+      h2 = _mm_and_si128(h2, hits(d2 + p + 32, fold2, want2));
+      h3 = _mm_and_si128(h3, hits(d2 + p + 48, fold2, want2));
     }
     auto mask16 = [](__m128i hit) {
       return std::uint64_t(static_cast<unsigned>(_mm_movemask_epi8(hit)));
