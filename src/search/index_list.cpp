@@ -187,7 +187,8 @@ void IndexList::AppendSplit(std::string_view folder, std::string_view name) {
 }
 
 std::uint32_t IndexList::FolderId(std::string_view folder) {
-  if (2 * (folders_.Count() + 1) > lookup_.size()) RebuildLookup();
+  // The table is kept at most three quarters full.
+  if (4 * (folders_.Count() + 1) > 3 * lookup_.size()) RebuildLookup();
   const std::uint32_t hash = HashText(folder);
   const std::size_t mask = lookup_.size() - 1;
   std::size_t i = hash & mask;
@@ -205,7 +206,7 @@ std::uint32_t IndexList::FolderId(std::string_view folder) {
 
 void IndexList::RebuildLookup() {
   std::size_t size = 64;
-  while (size < 4 * (folders_.Count() + 1)) size *= 2;
+  while (size < 2 * (folders_.Count() + 1)) size *= 2;
   std::vector<Slot> table(size, Slot{0, 0});
   const std::size_t mask = size - 1;
   for (const TextBlocks::Block& block : folders_.Blocks()) {

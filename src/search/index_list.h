@@ -6,8 +6,8 @@
 // folder text is stored once, numbered in the order first met, and each entry is its name bytes
 // in index order; a run of consecutive entries of one folder (the entries of one listing of the
 // walk, the lines of one folder in the file) names its folder once. A folder on a real disk holds
-// tens of entries, so the bytes a query reads, and the memory, fall to about a quarter of a flat
-// list of paths; a query tests each folder once and reads a name only when its folder did not
+// tens of entries, so the bytes a query reads, and the memory, fall to a quarter of a flat list
+// of paths or less; a query tests each folder once and reads a name only when its folder did not
 // already match. The cut is a storage choice only: Line(i) gives the path back byte for byte,
 // and the queries mean their tests on the whole path (queries_scan.h says how).
 //
