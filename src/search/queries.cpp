@@ -90,8 +90,9 @@ Queries::~Queries() {
 
 void Queries::IndexReplaced(std::shared_ptr<IndexList> old) {
   // The cached rows belong to the old index; with them gone, the rows on show may hold its
-  // last reference.
+  // last reference. A rebuild needs its memory now, so the scans' buffers go too.
   keywords_.Clear();
+  scratch_.Release();
   results_.Detach(std::move(old));
 }
 

@@ -374,6 +374,13 @@ void ScanScratch::GiveBack(Rows&& rows) {
   if (rows.capacity() > spare_.capacity()) spare_ = std::move(rows);
 }
 
+void ScanScratch::Release() {
+  std::vector<Rows>().swap(part_rows_);
+  Rows().swap(spare_);
+  marks_.reset();
+  marks_size_ = 0;
+}
+
 Rows& ScanScratch::PartRows(unsigned part) {
   if (part_rows_.size() <= part) part_rows_.resize(part + 1);
   return part_rows_[part];

@@ -72,6 +72,8 @@ class ScanScratch {
   void Recycle(ResultLines rows);
   // Keeps the room of a buffer that TakeRows gave and the result did not need.
   void GiveBack(Rows&& rows);
+  // Frees every buffer: the index they were sized for has gone.
+  void Release();
 
  private:
   std::vector<Rows> part_rows_;
