@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <span>
 
 #if defined(__SSE2__) || defined(_M_X64) || (defined(_M_IX86_FP) && _M_IX86_FP >= 2)
 #define VL_SSE2 1
@@ -80,6 +81,16 @@ std::uint64_t ReadPass(std::string_view text) {
 #endif
   for (; p < n; ++p) sum += d[p];
   return sum;
+}
+
+bool EqualsFolded(std::string_view text, std::string_view folded) {
+  if (text.size() != folded.size()) return false;
+  const unsigned char* t = Bytes(text);
+  const unsigned char* f = Bytes(folded);
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (kFold[t[i]] != f[i]) return false;
+  }
+  return true;
 }
 
 namespace {
@@ -215,6 +226,108 @@ std::size_t FoldedSearch::FindWithAnchors(std::string_view text, std::size_t fro
     if (MatchesAt(d + p)) return p;
   }
   return std::string_view::npos;
+}
+
+void FoldedSearch::FindTexts(std::string_view text, std::span<const std::uint32_t> starts,
+                             std::size_t from, std::size_t to, std::uint32_t first,
+                             std::vector<std::uint32_t>& out) const {
+  if (folded_.empty() || from >= to) return;
+  if (anchor1_ == anchor2_) {
+    FindTextsWithAnchors<false>(text, starts, from, to, first, out);
+  } else {
+    FindTextsWithAnchors<true>(text, starts, from, to, first, out);
+  }
+}
+
+namespace {
+
+// The text that holds byte pos: the last k with starts[k] <= pos, searched from hint (a text at
+// or before it). Matches come in order, often a few texts on, so the search steps over the next
+// few texts, then gallops, then halves.
+std::size_t TextAt(std::span<const std::uint32_t> starts, std::size_t pos, std::size_t hint) {
+  for (std::size_t k = hint; k < hint + 4; ++k) {
+    if (starts[k + 1] > pos) return k;
+  }
+  std::size_t lo = hint + 4;
+  std::size_t step = 1;
+  std::size_t hi = lo + 1;
+  while (hi < starts.size() && starts[hi] <= pos) {
+    lo = hi;
+    hi = lo + step;
+    step *= 2;
+  }
+  hi = std::min(hi, starts.size());
+  auto it = std::upper_bound(starts.begin() + std::ptrdiff_t(lo),
+                             starts.begin() + std::ptrdiff_t(hi), std::uint32_t(pos));
+  return std::size_t(it - starts.begin()) - 1;
+}
+
+}  // namespace
+
+template <bool kTwoAnchors>
+void FoldedSearch::FindTextsWithAnchors(std::string_view text,
+                                        std::span<const std::uint32_t> starts, std::size_t from,
+                                        std::size_t to, std::uint32_t first,
+                                        std::vector<std::uint32_t>& out) const {
+  const unsigned char* d = Bytes(text);
+  const std::size_t n = text.size();
+  const std::size_t m = folded_.size();
+  const std::size_t end = starts[to];
+  std::size_t k = from;  // the text of the last match, or the first text
+  std::size_t p = starts[from];
+  // Candidates before here lie in a text that has already matched.
+  std::size_t skip = p;
+  auto found = [&](std::size_t pos) {
+    k = TextAt(starts, pos, k);
+    out.push_back(first + std::uint32_t(k));
+    skip = starts[k + 1];
+  };
+#if VL_SSE2
+  // 64 candidate starts a round, as a bit mask of the anchors' hits.
+  const auto a1 = static_cast<unsigned char>(folded_[anchor1_]);
+  const auto a2 = static_cast<unsigned char>(folded_[anchor2_]);
+  const __m128i want1 = _mm_set1_epi8(static_cast<char>(a1));
+  const __m128i want2 = _mm_set1_epi8(static_cast<char>(a2));
+  const __m128i fold1 = _mm_set1_epi8(IsLowerLetter(a1) ? 0x20 : 0);
+  const __m128i fold2 = _mm_set1_epi8(IsLowerLetter(a2) ? 0x20 : 0);
+  const unsigned char* d1 = d + anchor1_;
+  const unsigned char* d2 = d + anchor2_;
+  auto hits = [](const unsigned char* at, __m128i fold, __m128i want) {
+    return _mm_cmpeq_epi8(_mm_or_si128(Load(at), fold), want);
+  };
+  for (; p < end && p + m + 63 <= n; p += 64) {
+    // The rarer anchor alone rules out most rounds; the other is read only when it hits.
+    __m128i h0 = hits(d1 + p, fold1, want1), h1 = hits(d1 + p + 16, fold1, want1);
+    __m128i h2 = hits(d1 + p + 32, fold1, want1), h3 = hits(d1 + p + 48, fold1, want1);
+    if (_mm_movemask_epi8(_mm_or_si128(_mm_or_si128(h0, h1), _mm_or_si128(h2, h3))) == 0) {
+      continue;
+    }
+    if constexpr (kTwoAnchors) {
+      h0 = _mm_and_si128(h0, hits(d2 + p, fold2, want2));
+      h1 = _mm_and_si128(h1, hits(d2 + p + 16, fold2, want2));
+      h2 = _mm_and_si128(h2, hits(d2 + p + 32, fold2, want2));
+      h3 = _mm_and_si128(h3, hits(d2 + p + 48, fold2, want2));
+    }
+    auto mask16 = [](__m128i hit) {
+      return std::uint64_t(static_cast<unsigned>(_mm_movemask_epi8(hit)));
+    };
+    std::uint64_t candidates = mask16(h0) | mask16(h1) << 16 | mask16(h2) << 32 | mask16(h3) << 48;
+    if (end - p < 64) candidates &= (std::uint64_t(1) << (end - p)) - 1;
+    while (candidates != 0) {
+      if (skip > p) {
+        if (skip - p >= 64) break;
+        candidates &= ~std::uint64_t(0) << (skip - p);
+        if (candidates == 0) break;
+      }
+      const std::size_t pos = p + std::size_t(std::countr_zero(candidates));
+      candidates &= candidates - 1;
+      if (MatchesAt(d + pos)) found(pos);
+    }
+  }
+#endif
+  for (p = std::max(p, skip); p < end; ++p) {
+    if (p >= skip && p + m <= n && MatchesAt(d + p)) found(p);
+  }
 }
 
 }  // namespace vl

@@ -4,8 +4,10 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #if defined(__SSE2__) || defined(_M_X64) || (defined(_M_IX86_FP) && _M_IX86_FP >= 2)
 #include <xmmintrin.h>
@@ -52,6 +54,9 @@ std::size_t SplitLines(std::string_view bytes, LineFn&& line) {
 // Sums every byte of the text: one pass that touches each byte once, the floor for any scan.
 std::uint64_t ReadPass(std::string_view text);
 
+// True when text, with ASCII letters folded, equals folded (a text already folded).
+bool EqualsFolded(std::string_view text, std::string_view folded);
+
 // Finds a keyword with ASCII letters folded on both sides. Case is folded only where the
 // keyword byte is a letter, since setting bit 0x20 on other bytes would join "@" with "`",
 // "[" with "{" and 0x80..0x9F with 0xA0..0xBF.
@@ -63,11 +68,21 @@ class FoldedSearch {
   // Whether the keyword starts somewhere in [from, before): a test of one line among many,
   // which looks no further than the line.
   bool StartsWithin(std::string_view text, std::size_t from, std::size_t before) const;
+  // For texts that each end in LF, text k running from starts[k] to its LF at starts[k + 1] - 1,
+  // appends first + k for every k in [from, to) whose text holds the keyword (which must hold no
+  // LF). Each text counts once however often it holds the keyword, and the search goes on from
+  // the next text after a match, so texts full of matches cost no more than texts without any.
+  void FindTexts(std::string_view text, std::span<const std::uint32_t> starts, std::size_t from,
+                 std::size_t to, std::uint32_t first, std::vector<std::uint32_t>& out) const;
 
  private:
   bool MatchesAt(const unsigned char* at) const;
   template <bool kTwoAnchors>
   std::size_t FindWithAnchors(std::string_view text, std::size_t from) const;
+  template <bool kTwoAnchors>
+  void FindTextsWithAnchors(std::string_view text, std::span<const std::uint32_t> starts,
+                            std::size_t from, std::size_t to, std::uint32_t first,
+                            std::vector<std::uint32_t>& out) const;
 
   std::string folded_;
   // The two keyword bytes least likely in a path sift the candidates; with one byte only,

@@ -20,6 +20,11 @@ constexpr unsigned kClearFlags = mb::kOkCancel | mb::kIconQuestion;
 RebuildOutcome WalkRoots(IndexStore& store, const TextList& roots, const std::string& index_file,
                          const IndexSeams& seams, const std::function<bool()>& cancelled) {
   auto fresh = std::make_shared<IndexList>();
+  // However the walk ends, the fresh index is appended to no more and lets its lookup table go.
+  struct Finish {
+    IndexList& index;
+    ~Finish() { index.FinishAppending(); }
+  } finish{*fresh};
   seams.progress.SetTotalParts(int(roots.size()));
   WalkHooks hooks{seams.process_messages, cancelled};
   for (std::size_t i = 0; i < roots.size(); ++i) {
@@ -27,9 +32,10 @@ RebuildOutcome WalkRoots(IndexStore& store, const TextList& roots, const std::st
     if (seams.root_started) seams.root_started(i, roots.size(), roots[i]);
     IndexList entries = CollectFiles(roots[i], "*.*", seams.lister, hooks);
     if (cancelled && cancelled()) return RebuildOutcome::kCancelled;
-    fresh->AppendList(entries);
+    fresh->AppendList(std::move(entries));
     SaveIndexList(seams.files, *fresh, index_file);
     seams.progress.SetPartsComplete(int(i + 1));
+    // The index this one replaces is released here, even while rows taken from it are on show.
     store.Set(fresh);
   }
   return RebuildOutcome::kDone;

@@ -3,13 +3,14 @@
 // (mniIndexClick) and "Remove file index" (mniRefreshClick). They belong to the main window,
 // which supplies the seams below; nothing here opens a window.
 //
-// A rebuild walks every root of the root list, appends each root's entries to a fresh index,
+// A rebuild walks every root of the root list, moves each root's entries into a fresh index,
 // rewrites the index file after every root and makes the fresh index the process-wide one as
-// soon as its first root is done. The walk lets the window process messages once per folder,
-// so the window stays usable: while a rebuild runs, a second rebuild and a clear are refused
-// without a message (the window greys their menu items, see running_changed), queries read the
-// index as far as it is built, and closing the window calls CancelRebuild, which stops the walk
-// before its next folder and keeps the roots already written.
+// soon as its first root is done; the index it replaces is released then, even while rows taken
+// from it are on show (they keep copies of their own paths, see TBallArray::Detach). The walk lets
+// the window process messages once per folder, so the window stays usable: while a rebuild runs, a
+// second rebuild and a clear are refused without a message (the window greys their menu items, see
+// running_changed), queries read the index as far as it is built, and closing the window calls
+// CancelRebuild, which stops the walk before its next folder and keeps the roots already written.
 
 #include <cstddef>
 #include <functional>

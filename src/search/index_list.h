@@ -1,95 +1,201 @@
 #pragma once
-// The loaded index: every indexed path, one a line, in file order.
+// The loaded index: every indexed path, one a line, in file order, stored by folder.
 //
-// The lines live in one contiguous buffer that is the file's own text (up to a first NUL), with
-// the start of every line beside it, so loading costs one read and one split and a query scans
-// plain memory. The buffer always ends with a line break, so the end of line i is found from
-// the start of line i + 1. Lines built here (by the walk) end in CR LF: such a list is already
-// the exact text of its file.
+// A path is cut at its last "\" into its folder text (everything up to and including that "\";
+// empty for a path without one) and its name (the rest, which holds no "\"). Each distinct
+// folder text is stored once, numbered in the order first met, and each entry is its name bytes
+// in index order; a run of consecutive entries of one folder (the entries of one listing of the
+// walk, the lines of one folder in the file) names its folder once. A folder on a real disk holds
+// tens of entries, so the bytes a query reads, and the memory, fall to a quarter of a flat list
+// of paths or less; a query tests each folder once and reads a name only when its folder did not
+// already match. The cut is a storage choice only: Line(i) gives the path back byte for byte,
+// and the queries mean their tests on the whole path (queries_scan.h says how).
+//
+// Texts live in blocks of at most kBlockBytes, each text followed by LF. No line holds LF, so a
+// scan over a whole block never finds a keyword that runs from one text into the next. A block
+// never moves its bytes once written and never grows past its size, so a large index never asks
+// for one large piece of contiguous memory (which a 32-bit process cannot find), and the entries
+// of a walked root join the fresh index by moving their blocks, not by copying their bytes.
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 #include "search/text_list.h"
 
 namespace vl {
 
-class IndexList {
+// Entry numbers of an index, in index order: the rows of a result, 4 bytes a row.
+using Rows = std::vector<std::uint32_t>;
+// The rows of a result, shared by the result set on show and the keyword cache.
+using ResultLines = std::shared_ptr<const Rows>;
+
+// Byte texts appended one after another and numbered from 0, kept in blocks that never move.
+class TextBlocks {
  public:
-  IndexList();
+  static constexpr std::size_t kBlockBytes = std::size_t(4) << 20;
 
-  // The lines of a text-list file's bytes, by the text-list rules.
-  static IndexList FromText(std::string bytes);
+  struct Block {
+    std::size_t first = 0;    // the number of the block's first text
+    std::vector<char> bytes;  // every text followed by LF
+    // Where each text starts in bytes, then bytes.size(): text k ends one byte (its LF) before
+    // the start of text k + 1.
+    std::vector<std::uint32_t> starts{0};
 
-  std::size_t Count() const { return starts_.size() - 1; }
-  bool Empty() const { return Count() == 0; }
-  std::string_view Line(std::size_t i) const;
+    std::size_t Count() const { return starts.size() - 1; }
+    std::size_t End() const { return first + Count(); }
+    std::string_view Bytes() const { return {bytes.data(), bytes.size()}; }
+    std::string_view Text(std::size_t k) const {
+      return Bytes().substr(starts[k], starts[k + 1] - starts[k] - 1);
+    }
+  };
 
-  // Appends a line. A CR or LF byte in it (a name that no folder on Windows can hold) is
-  // stored as "?", so that the list reads back from its file exactly as it is.
-  void Append(std::string_view line);
-  // Appends every line of another list. Either everything is appended or, when memory runs
-  // out (std::bad_alloc), nothing is.
-  void AppendList(const IndexList& other);
+  std::size_t Count() const { return count_; }
+  std::string_view Text(std::size_t i) const;
+  const std::vector<Block>& Blocks() const { return blocks_; }
+  // The block holding text i.
+  std::size_t BlockOf(std::size_t i) const;
 
-  // The bytes of the index file: each line followed by CR LF.
-  std::string FileText() const;
-  // True when the buffer already is FileText() (no copy is needed to save it).
-  bool BufferIsFileText() const { return buffer_is_file_text_; }
+  // Whether appending a text of this length starts a new block.
+  bool StartsBlock(std::size_t length) const;
+  void Append(std::string_view text);
+  // Moves the blocks of other behind these, renumbering their texts.
+  void AppendBlocks(TextBlocks&& other);
+  // Frees the memory of block k (its texts can no longer be read).
+  void ReleaseBlock(std::size_t k);
+  // Gives back the unused room at the end of the last block.
+  void ShrinkLast();
 
-  // The raw buffer: lines and their breaks, for scanning. A scan that finds a byte sequence
-  // without CR or LF finds it inside one line.
-  std::string_view Buffer() const { return text_; }
-  // The line holding buffer offset pos; hint is a line at or before it (0 when unknown).
-  std::size_t LineAt(std::size_t pos, std::size_t hint = 0) const;
-  // Buffer offset where line i starts; LineStart(Count()) is the buffer's size.
-  std::size_t LineStart(std::size_t i) const { return starts_[i]; }
-  // Where LineStart(i) is kept, for a scan that fetches it ahead.
-  const std::size_t* LineStartAt(std::size_t i) const { return starts_.data() + i; }
-  // Buffer offset just past the last byte of line i (before its break: CR, LF or CR LF; a CR
-  // that ends one line is never followed by an LF that ends the next, as CR LF is one break).
-  std::size_t LineEnd(std::size_t i) const {
-    std::size_t end = starts_[i + 1] - 1;
-    if (text_[end] == '\n' && end > starts_[i] && text_[end - 1] == '\r') --end;
-    return end;
-  }
-
-  // Bytes held in memory (buffer and line starts, by capacity).
   std::size_t MemoryBytes() const;
 
  private:
-  std::string text_;
-  std::vector<std::size_t> starts_;
-  bool buffer_is_file_text_ = true;
+  std::vector<Block> blocks_;
+  std::size_t count_ = 0;
 };
 
-// Reads and writes the index file. Loading converts running out of memory into an Error
-// ("Out of memory") and changes nothing.
+class IndexList {
+ public:
+  // Entries first .. (next run's first - 1) share one folder. A run never spans two blocks of
+  // names, so a scan of a run reads one block.
+  struct Run {
+    std::uint32_t folder;
+    std::uint32_t first;
+  };
+
+  // The lines of a text-list file's bytes, by the text-list rules.
+  static IndexList FromText(std::string_view bytes);
+
+  std::size_t Count() const { return names_.Count(); }
+  bool Empty() const { return Count() == 0; }
+  // The full path of entry i.
+  std::string Line(std::size_t i) const;
+  void LineInto(std::size_t i, std::string& out) const;
+  std::string_view Name(std::size_t i) const { return names_.Text(i); }
+  std::uint32_t FolderOf(std::size_t i) const { return runs_[RunOf(i)].folder; }
+  std::string_view FolderText(std::size_t folder) const { return folders_.Text(folder); }
+  std::size_t FolderCount() const { return folders_.Count(); }
+
+  const TextBlocks& Names() const { return names_; }
+  const TextBlocks& Folders() const { return folders_; }
+  const std::vector<Run>& Runs() const { return runs_; }
+  std::size_t RunEnd(std::size_t r) const {
+    return r + 1 < runs_.size() ? runs_[r + 1].first : Count();
+  }
+  // The run holding entry i.
+  std::size_t RunOf(std::size_t i) const;
+
+  // Appends a line. A CR, LF or NUL byte in it (which no name on Windows holds) is stored as
+  // "?", so that the list reads back from its file exactly as it is.
+  void Append(std::string_view line);
+  // Appends every entry of other, moving its names. Either everything is appended or, when
+  // memory runs out (std::bad_alloc), no entry is.
+  void AppendList(IndexList&& other);
+  // Drops what only appending needs (the folder lookup table); a later append builds it again.
+  void FinishAppending();
+
+  // The bytes of the index file, each line followed by CR LF, handed to put piece by piece.
+  void WriteFileText(const std::function<void(std::string_view)>& put) const;
+  std::string FileText() const;
+
+  // A list of the given entries of from (ascending), in order: what rows need of an index that
+  // is going away. TakeEntries frees the blocks of from as it goes and leaves it empty.
+  static IndexList CopyEntries(const IndexList& from, const Rows& entries);
+  static IndexList TakeEntries(IndexList&& from, const Rows& entries);
+
+  // Bytes held in memory (by capacity).
+  std::size_t MemoryBytes() const;
+
+ private:
+  friend class IndexLoader;
+  template <bool kRelease>
+  static IndexList Subset(std::conditional_t<kRelease, IndexList&, const IndexList&> from,
+                          const Rows& entries);
+
+  // A line as read from a file: it holds no CR, LF or NUL.
+  void AppendLine(std::string_view line);
+  void AppendSplit(std::string_view folder, std::string_view name);
+  std::uint32_t FolderId(std::string_view folder);
+  void RebuildLookup();
+
+  TextBlocks folders_;
+  TextBlocks names_;
+  std::vector<Run> runs_;
+  // Open addressing over folder texts: hash and folder number + 1 (0 is a free slot).
+  struct Slot {
+    std::uint32_t hash;
+    std::uint32_t folder_plus_one;
+  };
+  std::vector<Slot> lookup_;
+  // The folder of the last entry appended, so that the entries of one folder skip the lookup.
+  std::string last_folder_;
+  std::uint32_t last_folder_id_ = 0;
+};
+
+// Builds an index from the bytes of an index file handed over piece by piece, by the text-list
+// rules; a line or a CR LF break may be cut between two pieces.
+class IndexLoader {
+ public:
+  // Returns false once the text has ended (at a NUL byte): the rest is not needed.
+  bool Feed(std::string_view piece);
+  IndexList Finish();
+
+ private:
+  IndexList list_;
+  std::string carry_;  // the start of a line cut at the end of the last piece
+  bool after_cr_ = false;
+  bool ended_ = false;
+};
+
+// Reads and writes the index file, piece by piece: neither holds the whole file in memory.
+// Loading converts running out of memory into an Error ("Out of memory") and changes nothing.
 std::shared_ptr<IndexList> LoadIndexList(FileSystem& fs, const std::string& path);
 void SaveIndexList(FileSystem& fs, const IndexList& index, const std::string& path);
 
 // The process-wide IndexList: absent (null) until the index file is loaded or a rebuild has
-// finished its first root. Rows of a result set keep the list they came from alive, so
-// replacing it never pulls lines from under the rows on show.
+// finished its first root.
 class IndexStore {
  public:
+  // Told the list that another has just replaced (the store no longer holds it), so that rows
+  // taken from it can let it go.
+  using ReplacedFn = std::function<void(std::shared_ptr<IndexList> old)>;
+
   const std::shared_ptr<IndexList>& Current() const { return current_; }
   bool Exists() const { return current_ != nullptr; }
-  void Set(std::shared_ptr<IndexList> index) {
-    current_ = std::move(index);
-    ++state_;
-  }
+  void Set(std::shared_ptr<IndexList> index);
   // Changes with every Set (a load, each rebuild step, a clear), even of the same list, so that
   // what was learnt from the index before (the keyword cache) can be dropped.
   std::uint64_t State() const { return state_; }
+  void OnReplaced(ReplacedFn fn) { replaced_ = std::move(fn); }
 
  private:
   std::shared_ptr<IndexList> current_;
   std::uint64_t state_ = 0;
+  ReplacedFn replaced_;
 };
 
 }  // namespace vl

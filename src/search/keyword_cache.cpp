@@ -3,15 +3,15 @@
 #include <algorithm>
 
 #include "search/path_ops.h"
-#include "search/queries.h"
+#include "search/queries_scan.h"
 
 namespace vl {
 namespace {
 
-std::size_t EntryBytes(const std::string& folded, const std::vector<std::size_t>& lines) {
+std::size_t EntryBytes(const std::string& folded, const Rows& lines) {
   // The list node holds the entry and two links; the rows' control block lives beside them.
   constexpr std::size_t kBookkeeping = 4 * sizeof(void*) + 64;
-  return sizeof(std::size_t) * lines.capacity() + folded.capacity() + kBookkeeping;
+  return sizeof(Rows::value_type) * lines.capacity() + folded.capacity() + kBookkeeping;
 }
 
 }  // namespace
@@ -24,20 +24,16 @@ void KeywordCache::Clear() {
 void KeywordCache::Bind(const IndexList& index, std::uint64_t state) {
   // A rebuild appends to the index on show, so the same list in the same store state is still
   // checked for growth.
-  if (&index == index_ && state == state_ && index.Count() == lines_ &&
-      index.Buffer().size() == buffer_bytes_) {
-    return;
-  }
+  if (&index == index_ && state == state_ && index.Count() == lines_) return;
   Clear();
   index_ = &index;
   state_ = state;
   lines_ = index.Count();
-  buffer_bytes_ = index.Buffer().size();
   bound_ = index.MemoryBytes() / 10;
 }
 
 ResultLines KeywordCache::Find(const IndexList& index, std::uint64_t state,
-                               std::string_view keyword) {
+                               std::string_view keyword, ScanScratch& scratch) {
   Bind(index, state);
   std::string folded = LowerCase(keyword);
   last_source_ = Source::kCached;
@@ -55,17 +51,24 @@ ResultLines KeywordCache::Find(const IndexList& index, std::uint64_t state,
     if (folded.find(entry.folded) == std::string::npos) continue;
     if (!source || entry.lines->size() < source->lines->size()) source = &entry;
   }
-  std::vector<std::size_t> lines;
+  Rows lines = scratch.TakeRows();
   if (source && source->lines->size() < index.Count() / kRefineDivisor) {
     last_source_ = Source::kRefined;
     last_searched_ = source->lines->size();
-    lines = FindKeywordAmong(index, keyword, *source->lines);
+    FindKeywordAmong(index, keyword, *source->lines, lines, scratch);
   } else {
     last_source_ = Source::kFullPass;
     last_searched_ = index.Count();
-    lines = FindKeyword(index, keyword);
+    FindKeyword(index, keyword, lines, scratch);
   }
-  auto shared = std::make_shared<const std::vector<std::size_t>>(std::move(lines));
+  // A small result leaves the large room it was written into for the next large one, and
+  // takes no more memory than it needs in the cache.
+  if (lines.size() < lines.capacity() / 2) {
+    Rows exact(lines.begin(), lines.end());
+    scratch.GiveBack(std::move(lines));
+    lines = std::move(exact);
+  }
+  ResultLines shared = std::make_shared<Rows>(std::move(lines));
   if (!folded.empty()) Keep(std::move(folded), shared);
   return shared;
 }

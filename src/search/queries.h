@@ -5,7 +5,8 @@
 // folded on both sides ("A".."Z" only, wherever they stand); an empty keyword keeps nothing.
 // The category query keeps every line whose extension (ExtractFileExt) equals one of two
 // extensions byte for byte. Results keep index order; nothing is sorted or dropped. An absent
-// index is searched as an empty one.
+// index is searched as an empty one. The scans themselves, over the index stored by folder and
+// split across the cores, are in queries_scan.h.
 
 #include <cstddef>
 #include <cstdint>
@@ -13,47 +14,61 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "framework/clock.h"
 #include "search/index_list.h"
 #include "search/keyword_cache.h"
 #include "search/path_ops.h"
+#include "search/queries_scan.h"
 
 namespace vl {
 
-// One result row: a line of the index it came from.
+// One result row: an entry of the index it came from.
 class TBall {
  public:
-  TBall(const IndexList& index, std::size_t line) : index_(&index), line_(line) {}
-  // The row's full path, exactly as the index line reads. The view is valid until the index
-  // grows (a rebuild running) or the result set is replaced; copy it to keep it.
-  std::string_view Path() const { return index_->Line(line_); }
-  std::size_t IndexLine() const { return line_; }
+  TBall(const IndexList& index, std::size_t entry) : index_(&index), entry_(entry) {}
+  // The row's full path, exactly as the index line reads.
+  std::string Path() const { return index_->Line(entry_); }
+  std::size_t Entry() const { return entry_; }
 
  private:
   const IndexList* index_;
-  std::size_t line_;
+  std::size_t entry_;
 };
 
-// The result set: row i of the result list shows element i. The rows hold the index they came
-// from, so a rebuild or a clear never changes the rows on show. The line numbers may be shared
-// with the keyword cache; neither side ever changes them.
+// The result set: row i of the result list shows element i, an entry number of the index the
+// rows came from (4 bytes a row). The entry numbers may be shared with the keyword cache;
+// neither side ever changes them. When that index is replaced (a rebuild, a clear), the rows
+// let it go and keep what they show: see Detach.
 class TBallArray {
  public:
-  std::size_t Count() const { return lines_ ? lines_->size() : 0; }
+  std::size_t Count() const;
   bool Empty() const { return Count() == 0; }
-  TBall operator[](std::size_t row) const { return TBall(*index_, (*lines_)[row]); }
-  std::string_view Path(std::size_t row) const { return index_->Line((*lines_)[row]); }
+  TBall operator[](std::size_t row) const { return TBall(*index_, Entry(row)); }
+  std::string Path(std::size_t row) const { return index_->Line(Entry(row)); }
 
-  void Assign(std::shared_ptr<const IndexList> index, std::vector<std::size_t> lines);
-  void Assign(std::shared_ptr<const IndexList> index, ResultLines lines);
+  // Empty rows leave nothing held.
+  void Assign(std::shared_ptr<IndexList> index, ResultLines rows);
   void Clear();
   void Swap(TBallArray& other) noexcept;
 
+  // Called with an index that is no longer the process-wide one. Rows taken from it move to a
+  // list of their own that holds only their paths (their folders once, their names), so that
+  // the index can be released at once: the rows cost their paths' bytes in the stored layout,
+  // copied in one pass over the rows. When the rows hold the last reference to the old index,
+  // its blocks of names are freed while their rows are copied, so the copy never adds more
+  // than one block to the memory of the two. Rows that show nothing hold nothing.
+  void Detach(std::shared_ptr<IndexList> old);
+  // The list the rows read their paths from; null when there are no rows.
+  const IndexList* Source() const { return index_.get(); }
+  const ResultLines& Lines() const { return rows_; }
+
  private:
-  std::shared_ptr<const IndexList> index_;
-  ResultLines lines_;
+  std::size_t Entry(std::size_t row) const { return rows_ ? (*rows_)[row] : row; }
+
+  std::shared_ptr<IndexList> index_;
+  // Null, with an index, after Detach: every entry of the index in order.
+  ResultLines rows_;
 };
 
 // The result list and its label, as the main window shows them.
@@ -66,14 +81,6 @@ class ResultView {
   virtual void SetResultLabel(std::string_view text) = 0;
 };
 
-// The matching lines, in index order.
-std::vector<std::size_t> FindKeyword(const IndexList& index, std::string_view keyword);
-// The lines among candidates (index lines in index order) that hold the keyword.
-std::vector<std::size_t> FindKeywordAmong(const IndexList& index, std::string_view keyword,
-                                          const std::vector<std::size_t>& candidates);
-std::vector<std::size_t> FindExtensions(const IndexList& index, std::string_view first,
-                                        std::string_view second, const LeadBytes& lead);
-
 // The result label texts: count, fixed text, milliseconds, fixed text.
 std::string KeywordResultLabel(std::size_t count, std::uint32_t milliseconds);
 std::string CategoryResultLabel(std::size_t count, std::uint32_t milliseconds);
@@ -83,8 +90,12 @@ class Queries {
   // process_messages runs while a category query fills its rows; it may start other queries.
   // A category query that another query overtakes that way leaves the newer rows and label
   // on show.
-  Queries(const IndexStore& store, TBallArray& results, ResultView& view, const Clock& clock,
+  // The queries tell the store that the rows on show let a replaced index go.
+  Queries(IndexStore& store, TBallArray& results, ResultView& view, const Clock& clock,
           const LeadBytes& lead, std::function<void()> process_messages = {});
+  ~Queries();
+  Queries(const Queries&) = delete;
+  Queries& operator=(const Queries&) = delete;
 
   // The caller passes the keyword box's text after Trim. Recent keywords over the same index
   // are answered from the keyword cache (see keyword_cache.h).
@@ -92,11 +103,15 @@ class Queries {
   // A category button: its two extensions, dot included (".mp3", ".wma").
   void SearchByExtensions(std::string_view first, std::string_view second);
 
- private:
-  bool FillWhilePumping(std::uint64_t generation, std::shared_ptr<const IndexList> index,
-                        const std::vector<std::size_t>& matches);
+  // How the last keyword query got its rows (for measurements).
+  const KeywordCache& Keywords() const { return keywords_; }
 
-  const IndexStore& store_;
+ private:
+  bool FillWhilePumping(std::uint64_t generation, std::shared_ptr<IndexList> index,
+                        const Rows& matches);
+  void IndexReplaced(std::shared_ptr<IndexList> old);
+
+  IndexStore& store_;
   TBallArray& results_;
   ResultView& view_;
   const Clock& clock_;
@@ -104,6 +119,7 @@ class Queries {
   std::function<void()> process_messages_;
   std::uint64_t generation_ = 0;
   KeywordCache keywords_;
+  ScanScratch scratch_;
 };
 
 }  // namespace vl

@@ -11,6 +11,7 @@
 // temporary file is named after the target ("vl.vl.~vl<process>-<count>.tmp"); one that an
 // interrupted replacement left is removed by the next replacement of the same file.
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,6 +35,22 @@ class FileSystem {
   virtual std::string ReadWholeFile(const std::string& path) = 0;
   // Replaces the file with exactly these bytes, in one step.
   virtual void ReplaceWholeFile(const std::string& path, std::string_view bytes) = 0;
+
+  // The same two for a file too large to be held whole. ReadFilePieces hands the file's bytes
+  // to piece in order, a piece at a time, until piece returns false; ReplaceFilePieces writes
+  // what write hands to put, piece by piece, and replaces the file in one step when write
+  // returns. These ones hold the whole file; the platform's do not.
+  using Put = std::function<void(std::string_view)>;
+  virtual void ReadFilePieces(const std::string& path,
+                              const std::function<bool(std::string_view)>& piece) {
+    piece(ReadWholeFile(path));
+  }
+  virtual void ReplaceFilePieces(const std::string& path,
+                                 const std::function<void(const Put&)>& write) {
+    std::string bytes;
+    write([&](std::string_view part) { bytes.append(part); });
+    ReplaceWholeFile(path, bytes);
+  }
 };
 
 // The platform's files (Windows build only).

@@ -14,6 +14,9 @@ namespace vl {
 namespace {
 
 constexpr DWORD kChunk = 1u << 24;
+// A file read piece by piece is read in pieces of this size, small enough to stay in the cache
+// while the reader splits them.
+constexpr DWORD kPiece = 1u << 20;
 
 std::string SystemMessage(DWORD code) {
   char* buffer = nullptr;
@@ -187,13 +190,29 @@ class WinFileSystem : public FileSystem {
   bool FileExists(const std::string& path) override { return vl::FileExists(path); }
 
   std::string ReadWholeFile(const std::string& path) override {
-    FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
-    if (!file.Valid()) ThrowCannotOpen(path, GetLastError());
+    FileHandle file(OpenForReading(path));
     return ReadAll(path, file.Get());
   }
 
+  void ReadFilePieces(const std::string& path,
+                      const std::function<bool(std::string_view)>& piece) override {
+    FileHandle file(OpenForReading(path));
+    std::string buffer(kPiece, '\0');
+    for (;;) {
+      DWORD got = 0;
+      if (!::ReadFile(file.Get(), buffer.data(), DWORD(buffer.size()), &got, nullptr)) {
+        ThrowCannotOpen(path, GetLastError());
+      }
+      if (got == 0 || !piece(std::string_view(buffer.data(), got))) return;
+    }
+  }
+
   void ReplaceWholeFile(const std::string& path, std::string_view bytes) override {
+    ReplaceFilePieces(path, [&](const Put& put) { put(bytes); });
+  }
+
+  void ReplaceFilePieces(const std::string& path,
+                         const std::function<void(const Put&)>& write) override {
     // The file is replaced only where creating it by its own name would work, so that every
     // reader finds what was saved: a folder that is missing or a path beyond the platform's
     // limit for such names fails here as the creation would. Creating a file over a read-only
@@ -220,13 +239,21 @@ class WinFileSystem : public FileSystem {
     if (handle == INVALID_HANDLE_VALUE) ThrowCannotCreate(path, GetLastError());
     TempFile temp(temp_name);
     FileHandle file(handle);
-    WriteAll(path, file.Get(), bytes);
+    write([&](std::string_view bytes) { WriteAll(path, file.Get(), bytes); });
     if (!FlushFileBuffers(file.Get()) || !file.Close()) ThrowCannotCreate(path, GetLastError());
     if (!MoveFileExW(temp.Path().c_str(), target.c_str(),
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
       ThrowCannotCreate(path, GetLastError());
     }
     temp.Keep();
+  }
+
+ private:
+  static HANDLE OpenForReading(const std::string& path) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+    if (file == INVALID_HANDLE_VALUE) ThrowCannotOpen(path, GetLastError());
+    return file;
   }
 };
 

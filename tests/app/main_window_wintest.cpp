@@ -262,6 +262,25 @@ TEST_F(RebuildTest, RebuildWalksBothRootsAndWritesTheIndexAfterEach) {
   EXPECT_EQ(Rows(), std::vector<std::string>{root2 + "c.exe"});
 }
 
+TEST_F(RebuildTest, RowsOnShowStayWhileTheReplacedIndexIsReleased) {
+  StartAndWriteRoots();
+  TypeChars(form->edtName->Handle(), "ol");
+  ASSERT_EQ(Rows(), std::vector<std::string>{"old"});
+  std::weak_ptr<IndexList> old = form->Index().Current();
+  form->mniIndex->Click();
+  EXPECT_TRUE(old.expired());
+  EXPECT_EQ(Rows(), std::vector<std::string>{"old"});
+  EXPECT_EQ(form->lvResult->ItemText(0, 0), "old");
+
+  // The same after a clear, for rows that came from the rebuilt index.
+  Click(form->btnExe->Handle());
+  old = form->Index().Current();
+  form->mniRefresh->Click();
+  EXPECT_TRUE(old.expired());
+  EXPECT_EQ(Rows(), std::vector<std::string>{root2 + "c.exe"});
+  EXPECT_EQ(form->lvResult->ItemText(0, 0), "c.exe");
+}
+
 TEST_F(RebuildTest, CancelAtTheQuestionChangesNothing) {
   StartAndWriteRoots();
   dialogs.answers = {mb::kIdCancel};

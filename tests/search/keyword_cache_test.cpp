@@ -27,7 +27,8 @@ IndexList Lines(std::size_t count, std::size_t every) {
 TEST(KeywordCache, TypingRefinesBackspaceIsCachedAndRowsAreThoseOfAFullPass) {
   IndexList index = Lines(1000, 50);
   KeywordCache cache;
-  // "r" is on every line, so "re" needs a full pass; "re" is on 20 lines (under an eighth),
+  ScanScratch scratch;
+  // "r" is on every line, so "re" needs a full pass; "re" is on 20 lines (under a sixteenth),
   // so every later keystroke searches only the rows before it. The rows of "r" are more than
   // this small index may keep, so "r" is searched again at the end.
   const std::pair<std::string_view, Source> steps[] = {
@@ -38,7 +39,7 @@ TEST(KeywordCache, TypingRefinesBackspaceIsCachedAndRowsAreThoseOfAFullPass) {
       {"eport", Source::kFullPass}, {"eport.doc", Source::kRefined},
   };
   for (const auto& [keyword, source] : steps) {
-    ResultLines lines = cache.Find(index, 1, keyword);
+    ResultLines lines = cache.Find(index, 1, keyword, scratch);
     EXPECT_EQ(*lines, FindKeyword(index, keyword)) << keyword;
     EXPECT_EQ(cache.LastSource(), source) << keyword;
   }
@@ -48,7 +49,7 @@ TEST(KeywordQuery, AmongCandidatesLooksOnlyInsideEachCandidateLine) {
   // Lines short and long, so that the wide blocks of the scan reach into the lines after.
   IndexList index = IndexList::FromText(
       "ab\ncd\r\nC:\\a long line that holds its keyword near its end: xyz\rxyz\r\nq");
-  const std::tuple<std::string_view, std::vector<std::size_t>, std::vector<std::size_t>> cases[] = {
+  const std::tuple<std::string_view, Rows, Rows> cases[] = {
       {"cd", {0}, {}}, {"cd", {0, 1}, {1}}, {"XYZ", {2, 3}, {2, 3}}, {"xyz", {0, 1, 4}, {}},
       {"q", {4}, {4}}, {"zq", {3, 4}, {}},  {"b\nc", {0}, {}},
   };
@@ -60,9 +61,10 @@ TEST(KeywordQuery, AmongCandidatesLooksOnlyInsideEachCandidateLine) {
 TEST(KeywordCache, RefinesFromTheSmallestEarlierResultItHolds) {
   IndexList index = Lines(1000, 50);
   KeywordCache cache;
-  cache.Find(index, 1, "report");
-  cache.Find(index, 1, "dir1");
-  cache.Find(index, 1, "dir1\\report");
+  ScanScratch scratch;
+  cache.Find(index, 1, "report", scratch);
+  cache.Find(index, 1, "dir1", scratch);
+  cache.Find(index, 1, "dir1\\report", scratch);
   EXPECT_EQ(cache.LastSource(), Source::kRefined);
   EXPECT_EQ(cache.LastSearched(), 20u);
 }
@@ -79,8 +81,9 @@ TEST(KeywordCache, NoEarlierResultServesAKeywordThatDoesNotHoldIt) {
   };
   for (const auto& [earlier, later] : pairs) {
     KeywordCache cache;
-    cache.Find(index, 1, earlier);
-    ResultLines lines = cache.Find(index, 1, later);
+    ScanScratch scratch;
+    cache.Find(index, 1, earlier, scratch);
+    ResultLines lines = cache.Find(index, 1, later, scratch);
     EXPECT_EQ(*lines, FindKeyword(index, later)) << earlier << " " << later;
     EXPECT_NE(cache.LastSource(), Source::kRefined) << earlier << " " << later;
   }
@@ -98,6 +101,7 @@ TEST(KeywordCache, AgreesWithFullPassesOverRandomTyping) {
   }
   IndexList index = IndexList::FromText(text);
   KeywordCache cache;
+  ScanScratch scratch;
   std::string keyword;
   int refined = 0;
   for (int step = 0; step < 3000; ++step) {
@@ -108,7 +112,7 @@ TEST(KeywordCache, AgreesWithFullPassesOverRandomTyping) {
     } else {
       keyword.clear();
     }
-    ResultLines lines = cache.Find(index, 1, keyword);
+    ResultLines lines = cache.Find(index, 1, keyword, scratch);
     ASSERT_EQ(*lines, FindKeyword(index, keyword)) << ::testing::PrintToString(keyword);
     ASSERT_LE(cache.MemoryBytes(), cache.MemoryBound());
     ASSERT_LE(cache.Entries(), KeywordCache::kMaxEntries);
@@ -132,9 +136,10 @@ TEST(KeywordCache, AChangedIndexIsSearchedAgain) {
     auto index = std::make_shared<IndexList>(Lines(1000, 1000));
     std::uint64_t state = 1;
     KeywordCache cache;
-    ASSERT_EQ(cache.Find(*index, state, "report")->size(), 1u);
+    ScanScratch scratch;
+    ASSERT_EQ(cache.Find(*index, state, "report", scratch)->size(), 1u);
     change(index, state);
-    EXPECT_EQ(*cache.Find(*index, state, "report"), FindKeyword(*index, "report")) << name;
+    EXPECT_EQ(*cache.Find(*index, state, "report", scratch), FindKeyword(*index, "report")) << name;
     EXPECT_EQ(cache.LastSource(), Source::kFullPass) << name;
     EXPECT_EQ(cache.Entries(), 1u) << name;
   }
@@ -143,21 +148,22 @@ TEST(KeywordCache, AChangedIndexIsSearchedAgain) {
 TEST(KeywordCache, KeepsToItsMemoryBoundAndEntryCount) {
   IndexList index = Lines(1000, 50);
   KeywordCache cache;
-  // "r" has 1000 rows: 8,000 bytes or more, past a tenth of this small index's memory.
-  cache.Find(index, 1, "r");
-  EXPECT_LT(cache.MemoryBound(), 1000 * sizeof(std::size_t));
+  ScanScratch scratch;
+  // "r" has 1000 rows: 4,000 bytes or more, past a tenth of this small index's memory.
+  cache.Find(index, 1, "r", scratch);
+  EXPECT_LT(cache.MemoryBound(), 1000 * sizeof(Rows::value_type));
   EXPECT_EQ(cache.Entries(), 0u);
   for (int i = 0; i < 40; ++i) {
     std::string keyword = "dir" + std::to_string(i) + "\\";
-    cache.Find(index, 1, keyword);
+    cache.Find(index, 1, keyword, scratch);
     EXPECT_LE(cache.Entries(), KeywordCache::kMaxEntries);
     EXPECT_LE(cache.MemoryBytes(), cache.MemoryBound());
   }
   EXPECT_EQ(cache.Entries(), KeywordCache::kMaxEntries);
   // The most recent are kept, the oldest dropped.
-  cache.Find(index, 1, "dir39\\");
+  cache.Find(index, 1, "dir39\\", scratch);
   EXPECT_EQ(cache.LastSource(), Source::kCached);
-  cache.Find(index, 1, "dir0\\");
+  cache.Find(index, 1, "dir0\\", scratch);
   EXPECT_NE(cache.LastSource(), Source::kCached);
   cache.Clear();
   EXPECT_EQ(cache.Entries(), 0u);

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <random>
 
+#include "search/byte_scan.h"
 #include "search/path_ops.h"
 #include "search/queries.h"
 #include "search/fakes.h"
@@ -12,39 +14,41 @@ namespace {
 using testing::FakeClock;
 using testing::FakeView;
 
-// The plain query the fast one must agree with: fold both sides, then find.
-std::vector<std::size_t> ReferenceKeyword(const TextList& lines, std::string_view keyword) {
-  std::vector<std::size_t> hits;
+// The plain query the stored layout must agree with: fold the whole path, then find.
+Rows ReferenceKeyword(const TextList& lines, std::string_view keyword) {
+  Rows hits;
   if (keyword.empty()) return hits;
   std::string folded = LowerCase(keyword);
   for (std::size_t i = 0; i < lines.size(); ++i) {
-    if (LowerCase(lines[i]).find(folded) != std::string::npos) hits.push_back(i);
+    if (LowerCase(lines[i]).find(folded) != std::string::npos) hits.push_back(std::uint32_t(i));
   }
   return hits;
 }
 
-std::vector<std::size_t> ReferenceExtensions(const TextList& lines, std::string_view a,
-                                             std::string_view b, const LeadBytes& lead) {
-  std::vector<std::size_t> hits;
+Rows ReferenceExtensions(const TextList& lines, std::string_view a, std::string_view b,
+                         const LeadBytes& lead) {
+  Rows hits;
   for (std::size_t i = 0; i < lines.size(); ++i) {
     std::string_view ext = ExtractFileExt(lines[i], lead);
-    if (ext == a || ext == b) hits.push_back(i);
+    if (ext == a || ext == b) hits.push_back(std::uint32_t(i));
   }
   return hits;
 }
 
-// Paths over an alphabet that holds every trap of case folding: both cases of letters, the
-// neighbours of the letter ranges ("@", "[", "`", "{"), bytes above 0x7F that differ by 0x20,
-// and the double-byte character "\x95\x5C".
-std::string RandomPath(std::mt19937& rng) {
-  static const std::vector<std::string> pieces = {
-      "a",        "A",   "b",   "B",   "z",    "Z",    "@",    "[",    "`",
-      "{",        "\\",  ".",   ":",   " ",    "\x81", "\xA1", "\xC1", "\xE1",
-      "\x95\x5C", "win", "WIN", "mp3", ".mp3", ".wma", ".MP3", "x"};
-  std::string path = rng() % 2 ? "C:\\" : "D:\\";
-  std::size_t count = 1 + rng() % 24;
-  for (std::size_t i = 0; i < count; ++i) path += pieces[rng() % pieces.size()];
-  return path;
+// Path pieces that hold every trap of case folding and of the cut at the last "\": both cases of
+// letters, the neighbours of the letter ranges ("@", "[", "`", "{"), bytes above 0x7F that differ
+// by 0x20, the double-byte character "\x95\x5C" whose second byte is "\", a lead byte just before
+// a "\", drive colons and dots anywhere.
+const std::vector<std::string> kPieces = {
+    "a",    "A",        "b",    "B",   "z",   "Z",   "@",    "[",    "`",    "{",
+    "\\",   "\\",       ".",    ":",   " ",   "x",   "X",    "\x81", "\xA1", "\xC1",
+    "\xE1", "\x95\x5C", "\x95", "win", "WIN", "mp3", ".mp3", ".wma", ".MP3"};
+
+std::string RandomText(std::mt19937& rng, std::size_t max_pieces) {
+  std::string text;
+  for (std::size_t n = rng() % (max_pieces + 1); n > 0; --n)
+    text += kPieces[rng() % kPieces.size()];
+  return text;
 }
 
 std::string RandomCase(std::mt19937& rng, std::string text) {
@@ -54,40 +58,167 @@ std::string RandomCase(std::mt19937& rng, std::string text) {
   return text;
 }
 
-struct Corpus {
+// Lines in runs that share a folder, folders that come back later, roots with and without a
+// separator, lines without any "\", empty lines and the dot entries.
+TextList AdversarialLines(std::mt19937& rng, std::size_t count) {
+  static const std::vector<std::string> roots = {"C:\\", "D:\\", "C:", "", "\\\\", "E:\\\x95\\"};
   TextList lines;
-  IndexList index;
-};
-
-// Mixed line breaks, so that the scan meets CR, LF and CR LF between lines.
-Corpus MakeCorpus(std::mt19937& rng, std::size_t count) {
-  Corpus corpus;
-  std::string text;
-  for (std::size_t i = 0; i < count; ++i) {
-    corpus.lines.push_back(RandomPath(rng));
-    text += corpus.lines.back();
-    text += i % 3 == 0 ? "\r\n" : i % 3 == 1 ? "\n" : "\r";
+  std::vector<std::string> folders = {"C:\\"};
+  std::string folder = folders[0];
+  while (lines.size() < count) {
+    switch (rng() % 8) {
+      case 0:
+        folder = roots[rng() % roots.size()] + RandomText(rng, 6) + "\\";
+        folders.push_back(folder);
+        break;
+      case 1:
+        folder = folders[rng() % folders.size()];
+        break;
+      default:
+        break;
+    }
+    switch (rng() % 16) {
+      case 0:
+        lines.push_back("");
+        break;
+      case 1:
+        lines.push_back(folder + (rng() % 2 ? "." : ".."));
+        break;
+      case 2:
+        lines.push_back(roots[rng() % 3] + RandomText(rng, 5));
+        break;
+      default:
+        lines.push_back(folder + RandomText(rng, 5));
+        break;
+    }
   }
-  corpus.index = IndexList::FromText(text);
-  return corpus;
+  return lines;
 }
 
-TEST(KeywordQuery, AgreesWithThePlainQueryOnGeneratedPaths) {
+// A keyword of one of the shapes that matter: a piece of a line around its last "\" (across the
+// join), anywhere in it, ending in "\", or made up.
+std::string RandomKeyword(std::mt19937& rng, const TextList& lines) {
+  const std::string& line = lines[rng() % lines.size()];
+  std::string keyword;
+  const std::size_t cut = line.rfind('\\');
+  switch (rng() % 4) {
+    case 0:
+      if (cut != std::string::npos) {
+        std::size_t start = cut - std::min<std::size_t>(cut, rng() % 6);
+        keyword = line.substr(start, 1 + rng() % 10);
+        break;
+      }
+      [[fallthrough]];
+    case 1:
+      if (!line.empty()) keyword = line.substr(rng() % line.size(), 1 + rng() % 12);
+      break;
+    case 2:
+      if (cut != std::string::npos)
+        keyword = line.substr(cut - std::min<std::size_t>(cut, rng() % 6), 1 + rng() % 6);
+      keyword += "\\";
+      break;
+    default:
+      keyword = RandomText(rng, 3);
+      break;
+  }
+  return RandomCase(rng, keyword);
+}
+
+// Scratches that split even a small index: one part, and parts of a single unit each.
+ScanScratch OnePart() {
+  ScanScratch scratch;
+  scratch.max_parts = 1;
+  return scratch;
+}
+ScanScratch ManyParts() {
+  ScanScratch scratch;
+  scratch.max_parts = 5;
+  scratch.min_part_units = 1;
+  return scratch;
+}
+
+TEST(KeywordQuery, AgreesWithThePlainQueryOnAdversarialPaths) {
   std::mt19937 rng(42);
-  Corpus corpus = MakeCorpus(rng, 3000);
-  for (int round = 0; round < 400; ++round) {
-    std::string keyword;
-    if (round % 4 == 0) {
-      keyword = RandomPath(rng).substr(3);
-    } else {
-      const std::string& line = corpus.lines[rng() % corpus.lines.size()];
-      std::size_t length = 1 + rng() % 20;
-      std::size_t start = rng() % line.size();
-      keyword = RandomCase(rng, line.substr(start, length));
+  const TextList lines = AdversarialLines(rng, 3000);
+  const IndexList index = IndexList::FromText(JoinTextList(lines));
+  ScanScratch scratches[] = {OnePart(), ManyParts()};
+  Rows rows;
+  for (int round = 0; round < 600; ++round) {
+    const std::string keyword = RandomKeyword(rng, lines);
+    const Rows expected = ReferenceKeyword(lines, keyword);
+    for (ScanScratch& scratch : scratches) {
+      FindKeyword(index, keyword, rows, scratch);
+      ASSERT_EQ(rows, expected) << ::testing::PrintToString(keyword) << " parts "
+                                << scratch.max_parts;
+      // Refining the rows of a shorter keyword that it holds gives the same rows.
+      const std::string shorter = keyword.substr(rng() % std::max<std::size_t>(keyword.size(), 1));
+      FindKeywordAmong(index, keyword, ReferenceKeyword(lines, shorter), rows, scratch);
+      if (!shorter.empty()) {
+        ASSERT_EQ(rows, expected) << ::testing::PrintToString(keyword);
+      }
     }
-    keyword.resize(std::min<std::size_t>(keyword.size(), 20));
-    ASSERT_EQ(FindKeyword(corpus.index, keyword), ReferenceKeyword(corpus.lines, keyword))
-        << ::testing::PrintToString(keyword);
+  }
+}
+
+TEST(KeywordQuery, FindsEachTextOnceHoweverLongAndFullOfMatches) {
+  // Texts from empty to several 64-byte rounds long, some made of matches throughout, searched
+  // from and to random text boundaries.
+  std::mt19937 rng(11);
+  for (int round = 0; round < 300; ++round) {
+    TextList texts;
+    std::string bytes;
+    std::vector<std::uint32_t> starts;
+    for (std::size_t n = 1 + rng() % 40; n > 0; --n) {
+      starts.push_back(std::uint32_t(bytes.size()));
+      texts.push_back(rng() % 4 == 0 ? std::string(rng() % 200, 'e') : RandomText(rng, rng() % 60));
+      bytes += texts.back() + "\n";
+    }
+    starts.push_back(std::uint32_t(bytes.size()));
+    const std::string keyword = rng() % 3 == 0 ? "e" : RandomKeyword(rng, texts);
+    if (keyword.empty() || keyword.find('\n') != std::string::npos) continue;
+    const std::size_t from = rng() % texts.size();
+    const std::size_t to = from + rng() % (texts.size() - from + 1);
+    Rows expected;
+    for (std::size_t k = from; k < to; ++k) {
+      if (LowerCase(texts[k]).find(LowerCase(keyword)) != std::string::npos) {
+        expected.push_back(std::uint32_t(100 + k));
+      }
+    }
+    Rows found;
+    FoldedSearch(keyword).FindTexts(bytes, starts, from, to, 100, found);
+    ASSERT_EQ(found, expected) << ::testing::PrintToString(keyword);
+  }
+}
+
+TEST(KeywordQuery, FindsKeywordsAcrossTheJoinOfFolderAndName) {
+  const TextList lines = {"C:\\Dir\\Name.txt", "C:\\Dir\\Sub\\", "C:x.txt", "",
+                          "D:\\dir\\.",        "D:\\dir\\..",    "name",    "E:\\\x95\\\\b",
+                          "F:\\a\\\\\\b",      "C:\\Dirt\\name"};
+  const IndexList index = IndexList::FromText(JoinTextList(lines));
+  const std::pair<std::string, Rows> cases[] = {
+      {"r\\n", {0}},
+      {"dir\\name.", {0}},
+      {"\\name", {0, 9}},
+      {"dir\\", {0, 1, 4, 5}},
+      {"\\", {0, 1, 4, 5, 7, 8, 9}},
+      {"c:", {0, 1, 2, 9}},
+      {":x", {2}},
+      {"\\.", {4, 5}},
+      {"\\..", {5}},
+      {"\x95\\\\b", {7}},
+      {"\\\\", {7, 8}},
+      {"a\\\\\\b", {8}},
+      {"sub\\", {1}},
+      {"e", {0, 6, 7, 9}},
+      {"Dir\\Sub\\", {1}},
+      {"t\\n", {9}},
+  };
+  Rows rows;
+  ScanScratch scratch;
+  for (const auto& [keyword, expected] : cases) {
+    ASSERT_EQ(ReferenceKeyword(lines, keyword), expected) << ::testing::PrintToString(keyword);
+    FindKeyword(index, keyword, rows, scratch);
+    EXPECT_EQ(rows, expected) << ::testing::PrintToString(keyword);
   }
 }
 
@@ -96,7 +227,7 @@ TEST(KeywordQuery, FoldsLettersOnly) {
       "C:\\Windows\\notepad.exe\r\nD:\\Games\\Twin\\a.txt\r\nC:\\windows\\x\r\n"
       "E:\\@\r\nE:\\`\r\nE:\\[\r\nE:\\{\r\nF:\\\xC9\r\nF:\\\xE9\r\nG:\\\x95\x41\r\nG:"
       "\\\x95\x61\r\n");
-  const std::pair<std::string, std::vector<std::size_t>> cases[] = {
+  const std::pair<std::string, Rows> cases[] = {
       {"win", {0, 1, 2}},
       {"WINDOWS", {0, 2}},
       {"@", {3}},
@@ -108,6 +239,7 @@ TEST(KeywordQuery, FoldsLettersOnly) {
       {"\x95\x61", {9, 10}},
       {"", {}},
       {"x\r\nE", {}},
+      {std::string("x\0", 2), {}},
       {"nomatch", {}},
       {"C:\\Windows\\notepad.exe\r", {}},
   };
@@ -118,12 +250,18 @@ TEST(KeywordQuery, FoldsLettersOnly) {
 
 TEST(CategoryQuery, AgreesWithThePlainQueryInBothCodePages) {
   std::mt19937 rng(3);
-  Corpus corpus = MakeCorpus(rng, 3000);
+  const TextList lines = AdversarialLines(rng, 3000);
+  const IndexList index = IndexList::FromText(JoinTextList(lines));
+  ScanScratch scratches[] = {OnePart(), ManyParts()};
+  Rows rows;
   for (const LeadBytes& lead : {LeadBytes::SingleByte(), LeadBytes::CodePage936()}) {
-    for (auto [a, b] : {std::pair(".mp3", ".wma"), std::pair(".x", "."), std::pair("", ".\x5C")}) {
-      EXPECT_EQ(FindExtensions(corpus.index, a, b, lead),
-                ReferenceExtensions(corpus.lines, a, b, lead))
-          << a << " " << b;
+    for (auto [a, b] : {std::pair(".mp3", ".wma"), std::pair(".x", "."), std::pair("", ".\x5C"),
+                        std::pair(".\x95\x5C", ".MP3"), std::pair(":", ".a")}) {
+      const Rows expected = ReferenceExtensions(lines, a, b, lead);
+      for (ScanScratch& scratch : scratches) {
+        FindExtensions(index, a, b, lead, rows, scratch);
+        EXPECT_EQ(rows, expected) << a << " " << b;
+      }
     }
   }
 }
@@ -131,8 +269,21 @@ TEST(CategoryQuery, AgreesWithThePlainQueryInBothCodePages) {
 TEST(CategoryQuery, MatchesExtensionsExactly) {
   IndexList index = IndexList::FromText(
       "a.mp3\r\nb.wma\r\nc.MP3\r\nD:\\d.mp3\\x\r\nD:\\d.mp3\r\nC:\\Dir\\.\r\nC:\\Dir\\..\r\n");
-  EXPECT_EQ(FindExtensions(index, ".mp3", ".wma", LeadBytes::SingleByte()),
-            (std::vector<std::size_t>{0, 1, 4}));
+  EXPECT_EQ(FindExtensions(index, ".mp3", ".wma", LeadBytes::SingleByte()), (Rows{0, 1, 4}));
+}
+
+TEST(ForkJoin, RunsEveryPartAndRethrowsTheFirstFailure) {
+  std::atomic<int> ran[6] = {};
+  try {
+    ForkJoin(6, 3, [&](unsigned p) {
+      ran[p] += 1;
+      if (p == 2 || p == 4) throw Error("part " + std::to_string(p));
+    });
+    FAIL() << "no error";
+  } catch (const Error& e) {
+    EXPECT_STREQ(e.what(), "part 2");
+  }
+  for (auto& count : ran) EXPECT_EQ(count.load(), 1);
 }
 
 TEST(ResultLabel, CountsItsSpaces) {
@@ -194,13 +345,63 @@ TEST_F(QueriesTest, AnAbsentIndexIsSearchedAsEmpty) {
   EXPECT_EQ(view.labels.size(), 2u);
 }
 
-TEST_F(QueriesTest, RowsKeepTheIndexTheyCameFrom) {
-  Load("C:\\old.mp3\r\n");
-  queries.SearchByExtensions(".mp3", ".wma");
-  Load("C:\\new.mp3\r\n");
-  store.Set(nullptr);
-  ASSERT_EQ(results.Count(), 1u);
-  EXPECT_EQ(results.Path(0), "C:\\old.mp3");
+TEST_F(QueriesTest, RowsOnShowKeepTheirPathsAndLetAReplacedIndexGo) {
+  const std::function<void()> queries_of[] = {[&] { queries.SearchByKeyword("old"); },
+                                              [&] { queries.SearchByExtensions(".mp3", ".wma"); }};
+  for (const auto& query : queries_of) {
+    Load("C:\\old.mp3\r\nC:\\x\r\nD:\\old\\b.mp3\r\n");
+    std::weak_ptr<IndexList> old = store.Current();
+    query();
+    Load("C:\\new.mp3\r\n");
+    EXPECT_TRUE(old.expired()) << "the rows keep the replaced index alive";
+    ASSERT_EQ(results.Count(), 2u);
+    EXPECT_EQ(results.Path(0), "C:\\old.mp3");
+    EXPECT_EQ(results.Path(1), "D:\\old\\b.mp3");
+    EXPECT_EQ(results.Source()->Count(), 2u);
+    store.Set(nullptr);
+    EXPECT_EQ(results.Path(1), "D:\\old\\b.mp3");
+  }
+}
+
+TEST_F(QueriesTest, RowsCopyTheirPathsFromAReplacedIndexThatIsStillHeld) {
+  Load("C:\\old\\a\r\nC:\\b\r\nC:\\old\\c\r\n");
+  std::shared_ptr<IndexList> held = store.Current();
+  queries.SearchByKeyword("old");
+  Load("");
+  EXPECT_NE(results.Source(), held.get());
+  EXPECT_EQ(held->Count(), 3u);
+  ASSERT_EQ(results.Count(), 2u);
+  EXPECT_EQ(results.Path(1), "C:\\old\\c");
+}
+
+TEST_F(QueriesTest, ACategoryFillOvertakenByANewIndexLetsTheOldOneGo) {
+  std::string text;
+  for (int i = 0; i < 1000; ++i) text += "C:\\" + std::to_string(i) + ".jpg\r\n";
+  Load(text);
+  std::weak_ptr<IndexList> old = store.Current();
+  pump = [&] {
+    pump = nullptr;
+    Load("C:\\new.jpg\r\n");
+  };
+  queries.SearchByExtensions(".jpg", ".gif");
+  EXPECT_TRUE(old.expired());
+  ASSERT_EQ(results.Count(), 1000u);
+  EXPECT_EQ(results.Path(999), "C:\\999.jpg");
+}
+
+TEST_F(QueriesTest, ALargeResultIsWrittenIntoTheRoomOfOneThatLeftTheScreen) {
+  // Results this large are more than the keyword cache keeps, so only the rows on show hold
+  // them.
+  std::string text;
+  for (int i = 0; i < 2000; ++i) text += "C:\\d" + std::to_string(i) + "\\ab\r\n";
+  Load(text);
+  queries.SearchByKeyword("a");
+  const std::uint32_t* first = results.Lines()->data();
+  queries.SearchByKeyword("b");
+  queries.SearchByKeyword("ab");
+  EXPECT_EQ(results.Lines()->data(), first);
+  ASSERT_EQ(results.Count(), 2000u);
+  EXPECT_EQ(results.Path(1999), "C:\\d1999\\ab");
 }
 
 TEST_F(QueriesTest, CategoryQueryPumpsMessagesWhileFilling) {

@@ -1,7 +1,8 @@
 // Feeds arbitrary bytes to the text-list reader and the index built on it: the two readers must
-// agree line for line, a saved list must read back the same, and the keyword scan must find
-// exactly the lines that the plain fold-and-find finds. The first byte chooses the keyword's
-// length and the keyword is taken from the front of the data.
+// agree line for line, whole or in pieces, a saved list must read back the same, and the keyword
+// scan, on one thread or in parts, must find exactly the lines that the plain fold-and-find
+// finds. The first byte chooses the keyword's length and the keyword is taken from the front of
+// the data.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -10,7 +11,7 @@
 
 #include "search/index_list.h"
 #include "search/path_ops.h"
-#include "search/queries.h"
+#include "search/queries_scan.h"
 #include "search/text_list.h"
 
 namespace {
@@ -34,11 +35,29 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Check(index.FileText() == vl::JoinTextList(lines));
   Check(vl::SplitTextList(vl::JoinTextList(lines)) == lines);
 
-  std::vector<std::size_t> expected;
+  vl::Rows expected;
   std::string folded = vl::LowerCase(keyword);
   for (std::size_t i = 0; i < lines.size() && !keyword.empty(); ++i) {
-    if (vl::LowerCase(lines[i]).find(folded) != std::string::npos) expected.push_back(i);
+    if (vl::LowerCase(lines[i]).find(folded) != std::string::npos) {
+      expected.push_back(std::uint32_t(i));
+    }
   }
   Check(vl::FindKeyword(index, keyword) == expected);
+  // The same split into parts of one entry and one folder each, on helper threads.
+  vl::ScanScratch parts;
+  parts.max_parts = 3;
+  parts.min_part_units = 1;
+  vl::Rows rows;
+  vl::FindKeyword(index, keyword, rows, parts);
+  Check(rows == expected);
+
+  // The same bytes loaded in pieces cut every `step` bytes, so that lines and CR LF pairs fall
+  // across the cuts.
+  const std::size_t step = 1 + data[0] % 7;
+  vl::IndexLoader loader;
+  for (std::size_t at = 0;
+       at < bytes.size() && loader.Feed(std::string_view(bytes).substr(at, step)); at += step) {
+  }
+  Check(loader.Finish().FileText() == index.FileText());
   return 0;
 }

@@ -61,64 +61,122 @@ std::string RandomText(std::mt19937& rng, std::size_t length) {
   return text;
 }
 
+// The lines of an index, read back through Line.
+TextList LinesOf(const IndexList& index) {
+  TextList lines;
+  for (std::size_t i = 0; i < index.Count(); ++i) lines.push_back(index.Line(i));
+  return lines;
+}
+
+// The same bytes handed to the loader in pieces cut at random places, so that lines, CR LF
+// pairs and the text's end fall across the cuts.
+IndexList LoadInPieces(std::mt19937& rng, std::string_view text) {
+  IndexLoader loader;
+  while (!text.empty()) {
+    std::size_t cut = std::min<std::size_t>(text.size(), rng() % 6);
+    if (!loader.Feed(text.substr(0, cut))) break;
+    text.remove_prefix(cut);
+  }
+  return loader.Finish();
+}
+
 TEST(IndexList, AgreesWithTheTextListOnRandomTexts) {
   std::mt19937 rng(7);
   for (int round = 0; round < 2000; ++round) {
     std::string text = RandomText(rng, rng() % 80);
     TextList lines = SplitTextList(text);
     IndexList index = IndexList::FromText(text);
-    ASSERT_EQ(index.Count(), lines.size()) << ::testing::PrintToString(text);
-    for (std::size_t i = 0; i < lines.size(); ++i) ASSERT_EQ(index.Line(i), lines[i]);
+    ASSERT_EQ(LinesOf(index), lines) << ::testing::PrintToString(text);
     EXPECT_EQ(index.FileText(), JoinTextList(lines));
-    if (index.BufferIsFileText()) {
-      EXPECT_EQ(index.Buffer(), JoinTextList(lines));
-    }
-    for (std::size_t pos = 0; pos < index.Buffer().size(); ++pos) {
-      std::size_t line = index.LineAt(pos);
-      ASSERT_LE(index.LineStart(line), pos);
-      ASSERT_LT(pos, index.LineStart(line + 1));
-    }
+    ASSERT_EQ(LinesOf(LoadInPieces(rng, text)), lines) << ::testing::PrintToString(text);
   }
 }
 
-TEST(IndexList, ACrLfFileIsItsOwnBuffer) {
-  IndexList crlf = IndexList::FromText("a\r\nb\r\n");
-  EXPECT_TRUE(crlf.BufferIsFileText());
-  EXPECT_EQ(crlf.Buffer(), "a\r\nb\r\n");
-  EXPECT_TRUE(IndexList::FromText("a\r\nb").BufferIsFileText());
-  EXPECT_FALSE(IndexList::FromText("a\nb\r\n").BufferIsFileText());
+TEST(IndexList, StoresEachFolderOnceInTheOrderFirstMet) {
+  IndexList index = IndexList::FromText(
+      "C:\\a\\x\r\nC:\\b\\y\r\nC:\\a\\z\r\nnone\r\n\r\nC:x.txt\r\nC:\\a\\\r\nC:\\a\\.\r\n");
+  ASSERT_EQ(index.FolderCount(), 3u);
+  EXPECT_EQ(index.FolderText(0), "C:\\a\\");
+  EXPECT_EQ(index.FolderText(1), "C:\\b\\");
+  EXPECT_EQ(index.FolderText(2), "");
+  const std::pair<std::uint32_t, std::string_view> entries[] = {
+      {0, "x"}, {1, "y"}, {0, "z"}, {2, "none"}, {2, ""}, {2, "C:x.txt"}, {0, ""}, {0, "."}};
+  ASSERT_EQ(index.Count(), std::size(entries));
+  for (std::size_t i = 0; i < index.Count(); ++i) {
+    EXPECT_EQ(index.FolderOf(i), entries[i].first) << i;
+    EXPECT_EQ(index.Name(i), entries[i].second) << i;
+  }
 }
 
 TEST(IndexList, AppendKeepsTheListEqualToItsFile) {
   IndexList index;
   index.Append("C:\\a");
   index.Append("");
-  index.Append("bad\rname\nhere");
-  EXPECT_EQ(index.FileText(), "C:\\a\r\n\r\nbad?name?here\r\n");
+  index.Append(std::string("bad\rname\nhere\0!", 15));
+  EXPECT_EQ(index.FileText(), "C:\\a\r\n\r\nbad?name?here?!\r\n");
   IndexList reloaded = IndexList::FromText(index.FileText());
   ASSERT_EQ(reloaded.Count(), 3u);
-  EXPECT_EQ(reloaded.Line(2), "bad?name?here");
+  EXPECT_EQ(reloaded.Line(2), "bad?name?here?!");
 }
 
-TEST(IndexList, AppendListJoinsLinesOfAnyLayout) {
-  IndexList index = IndexList::FromText("a\r\n");
-  index.AppendList(IndexList::FromText("b\nc"));
+TEST(IndexList, AppendListMovesTheEntriesAndSharesTheFolders) {
+  IndexList index = IndexList::FromText("C:\\a\\1\r\nC:\\b\\2\r\n");
+  index.AppendList(IndexList::FromText("C:\\b\\3\nC:\\c\\4"));
   index.AppendList(IndexList());
-  index.Append("d");
-  ASSERT_EQ(index.Count(), 4u);
-  EXPECT_EQ(index.Line(1), "b");
-  EXPECT_EQ(index.Line(3), "d");
-  EXPECT_EQ(index.FileText(), "a\r\nb\r\nc\r\nd\r\n");
+  index.Append("C:\\c\\5");
+  EXPECT_EQ(LinesOf(index), (TextList{"C:\\a\\1", "C:\\b\\2", "C:\\b\\3", "C:\\c\\4", "C:\\c\\5"}));
+  EXPECT_EQ(index.FolderCount(), 3u);
+  EXPECT_EQ(index.FolderOf(2), 1u);
+  EXPECT_EQ(index.FolderOf(4), 2u);
+  IndexList empty;
+  empty.AppendList(IndexList::FromText("x\r\n"));
+  EXPECT_EQ(LinesOf(empty), (TextList{"x"}));
 }
 
-TEST(IndexList, MemoryStaysWithinTheFileAndOneWordALine) {
+TEST(IndexList, LinesPastABlockAndLongerThanOneReadBackWhole) {
+  // Enough names for several blocks, one name longer than a block, and entries of one folder
+  // on both sides of a block's end.
   std::string text;
-  for (int i = 0; i < 10000; ++i)
-    text += "C:\\Windows\\System32\\file" + std::to_string(i) + ".dll\r\n";
-  // A copy holds exactly the file's bytes, as a file read does.
-  IndexList index = IndexList::FromText(std::string(text));
-  std::size_t size = text.size();
-  EXPECT_LE(index.MemoryBytes(), size + sizeof(std::size_t) * (index.Count() + 1));
+  TextList lines;
+  for (int i = 0; i < 400000; ++i) {
+    lines.push_back("C:\\dir" + std::to_string(i / 50000) + "\\file" + std::to_string(i) + ".txt");
+    if (i == 200000) lines.push_back("C:\\huge\\" + std::string(TextBlocks::kBlockBytes + 10, 'h'));
+  }
+  IndexList index = IndexList::FromText(JoinTextList(lines));
+  EXPECT_GT(index.Names().Blocks().size(), 2u);
+  EXPECT_EQ(LinesOf(index), lines);
+  EXPECT_EQ(index.FileText(), JoinTextList(lines));
+  for (std::size_t r = 0; r < index.Runs().size(); ++r) {
+    std::size_t block = index.Names().BlockOf(index.Runs()[r].first);
+    ASSERT_LE(index.RunEnd(r), index.Names().Blocks()[block].End()) << "run " << r;
+  }
+}
+
+TEST(IndexList, MemoryIsTheFoldersOnceAndTheNamesWithFiveBytesEach) {
+  std::string text;
+  std::size_t names = 0;
+  for (int i = 0; i < 10000; ++i) {
+    std::string name = "file" + std::to_string(i) + ".dll";
+    names += name.size();
+    text += "C:\\Windows\\System" + std::to_string(i / 1000) + "\\" + name + "\r\n";
+  }
+  IndexList index = IndexList::FromText(text);
+  EXPECT_EQ(index.FolderCount(), 10u);
+  // Each name with its LF and its 4-byte start, the folders, one run per folder and the blocks'
+  // own bookkeeping.
+  EXPECT_LE(index.MemoryBytes(), names + 5 * index.Count() + 10 * 32 + 1024);
+}
+
+TEST(IndexList, KeepsOnlyTheEntriesRowsNeed) {
+  IndexList source = IndexList::FromText("C:\\a\\1\r\nC:\\b\\2\r\nC:\\a\\3\r\nC:\\c\\4\r\n");
+  const Rows rows = {1, 2};
+  IndexList copy = IndexList::CopyEntries(source, rows);
+  EXPECT_EQ(LinesOf(copy), (TextList{"C:\\b\\2", "C:\\a\\3"}));
+  EXPECT_EQ(copy.FolderCount(), 2u);
+  EXPECT_EQ(source.Count(), 4u);
+  IndexList taken = IndexList::TakeEntries(std::move(source), rows);
+  EXPECT_EQ(LinesOf(taken), (TextList{"C:\\b\\2", "C:\\a\\3"}));
+  EXPECT_EQ(source.Count(), 0u);
 }
 
 TEST(IndexList, RunningOutOfMemoryWhileLoadingIsAnError) {

@@ -1,0 +1,205 @@
+// The memory a rebuild needs: the index of a generated corpus is loaded, a keyword query puts
+// its rows on show, and then the whole index is rebuilt from a walk over an in-memory copy of
+// the same tree (three roots, C:\, D:\ and E:\), writing the index file after every root as the
+// program does. The peak resident set of the rebuild is read from the system (VmHWM, reset just
+// before the rebuild starts) and set against the index file's size.
+//
+//   rebuild_bench [LINES [KEYWORD]]     (KEYWORD "-" for no rows on show)
+//
+// Linux only: it reads /proc/self/status.
+#include <cstdio>
+#include <cstdlib>
+#include <deque>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <memory>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <malloc.h>
+#include <unistd.h>
+
+#include "bench/corpus.h"
+#include "bench/disk_files.h"
+#include "framework/errors.h"
+#include "search/index_commands.h"
+#include "search/queries.h"
+#include "search/walk.h"
+
+namespace {
+
+std::size_t StatusKb(const char* field) {
+  std::ifstream status("/proc/self/status");
+  std::string line;
+  while (std::getline(status, line)) {
+    if (line.rfind(field, 0) == 0) return std::size_t(std::strtoull(line.c_str() + 6, nullptr, 10));
+  }
+  return 0;
+}
+
+void ResetPeak() {
+  std::ofstream("/proc/self/clear_refs") << "5";
+}
+
+// Every folder of the corpus with its entries, listed by "folder\*.*".
+class CorpusLister : public vl::DirectoryLister {
+ public:
+  CorpusLister(const std::string& text, std::size_t paths, const std::vector<std::string>& roots) {
+    // The corpus may list a folder name twice in one folder; such a folder is listed once, by
+    // its first listing, and entered once.
+    std::set<std::string> closed;
+    std::string open;
+    std::size_t start = 0;
+    while (start < text.size()) {
+      std::size_t end = text.find("\r\n", start);
+      std::string_view line(text.data() + start, end - start);
+      start = end + 2;
+      std::size_t cut = line.rfind('\\');
+      std::string folder(line.substr(0, cut + 1));
+      std::string_view name = line.substr(cut + 1);
+      if (folder != open) {
+        if (!open.empty()) closed.insert(open);
+        open = folder;
+      }
+      if (closed.count(folder) != 0) continue;
+      std::vector<vl::DirEntry>& entries = folders_[folder];
+      bool dot = name == "." || name == "..";
+      entries.push_back({std::string(name), dot ? vl::fa::kDirectory : 0x20u, 0});
+    }
+    for (auto& [folder, entries] : folders_) {
+      std::set<std::string_view> seen;
+      for (auto& entry : entries) {
+        if (entry.attributes == 0x20u && folders_.count(folder + entry.name + "\\") != 0 &&
+            seen.insert(entry.name).second) {
+          entry.attributes = vl::fa::kDirectory;
+        }
+      }
+    }
+    Keep(paths, roots);
+  }
+
+  bool List(const std::string& pattern, std::vector<vl::DirEntry>& entries) override {
+    entries.clear();
+    auto it = folders_.find(pattern.substr(0, pattern.size() - 3));
+    if (it == folders_.end()) return false;
+    entries = it->second;
+    return true;
+  }
+
+ private:
+  // Keeps the folders that a walk of the roots reaches, in the walk's order, until they hold
+  // exactly `paths` entries.
+  void Keep(std::size_t paths, const std::vector<std::string>& roots) {
+    std::map<std::string, std::vector<vl::DirEntry>> kept;
+    for (const std::string& root : roots) {
+      std::deque<std::string> queue{root};
+      while (!queue.empty() && paths > 0) {
+        std::string folder = std::move(queue.front());
+        queue.pop_front();
+        auto it = folders_.find(folder);
+        if (it == folders_.end()) continue;
+        std::vector<vl::DirEntry>& entries = it->second;
+        if (entries.size() > paths) entries.resize(paths);
+        paths -= entries.size();
+        for (const vl::DirEntry& entry : entries) {
+          if (vl::IsWalkableFolder(entry)) queue.push_back(folder + entry.name + "\\");
+        }
+        kept[folder] = std::move(entries);
+      }
+    }
+    folders_ = std::move(kept);
+  }
+
+  std::map<std::string, std::vector<vl::DirEntry>> folders_;
+};
+
+class NoProgress : public vl::IndexProgress {
+ public:
+  void SetTotalParts(int) override {}
+  void SetPartsComplete(int) override {}
+};
+
+class NoView : public vl::ResultView {
+ public:
+  void SetRowCount(std::size_t) override {}
+  void SetResultLabel(std::string_view) override {}
+};
+
+class NoClock : public vl::Clock {
+ public:
+  std::uint32_t TickCount() const override { return 0; }
+  vl::TLocalTime Now() const override { return {}; }
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::size_t lines = argc > 1 ? std::size_t(std::strtoull(argv[1], nullptr, 10)) : 1000000;
+  std::string keyword = argc > 2 ? argv[2] : "report";
+  std::filesystem::path dir =
+      std::filesystem::temp_directory_path() / ("vl-rebuild-bench-" + std::to_string(::getpid()));
+  std::filesystem::create_directories(dir);
+  const std::string index_file = (dir / "vl.vl").string();
+  const std::string root_file = (dir / "list.txt").string();
+
+  const std::vector<std::string> roots = {"C:\\", "D:\\", "E:\\"};
+  std::unique_ptr<CorpusLister> lister;
+  {
+    // A fifth of the corpus's folders repeat a name in their listing and are walked once, so
+    // the corpus is made larger than the walk.
+    vl::bench::PathCorpus corpus(lines + lines / 2);
+    lister = std::make_unique<CorpusLister>(corpus.Text(), lines, roots);
+  }
+  std::ofstream(root_file, std::ios::binary) << "C:\\\r\nD:\\\r\nE:\\\r\n";
+
+  vl::bench::DiskFiles files;
+  NoProgress progress;
+  vl::IndexSeams seams{files, *lister, progress, {}, {}};
+  // The index on show is the one the rebuild makes again: a rebuild over an unchanged disk.
+  {
+    vl::IndexStore first;
+    vl::RebuildIndex(first, root_file, index_file, seams);
+  }
+  malloc_trim(0);
+  const std::size_t lister_kb = StatusKb("VmRSS:");
+  const std::size_t file_bytes = std::filesystem::file_size(index_file);
+  vl::IndexStore store;
+  store.Set(vl::LoadIndexList(files, index_file));
+  vl::TBallArray results;
+  NoView view;
+  NoClock clock;
+  vl::Queries queries(store, results, view, clock, vl::LeadBytes::SingleByte());
+  if (keyword != "-") queries.SearchByKeyword(keyword);
+
+  const std::string first_row = results.Empty() ? "" : results.Path(0);
+  std::weak_ptr<vl::IndexList> old = store.Current();
+
+  malloc_trim(0);
+  const std::size_t before_kb = StatusKb("VmRSS:");
+  ResetPeak();
+  vl::RebuildIndex(store, root_file, index_file, seams);
+  const std::size_t peak_kb = StatusKb("VmHWM:");
+  malloc_trim(0);
+  const std::size_t after_kb = StatusKb("VmRSS:");
+
+  const double file_mb = double(file_bytes) / 1e6;
+  std::printf("rebuild of %zu paths (index file %.1f MB), rows on show: %zu (\"%s\")\n",
+              store.Current()->Count(), file_mb, results.Count(), keyword.c_str());
+  std::printf("resident before %.1f MB, peak during %.1f MB, after %.1f MB\n", before_kb / 1e3,
+              peak_kb / 1e3, after_kb / 1e3);
+  std::printf("(the in-memory tree the walk lists holds %.1f MB of that)\n", lister_kb / 1e3);
+  const double index_mb = (double(before_kb) - double(lister_kb)) / 1e3;
+  const double peak_mb = (double(peak_kb) - double(lister_kb)) / 1e3;
+  std::printf("index with its rows before: %.1f MB = %.2fx the file\n", index_mb,
+              index_mb / file_mb);
+  std::printf("peak working set of the rebuild (without the tree): %.1f MB = %.2fx the file\n",
+              peak_mb, peak_mb / file_mb);
+  std::printf("the replaced index %s; the rows %s\n",
+              old.expired() ? "was released" : "is still held",
+              results.Empty() || results.Path(0) == first_row ? "show the same paths" : "CHANGED");
+  std::filesystem::remove_all(dir);
+  return 0;
+}

@@ -1,0 +1,475 @@
+#include "search/queries_scan.h"
+
+#include <algorithm>
+#include <condition_variable>
+#include <exception>
+#include <mutex>
+#include <string>
+#include <thread>
+
+#include "search/byte_scan.h"
+
+namespace vl {
+namespace {
+
+using Block = TextBlocks::Block;
+constexpr std::size_t kNone = std::string_view::npos;
+
+// A part gets a tenth of a millisecond of work or more: below that, waking a helper costs more
+// than the part saves. (A helper that the system is slow to run costs nothing more: the calling
+// thread takes the parts left.)
+constexpr std::size_t kMinFoldersPerPart = std::size_t(1) << 14;
+constexpr std::size_t kMinEntriesPerPart = std::size_t(1) << 17;
+constexpr std::size_t kMinCandidatesPerPart = std::size_t(1) << 14;
+
+// How far ahead a refining scan asks for the memory of the candidates it will read.
+constexpr std::size_t kFetchAhead = 8;
+
+// What a keyword query has learnt of a folder. A full pass tests every folder first; a refining
+// one tests a folder when it first meets it, and marks it tested.
+constexpr std::uint8_t kTested = 1;
+constexpr std::uint8_t kHolds = 2;         // the folder holds the keyword
+constexpr std::uint8_t kEndsWithHead = 4;  // the folder ends with the keyword up to its last "\"
+
+bool HasLineBreakOrNul(std::string_view text) {
+  return text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
+}
+
+// What a keyword asks of folders and names (see the header).
+class KeywordPlan {
+ public:
+  explicit KeywordPlan(std::string_view keyword)
+      : matches_nothing_(keyword.empty() || HasLineBreakOrNul(keyword)), search_(keyword) {
+    const std::size_t cut = keyword.rfind('\\');
+    if (cut == kNone) return;
+    const std::string folded = LowerCase(keyword);
+    head_ = folded.substr(0, cut + 1);
+    tail_ = folded.substr(cut + 1);
+  }
+
+  bool MatchesNothing() const { return matches_nothing_; }
+  const FoldedSearch& Search() const { return search_; }
+  bool SearchesNames() const { return head_.empty(); }
+  // Whether a folder that ends with the keyword's head needs its names tested for the tail (a
+  // keyword ending in "\" lies wholly in the folder when it matches).
+  bool TestsJoin() const { return !head_.empty() && !tail_.empty(); }
+  bool EndsWithHead(std::string_view folder) const {
+    return folder.size() >= head_.size() &&
+           EqualsFolded(folder.substr(folder.size() - head_.size()), head_);
+  }
+  bool StartsWithTail(std::string_view name) const {
+    return name.size() >= tail_.size() && EqualsFolded(name.substr(0, tail_.size()), tail_);
+  }
+  std::uint8_t TestFolder(std::string_view folder) const {
+    std::uint8_t mark = kTested;
+    if (search_.Find(folder, 0) != kNone) mark |= kHolds;
+    if (TestsJoin() && EndsWithHead(folder)) mark |= kEndsWithHead;
+    return mark;
+  }
+
+ private:
+  bool matches_nothing_;
+  FoldedSearch search_;
+  std::string head_;
+  std::string tail_;
+};
+
+// The blocks of a TextBlocks that hold texts [from, to), each with the block-relative range.
+template <typename Fn>
+void ForEachBlock(const TextBlocks& texts, std::size_t from, std::size_t to, Fn&& fn) {
+  if (from >= to) return;
+  const auto& blocks = texts.Blocks();
+  for (std::size_t b = texts.BlockOf(from); b < blocks.size() && blocks[b].first < to; ++b) {
+    const Block& block = blocks[b];
+    fn(block, std::max(from, block.first) - block.first, std::min(to, block.End()) - block.first);
+  }
+}
+
+// The folder pass of a keyword query over folders [from, to); found is scratch room.
+void MarkFolders(const IndexList& index, const KeywordPlan& plan, std::size_t from, std::size_t to,
+                 std::atomic<std::uint8_t>* marks, Rows& found) {
+  ForEachBlock(index.Folders(), from, to, [&](const Block& block, std::size_t k0, std::size_t k1) {
+    found.clear();
+    plan.Search().FindTexts(block.Bytes(), block.starts, k0, k1, std::uint32_t(block.first), found);
+    for (std::uint32_t folder : found) marks[folder].store(kHolds, std::memory_order_relaxed);
+    if (!plan.TestsJoin()) return;
+    for (std::size_t k = k0; k < k1; ++k) {
+      if (!plan.EndsWithHead(block.Text(k))) continue;
+      std::atomic<std::uint8_t>& mark = marks[block.first + k];
+      mark.store(mark.load(std::memory_order_relaxed) | kEndsWithHead, std::memory_order_relaxed);
+    }
+  });
+}
+
+void AppendRange(Rows& rows, std::size_t from, std::size_t to) {
+  const std::size_t at = rows.size();
+  if (rows.capacity() - at < to - from) rows.reserve(std::max(at + (to - from), 2 * at));
+  rows.resize(at + (to - from));
+  std::uint32_t* out = rows.data() + at;
+  for (std::size_t i = 0; i < to - from; ++i) out[i] = std::uint32_t(from + i);
+}
+
+// The entry pass of a keyword query over runs [r0, r1), after the folder pass. Runs in a row
+// whose names are searched are searched as one stretch of their block.
+void ScanRuns(const IndexList& index, const KeywordPlan& plan,
+              const std::atomic<std::uint8_t>* marks, std::size_t r0, std::size_t r1, Rows& rows) {
+  if (r0 >= r1) return;
+  const auto& runs = index.Runs();
+  const auto& blocks = index.Names().Blocks();
+  std::size_t b = index.Names().BlockOf(runs[r0].first);
+  // The stretch of names waiting to be searched: texts [k0, k1) of block b.
+  std::size_t k0 = 0;
+  std::size_t k1 = 0;
+  auto search = [&] {
+    if (k0 == k1) return;
+    const Block& block = blocks[b];
+    plan.Search().FindTexts(block.Bytes(), block.starts, k0, k1, std::uint32_t(block.first), rows);
+    k0 = k1;
+  };
+  for (std::size_t r = r0; r < r1; ++r) {
+    const std::size_t e0 = runs[r].first;
+    const std::size_t e1 = index.RunEnd(r);
+    const std::uint8_t mark = marks[runs[r].folder].load(std::memory_order_relaxed);
+    if (blocks[b].End() <= e0) {
+      search();
+      while (blocks[b].End() <= e0) ++b;
+      k0 = k1 = e0 - blocks[b].first;
+    }
+    const Block& block = blocks[b];
+    if ((mark & kHolds) != 0) {
+      search();
+      AppendRange(rows, e0, e1);
+    } else if ((mark & kEndsWithHead) != 0) {
+      search();
+      for (std::size_t e = e0; e < e1; ++e) {
+        if (plan.StartsWithTail(block.Text(e - block.first))) rows.push_back(std::uint32_t(e));
+      }
+    } else if (plan.SearchesNames()) {
+      if (k0 == k1) k0 = e0 - block.first;
+      k1 = e1 - block.first;
+      continue;
+    }
+    k0 = k1 = e1 - block.first;
+  }
+  search();
+}
+
+// A refining pass over candidates [c0, c1): each folder is tested when first met.
+void RefineRange(const IndexList& index, const KeywordPlan& plan, std::atomic<std::uint8_t>* marks,
+                 const Rows& candidates, std::size_t c0, std::size_t c1, Rows& rows) {
+  if (c0 >= c1) return;
+  const auto& runs = index.Runs();
+  const auto& blocks = index.Names().Blocks();
+  std::size_t r = index.RunOf(candidates[c0]);
+  std::size_t b = index.Names().BlockOf(candidates[c0]);
+  for (std::size_t i = c0; i < c1; ++i) {
+    const std::size_t e = candidates[i];
+    while (index.RunEnd(r) <= e) ++r;
+    while (blocks[b].End() <= e) ++b;
+    const Block& block = blocks[b];
+    // The candidates lie apart in a large index, so each would wait for memory: the start of
+    // the candidate 2 * kFetchAhead on is asked for, and the name of the one kFetchAhead on,
+    // whose start has arrived by then.
+    if (i + 2 * kFetchAhead < c1 && candidates[i + 2 * kFetchAhead] < block.End()) {
+      PrefetchForRead(&block.starts[candidates[i + 2 * kFetchAhead] - block.first]);
+    }
+    if (i + kFetchAhead < c1 && candidates[i + kFetchAhead] < block.End()) {
+      PrefetchForRead(block.bytes.data() + block.starts[candidates[i + kFetchAhead] - block.first]);
+    }
+    std::atomic<std::uint8_t>& mark_of = marks[runs[r].folder];
+    std::uint8_t mark = mark_of.load(std::memory_order_relaxed);
+    if ((mark & kTested) == 0) {
+      mark = plan.TestFolder(index.FolderText(runs[r].folder));
+      mark_of.store(mark, std::memory_order_relaxed);
+    }
+    const std::size_t k = e - block.first;
+    bool match = (mark & kHolds) != 0;
+    if (!match && (mark & kEndsWithHead) != 0) match = plan.StartsWithTail(block.Text(k));
+    if (!match && plan.SearchesNames()) {
+      match = plan.Search().StartsWithin(block.Bytes(), block.starts[k], block.starts[k + 1]);
+    }
+    if (match) rows.push_back(std::uint32_t(e));
+  }
+}
+
+void ExtensionRange(const IndexList& index, std::string_view first, std::string_view second,
+                    const LeadBytes& lead, std::size_t e0, std::size_t e1, Rows& rows) {
+  auto matches = [&](std::string_view text) {
+    const std::string_view ext = ExtractFileExt(text, lead);
+    return ext == first || ext == second;
+  };
+  const bool whole_path = first.empty() || second.empty() || first.find('\\') != kNone ||
+                          second.find('\\') != kNone || lead.IsLead('\\');
+  if (whole_path) {
+    std::string line;
+    for (std::size_t e = e0; e < e1; ++e) {
+      index.LineInto(e, line);
+      if (matches(line)) rows.push_back(std::uint32_t(e));
+    }
+    return;
+  }
+  // An extension is a suffix of its name, so a test of the last byte and then of the suffix
+  // sifts the names before the delimiter scan, which starts at the front of the name to step
+  // over double-byte characters.
+  const char last1 = first.back();
+  const char last2 = second.back();
+  ForEachBlock(index.Names(), e0, e1, [&](const Block& block, std::size_t k0, std::size_t k1) {
+    const char* bytes = block.bytes.data();
+    for (std::size_t k = k0; k < k1; ++k) {
+      const std::size_t start = block.starts[k];
+      const std::size_t end = block.starts[k + 1] - 1;
+      if (end == start || (bytes[end - 1] != last1 && bytes[end - 1] != last2)) continue;
+      const std::string_view name(bytes + start, end - start);
+      if (!name.ends_with(first) && !name.ends_with(second)) continue;
+      if (matches(name)) rows.push_back(std::uint32_t(block.first + k));
+    }
+  });
+}
+
+// Runs one part per range of [0, total) and joins their rows into rows in order.
+void InParts(unsigned parts, std::size_t total, Rows& rows, ScanScratch& scratch,
+             const std::function<void(std::size_t, std::size_t, Rows&)>& part) {
+  // The parts' rows exist before the parts start, so that no part changes the list of them.
+  scratch.PartRows(parts - 1);
+  ForkJoin(parts, scratch.Threads(), [&](unsigned p) {
+    Rows& out = p == 0 ? rows : scratch.PartRows(p);
+    if (p != 0) out.clear();
+    part(total * p / parts, total * (p + 1) / parts, out);
+  });
+  std::size_t size = rows.size();
+  for (unsigned p = 1; p < parts; ++p) size += scratch.PartRows(p).size();
+  rows.reserve(size);
+  for (unsigned p = 1; p < parts; ++p) {
+    const Rows& part_rows = scratch.PartRows(p);
+    rows.insert(rows.end(), part_rows.begin(), part_rows.end());
+  }
+}
+
+// Threads that run the parts of scans beside the calling thread, started when first needed and
+// kept for the life of the process, so that a scan does not wait for threads to start. Each
+// thread takes the next part not yet taken; the caller takes parts too and then waits only for
+// the parts under way, so a helper that the system is slow to run costs nothing but its share.
+class Helpers {
+ public:
+  // Never destroyed: the helpers wait on it until the process ends.
+  static Helpers& Instance() {
+    static Helpers* helpers = new Helpers;
+    return *helpers;
+  }
+
+  void Run(unsigned parts, unsigned threads, const std::function<void(unsigned)>& part,
+           std::vector<std::exception_ptr>& errors) {
+    const std::lock_guard<std::mutex> one_at_a_time(run_);
+    {
+      const std::lock_guard<std::mutex> lock(mutex_);
+      Start(threads - 1);
+      part_ = &part;
+      errors_ = &errors;
+      parts_ = parts;
+      next_ = 0;
+      running_ = 0;
+    }
+    wake_.notify_all();
+    TakeParts();
+    std::unique_lock<std::mutex> lock(mutex_);
+    idle_.wait(lock, [&] { return running_ == 0; });
+    part_ = nullptr;
+  }
+
+ private:
+  // Starts helpers up to count; a thread that cannot be had (no room for its stack) leaves the
+  // work to the others.
+  void Start(unsigned count) {
+    try {
+      for (; started_ < count; ++started_) {
+        std::thread([this] { Serve(); }).detach();
+      }
+    } catch (...) {
+    }
+  }
+
+  void Serve() {
+    std::unique_lock<std::mutex> lock(mutex_);
+    for (;;) {
+      wake_.wait(lock, [&] { return part_ != nullptr && next_ < parts_; });
+      lock.unlock();
+      TakeParts();
+      lock.lock();
+    }
+  }
+
+  void TakeParts() {
+    for (;;) {
+      const std::function<void(unsigned)>* part = nullptr;
+      unsigned p = 0;
+      {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        if (part_ == nullptr || next_ >= parts_) return;
+        part = part_;
+        p = next_++;
+        ++running_;
+      }
+      try {
+        (*part)(p);
+      } catch (...) {
+        (*errors_)[p] = std::current_exception();
+      }
+      const std::lock_guard<std::mutex> lock(mutex_);
+      if (--running_ == 0 && next_ >= parts_) idle_.notify_all();
+    }
+  }
+
+  std::mutex run_;
+  std::mutex mutex_;
+  std::condition_variable wake_;
+  std::condition_variable idle_;
+  const std::function<void(unsigned)>* part_ = nullptr;
+  std::vector<std::exception_ptr>* errors_ = nullptr;
+  unsigned parts_ = 0;
+  unsigned next_ = 0;
+  unsigned running_ = 0;
+  unsigned started_ = 0;
+};
+
+}  // namespace
+
+void ForkJoin(unsigned parts, unsigned threads, const std::function<void(unsigned)>& part) {
+  if (parts <= 1 || threads <= 1) {
+    for (unsigned p = 0; p < parts; ++p) part(p);
+    return;
+  }
+  std::vector<std::exception_ptr> errors(parts);
+  Helpers::Instance().Run(parts, std::min(threads, kMaxParts), part, errors);
+  for (const std::exception_ptr& error : errors) {
+    if (error) std::rethrow_exception(error);
+  }
+}
+
+unsigned ScanScratch::Threads() const {
+  const unsigned cores = max_parts != 0 ? max_parts : std::thread::hardware_concurrency();
+  return std::clamp(cores, 1u, kMaxParts);
+}
+
+unsigned ScanScratch::Parts(std::size_t units, std::size_t min_units) const {
+  const unsigned threads = Threads();
+  if (threads == 1) return 1;
+  if (min_part_units != 0) min_units = min_part_units;
+  return unsigned(std::clamp<std::size_t>(units / min_units, 1, threads * kPartsPerThread));
+}
+
+Rows ScanScratch::TakeRows() {
+  Rows rows = std::move(spare_);
+  spare_ = Rows();
+  rows.clear();
+  return rows;
+}
+
+void ScanScratch::Recycle(ResultLines rows) {
+  // Rows are made as a mutable vector and shared as a constant one; when nothing else holds
+  // them, their room can be written again.
+  if (rows && rows.use_count() == 1) GiveBack(std::move(const_cast<Rows&>(*rows)));
+}
+
+void ScanScratch::GiveBack(Rows&& rows) {
+  if (rows.capacity() > spare_.capacity()) spare_ = std::move(rows);
+}
+
+void ScanScratch::Release() {
+  std::vector<Rows>().swap(part_rows_);
+  Rows().swap(spare_);
+  marks_.reset();
+  marks_size_ = 0;
+}
+
+Rows& ScanScratch::PartRows(unsigned part) {
+  if (part_rows_.size() <= part) part_rows_.resize(part + 1);
+  return part_rows_[part];
+}
+
+std::atomic<std::uint8_t>* ScanScratch::Marks(std::size_t folders) {
+  if (marks_size_ < folders) {
+    marks_.reset();
+    marks_size_ = 0;
+    marks_ = std::make_unique<std::atomic<std::uint8_t>[]>(folders);
+    marks_size_ = folders;
+  }
+  for (std::size_t f = 0; f < folders; ++f) marks_[f].store(0, std::memory_order_relaxed);
+  return marks_.get();
+}
+
+void FindKeyword(const IndexList& index, std::string_view keyword, Rows& rows,
+                 ScanScratch& scratch) {
+  rows.clear();
+  const KeywordPlan plan(keyword);
+  if (plan.MatchesNothing() || index.Empty()) return;
+  const std::size_t folders = index.FolderCount();
+  std::atomic<std::uint8_t>* marks = scratch.Marks(folders);
+  const unsigned folder_parts = scratch.Parts(folders, kMinFoldersPerPart);
+  scratch.PartRows(folder_parts - 1);
+  ForkJoin(folder_parts, scratch.Threads(), [&](unsigned p) {
+    MarkFolders(index, plan, folders * p / folder_parts, folders * (p + 1) / folder_parts, marks,
+                scratch.PartRows(p));
+  });
+  // Parts of about as many entries each, cut at the runs that hold their first entries.
+  const std::size_t entries = index.Count();
+  const std::size_t runs = index.Runs().size();
+  InParts(scratch.Parts(entries, kMinEntriesPerPart), entries, rows, scratch,
+          [&](std::size_t from, std::size_t to, Rows& out) {
+            const std::size_t r0 = from == 0 ? 0 : index.RunOf(from);
+            const std::size_t r1 = to == entries ? runs : index.RunOf(to);
+            ScanRuns(index, plan, marks, r0, r1, out);
+          });
+}
+
+Rows FindKeyword(const IndexList& index, std::string_view keyword) {
+  Rows rows;
+  ScanScratch scratch;
+  FindKeyword(index, keyword, rows, scratch);
+  return rows;
+}
+
+void FindKeywordAmong(const IndexList& index, std::string_view keyword, const Rows& candidates,
+                      Rows& rows, ScanScratch& scratch) {
+  rows.clear();
+  const KeywordPlan plan(keyword);
+  if (plan.MatchesNothing() || candidates.empty()) return;
+  std::atomic<std::uint8_t>* marks = scratch.Marks(index.FolderCount());
+  InParts(scratch.Parts(candidates.size(), kMinCandidatesPerPart), candidates.size(), rows, scratch,
+          [&](std::size_t from, std::size_t to, Rows& out) {
+            RefineRange(index, plan, marks, candidates, from, to, out);
+          });
+}
+
+Rows FindKeywordAmong(const IndexList& index, std::string_view keyword, const Rows& candidates) {
+  Rows rows;
+  ScanScratch scratch;
+  FindKeywordAmong(index, keyword, candidates, rows, scratch);
+  return rows;
+}
+
+void FindExtensions(const IndexList& index, std::string_view first, std::string_view second,
+                    const LeadBytes& lead, Rows& rows, ScanScratch& scratch) {
+  rows.clear();
+  InParts(scratch.Parts(index.Count(), kMinEntriesPerPart), index.Count(), rows, scratch,
+          [&](std::size_t from, std::size_t to, Rows& out) {
+            ExtensionRange(index, first, second, lead, from, to, out);
+          });
+}
+
+Rows FindExtensions(const IndexList& index, std::string_view first, std::string_view second,
+                    const LeadBytes& lead) {
+  Rows rows;
+  ScanScratch scratch;
+  FindExtensions(index, first, second, lead, rows, scratch);
+  return rows;
+}
+
+std::uint64_t ReadPass(const IndexList& index) {
+  std::uint64_t sum = 0;
+  for (const TextBlocks* texts : {&index.Folders(), &index.Names()}) {
+    for (const Block& block : texts->Blocks()) sum += ReadPass(block.Bytes());
+  }
+  return sum;
+}
+
+}  // namespace vl

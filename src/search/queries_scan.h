@@ -1,0 +1,104 @@
+#pragma once
+// The scans of the two queries over the index stored by folder (index_list.h).
+//
+// Keyword. A path is its folder text, which ends in "\", followed by its name, which holds no
+// "\". The keyword occurs in the path when it occurs in the folder, in the name, or across their
+// join; an occurrence across the join holds the folder's last byte, a "\", and its rest lies in
+// the name, so it puts the keyword's last "\" on the end of the folder: the keyword up to that
+// "\" ends the folder and the keyword after it starts the name. A keyword without "\" therefore
+// never spans the join, and one with "\" is never inside a name. So each distinct folder is
+// tested once per query (one pass over the folder texts), then the runs of entries are visited
+// in index order: a run whose folder holds the keyword gives all its entries without reading a
+// name, and the names of the other runs are searched only for a keyword without "\" (or, for
+// one with "\", only tested for the keyword's end when their folder ends with its start). The
+// rows are exactly those of the plain test, LowerCase(keyword) in LowerCase(path), in index
+// order.
+//
+// Category. An extension is taken from the name alone, which gives the same text as the whole
+// path: the byte after the last "\" always starts a character (the byte value of "\" is never a
+// lead byte), and an extension without a "\" byte lies inside the name. Only a test against an
+// empty extension, or one holding "\", looks at the whole path.
+//
+// Parts. A scan of a large index is split into parts of a tenth of a millisecond of work or more,
+// a few for each core up to kMaxParts cores, each a range of folders, runs or candidates. The
+// calling thread and helper threads (one fewer than the cores, started with the first such scan
+// and kept for the life of the process) each take the next part not yet taken, and the scan
+// returns when every part has ended, with the rows of the parts joined in order. The parts read
+// the index, which does not change while they run, and write rows of their own; they touch no
+// window. With one core, or little to scan, the calling thread scans alone.
+
+#include <atomic>
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string_view>
+#include <vector>
+
+#include "search/index_list.h"
+#include "search/path_ops.h"
+
+namespace vl {
+
+// The most cores a scan uses, and how many parts it makes for each.
+constexpr unsigned kMaxParts = 8;
+constexpr unsigned kPartsPerThread = 4;
+
+// Runs part(0) .. part(parts - 1) on the calling thread and up to threads - 1 helpers, as
+// described above, and rethrows the first exception of a part (in part order) once all have
+// ended. When no helper can be started, the calling thread runs every part.
+void ForkJoin(unsigned parts, unsigned threads, const std::function<void(unsigned)>& part);
+
+// The buffers that scans reuse from one query to the next, so that no query allocates per row
+// nor grows a buffer row by row, and the most threads a scan may use (0: one per core).
+class ScanScratch {
+ public:
+  unsigned max_parts = 0;
+  // The fewest folders, entries or candidates a part gets (0: the scan's own measure, below
+  // which a thread costs more than it saves).
+  std::size_t min_part_units = 0;
+
+  unsigned Threads() const;
+  // How many parts a scan of this many units gets, at least min_units a part.
+  unsigned Parts(std::size_t units, std::size_t min_units) const;
+  // The rows of a part, made on first use: parts running at once ask only for rows made before.
+  Rows& PartRows(unsigned part);
+  // One mark per folder, all zero.
+  std::atomic<std::uint8_t>* Marks(std::size_t folders);
+  // An empty buffer for a result's rows: the room of the largest earlier result that nothing
+  // holds any more, so that a large result neither grows its buffer nor touches fresh memory.
+  Rows TakeRows();
+  // Keeps the room of a result that has left the screen, when nothing else holds it.
+  void Recycle(ResultLines rows);
+  // Keeps the room of a buffer that TakeRows gave and the result did not need.
+  void GiveBack(Rows&& rows);
+  // Frees every buffer: the index they were sized for has gone.
+  void Release();
+
+ private:
+  std::vector<Rows> part_rows_;
+  Rows spare_;
+  std::unique_ptr<std::atomic<std::uint8_t>[]> marks_;
+  std::size_t marks_size_ = 0;
+};
+
+// The keyword's matching entries, in index order, into rows (emptied first). An empty keyword,
+// or one holding a CR, LF or NUL byte (which no line holds), matches nothing.
+void FindKeyword(const IndexList& index, std::string_view keyword, Rows& rows,
+                 ScanScratch& scratch);
+Rows FindKeyword(const IndexList& index, std::string_view keyword);
+// The entries among candidates (ascending) that hold the keyword.
+void FindKeywordAmong(const IndexList& index, std::string_view keyword, const Rows& candidates,
+                      Rows& rows, ScanScratch& scratch);
+Rows FindKeywordAmong(const IndexList& index, std::string_view keyword, const Rows& candidates);
+// The entries whose extension (ExtractFileExt) equals first or second byte for byte.
+void FindExtensions(const IndexList& index, std::string_view first, std::string_view second,
+                    const LeadBytes& lead, Rows& rows, ScanScratch& scratch);
+Rows FindExtensions(const IndexList& index, std::string_view first, std::string_view second,
+                    const LeadBytes& lead);
+
+// Sums every stored byte of the index (folder texts and names) in one pass on one thread: the
+// floor for any scan of it.
+std::uint64_t ReadPass(const IndexList& index);
+
+}  // namespace vl
