@@ -33,7 +33,8 @@
 //   wait SECONDS COND ...   the same test repeated until it holds or the time is up
 // Conditions:
 //   exists SEL | gone SEL | visible SEL | hidden SEL | active SEL | iconic SEL | zoomed SEL |
-//   normal SEL | focus CLASS | text SEL TEXT | rows SEL N | menu on|off | running | exited
+//   normal SEL | focus CLASS | text SEL TEXT | rows SEL N | rect SEL X Y W H |
+//   region SEL W H (a window region whose box is 0,0,W,H) | menu on|off | running | exited
 #include <windows.h>
 #include <commctrl.h>
 #include <shellapi.h>
@@ -278,6 +279,34 @@ bool Check(const std::vector<std::wstring>& args, std::string& found) {
     const long rows = window ? long(SendMessageW(window, LVM_GETITEMCOUNT, 0, 0)) : -1;
     found = window ? "rows " + std::to_string(rows) : "no window";
     return window && rows == _wtol(args[2].c_str());
+  }
+  if (what == L"rect") {
+    need(6);
+    HWND window = Find(args[1]);
+    RECT rc{};
+    if (window) GetWindowRect(window, &rc);
+    char text[96];
+    std::snprintf(text, sizeof text, "rect %ld %ld %ld %ld", rc.left, rc.top, rc.right - rc.left,
+                  rc.bottom - rc.top);
+    found = window ? text : "no window";
+    return window && rc.left == _wtol(args[2].c_str()) && rc.top == _wtol(args[3].c_str()) &&
+           rc.right - rc.left == _wtol(args[4].c_str()) &&
+           rc.bottom - rc.top == _wtol(args[5].c_str());
+  }
+  if (what == L"region") {
+    need(4);
+    HWND window = Find(args[1]);
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    const int type = window ? GetWindowRgn(window, region) : ERROR;
+    RECT box{};
+    GetRgnBox(region, &box);
+    DeleteObject(region);
+    char text[96];
+    std::snprintf(text, sizeof text, "region type %d box %ld %ld %ld %ld", type, box.left, box.top,
+                  box.right, box.bottom);
+    found = window ? text : "no window";
+    return (type == SIMPLEREGION || type == COMPLEXREGION) && box.left == 0 && box.top == 0 &&
+           box.right == _wtol(args[2].c_str()) && box.bottom == _wtol(args[3].c_str());
   }
   if (what == L"text") {
     need(3);
