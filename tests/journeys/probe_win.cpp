@@ -31,7 +31,7 @@
 //   drives                  the drives present (GetLogicalDrives), one a line: C:\ ...
 //   check COND ...          one test of a condition (below)
 //   wait SECONDS COND ...   the same test repeated until it holds or the time is up
-// Conditions:
+// Conditions ("active" also waits until the program has taken the input that was pending):
 //   exists SEL | gone SEL | visible SEL | hidden SEL | active SEL | iconic SEL | zoomed SEL |
 //   normal SEL | focus CLASS | text SEL TEXT | rows SEL N | rect SEL X Y W H |
 //   region SEL W H (a window region whose box is 0,0,W,H) | menu on|off | running | exited
@@ -230,6 +230,18 @@ std::string Describe(HWND window) {
   return head + Quoted(TextOf(window));
 }
 
+// The window's program waits for input with none pending: keys sent now meet a window that has
+// finished what its activation set going.
+bool Idle(HWND window) {
+  DWORD pid = 0;
+  GetWindowThreadProcessId(window, &pid);
+  HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, pid);
+  if (!process) return false;
+  const bool idle = WaitForInputIdle(process, 0) == 0;
+  CloseHandle(process);
+  return idle;
+}
+
 void PrintState() {
   GUITHREADINFO info;
   if (!ProgramThreadInfo(info)) {
@@ -329,7 +341,7 @@ bool Check(const std::vector<std::wstring>& args, std::string& found) {
     GUITHREADINFO info;
     if (!ProgramThreadInfo(info)) return false;
     found = "active " + Describe(info.hwndActive);
-    return info.hwndActive == window && GetForegroundWindow() == window;
+    return info.hwndActive == window && GetForegroundWindow() == window && Idle(window);
   }
   std::fprintf(stderr, "vorlisk-probe: unknown condition %s\n", Utf8(what).c_str());
   std::exit(2);
