@@ -1,7 +1,8 @@
 # Checks each executable named after the script (cmake -P CheckExecutables.cmake A.exe B.exe):
 # - it imports only libraries that every Windows has, so it runs unpacked on a bare system;
 # - it carries a version block whose file and product versions are VERSION;
-# - when LARGE_ADDRESS_AWARE is 1, its header lets it use more than 2 GB.
+# - when LARGE_ADDRESS_AWARE is 1, its header lets it use more than 2 GB;
+# - its manifest declares UTF-8 as the process code page.
 # OBJDUMP is the target's objdump, which prints the headers and the import table.
 cmake_minimum_required(VERSION 3.25)
 
@@ -83,6 +84,14 @@ foreach(exe ${executables})
       fail("${key} is \"${value}\", not \"${VERSION}\"")
     endif()
   endforeach()
+  # The manifest is a resource of type 24 whose text is UTF-8.
+  if(NOT dump MATCHES "Type: 24|ID: 0x0*18[^0-9a-fA-F]")
+    fail("no manifest in the resource directory")
+  endif()
+  file(STRINGS "${exe}" code_page REGEX "<activeCodePage[^>]*>UTF-8</activeCodePage>")
+  if(NOT code_page)
+    fail("the manifest does not declare UTF-8 as the process code page")
+  endif()
   message(STATUS "${exe}: imports ${imports}; ${characteristics}")
 endforeach()
 

@@ -2,6 +2,7 @@
 // Routines the two windows share: handing a folder to the file manager and a text to the
 // clipboard. Both go through the shell seam of the application.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -22,5 +23,10 @@ void SelectInExplorer(Shell& shell, std::string_view path);
 
 // The file opened with its associated program.
 void OpenWithShell(Shell& shell, std::string_view path);
+
+// The path in a form the shell and the file manager can open: the path itself when it is
+// shorter than MAX_PATH, otherwise its short (8.3) form when that is; nothing when neither is,
+// since they open no longer path (Windows build only).
+std::optional<std::string> ShellPathOf(const std::string& path);
 
 }  // namespace vl

@@ -19,6 +19,9 @@ constexpr std::string_view kVanished =
     "File has been deleted or moved. Please refresh the index database!";
 constexpr std::string_view kVanishedFullWidth =
     "File has been deleted or moved. Please refresh the index database\xEF\xBC\x81";
+constexpr std::string_view kTooLongForShell =
+    "This path is too long for the shell to open (more than 259 characters). Copy path still "
+    "copies it whole.";
 constexpr std::string_view kResultCaption = "\xE7\xBB\x93\xE6\x9E\x9C";  // "result"
 constexpr unsigned kQuitFlags = mb::kOkCancel | mb::kIconQuestion;
 
@@ -280,7 +283,12 @@ void TFrmMain::lvResultDblClick() {
     dialogs_.Inform(kVanished);
     return;
   }
-  OpenWithShell(Application().GetShell(), *path);
+  auto shell_path = ShellPathOf(*path);
+  if (!shell_path) {
+    dialogs_.Inform(kTooLongForShell);
+    return;
+  }
+  OpenWithShell(Application().GetShell(), *shell_path);
 }
 
 void TFrmMain::mniOpenFiledirClick() {
@@ -290,7 +298,12 @@ void TFrmMain::mniOpenFiledirClick() {
     dialogs_.Inform(kVanishedFullWidth);
     return;
   }
-  SelectInExplorer(Application().GetShell(), *path);
+  auto shell_path = ShellPathOf(*path);
+  if (!shell_path) {
+    dialogs_.Inform(kTooLongForShell);
+    return;
+  }
+  SelectInExplorer(Application().GetShell(), *shell_path);
 }
 
 void TFrmMain::mniCopyPathClick() {

@@ -14,13 +14,18 @@ if(WIN32)
 endif()
 
 # The window tests create the real windows, which read the carried skin and the version block
-# from their own executable; the test programs are defined after the modules.
+# from their own executable, and run in the program's process code page; the test programs
+# are defined after the modules.
 function(vl_app_link_resources)
+  if(NOT TARGET app_wintests)
+    return()
+  endif()
   foreach(resource vl_skin_resource vl_version_resource)
-    if(TARGET app_wintests AND TARGET ${resource})
+    if(TARGET ${resource})
       target_link_libraries(app_wintests PRIVATE ${resource})
     endif()
   endforeach()
+  target_sources(app_wintests PRIVATE ${PROJECT_SOURCE_DIR}/tests/support/utf8_code_page.rc)
 endfunction()
 if(WIN32)
   cmake_language(DEFER DIRECTORY ${PROJECT_SOURCE_DIR} CALL vl_app_link_resources)

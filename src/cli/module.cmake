@@ -2,7 +2,7 @@
 # entry lives in a folder of its own where the module's file search does not look. It links the
 # Windows side of each module that a command needs.
 if(WIN32)
-  add_executable(vorlisk-cli ${dir}/main/main_win.cpp)
+  add_executable(vorlisk-cli ${dir}/main/main_win.cpp ${dir}/vorlisk-cli.rc)
   vl_apply_flags(vorlisk-cli)
   vl_add_version_resource(vl_cli_version_resource vorlisk-cli "Vorlisk console companion")
   target_link_libraries(vorlisk-cli PRIVATE vl_cli_win vl_cli_version_resource vl_skin_resource)

@@ -96,6 +96,31 @@ bool TApplication::HasMessageHook(const void* owner) const {
                      [owner](const Hook& hook) { return hook.owner == owner && !hook.removed; });
 }
 
+void TApplication::MainFormMinimized() {
+  struct Collect {
+    static BOOL CALLBACK Window(HWND window, LPARAM data) {
+      auto& app = *reinterpret_cast<TApplication*>(data);
+      auto* form = dynamic_cast<TForm*>(TWinControl::FromHandle(window));
+      if (form && form != app.main_form_ && IsWindowVisible(window)) {
+        app.hidden_with_main_form_.push_back(window);
+      }
+      return TRUE;
+    }
+  };
+  EnumThreadWindows(GetCurrentThreadId(), &Collect::Window, reinterpret_cast<LPARAM>(this));
+  for (HWND window : hidden_with_main_form_) ShowWindow(window, SW_HIDE);
+}
+
+void TApplication::MainFormRestored() {
+  const std::vector<HWND> windows = std::move(hidden_with_main_form_);
+  hidden_with_main_form_.clear();
+  for (HWND window : windows) {
+    // A form the program hid or destroyed meanwhile stays away.
+    auto* form = dynamic_cast<TForm*>(TWinControl::FromHandle(window));
+    if (form && form->Visible()) ShowWindow(window, SW_SHOWNA);
+  }
+}
+
 namespace {
 
 constexpr UINT kRunTasks = WM_APP + 1;

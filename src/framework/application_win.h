@@ -8,6 +8,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "framework/clock.h"
@@ -31,6 +32,10 @@ class TApplication {
 
   TForm* MainForm() const { return main_form_; }
   void SetMainForm(TForm* form) { main_form_ = form; }
+  // The show command the program was started with (a shortcut set to run maximized or
+  // minimized): the main form's first show takes it, later shows are plain ones.
+  void SetShowCommand(int show) { show_command_ = show; }
+  int TakeShowCommand() { return std::exchange(show_command_, SW_SHOW); }
 
   // Runs the message loop until Terminate.
   void Run();
@@ -54,6 +59,12 @@ class TApplication {
   void InstallMessageHook(const void* owner, TMessageFilter filter);
   void RemoveMessageHook(const void* owner);
   bool HasMessageHook(const void* owner) const;
+
+  // The main form minimized minimizes the application: every other visible form goes off the
+  // screen with it, and comes back when the main form is restored. The main form calls these
+  // from its size changes, so every way of minimizing it counts.
+  void MainFormMinimized();
+  void MainFormRestored();
 
   // Runs `task` from the message loop once the current message has been handled, also while a
   // message box or a modal loop of the platform is running. Tasks run in the order posted.
@@ -85,6 +96,7 @@ class TApplication {
   std::vector<Hook> hooks_;
   int hook_calls_ = 0;
   std::vector<std::function<void()>> tasks_;
+  std::vector<HWND> hidden_with_main_form_;
   HWND task_window_ = nullptr;
   // The release of a key that a short-cut took (and of Alt, when Alt was held) is dropped, so
   // the platform's Alt-tap logic never acts on half a key stroke that was already answered.
@@ -93,6 +105,7 @@ class TApplication {
 
   std::string title_;
   TForm* main_form_ = nullptr;
+  int show_command_ = SW_SHOW;
   bool terminated_ = false;
   Dialogs* dialogs_ = nullptr;
   Shell* shell_ = nullptr;

@@ -48,11 +48,7 @@ const wchar_t* RegisterControlClass(WNDPROC proc, bool popup) {
 }  // namespace
 
 COLORREF ColorToRGB(TColor color) {
-  // The skin definition writes system colour n as n - 16777216 (top byte all ones); both
-  // spellings name the same colour.
-  if ((color >> 24) == 0xFF) return GetSysColor(int(color & 0x00FFFFFF));
-  if (color & clSystemColor) return GetSysColor(int(color & 0xFF));
-  return COLORREF(color);
+  return IsSystemColor(color) ? GetSysColor(SystemColorIndex(color)) : COLORREF(color);
 }
 
 TWinControl::TWinControl(TComponent* owner) : TComponent(owner) {

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "framework/align.h"
+#include "framework/color.h"
 #include "framework/component.h"
 #include "framework/font_win.h"
 #include "framework/geometry.h"
@@ -33,16 +34,7 @@ class TMessageHook {
   virtual bool HookMessage(UINT msg, WPARAM wparam, LPARAM lparam, LRESULT& result) = 0;
 };
 
-// A colour: a platform colour value 0x00BBGGRR, or a system colour (clSystemColor | index).
-using TColor = std::uint32_t;
-constexpr TColor clSystemColor = 0x80000000u;
-constexpr TColor clBtnFace = clSystemColor | COLOR_BTNFACE;
-constexpr TColor clBtnShadow = clSystemColor | COLOR_BTNSHADOW;
-constexpr TColor clBtnHighlight = clSystemColor | COLOR_BTNHIGHLIGHT;
-constexpr TColor clBtnText = clSystemColor | COLOR_BTNTEXT;
-constexpr TColor clWindow = clSystemColor | COLOR_WINDOW;
-constexpr TColor clWindowText = clSystemColor | COLOR_WINDOWTEXT;
-constexpr TColor clGrayText = clSystemColor | COLOR_GRAYTEXT;
+// The platform colour value of a colour, a system colour looked up now.
 COLORREF ColorToRGB(TColor color);
 
 struct TCreateParams {

@@ -140,7 +140,8 @@ void TForm::SetVisible(bool visible) {
   FormShow();
   PlaceForShow();
   visible_ = true;
-  ShowWindow(Handle(), SW_SHOW);
+  ShowWindow(Handle(),
+             Application().MainForm() == this ? Application().TakeShowCommand() : SW_SHOW);
   SetForegroundWindow(Handle());
   FocusFirstControl();
 }
@@ -216,6 +217,22 @@ LRESULT TForm::WndProc(UINT msg, WPARAM wparam, LPARAM lparam) {
     case WM_DESTROY:
       FormDestroy();
       break;
+    case WM_SIZE:
+      if (Application().MainForm() == this) {
+        if (wparam == SIZE_MINIMIZED) {
+          Application().MainFormMinimized();
+        } else {
+          Application().MainFormRestored();
+        }
+      }
+      break;
+    case WM_SETTEXT: {
+      // The window text may also be set from outside the program; the caption a frame draws
+      // must read what the window says.
+      const LRESULT result = TWinControl::WndProc(msg, wparam, lparam);
+      if (result) caption_ = lparam ? reinterpret_cast<const wchar_t*>(lparam) : L"";
+      return result;
+    }
     case WM_ACTIVATE:
       if (LOWORD(wparam) == WA_INACTIVE) {
         // A window being hidden loses the activation after it is hidden; its next show starts

@@ -22,7 +22,8 @@ class Shell {
   virtual void Execute(NativeWindow owner, std::string_view verb, std::string_view file,
                        std::string_view parameters, int show) = 0;
 
-  // Puts `text` (ANSI bytes) on the clipboard as CF_TEXT, replacing its contents. Throws
+  // Puts `text` (bytes in the process's code page) on the clipboard as CF_TEXT and, converted
+  // from the same bytes, as CF_UNICODETEXT, replacing its contents. Throws
   // vl::Error("Cannot open clipboard") when another program holds the clipboard.
   virtual void CopyText(NativeWindow owner, std::string_view text) = 0;
 };

@@ -6,6 +6,7 @@
 
 #include "framework/errors.h"
 #include "framework/shell.h"
+#include "framework/text_win.h"
 
 namespace vl {
 namespace {
@@ -28,6 +29,21 @@ class ClipboardLock {
   bool open_;
 };
 
+// Hands the clipboard a movable block with `size` bytes of text and a closing NUL of
+// `nul_size` bytes; the clipboard owns the block from then on.
+void PutOnClipboard(UINT format, const void* text, std::size_t size, std::size_t nul_size) {
+  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, size + nul_size);
+  if (!block) throw Error("Out of memory");
+  auto* bytes = static_cast<char*>(GlobalLock(block));
+  std::memcpy(bytes, text, size);
+  std::memset(bytes + size, 0, nul_size);
+  GlobalUnlock(block);
+  if (!SetClipboardData(format, block)) {
+    GlobalFree(block);
+    throw Error("Cannot open clipboard");
+  }
+}
+
 class SystemShellImpl final : public Shell {
  public:
   void Execute(NativeWindow owner, std::string_view verb, std::string_view file,
@@ -40,16 +56,11 @@ class SystemShellImpl final : public Shell {
     ClipboardLock lock(static_cast<HWND>(owner));
     if (!lock.Open()) throw Error("Cannot open clipboard");
     EmptyClipboard();
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-    if (!block) throw Error("Out of memory");
-    auto* bytes = static_cast<char*>(GlobalLock(block));
-    std::memcpy(bytes, text.data(), text.size());
-    bytes[text.size()] = '\0';
-    GlobalUnlock(block);
-    if (!SetClipboardData(CF_TEXT, block)) {
-      GlobalFree(block);
-      throw Error("Cannot open clipboard");
-    }
+    PutOnClipboard(CF_TEXT, text.data(), text.size(), 1);
+    // The same text in UTF-16 as well: a program that reads the clipboard in another code page
+    // would otherwise get the bytes re-read in its own and lose every name they cannot spell.
+    const std::wstring wide = AnsiToWide(text);
+    PutOnClipboard(CF_UNICODETEXT, wide.data(), wide.size() * sizeof(wchar_t), sizeof(wchar_t));
   }
 };
 

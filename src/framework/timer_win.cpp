@@ -27,8 +27,16 @@ class TTimerWindow final : public TWinControl {
 
 TTimer::TTimer(TComponent* owner) : TComponent(owner), window_(new TTimerWindow(*this)) {
   window_->SetVisible(false);
-  window_->HandleNeeded();
   Update();
+}
+
+TTimer::TTimer(TComponent* owner, unsigned milliseconds, std::function<void()> on_timer)
+    : TComponent(owner),
+      OnTimer(std::move(on_timer)),
+      interval_(milliseconds),
+      enabled_(false),
+      window_(new TTimerWindow(*this)) {
+  window_->SetVisible(false);
 }
 
 TTimer::~TTimer() {
@@ -48,9 +56,13 @@ void TTimer::SetEnabled(bool enabled) {
 }
 
 void TTimer::Update() {
-  HWND window = window_->Handle();
-  KillTimer(window, 1);
-  if (enabled_ && interval_ > 0) SetTimer(window, 1, interval_, nullptr);
+  if (!enabled_ || interval_ == 0) {
+    if (window_->HandleAllocated()) KillTimer(window_->Handle(), 1);
+    return;
+  }
+  window_->HandleNeeded();
+  // A timer set again under the same id replaces the running one and starts its period anew.
+  SetTimer(window_->Handle(), 1, interval_, nullptr);
 }
 
 void TTimer::Tick() {

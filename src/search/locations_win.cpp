@@ -2,6 +2,7 @@
 
 #include "search/locations.h"
 #include "search/path_ops.h"
+#include "search/path_ops_win.h"
 
 namespace vl {
 
@@ -20,19 +21,20 @@ std::string AppDirectory() {
 }
 
 bool FileExists(const std::string& path) {
-  DWORD attributes = GetFileAttributesA(path.c_str());
+  const std::wstring wide = WideFilePath(path);
+  DWORD attributes = GetFileAttributesW(wide.c_str());
   if (attributes != INVALID_FILE_ATTRIBUTES) return (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
   // Files held open without sharing (a page file) have no readable attributes but are listed.
   if (GetLastError() != ERROR_SHARING_VIOLATION) return false;
-  WIN32_FIND_DATAA data;
-  HANDLE find = FindFirstFileA(path.c_str(), &data);
+  WIN32_FIND_DATAW data;
+  HANDLE find = FindFirstFileW(wide.c_str(), &data);
   if (find == INVALID_HANDLE_VALUE) return false;
   FindClose(find);
   return (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
 bool DirectoryExists(const std::string& path) {
-  DWORD attributes = GetFileAttributesA(path.c_str());
+  DWORD attributes = GetFileAttributesW(WideFilePath(path).c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
@@ -46,7 +48,8 @@ bool ForceDirectories(const std::string& path) {
   if (folder.size() < 3 || DirectoryExists(folder)) return true;
   std::string parent(ExtractFilePath(folder, lead));
   if (!ForceDirectories(parent)) return false;
-  return CreateDirectoryA(folder.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS;
+  return CreateDirectoryW(WideFilePath(folder).c_str(), nullptr) ||
+         GetLastError() == ERROR_ALREADY_EXISTS;
 }
 
 }  // namespace vl

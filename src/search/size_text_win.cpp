@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include "search/path_ops_win.h"
 #include "search/size_text.h"
 
 namespace vl {
@@ -33,8 +34,8 @@ std::string FormatFileSize(std::int64_t size) {
 std::int64_t FileSizeOf(const std::string& path) {
   // A wildcard would make the lookup report some other entry; no Windows name holds one.
   if (path.find_first_of("*?") != std::string::npos) return -1;
-  WIN32_FIND_DATAA data;
-  HANDLE find = FindFirstFileA(path.c_str(), &data);
+  WIN32_FIND_DATAW data;
+  HANDLE find = FindFirstFileW(WideFilePath(path).c_str(), &data);
   if (find == INVALID_HANDLE_VALUE) return -1;
   FindClose(find);
   return std::int64_t((std::uint64_t(data.nFileSizeHigh) << 32) | data.nFileSizeLow);

@@ -4,12 +4,16 @@
 // "." and ".."); every sub-folder is queued behind the folders already waiting. Roots are used
 // exactly as written: the mask is appended to the root text as it stands.
 //
-// A folder that is a junction or a symbolic link is recorded but not entered, so a link back
-// to an ancestor cannot make the walk endless. Cloud-placeholder folders are real folders and
-// are entered.
+// Junctions, folder links and mount points are entered when they lead to a folder not listed
+// yet, told apart by its identity (volume serial number and file index): a volume mounted into
+// a folder is indexed, and a link back to an ancestor, or to a folder another link already
+// led to, is recorded but not entered, so a loop still ends. A link whose folder cannot be told
+// apart is recorded but not entered. Real folders are always listed.
 
+#include <compare>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,7 +26,8 @@ namespace vl {
 namespace fa {
 constexpr std::uint32_t kDirectory = 0x10;
 constexpr std::uint32_t kReparsePoint = 0x400;
-// Set in the tag of every reparse point that names another entry (junctions, symbolic links).
+// Set in the tag of every reparse point that names another entry (junctions, symbolic links,
+// mount points).
 constexpr std::uint32_t kNameSurrogateTag = 0x20000000;
 }  // namespace fa
 
@@ -32,8 +37,14 @@ struct DirEntry {
   std::uint32_t reparse_tag = 0;  // meaningful only with fa::kReparsePoint
 };
 
-// True for a folder that the walk enters.
-bool IsWalkableFolder(const DirEntry& entry);
+// What tells one folder from every other: the serial number of its volume and its file index
+// on that volume (128 bits, as some file systems need).
+struct FolderId {
+  std::uint64_t volume = 0;
+  std::uint64_t index_high = 0;
+  std::uint64_t index_low = 0;
+  auto operator<=>(const FolderId&) const = default;
+};
 
 class DirectoryLister {
  public:
@@ -41,9 +52,14 @@ class DirectoryLister {
   // Lists a pattern (folder + mask), asking for entries of every kind, in listing order.
   // Returns false, with entries emptied, when the listing fails or finds nothing.
   virtual bool List(const std::string& pattern, std::vector<DirEntry>& entries) = 0;
+  // The identity of the folder that a folder path (with its trailing separator) leads to,
+  // following links; nothing when it cannot be told. `parent` is given for a real folder (one
+  // not reached through a link) whose parent's identity is known: it lies on its parent's
+  // volume, so only its file index needs asking.
+  virtual std::optional<FolderId> Identify(const std::string& folder, const FolderId* parent) = 0;
 };
 
-// The platform's listing, FindFirstFileA / FindNextFileA (Windows build only).
+// The platform's listing and folder identities (Windows build only).
 DirectoryLister& SystemDirectoryLister();
 
 struct WalkHooks {

@@ -18,7 +18,7 @@ int RoundToInt(double v) {
   return int(std::nearbyint(v));
 }
 
-Hls RgbToHls(TColorRef rgb) {
+Hls RgbToHls(TColor rgb) {
   double r = RedOf(rgb) / 255.0;
   double g = GreenOf(rgb) / 255.0;
   double b = BlueOf(rgb) / 255.0;
@@ -60,7 +60,7 @@ int ChannelByte(double v) {
   return RoundToInt(std::clamp(v, 0.0, 1.0) * 255);
 }
 
-TColorRef HlsToRgb(int hue, int lightness, int saturation) {
+TColor HlsToRgb(int hue, int lightness, int saturation) {
   double l = lightness / kHlsMax;
   if (saturation == 0) {
     int v = ChannelByte(l);
@@ -78,7 +78,7 @@ TColorRef HlsToRgb(int hue, int lightness, int saturation) {
 
 }  // namespace
 
-TColorRef ShiftLightness(TColorRef rgb, int amount) {
+TColor ShiftLightness(TColor rgb, int amount) {
   rgb &= 0xFFFFFFu;
   if (amount == 0) return rgb;
   Hls hls = RgbToHls(rgb);

@@ -8,26 +8,26 @@ namespace vl {
 
 class TEditColors {
  public:
-  TFlColor Color() const { return normal_; }
-  TFlColor FocusColor() const { return focus_; }
-  TFlColor DisabledColor() const { return disabled_; }
+  TColor Color() const { return normal_; }
+  TColor FocusColor() const { return focus_; }
+  TColor DisabledColor() const { return disabled_; }
 
-  void SetColor(TFlColor c) {
+  void SetColor(TColor c) {
     if (focus_ == normal_) focus_ = c;
     normal_ = c;
   }
-  void SetFocusColor(TFlColor c) { focus_ = c; }
-  void SetDisabledColor(TFlColor c) { disabled_ = c; }
+  void SetFocusColor(TColor c) { focus_ = c; }
+  void SetDisabledColor(TColor c) { disabled_ = c; }
 
-  TFlColor Current(bool enabled, bool focused) const {
+  TColor Current(bool enabled, bool focused) const {
     if (!enabled) return disabled_;
     return focused ? focus_ : normal_;
   }
 
  private:
-  TFlColor normal_ = SysColorValue(kSysColorWindow);
-  TFlColor focus_ = SysColorValue(kSysColorWindow);
-  TFlColor disabled_ = SysColorValue(kSysColorBtnFace);
+  TColor normal_ = SystemColor(kColorWindow);
+  TColor focus_ = SystemColor(kColorWindow);
+  TColor disabled_ = SystemColor(kColorBtnFace);
 };
 
 }  // namespace vl

@@ -1,26 +1,26 @@
 #include "statusbar/frame.h"
 
-#include <algorithm>
+#include "skin/paint/blit.h"
 
 namespace vl {
 namespace {
 
-void SetPixel(PixelBitmap& bmp, int x, int y, TColorRef color) {
+void SetPixel(PixelBitmap& bmp, int x, int y, TColor color) {
   if (x < 0 || y < 0 || x >= bmp.Width() || y >= bmp.Height()) return;
   bmp.At(x, y) = ColorToPixel(color);
 }
 
-void HLine(PixelBitmap& bmp, int x0, int x1, int y, TColorRef color) {
-  FillPixels(bmp, {x0, y, x1, y + 1}, color);
+void HLine(PixelBitmap& bmp, int x0, int x1, int y, TColor color) {
+  FillPixels(bmp, {x0, y, x1, y + 1}, ColorToPixel(color));
 }
 
-void VLine(PixelBitmap& bmp, int x, int y0, int y1, TColorRef color) {
-  FillPixels(bmp, {x, y0, x + 1, y1}, color);
+void VLine(PixelBitmap& bmp, int x, int y0, int y1, TColor color) {
+  FillPixels(bmp, {x, y0, x + 1, y1}, ColorToPixel(color));
 }
 
 // One ring of a bevel: top and left in one colour, bottom and right in the other, the way the
 // system's edges share their corners (top-right and bottom-left belong to the bottom-right).
-void Bevel(PixelBitmap& bmp, const TRect& r, TColorRef top_left, TColorRef bottom_right) {
+void Bevel(PixelBitmap& bmp, const TRect& r, TColor top_left, TColor bottom_right) {
   if (r.IsEmpty()) return;
   HLine(bmp, r.left, r.right - 1, r.top, top_left);
   VLine(bmp, r.left, r.top, r.bottom - 1, top_left);
@@ -29,7 +29,7 @@ void Bevel(PixelBitmap& bmp, const TRect& r, TColorRef top_left, TColorRef botto
 }
 
 // One ring of a single colour whose sides stop `inset` pixels short of each corner.
-void FlatRing(PixelBitmap& bmp, const TRect& r, TColorRef color, int inset) {
+void FlatRing(PixelBitmap& bmp, const TRect& r, TColor color, int inset) {
   if (r.IsEmpty()) return;
   HLine(bmp, r.left + inset, r.right - inset, r.top, color);
   HLine(bmp, r.left + inset, r.right - inset, r.bottom - 1, color);
@@ -37,24 +37,24 @@ void FlatRing(PixelBitmap& bmp, const TRect& r, TColorRef color, int inset) {
   VLine(bmp, r.right - 1, r.top + inset, r.bottom - inset, color);
 }
 
-void RoundedCorners(PixelBitmap& bmp, const TRect& r, TColorRef color) {
+void RoundedCorners(PixelBitmap& bmp, const TRect& r, TColor color) {
   SetPixel(bmp, r.left + 1, r.top + 1, color);
   SetPixel(bmp, r.right - 2, r.top + 1, color);
   SetPixel(bmp, r.left + 1, r.bottom - 2, color);
   SetPixel(bmp, r.right - 2, r.bottom - 2, color);
 }
 
-void TwoRings(PixelBitmap& bmp, const TRect& r, TColorRef outer_tl, TColorRef outer_br,
-              TColorRef inner_tl, TColorRef inner_br) {
+void TwoRings(PixelBitmap& bmp, const TRect& r, TColor outer_tl, TColor outer_br, TColor inner_tl,
+              TColor inner_br) {
   Bevel(bmp, r, outer_tl, outer_br);
   Bevel(bmp, InsetBy(r, 1), inner_tl, inner_br);
 }
 
 }  // namespace
 
-TFrameColors FrameColorsFor(TFlColor flat_color, int flat_adjustment, SystemColorLookup lookup) {
-  return {lookup(kSysColorBtnHighlight), lookup(kSysColorBtnShadow), lookup(kSysColor3DDkShadow),
-          lookup(kSysColor3DLight), ShiftLightness(flat_color, flat_adjustment, lookup)};
+TFrameColors FrameColorsFor(TColor flat_color, int flat_adjustment, SystemColorLookup lookup) {
+  return {lookup(kColorBtnHighlight), lookup(kColorBtnShadow), lookup(kColor3DDkShadow),
+          lookup(kColor3DLight), ShiftLightness(flat_color, flat_adjustment, lookup)};
 }
 
 int FrameWidth(TFrameStyleEx style) {
@@ -88,16 +88,6 @@ TRect PaneTextRect(const TRect& pane, TFrameStyleEx style, int border_width) {
     default:
       return InsetBy(pane, border_width + 2);
   }
-}
-
-void FillPixels(PixelBitmap& bmp, const TRect& r, TColorRef color) {
-  int left = std::max(r.left, 0);
-  int top = std::max(r.top, 0);
-  int right = std::min(r.right, bmp.Width());
-  int bottom = std::min(r.bottom, bmp.Height());
-  Pixel p = ColorToPixel(color);
-  for (int y = top; y < bottom; ++y)
-    std::fill(bmp.Row(y) + left, bmp.Row(y) + std::max(left, right), p);
 }
 
 void DrawFrame(PixelBitmap& bmp, const TRect& r, TFrameStyleEx style, const TFrameColors& c) {

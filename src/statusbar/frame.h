@@ -28,14 +28,14 @@ enum class TFlAlignment { taLeftJustify, taRightJustify, taCenter };
 
 // Resolved colours for drawing a frame; `flat` is the already shifted colour of the flat styles.
 struct TFrameColors {
-  TColorRef highlight = 0;
-  TColorRef shadow = 0;
-  TColorRef dark_shadow = 0;
-  TColorRef light = 0;
-  TColorRef flat = 0;
+  TColor highlight = 0;
+  TColor shadow = 0;
+  TColor dark_shadow = 0;
+  TColor light = 0;
+  TColor flat = 0;
 };
 
-TFrameColors FrameColorsFor(TFlColor flat_color, int flat_adjustment, SystemColorLookup lookup);
+TFrameColors FrameColorsFor(TColor flat_color, int flat_adjustment, SystemColorLookup lookup);
 
 // Pixels a frame of the style takes from each side of its rectangle.
 int FrameWidth(TFrameStyleEx style);
@@ -45,9 +45,6 @@ TRect InsetBy(const TRect& r, int d);
 
 // The part of a pane's rectangle its text may use.
 TRect PaneTextRect(const TRect& pane, TFrameStyleEx style, int border_width);
-
-// Fills the part of the rectangle that lies on the bitmap.
-void FillPixels(PixelBitmap& bmp, const TRect& r, TColorRef color);
 
 void DrawFrame(PixelBitmap& bmp, const TRect& r, TFrameStyleEx style, const TFrameColors& colors);
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <string>
 
+#include "framework/handles_win.h"
+
 namespace vl {
 namespace {
 
@@ -109,7 +111,7 @@ void TFlCustomProgressBar::Paint(TBitmap& picture) {
   own.Canvas().DrawPixels(0, 0, pixels);
 
   HDC dc = own.DC();
-  TSelectedFont font(dc, DrawingFont());
+  TSelectObject font(dc, DrawingFont().Handle());
   std::string percent = PercentText(Percent(), show_percent_);
   std::wstring text(percent.begin(), percent.end());
   SIZE text_size{}, x_size{};

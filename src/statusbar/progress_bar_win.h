@@ -60,7 +60,7 @@ class TFlCustomProgressBar : public TFlGraphicControl, public IndexProgress {
   TProgressModel model_;
   bool show_percent_ = true;
   TColor back_color_ = 0xFFFFFF;
-  TColor bar_color_ = clSystemColor | COLOR_HIGHLIGHT;
+  TColor bar_color_ = clHighlight;
   TColor border_color_ = clBtnFace;
   TFrameStyleEx border_outer_ = fsLowered;
   TFrameStyleEx border_inner_ = fsNone;

@@ -4,11 +4,12 @@
 
 #include <algorithm>
 
+#include "framework/handles_win.h"
 #include "statusbar/status_layout.h"
 
 namespace vl {
 
-TColorRef SystemColorRGB(int index) {
+TColor SystemColorRGB(int index) {
   return GetSysColor(index);
 }
 
@@ -250,10 +251,9 @@ void TFlStatusBar::PaintContents(TBitmap& picture) {
   for (TFlGraphicControl* pane : panes_) {
     TRect b = pane->BoundsRect();
     if (!pane->Visible() || b.right <= all.left || b.left >= all.right) continue;
-    int saved = SaveDC(picture.DC());
+    TSavedDC saved(picture.DC());
     IntersectClipRect(picture.DC(), b.left, b.top, b.right, b.bottom);
     pane->Paint(picture);
-    RestoreDC(picture.DC(), saved);
   }
   if (SizeGripVisible()) PaintGrip(picture);
 }

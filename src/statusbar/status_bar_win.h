@@ -17,22 +17,9 @@ namespace vl {
 class TFlStatusBar;
 
 // The system's colour for an index, for the portable drawing code.
-TColorRef SystemColorRGB(int index);
+TColor SystemColorRGB(int index);
 // Frame colours from the current system colours, with the flat colour shifted.
 TFrameColors SystemFrameColors(TColor flat_color, int flat_color_adjustment);
-
-// Selects a font into a device context for the lifetime of the object.
-class TSelectedFont {
- public:
-  TSelectedFont(HDC dc, const TFont& font) : dc_(dc), old_(SelectObject(dc, font.Handle())) {}
-  ~TSelectedFont() { SelectObject(dc_, old_); }
-  TSelectedFont(const TSelectedFont&) = delete;
-  TSelectedFont& operator=(const TSelectedFont&) = delete;
-
- private:
-  HDC dc_;
-  HGDIOBJ old_;
-};
 
 // A panel with outer and inner frames and a border between them.
 class TFlCustomPanel : public TCustomControl {

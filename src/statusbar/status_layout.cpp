@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <numeric>
 
+#include "skin/paint/blit.h"
+
 namespace vl {
 
 std::vector<TRect> LayoutPanes(const TRect& client, const std::vector<TPaneSlot>& panes) {
@@ -34,10 +36,10 @@ bool InGrip(TPoint p, int bar_width, int bar_height) {
   return p.x >= bar_width - kGripHitWidth && p.x < bar_width && p.y >= 0 && p.y < bar_height;
 }
 
-void PaintGrip(PixelBitmap& bmp, TColorRef highlight, TColorRef shadow) {
+void PaintGrip(PixelBitmap& bmp, TColor highlight, TColor shadow) {
   for (TPoint d : GripDots(bmp.Width(), bmp.Height())) {
-    FillPixels(bmp, RectOfSize(d.x, d.y, 2, 2), highlight);
-    FillPixels(bmp, RectOfSize(d.x - 1, d.y - 1, 2, 2), shadow);
+    FillPixels(bmp, RectOfSize(d.x, d.y, 2, 2), ColorToPixel(highlight));
+    FillPixels(bmp, RectOfSize(d.x - 1, d.y - 1, 2, 2), ColorToPixel(shadow));
   }
 }
 

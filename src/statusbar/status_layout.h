@@ -31,7 +31,7 @@ std::array<TPoint, 6> GripDots(int bar_width, int bar_height);
 bool InGrip(TPoint p, int bar_width, int bar_height);
 
 // Draws the grip over whatever is already on the bitmap (the bar's picture).
-void PaintGrip(PixelBitmap& bmp, TColorRef highlight, TColorRef shadow);
+void PaintGrip(PixelBitmap& bmp, TColor highlight, TColor shadow);
 
 // Top-left corner of a single line of text of the given size inside a pane's text rectangle.
 // `line_height` is the height of the text "Pp" in the pane's font.

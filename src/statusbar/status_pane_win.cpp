@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "framework/application_win.h"
+#include "framework/handles_win.h"
 #include "framework/text_win.h"
 #include "statusbar/status_layout.h"
 
@@ -94,7 +95,7 @@ void TFlCustomStatusPane::Paint(TBitmap& picture) {
   picture.Canvas().DrawPixels(b.left, b.top, pane);
 
   HDC dc = picture.DC();
-  TSelectedFont font(dc, DrawingFont());
+  TSelectObject font(dc, DrawingFont().Handle());
   TRect text_rect = PaintLabel(dc, TextRect());
   PaintString(dc, text_rect, caption_);
 }

@@ -1,16 +1,9 @@
 #include "statusbar/widget_paint.h"
 
+#include "skin/paint/blit.h"
+
 namespace vl {
 namespace {
-
-// Fills a ring `width` pixels wide just inside the rectangle.
-void FillRing(PixelBitmap& bmp, const TRect& r, int width, TColorRef color) {
-  if (width <= 0) return;
-  FillPixels(bmp, {r.left, r.top, r.right, r.top + width}, color);
-  FillPixels(bmp, {r.left, r.bottom - width, r.right, r.bottom}, color);
-  FillPixels(bmp, {r.left, r.top + width, r.left + width, r.bottom - width}, color);
-  FillPixels(bmp, {r.right - width, r.top + width, r.right, r.bottom - width}, color);
-}
 
 TRect RestOf(const TRect& interior, const TRect& filled, TProgressOrientation orientation) {
   if (orientation == poHorizontal)
@@ -32,7 +25,7 @@ TRect PanelInterior(const TRect& panel, const TPanelLook& look) {
 }
 
 void PaintPanel(PixelBitmap& bmp, const TPanelLook& look, const TFrameColors& colors) {
-  FillPixels(bmp, bmp.Bounds(), look.color);
+  FillPixels(bmp, bmp.Bounds(), ColorToPixel(look.color));
   int outer = FrameWidth(look.border_outer);
   DrawFrame(bmp, WithoutSides(bmp.Bounds(), look.sides, outer), look.border_outer, colors);
   TRect inner = InsetBy(bmp.Bounds(), outer + look.border_width);
@@ -43,7 +36,7 @@ void PaintPanel(PixelBitmap& bmp, const TPanelLook& look, const TFrameColors& co
 
 TRect PaintPane(PixelBitmap& bmp, const TRect& pane, const TPaneLook& look,
                 const TFrameColors& colors) {
-  FillPixels(bmp, pane, look.color);
+  FillPixels(bmp, pane, ColorToPixel(look.color));
   DrawFrame(bmp, InsetBy(pane, look.border_width), look.frame_style, colors);
   return PaneTextRect(pane, look.frame_style, look.border_width);
 }
@@ -64,17 +57,17 @@ TProgressParts ProgressParts(const TRect& bounds, const TProgressLook& look, uns
 TProgressParts PaintProgress(PixelBitmap& bmp, const TProgressLook& look, unsigned percent,
                              TProgressOrientation orientation, const TFrameColors& colors) {
   TRect r = bmp.Bounds();
-  FillPixels(bmp, r, look.border_color);
+  FillPixels(bmp, r, ColorToPixel(look.border_color));
   DrawFrame(bmp, r, look.border_outer, colors);
   r = InsetBy(r, FrameWidth(look.border_outer));
-  FillRing(bmp, r, look.border_width, look.border_color);
+  FramePixels(bmp, r, ColorToPixel(look.border_color), look.border_width);
   r = InsetBy(r, look.border_width);
   DrawFrame(bmp, r, look.border_inner, colors);
   r = InsetBy(r, FrameWidth(look.border_inner));
-  FillRing(bmp, r, look.interior_offset, look.back_color);
+  FramePixels(bmp, r, ColorToPixel(look.back_color), look.interior_offset);
   TProgressParts parts = ProgressParts(bmp.Bounds(), look, percent, orientation);
-  FillPixels(bmp, parts.filled, look.bar_color);
-  FillPixels(bmp, parts.rest, look.back_color);
+  FillPixels(bmp, parts.filled, ColorToPixel(look.bar_color));
+  FillPixels(bmp, parts.rest, ColorToPixel(look.back_color));
   return parts;
 }
 

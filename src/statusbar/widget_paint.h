@@ -18,7 +18,7 @@ struct TPanelLook {
   TFrameStyleEx border_inner = fsNone;
   unsigned sides = kAllSides;
   int border_width = 0;
-  TColorRef color = 0;
+  TColor color = 0;
 };
 
 // The part of the panel inside its frames, where its aligned children go.
@@ -30,7 +30,7 @@ void PaintPanel(PixelBitmap& bmp, const TPanelLook& look, const TFrameColors& co
 struct TPaneLook {
   TFrameStyleEx frame_style = fsFlat;
   int border_width = 1;
-  TColorRef color = 0;
+  TColor color = 0;
 };
 
 // Fills the pane, draws its frame inside its border width and returns its text rectangle.
@@ -42,9 +42,9 @@ struct TProgressLook {
   TFrameStyleEx border_inner = fsNone;
   int border_width = 0;
   int interior_offset = 0;
-  TColorRef border_color = 0;
-  TColorRef back_color = 0;
-  TColorRef bar_color = 0;
+  TColor border_color = 0;
+  TColor back_color = 0;
+  TColor bar_color = 0;
 };
 
 struct TProgressParts {

@@ -141,12 +141,8 @@ TEST_F(MainWindowMenusTest, MovingAlongTheBarWhileAMenuIsOpenSwitchesMenus) {
   ClientToScreen(Bar().Handle(), &screen);
   SetCursorPos(screen.x, screen.y);
   SendMessageW(Bar().Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(p.x, p.y));
-  Pump();
   // The bar polls the pointer; give it a few ticks.
-  for (int i = 0; i < 20 && !Bar().Items()[1]->Down(); ++i) {
-    Sleep(30);
-    Pump();
-  }
+  testing::PumpUntil([&] { return Bar().Items()[1]->Down(); }, 600);
   EXPECT_TRUE(Bar().Items()[1]->Down());
   EXPECT_FALSE(Bar().Items()[0]->Down());
   ASSERT_TRUE(Frame().MenusVisible());

@@ -279,6 +279,8 @@ TEST_F(FrameworkTest, TheClipboardCarriesALongAnsiTextWholeAndReportsWhenItIsHel
   const std::string text = "C:\\" + std::string(300, 'p') + "\\caf\xE9.txt";
   SystemShell().CopyText(nullptr, text);
   EXPECT_EQ(testing::ClipboardText(), text);
+  // The same bytes read in this program's code page (1252), for programs that paste UTF-16.
+  EXPECT_EQ(testing::ClipboardWideText(), L"C:\\" + std::wstring(300, L'p') + L"\\caf\u00E9.txt");
 
   TestForm holder(true);
   ASSERT_TRUE(OpenClipboard(holder.Handle()));

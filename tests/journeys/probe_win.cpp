@@ -23,6 +23,8 @@
 //   pixel X Y [X Y ...]     colours of screen pixels, as RRGGBB
 //   show SEL SW_NAME        ShowWindow from outside, as a shell start or a task bar would
 //   settext SEL TEXT        SetWindowText from outside, as another tool may
+//   syscommand SEL SC_NAME  a system command from outside (SC_RESTORE, SC_MAXIMIZE,
+//                           SC_MINIMIZE), as a task bar sends it
 //   close SEL               asks a window to close (WM_CLOSE), for tidying up after a journey
 //   rows SEL                a list view's row count and selected row (-1 for none)
 //   selection SEL           an edit control's selection: "start end"
@@ -512,6 +514,13 @@ int Run(const std::vector<std::wstring>& args) {
   }
   if (command == L"settext" && rest.size() == 2) {
     return SetWindowTextW(window, rest[1].c_str()) ? 0 : 1;
+  }
+  if (command == L"syscommand" && rest.size() == 2) {
+    const WPARAM code = rest[1] == L"SC_RESTORE"    ? SC_RESTORE
+                        : rest[1] == L"SC_MAXIMIZE" ? SC_MAXIMIZE
+                        : rest[1] == L"SC_MINIMIZE" ? SC_MINIMIZE
+                                                    : 0;
+    return code && PostMessageW(window, WM_SYSCOMMAND, code, 0) ? 0 : 2;
   }
   return 2;
 }

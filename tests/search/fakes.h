@@ -4,12 +4,13 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "framework/clock.h"
+#include "support/recording_seams.h"
 #include "framework/dialogs.h"
 #include "framework/errors.h"
 #include "search/index_commands.h"
@@ -64,10 +65,13 @@ class FakeProgress : public IndexProgress {
   void SetPartsComplete(int done) override { events.push_back("done " + std::to_string(done)); }
 };
 
-// Listings by exact pattern; every pattern asked for is recorded.
+// Listings by exact pattern and folder identities by exact folder path; every pattern asked
+// for is recorded, and the parent identity given with each folder identified.
 class FakeLister : public DirectoryLister {
  public:
   std::map<std::string, std::vector<DirEntry>> listings;
+  std::map<std::string, FolderId> ids;
+  std::map<std::string, std::optional<FolderId>> parents;
   std::vector<std::string> asked;
   std::function<void(const std::string&)> on_list;
 
@@ -86,6 +90,12 @@ class FakeLister : public DirectoryLister {
     entries = it->second;
     return true;
   }
+  std::optional<FolderId> Identify(const std::string& folder, const FolderId* parent) override {
+    parents[folder] = parent ? std::optional<FolderId>(*parent) : std::nullopt;
+    auto it = ids.find(folder);
+    if (it == ids.end()) return std::nullopt;
+    return it->second;
+  }
 };
 
 inline DirEntry File(std::string name) {
@@ -97,18 +107,6 @@ inline DirEntry Folder(std::string name) {
 inline DirEntry Link(std::string name, std::uint32_t tag) {
   return {std::move(name), fa::kDirectory | fa::kReparsePoint, tag};
 }
-
-class FakeClock : public Clock {
- public:
-  mutable std::uint32_t now = 0;
-  std::uint32_t step = 0;  // added after every reading
-  std::uint32_t TickCount() const override {
-    std::uint32_t t = now;
-    now += step;
-    return t;
-  }
-  TLocalTime Now() const override { return {}; }
-};
 
 class FakeView : public ResultView {
  public:

@@ -158,7 +158,7 @@ class QueriesTest : public ::testing::Test {
 
 TEST_F(QueriesTest, KeywordQueryFillsRowsThenLabelsCountAndTime) {
   Load("C:\\a.txt\r\nC:\\b.mp3\r\nC:\\A2\r\n");
-  clock.now = 1000;
+  clock.ticks = 1000;
   clock.step = 16;
   queries.SearchByKeyword("a");
   ASSERT_EQ(results.Count(), 2u);
@@ -170,7 +170,7 @@ TEST_F(QueriesTest, KeywordQueryFillsRowsThenLabelsCountAndTime) {
 
 TEST_F(QueriesTest, TimeIsTakenAcrossTheTickCounterWrap) {
   Load("C:\\a\r\n");
-  clock.now = 0xFFFFFFF8u;
+  clock.ticks = 0xFFFFFFF8u;
   clock.step = 16;
   queries.SearchByKeyword("a");
   EXPECT_EQ(view.labels.back(), "1    results taken   16    milliseconds");

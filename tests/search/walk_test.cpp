@@ -59,18 +59,73 @@ TEST(Walk, UsesRootsExactlyAsWritten) {
   EXPECT_EQ(lister.asked.back(), "*.*");
 }
 
-TEST(Walk, RecordsLinksButDoesNotEnterThem) {
+constexpr std::uint32_t kJunction = 0xA0000003, kSymlink = 0xA000000C, kCloud = 0x9000101A;
+
+TEST(Walk, LinksOfUnknownIdentityAreRecordedButNotEntered) {
   FakeLister lister;
-  constexpr std::uint32_t kJunction = 0xA0000003, kSymlink = 0xA000000C, kCloud = 0x9000101A;
   lister.AddFolder("C:\\", {Link("junction", kJunction), Link("symlink", kSymlink), Link("wine", 0),
-                            Link("cloud", kCloud)});
+                            Link("cloud", kCloud), Folder("plain")});
   lister.AddFolder("C:\\cloud\\", {File("doc.txt")});
+  lister.AddFolder("C:\\plain\\", {File("p.txt")});
   for (const char* loop : {"C:\\junction\\", "C:\\symlink\\", "C:\\wine\\"}) {
     lister.AddFolder(loop, {Link("back", kJunction)});
   }
-  EXPECT_EQ(
-      Lines(CollectFiles("C:\\", "*.*", lister)),
-      (TextList{"C:\\junction", "C:\\symlink", "C:\\wine", "C:\\cloud", "C:\\cloud\\doc.txt"}));
+  // Neither the cloud placeholder nor the plain folder can be told apart, but only a link can
+  // close a loop, so both are entered.
+  EXPECT_EQ(Lines(CollectFiles("C:\\", "*.*", lister)),
+            (TextList{"C:\\junction", "C:\\symlink", "C:\\wine", "C:\\cloud", "C:\\plain",
+                      "C:\\cloud\\doc.txt", "C:\\plain\\p.txt"}));
+}
+
+// C:\ holds a folder, a volume mounted into a folder, a link to that folder and a real folder
+// that the host numbers like it; the folder holds a link back to the root and the mounted
+// volume one back to its own root. Every real folder is listed, every link only when it leads
+// to a folder not listed yet.
+TEST(Walk, ALinkIsEnteredOnlyWhenItLeadsToAFolderNotListedYet) {
+  FakeLister lister;
+  lister.AddFolder("C:\\",
+                   {Folder("A"), Link("mount", kJunction), Link("toA", kSymlink), Folder("twin")});
+  lister.AddFolder("C:\\A\\", {Folder("."), Folder(".."), Link("up", 0), File("a.txt")});
+  lister.AddFolder("C:\\mount\\", {File("m.txt"), Folder("inner")});
+  lister.AddFolder("C:\\mount\\inner\\", {File("i.txt"), Link("loop", kJunction)});
+  lister.AddFolder("C:\\twin\\", {File("t.txt")});
+  for (const char* again : {"C:\\toA\\", "C:\\A\\up\\", "C:\\mount\\inner\\loop\\"}) {
+    lister.AddFolder(again, {File("never.txt")});
+  }
+  const FolderId root{7, 0, 5}, a{7, 0, 9}, mounted_root{8, 0, 5}, inner{8, 1, 9};
+  lister.ids = {{"C:\\", root},
+                {"C:\\A\\", a},
+                {"C:\\mount\\", mounted_root},
+                {"C:\\toA\\", a},
+                {"C:\\twin\\", a},
+                {"C:\\A\\up\\", root},
+                {"C:\\mount\\inner\\", inner},
+                {"C:\\mount\\inner\\loop\\", mounted_root}};
+  EXPECT_EQ(Lines(CollectFiles("C:\\", "*.*", lister)),
+            (TextList{"C:\\A", "C:\\mount", "C:\\toA", "C:\\twin", "C:\\A\\.", "C:\\A\\..",
+                      "C:\\A\\up", "C:\\A\\a.txt", "C:\\mount\\m.txt", "C:\\mount\\inner",
+                      "C:\\twin\\t.txt", "C:\\mount\\inner\\i.txt", "C:\\mount\\inner\\loop"}));
+  EXPECT_EQ(lister.asked, (std::vector<std::string>{"C:\\*.*", "C:\\A\\*.*", "C:\\mount\\*.*",
+                                                    "C:\\twin\\*.*", "C:\\mount\\inner\\*.*"}));
+  // A real folder is identified with its parent, whose volume it shares; a link and the root
+  // are identified on their own.
+  using Parent = std::optional<FolderId>;
+  EXPECT_EQ(lister.parents["C:\\A\\"], Parent(root));
+  EXPECT_EQ(lister.parents["C:\\mount\\inner\\"], Parent(mounted_root));
+  EXPECT_EQ(lister.parents["C:\\mount\\"], std::nullopt);
+  EXPECT_EQ(lister.parents["C:\\A\\up\\"], std::nullopt);
+  EXPECT_EQ(lister.parents["C:\\"], std::nullopt);
+}
+
+// Only a folder text that ends with its separator names the folder its listing lists: the
+// folder "C:\\Data" is not what the root "C:\\Data" lists, so a link to it is still entered.
+TEST(Walk, ARootWithoutItsSeparatorIsNotTakenForAFolder) {
+  FakeLister lister;
+  lister.AddFolder("C:\\Data", {Link("Link", kJunction)});
+  lister.AddFolder("C:\\DataLink\\", {File("x")});
+  lister.ids = {{"C:\\Data", {7, 0, 1}}, {"C:\\DataLink\\", {7, 0, 1}}};
+  EXPECT_EQ(Lines(CollectFiles("C:\\Data", "*.*", lister)),
+            (TextList{"C:\\DataLink", "C:\\DataLink\\x"}));
 }
 
 TEST(Walk, AFailedListingContributesNothing) {

@@ -5,13 +5,18 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "framework/text_win.h"
+#include "search/locations.h"
+#include "search/size_text.h"
 #include "search/walk.h"
 #include "support/temp_dir.h"
+#include "support/wide_tree_win.h"
 
 namespace vl {
 namespace {
 
 using vl::testing::TempDir;
+using vl::testing::WideTree;
 
 std::vector<std::string> Lines(const IndexList& list) {
   std::vector<std::string> lines;
@@ -83,8 +88,9 @@ void RemoveFolderLink(const std::string& link) {
 class WalkTree : public ::testing::Test {
  protected:
   TempDir dir;
+  TempDir outside;  // a folder outside the root, for links to lead to
   std::string root;
-  std::string link;  // a folder link to remove before the folder goes
+  std::vector<std::string> links;  // folder links to remove before the folders go
 
   void SetUp() override {
     dir.Write("a.txt", "a");
@@ -95,8 +101,14 @@ class WalkTree : public ::testing::Test {
     ASSERT_TRUE(SetFileAttributesA((root + ".hidden").c_str(), FILE_ATTRIBUTE_HIDDEN));
   }
   void TearDown() override {
-    if (!link.empty()) RemoveFolderLink(link);
-    EXPECT_TRUE(link.empty() || !IsLink(link));
+    for (const std::string& link : links) {
+      RemoveFolderLink(link);
+      EXPECT_FALSE(IsLink(link)) << link;
+    }
+  }
+  bool Link(const std::string& link, const std::string& target) {
+    links.push_back(link);
+    return MakeFolderLink(link, target);
   }
 };
 
@@ -139,13 +151,87 @@ TEST_F(WalkTree, AMissingRootGivesNothing) {
   EXPECT_TRUE(CollectFiles(root + "none\\", "*.*", SystemDirectoryLister()).Empty());
 }
 
-TEST_F(WalkTree, ALinkBackToAnAncestorIsRecordedButNotEntered) {
-  link = root + "sub\\up";
-  if (!MakeFolderLink(link, root)) GTEST_SKIP() << "no folder link can be made here";
+TEST_F(WalkTree, ALoopThroughALinkEndsAfterOnePass) {
+  const std::string up = root + "sub\\up";
+  if (!Link(up, root)) GTEST_SKIP() << "no folder link can be made here";
   std::vector<std::string> lines = Lines(CollectFiles(root, "*.*", SystemDirectoryLister()));
   EXPECT_EQ(lines.size(), 13u) << ::testing::PrintToString(lines);
-  EXPECT_NE(std::find(lines.begin(), lines.end(), link), lines.end());
-  EXPECT_EQ(std::find(lines.begin(), lines.end(), link + "\\a.txt"), lines.end());
+  EXPECT_NE(std::find(lines.begin(), lines.end(), up), lines.end());
+  EXPECT_EQ(std::find(lines.begin(), lines.end(), up + "\\a.txt"), lines.end());
+}
+
+TEST_F(WalkTree, AFolderLinkIsEnteredOnceWhateverNamesLeadToIt) {
+  outside.Write("o.txt", "o");
+  const std::string first = root + "sub\\link", second = root + "sub\\deeper\\again";
+  if (!Link(first, outside.Str()) || !Link(second, outside.Str())) {
+    GTEST_SKIP() << "no folder link can be made here";
+  }
+  std::vector<std::string> lines = Lines(CollectFiles(root, "*.*", SystemDirectoryLister()));
+  // The first link met is entered; the second, a level deeper, is only recorded.
+  auto has = [&](const std::string& line) {
+    return std::find(lines.begin(), lines.end(), line) != lines.end();
+  };
+  EXPECT_EQ(lines.size(), 17u) << ::testing::PrintToString(lines);
+  EXPECT_TRUE(has(first + "\\o.txt"));
+  EXPECT_TRUE(has(first + "\\.."));
+  EXPECT_TRUE(has(second));
+  EXPECT_FALSE(has(second + "\\o.txt"));
+}
+
+// Paths of 300 and 1,000 characters: the byte calls refuse them, the walk and the file tests
+// reach them through the wide calls.
+TEST_F(WalkTree, PathsPastMaxPathAreWalkedAndFound) {
+  WideTree tree(std::wstring(root.begin(), root.end()));
+  tree.Folder(L"long");
+  const std::string middle = WideToAnsi(tree.DeepFile(L"long", L"m", 60, L"mid", L".txt", 300));
+  tree.Folder(L"deep");
+  const std::string farthest = WideToAnsi(tree.DeepFile(L"deep", L"f", 40, L"far", L".txt", 1000));
+  ASSERT_EQ(middle.size(), 300u);
+  ASSERT_EQ(farthest.size(), 1000u);
+  ASSERT_EQ(GetFileAttributesA(middle.c_str()), INVALID_FILE_ATTRIBUTES);
+
+  std::vector<std::string> lines = Lines(CollectFiles(root, "*.*", SystemDirectoryLister()));
+  std::vector<std::string> expected = {root + "a.txt",           root + ".hidden",
+                                       root + "sub\\b.txt",      root + "sub\\.",
+                                       root + "sub\\..",         root + "sub",
+                                       root + "sub\\deeper",     root + "sub\\deeper\\.",
+                                       root + "sub\\deeper\\..", root + "sub\\deeper\\c.txt"};
+  for (const std::wstring& entry : tree.Entries()) expected.push_back(WideToAnsi(entry));
+  EXPECT_EQ(Sorted(lines), Sorted(expected));
+
+  for (const std::string& path : {middle, farthest}) {
+    EXPECT_TRUE(FileExists(path));
+    EXPECT_FALSE(DirectoryExists(path));
+    EXPECT_TRUE(DirectoryExists(path.substr(0, path.rfind('\\'))));
+    EXPECT_EQ(FileSizeOf(path), 1536);
+    EXPECT_EQ(FormatFileSize(FileSizeOf(path)), "1.50 KB");
+  }
+  EXPECT_FALSE(FileExists(farthest + "x"));
+  EXPECT_EQ(FileSizeOf(farthest + "x"), -1);
+}
+
+// Whatever the process's code page, the walk spells every name as the byte calls do: in
+// UTF-8 exactly, in code page 1252 with the same "?" and look-alikes as before.
+TEST_F(WalkTree, NamesReadTheSameAsThroughTheByteCalls) {
+  WideTree tree(std::wstring(root.begin(), root.end()));
+  tree.Folder(L"names");
+  // "café", Cyrillic "Папка", Japanese "日本語", an emoji, a Greek capital omega.
+  for (const wchar_t* name : {L"caf\u00E9", L"\u041F\u0430\u043F\u043A\u0430",
+                              L"\u65E5\u672C\u8A9E", L"emoji\U0001F600", L"\u03A9"}) {
+    tree.File(std::wstring(L"names\\") + name + L".txt");
+  }
+  std::vector<std::string> by_bytes;
+  WIN32_FIND_DATAA data;
+  HANDLE find = FindFirstFileA((root + "names\\*").c_str(), &data);
+  ASSERT_NE(find, INVALID_HANDLE_VALUE);
+  do {
+    by_bytes.push_back(root + "names\\" + data.cFileName);
+  } while (FindNextFileA(find, &data));
+  FindClose(find);
+  std::vector<std::string> by_walk =
+      Lines(CollectFiles(root + "names\\", "*.*", SystemDirectoryLister()));
+  EXPECT_EQ(Sorted(by_walk), Sorted(by_bytes));
+  EXPECT_EQ(by_walk.size(), 7u);
 }
 
 }  // namespace

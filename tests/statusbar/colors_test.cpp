@@ -7,9 +7,9 @@ namespace vl {
 namespace {
 
 struct ShiftCase {
-  TColorRef in;
+  TColor in;
   int amount;
-  TColorRef out;
+  TColor out;
 };
 
 TEST(ShiftLightness, Table) {
@@ -33,7 +33,7 @@ TEST(ShiftLightness, Table) {
 
 TEST(ShiftLightness, ZeroKeepsTheColourExactly) {
   // These do not survive a round trip through the 240-step scale.
-  for (TColorRef c : {RGBColor(1, 2, 3), RGBColor(10, 36, 106), RGBColor(212, 208, 200)}) {
+  for (TColor c : {RGBColor(1, 2, 3), RGBColor(10, 36, 106), RGBColor(212, 208, 200)}) {
     EXPECT_EQ(ShiftLightness(c, 0), c) << std::hex << c;
   }
 }
@@ -41,17 +41,17 @@ TEST(ShiftLightness, ZeroKeepsTheColourExactly) {
 TEST(ShiftLightness, ResolvesSystemColoursFirst) {
   auto lookup =
       +[](int index) { return index == 16 ? RGBColor(128, 128, 128) : RGBColor(1, 1, 1); };
-  EXPECT_EQ(ShiftLightness(SysColorValue(kSysColorBtnShadow), 30, lookup), RGBColor(159, 159, 159));
-  EXPECT_EQ(ShiftLightness(SysColorValue(kSysColorBtnShadow), 0, lookup), RGBColor(128, 128, 128));
-  EXPECT_EQ(ShiftLightness(TFlColor(0x00808080), 30, lookup), RGBColor(159, 159, 159));
+  EXPECT_EQ(ShiftLightness(SystemColor(kColorBtnShadow), 30, lookup), RGBColor(159, 159, 159));
+  EXPECT_EQ(ShiftLightness(SystemColor(kColorBtnShadow), 0, lookup), RGBColor(128, 128, 128));
+  EXPECT_EQ(ShiftLightness(TColor(0x00808080), 30, lookup), RGBColor(159, 159, 159));
 }
 
 TEST(EditColors, FocusColourFollowsUntilSetApart) {
   TEditColors c;
-  c.SetColor(SysColorValue(kSysColorBtnFace));
-  EXPECT_EQ(c.Current(true, false), SysColorValue(kSysColorBtnFace));
-  EXPECT_EQ(c.Current(true, true), SysColorValue(kSysColorBtnFace));
-  EXPECT_EQ(c.Current(false, true), SysColorValue(kSysColorBtnFace));  // the disabled default
+  c.SetColor(SystemColor(kColorBtnFace));
+  EXPECT_EQ(c.Current(true, false), SystemColor(kColorBtnFace));
+  EXPECT_EQ(c.Current(true, true), SystemColor(kColorBtnFace));
+  EXPECT_EQ(c.Current(false, true), SystemColor(kColorBtnFace));  // the disabled default
   c.SetFocusColor(RGBColor(255, 255, 0));
   c.SetColor(RGBColor(1, 2, 3));
   EXPECT_EQ(c.Current(true, false), RGBColor(1, 2, 3));

@@ -7,9 +7,9 @@
 namespace vl {
 namespace {
 
-constexpr TColorRef kFace = RGBColor(212, 208, 200);
-constexpr TColorRef kHighlight = RGBColor(255, 255, 255);
-constexpr TColorRef kShadow = RGBColor(128, 128, 128);
+constexpr TColor kFace = RGBColor(212, 208, 200);
+constexpr TColor kHighlight = RGBColor(255, 255, 255);
+constexpr TColor kShadow = RGBColor(128, 128, 128);
 
 TEST(StatusLayout, PanesRunLeftToRightPastTheEdge) {
   // The main window's bar at its first width: 217, 217, the progress bar, the clock, the version.
@@ -43,7 +43,7 @@ TEST(StatusLayout, GripDots) {
   // W = 826, B = 18: the top dot at (821, 6), the bottom-left one at (813, 14).
   struct Probe {
     int x, y;
-    TColorRef c;
+    TColor c;
   } probes[] = {{822, 7, kHighlight},  {821, 7, kHighlight}, {822, 6, kHighlight},
                 {821, 6, kShadow},     {820, 5, kShadow},    {819, 5, kFace},
                 {814, 15, kHighlight}, {812, 13, kShadow},   {823, 16, kFace},
@@ -99,7 +99,7 @@ TEST(PaneFrame, BevelsLightFromTheTopLeft) {
   TFrameColors c{kHighlight, kShadow, RGBColor(64, 64, 64), kFace, 0};
   struct Case {
     TFrameStyleEx style;
-    TColorRef outer_top_left, outer_bottom_right, inner_top_left;
+    TColor outer_top_left, outer_bottom_right, inner_top_left;
   } cases[] = {{fsLowered, kShadow, kHighlight, kFace},
                {fsRaised, kHighlight, kShadow, kFace},
                {fsButtonDown, kShadow, kHighlight, c.dark_shadow},

@@ -10,8 +10,9 @@
 
 #include "framework/application_win.h"
 #include "framework/canvas_win.h"
-#include "framework/clock.h"
 #include "framework/form_win.h"
+#include "support/pump_win.h"
+#include "support/recording_seams.h"
 
 namespace vl::testing {
 
@@ -40,19 +41,6 @@ inline void Pump() {
     Application().ProcessMessages();
     Sleep(5);
   }
-}
-
-// Pumps messages until the condition holds or about `ms` milliseconds have passed; returns
-// whether it holds. Timer ticks wait for an idle queue, so a busy machine delays them.
-template <class Condition>
-bool PumpUntil(Condition condition, DWORD ms = 3000) {
-  DWORD start = GetTickCount();
-  while (!condition()) {
-    if (GetTickCount() - start >= ms) return false;
-    Application().ProcessMessages();
-    Sleep(10);
-  }
-  return true;
 }
 
 // What the screen shows of a window, children included.
@@ -96,12 +84,5 @@ inline void SaveScreenshot(const PixelBitmap& bmp, const std::string& name) {
   out.write(reinterpret_cast<const char*>(&info), sizeof(info));
   out.write(reinterpret_cast<const char*>(bmp.Pixels().data()), std::streamsize(bytes));
 }
-
-class FakeClock : public Clock {
- public:
-  std::uint32_t TickCount() const override { return 0; }
-  TLocalTime Now() const override { return now; }
-  TLocalTime now{2026, 12, 9, 3, 10, 0, 0, 0};
-};
 
 }  // namespace vl::testing

@@ -1,6 +1,6 @@
 #pragma once
 // Helpers for in-process window tests: the seams of the application replaced by recording
-// fakes for the life of a fixture, and a message pump.
+// fakes for the life of a fixture, and the message pumps.
 
 #include <windows.h>
 
@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "framework/application_win.h"
+#include "support/pump_win.h"
 #include "support/recording_seams.h"
 
 namespace vl::testing {
@@ -38,7 +39,7 @@ class SeamsFixture : public ::testing::Test {
 
   RecordingDialogs dialogs;
   RecordingShell shell;
-  FixedClock clock;
+  FakeClock clock;
 };
 
 // Left-button press and release at a point of a window's client area.
@@ -60,6 +61,20 @@ inline std::string ClipboardText() {
   if (HANDLE data = GetClipboardData(CF_TEXT)) {
     if (const char* bytes = static_cast<const char*>(GlobalLock(data))) {
       out = bytes;
+      GlobalUnlock(data);
+    }
+  }
+  CloseClipboard();
+  return out;
+}
+
+// The text on the clipboard as CF_UNICODETEXT.
+inline std::wstring ClipboardWideText() {
+  std::wstring out;
+  if (!OpenClipboard(nullptr)) return out;
+  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+    if (const auto* text = static_cast<const wchar_t*>(GlobalLock(data))) {
+      out = text;
       GlobalUnlock(data);
     }
   }

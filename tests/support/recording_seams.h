@@ -69,16 +69,19 @@ class RecordingShell : public Shell {
   Shell* clipboard_;
 };
 
-class FixedClock : public Clock {
+// The one clock of the tests: a tick count that moves by `step` after every reading, and a
+// local time that changes only when a test sets it.
+class FakeClock : public Clock {
  public:
-  mutable std::uint32_t ticks = 1000;
-  std::uint32_t step = 0;  // added after every reading
+  mutable std::uint32_t ticks = 0;
+  std::uint32_t step = 0;
+  TLocalTime now{2026, 12, 9, 3, 10, 0, 0, 0};
   std::uint32_t TickCount() const override {
-    std::uint32_t now = ticks;
+    const std::uint32_t t = ticks;
     ticks += step;
-    return now;
+    return t;
   }
-  TLocalTime Now() const override { return {}; }
+  TLocalTime Now() const override { return now; }
 };
 
 }  // namespace vl::testing

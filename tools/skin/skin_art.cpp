@@ -345,10 +345,11 @@ void Skin::DrawMenuItem(const TskDataSkinMenuItem& item) {
   DrawBox(hot, {1, 0, hot.Width() - 1, hot.Height()},
           {Rgb(122, 167, 220), Rgb(241, 247, 255), Rgb(210, 228, 251), 3, true, false});
   Put(p, item.activeskinrect, hot, item.SectionName + " hot");
+  // A popup draws a separator from the same left edge as an item, so the column sits at the
+  // same offset from the divider's own left edge, wherever the divider lies in the picture.
   PixelBitmap divider = Look(item.dividerrect, kWhite);
-  int divider_column = column - (item.dividerrect.left - item.skinrect.left);
-  Fill(divider, {0, 0, divider_column, divider.Height()}, Rgb(233, 241, 253));
-  VLine(divider, divider_column, 0, divider.Height(), Rgb(214, 228, 247));
+  Fill(divider, {0, 0, column, divider.Height()}, Rgb(233, 241, 253));
+  VLine(divider, column, 0, divider.Height(), Rgb(214, 228, 247));
   HLine(divider, item.dividerleftoffset, divider.Width() - item.dividerrightoffset,
         divider.Height() / 2, Rgb(197, 213, 235));
   Put(p, item.dividerrect, divider, item.SectionName + " divider");

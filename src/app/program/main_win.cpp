@@ -10,12 +10,16 @@
 #include "framework/application_win.h"
 #include "search/locations.h"
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int show) {
+  // An empty drive or card reader met by a walk over every drive fails its listing quietly
+  // instead of stopping the walk with the system's "No disk" box.
+  SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
   INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&icc);
 
   vl::TApplication& app = vl::Application();
   app.SetTitle("Vorlisk");
+  app.SetShowCommand(show);
   const std::string folder = vl::AppDirectory();
   auto frm_main = std::make_unique<vl::TFrmMain>(nullptr, folder);
   app.SetMainForm(frm_main.get());

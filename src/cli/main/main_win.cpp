@@ -15,6 +15,9 @@
 #include "skin/data/carried_skin_win.h"
 
 int main(int argc, char** argv) {
+  // An empty drive or card reader among the roots fails its listing quietly instead of
+  // waiting on the system's "No disk" box.
+  SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
   // Paths and index lines are bytes; no newline translation on the way out.
   _setmode(_fileno(stdout), _O_BINARY);
   _setmode(_fileno(stderr), _O_BINARY);

@@ -2,6 +2,7 @@
 
 #include "skin/data/skin_data.h"
 #include "skin/paint/blit.h"
+#include "skin/paint/effect_steps.h"
 #include "skin/paint/fitting.h"
 
 namespace vl {
@@ -40,14 +41,9 @@ TskButtonSkin CopyButtonSkin(const TskSkinData& data, const TskDataSkinButtonCon
 }
 
 TRect AnimationFrame(const TskButtonSkin& skin, int k) {
-  if (!skin.CanAnimate() || k < 1 || k > skin.framecount) return {};
+  if (!skin.CanAnimate()) return {};
   const TRect& a = skin.animateskinrect;
-  if (a.Width() > skin.skinrect.Width()) {
-    const int w = a.Width() / skin.framecount;
-    return {a.left + (k - 1) * w, a.top, a.left + k * w, a.bottom};
-  }
-  const int h = a.Height() / skin.framecount;
-  return {a.left, a.top + (k - 1) * h, a.right, a.top + k * h};
+  return StripFrame(a, skin.framecount, k, StripLayoutByWidth(a, skin.skinrect.Width()));
 }
 
 TskButtonFace PickButtonFace(const TskButtonSkin& skin, const TskButtonInputs& in) {
@@ -150,15 +146,6 @@ std::optional<TskGlowPictures> SizeGlow(const TskButtonSkin& b, const TskControl
   }
   if (out.glow.Empty() || out.mask.Empty()) return std::nullopt;
   return out;
-}
-
-bool TskMorphFactor::Step(bool towards_full) {
-  if (towards_full) {
-    if (fifths_ < kSteps) ++fifths_;
-    return fifths_ < kSteps;
-  }
-  if (fifths_ > 0) --fifths_;
-  return fifths_ > 0;
 }
 
 }  // namespace vl

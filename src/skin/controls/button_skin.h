@@ -129,20 +129,4 @@ struct TskGlowPictures {
 std::optional<TskGlowPictures> SizeGlow(const TskButtonSkin& button, const TskControlSkin& skin,
                                         bool use_skin_size, int width, int height);
 
-// The morph factor in fifths: it moves by one fifth a step towards 0 or 5, so it lands on
-// exactly 0 and 1 whatever the number of steps.
-class TskMorphFactor {
- public:
-  static constexpr int kSteps = 5;
-  double Value() const { return double(fifths_) / kSteps; }
-  bool Between() const { return fifths_ > 0 && fifths_ < kSteps; }
-  bool Full() const { return fifths_ == kSteps; }
-  void Set(bool full) { fifths_ = full ? kSteps : 0; }
-  // One step towards full (or towards none); true while further steps remain.
-  bool Step(bool towards_full);
-
- private:
-  int fifths_ = 0;
-};
-
 }  // namespace vl

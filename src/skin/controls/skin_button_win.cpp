@@ -4,6 +4,7 @@
 
 #include "skin/data/skin_data.h"
 #include "skin/paint/effects.h"
+#include "skin/paint/glyphs.h"
 #include "skin/paint/paint_win.h"
 
 namespace vl {
@@ -13,9 +14,7 @@ constexpr COLORREF kNavy = RGB(0, 0, 128);
 constexpr COLORREF kPressedFill = RGB(133, 147, 181);
 constexpr COLORREF kHotFill = RGB(182, 189, 210);
 constexpr int kMorphMilliseconds = 20;
-constexpr int kRepeatDelayMilliseconds = 500;
-// Posted by a timer that ended in its own tick, so that it is freed once the tick is over.
-constexpr UINT kFreeIdleTimers = WM_APP + 0x41;
+constexpr unsigned kRepeatDelayMilliseconds = 500;
 
 bool IsReturnKeyDown(LPARAM lparam) {
   const auto* msg = reinterpret_cast<const MSG*>(lparam);
@@ -24,7 +23,13 @@ bool IsReturnKeyDown(LPARAM lparam) {
 
 }  // namespace
 
-TskSkinButton::TskSkinButton(TComponent* owner) : TskSkinCustomControl(owner, "button") {
+TskSkinButton::TskSkinButton(TComponent* owner)
+    : TskSkinCustomControl(owner, "button"),
+      repeat_timer_(nullptr, kRepeatDelayMilliseconds, [this] {
+        repeat_timer_.SetInterval(unsigned(repeat_interval_));
+        // The click may free the button; nothing may follow it.
+        ButtonClick();
+      }) {
   SetBounds(0, 0, 75, 25);
   SetTabStop(true);
 }
@@ -110,16 +115,16 @@ void TskSkinButton::SetDefault(bool on) {
 }
 
 TButtonState TskSkinButton::State() const {
-  return TButtonState{down_, mouse_in_, mouse_down_, FocusedHere(), group_index_ != 0};
+  return TButtonState{down_, mouse_in_, Pressing(), FocusedHere(), group_index_ != 0};
 }
 
 TskButtonInputs TskSkinButton::Inputs() const {
   TskButtonInputs in;
   in.state = State();
   in.enabled = Enabled();
-  in.animating = Running(animate_timer_);
+  in.animating = Animating();
   in.animating_up = animating_up_;
-  in.frame = frame_;
+  in.frame = animation_.Frame();
   in.morphed_to_active = MorphInEffect() && morph_.Full();
   return in;
 }
@@ -188,7 +193,7 @@ void TskSkinButton::BeforeApplySkinData() {
 
 void TskSkinButton::ApplySkinData() {
   TskSkinCustomControl::ApplySkinData();
-  if (pointer_over_ && HandleAllocated()) PostMessageW(Handle(), SKN_GLOWSHOW, 0, 0);
+  if (PointerOver() && HandleAllocated()) PostMessageW(Handle(), SKN_GLOWSHOW, 0, 0);
 }
 
 void TskSkinButton::SetVisible(bool visible) {
@@ -205,91 +210,70 @@ void TskSkinButton::HandleCreated() {
   active_ = default_;
 }
 
-// Timers.
-
-TTimer& TskSkinButton::StartTimer(std::unique_ptr<TTimer>& timer, int interval,
-                                  std::function<void()> tick) {
-  if (!timer) timer = std::make_unique<TTimer>(nullptr);
-  timer->OnTimer = std::move(tick);
-  timer->SetInterval(unsigned(interval));
-  timer->SetEnabled(true);
-  return *timer;
-}
-
-void TskSkinButton::Idle(std::unique_ptr<TTimer>& timer) {
-  if (!timer || !timer->Enabled()) return;
-  timer->SetEnabled(false);
-  if (HandleAllocated()) PostMessageW(Handle(), kFreeIdleTimers, 0, 0);
-}
-
-void TskSkinButton::FreeIdleTimers() {
-  for (auto* timer : {&morph_timer_, &animate_timer_, &repeat_timer_}) {
-    if (*timer && !(*timer)->Enabled()) timer->reset();
-  }
-}
+// Morphing, frame animation and the repeat clicks.
 
 void TskSkinButton::MorphOrRepaint() {
   if (!MorphInEffect()) {
     Invalidate();
     return;
   }
-  if (!Running(morph_timer_)) StartTimer(morph_timer_, kMorphMilliseconds, [this] { MorphTick(); });
-}
-
-void TskSkinButton::MorphTick() {
-  const bool more = morph_.Step(mouse_in_ || FocusedHere());
-  if (!more) Idle(morph_timer_);
-  Invalidate();
+  host_.StartEffect(TskEffectTimer::kMorph, kMorphMilliseconds);
 }
 
 void TskSkinButton::StopMorph() {
-  Idle(morph_timer_);
+  host_.StopEffect(TskEffectTimer::kMorph);
 }
 
 void TskSkinButton::StartAnimation(bool up) {
   if (!EffectsOn() || !b_.CanAnimate()) return;
   animating_up_ = up;
-  if (!Running(animate_timer_)) {
-    frame_ = up ? 1 : b_.framecount;
-    StartTimer(animate_timer_, b_.animateinterval, [this] { AnimationTick(); });
-  }
-  Invalidate();
-}
-
-void TskSkinButton::AnimationTick() {
-  if (animating_up_) {
-    if (frame_ < b_.framecount) {
-      ++frame_;
-    } else {
-      StopAnimation();
-    }
-  } else if (--frame_ <= 0) {
-    StopAnimation();
+  if (!Animating()) {
+    animation_ = TskFrameCounter(b_.framecount, 0);
+    animation_.SetFrame(up ? 1 : b_.framecount);
+    host_.StartEffect(TskEffectTimer::kAnimation, unsigned(b_.animateinterval));
   }
   Invalidate();
 }
 
 void TskSkinButton::StopAnimation() {
-  Idle(animate_timer_);
-  frame_ = 0;
+  host_.StopEffect(TskEffectTimer::kAnimation);
+  animation_.ToRest();
+}
+
+TskEffectStep TskSkinButton::StepObject(TskEffectTimer timer, int) {
+  if (timer == TskEffectTimer::kAnimation) {
+    const bool changed = animation_.Step(animating_up_);
+    return {changed, changed};
+  }
+  const bool towards_hot = mouse_in_ || FocusedHere();
+  if (!morph_.Pending(towards_hot)) return {};
+  morph_.Step(towards_hot);
+  return {true, true};
+}
+
+void TskSkinButton::RepaintObject(int) {
+  Invalidate();
+}
+
+void TskSkinButton::EffectStopped(TskEffectTimer timer) {
+  // The last frame gives way to the look the animation ran towards.
+  if (timer == TskEffectTimer::kAnimation) animation_.ToRest();
+  Invalidate();
 }
 
 void TskSkinButton::StartRepeat() {
-  StartTimer(repeat_timer_, kRepeatDelayMilliseconds, [this] {
-    repeat_timer_->SetInterval(unsigned(repeat_interval_));
-    // The click may free the button; nothing may follow it.
-    ButtonClick();
-  });
+  repeat_timer_.SetInterval(kRepeatDelayMilliseconds);
+  repeat_timer_.SetEnabled(true);
 }
 
 void TskSkinButton::StopRepeat() {
-  Idle(repeat_timer_);
+  repeat_timer_.SetEnabled(false);
 }
 
 // Glow layer.
 
 void TskSkinButton::ShowGlow() {
-  if (!pointer_over_ || !HandleAllocated() || !TskLayerManager::Available()) return;
+  if (!PointerOver() || !HandleAllocated() || !TskLayerManager::Available()) return;
   if (!SkinData() || SkinData()->Empty()) return;
   if (!SkinData()->ShowButtonGlowFrames && !always_show_layered_frame_) return;
   ReadSkinDefinition();
@@ -314,19 +298,17 @@ void TskSkinButton::HideGlow() {
 
 void TskSkinButton::MouseEnter() {
   // While the button is held the capture follows the pointer instead.
-  if (pointer_over_ || mouse_down_) return;
-  TskSkinCustomControl::MouseEnter();
-  PointerEntered();
+  if (PointerOver() || Pressing()) return;
+  host_.Hover(0);
 }
 
 void TskSkinButton::MouseLeave() {
-  if (!pointer_over_ || mouse_down_) return;
-  TskSkinCustomControl::MouseLeave();
-  PointerLeft();
+  if (!PointerOver() || Pressing()) return;
+  host_.Hover(-1);
 }
 
-void TskSkinButton::PointerEntered() {
-  pointer_over_ = true;
+void TskSkinButton::ObjectEnter(int) {
+  TskSkinCustomControl::MouseEnter();
   mouse_in_ = true;
   if (HoverChangesLook()) {
     if (down_) {
@@ -341,8 +323,8 @@ void TskSkinButton::PointerEntered() {
   PostMessageW(Handle(), SKN_GLOWSHOW, 0, 0);
 }
 
-void TskSkinButton::PointerLeft() {
-  pointer_over_ = false;
+void TskSkinButton::ObjectLeave(int) {
+  TskSkinCustomControl::MouseLeave();
   // A default button that is active stays hot while the focus is elsewhere.
   if (!(can_focused_ && default_ && active_ && !Focused())) mouse_in_ = false;
   if (HoverChangesLook()) {
@@ -359,13 +341,12 @@ void TskSkinButton::LeftDown() {
     if (!Focused()) return;
   }
   StopAnimation();
-  mouse_down_ = true;
-  SetCapture(Handle());
+  host_.Capture(0, Handle());
   if (down_) {
     if (group_index_ != 0) all_up_check_ = true;
     return;
   }
-  pointer_over_ = true;
+  host_.MarkHovered(0);
   mouse_in_ = true;
   down_ = true;
   all_up_check_ = false;
@@ -381,10 +362,9 @@ void TskSkinButton::LeftDown() {
 }
 
 void TskSkinButton::LeftUp() {
-  if (!mouse_down_) return;
-  mouse_down_ = false;
-  if (GetCapture() == Handle()) ReleaseCapture();
-  if (pointer_over_) {
+  if (!Pressing()) return;
+  host_.EndCapture();
+  if (PointerOver()) {
     // The capture ended the leave tracking; the pointer is still here.
     TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, Handle(), 0};
     TrackMouseEvent(&track);
@@ -406,8 +386,8 @@ void TskSkinButton::LeftUp() {
 }
 
 void TskSkinButton::LostCapture() {
-  if (!mouse_down_) return;
-  mouse_down_ = false;
+  if (!Pressing()) return;
+  host_.EndCapture();
   if (group_index_ == 0) down_ = false;
   StopRepeat();
   Invalidate();
@@ -463,8 +443,7 @@ void TskSkinButton::EnabledChanged() {
   StopRepeat();
   HideGlow();
   mouse_in_ = false;
-  pointer_over_ = false;
-  mouse_down_ = false;
+  host_.Forget();
   space_pressed_ = false;
   if (group_index_ == 0) down_ = false;
   Invalidate();
@@ -475,7 +454,7 @@ void TskSkinButton::FocusChanged(TWinControl& receiver) {
   active_ = button ? button == this : default_;
   if (!can_focused_ || !default_ || button == this) return;
   if (button) {
-    mouse_in_ = pointer_over_;
+    mouse_in_ = PointerOver();
   } else {
     // Enter would click this button now: it looks hot until a button takes the focus.
     mouse_in_ = true;
@@ -516,15 +495,9 @@ LRESULT TskSkinButton::WndProc(UINT msg, WPARAM wparam, LPARAM lparam) {
       LeftUp();
       return 0;
     case WM_MOUSEMOVE:
-      if (mouse_down_) {
+      if (Pressing()) {
         const bool inside = ClientRect().Contains({GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)});
-        if (inside && !pointer_over_) {
-          TskSkinCustomControl::MouseEnter();
-          PointerEntered();
-        } else if (!inside && pointer_over_) {
-          TskSkinCustomControl::MouseLeave();
-          PointerLeft();
-        }
+        host_.Hover(inside ? 0 : -1);
       }
       break;
     case WM_CAPTURECHANGED:
@@ -567,9 +540,6 @@ LRESULT TskSkinButton::WndProc(UINT msg, WPARAM wparam, LPARAM lparam) {
     case SKN_GLOWHIDE:
       HideGlow();
       return 0;
-    case kFreeIdleTimers:
-      FreeIdleTimers();
-      return 0;
     default:
       break;
   }
@@ -579,21 +549,12 @@ LRESULT TskSkinButton::WndProc(UINT msg, WPARAM wparam, LPARAM lparam) {
 // Drawing.
 
 void TskSkinButton::PaintGlyph(TBitmap& bitmap, TPoint at) {
-  const int gw = glyph_.Width() / num_glyphs_, gh = glyph_.Height();
-  const int cell = ButtonGlyphIndex(ShowsDown(State()), mouse_in_, Enabled(), num_glyphs_) - 1;
-  // The glyph's lower-left pixel is its background and stays transparent.
-  const Pixel clear = glyph_.At(0, gh - 1);
+  const int cell = ButtonGlyphIndex(ShowsDown(State()), mouse_in_, Enabled(), num_glyphs_);
   GdiFlush();
-  for (int y = 0; y < gh; ++y) {
-    const int ty = at.y + y;
-    if (ty < 0 || ty >= bitmap.Height()) continue;
-    for (int x = 0; x < gw; ++x) {
-      const int tx = at.x + x;
-      if (tx < 0 || tx >= bitmap.Width()) continue;
-      const Pixel p = glyph_.At(cell * gw + x, y);
-      if (p != clear) bitmap.Bits()[std::size_t(ty) * std::size_t(bitmap.Width()) + tx] = p;
-    }
-  }
+  PixelBitmap face = GrabPixels(bitmap, {0, 0, bitmap.Width(), bitmap.Height()});
+  // The glyph's lower-left pixel is its background and stays transparent.
+  DrawStripFrame(face, at.x, at.y, cell, num_glyphs_, glyph_, DefaultTransparentColour(glyph_));
+  PutPixels(bitmap, face);
 }
 
 void TskSkinButton::DrawGlyphAndCaption(TBitmap& bitmap, const TRect& r, bool down) {

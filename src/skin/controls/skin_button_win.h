@@ -7,17 +7,18 @@
 // animations and shows a glow layer around itself.
 
 #include <functional>
-#include <memory>
 
 #include "framework/timer_win.h"
 #include "skin/controls/button_layout.h"
 #include "skin/controls/button_skin.h"
+#include "skin/controls/pointer_host_win.h"
 #include "skin/controls/skin_control_win.h"
+#include "skin/paint/effect_steps.h"
 #include "skin/paint/layer_win.h"
 
 namespace vl {
 
-class TskSkinButton : public TskSkinCustomControl {
+class TskSkinButton : public TskSkinCustomControl, private TskPointerObjects {
  public:
   explicit TskSkinButton(TComponent* owner);
   ~TskSkinButton() override;
@@ -74,10 +75,10 @@ class TskSkinButton : public TskSkinCustomControl {
   // The skin rectangle the button shows now; empty in the default look.
   TRect FaceRect();
   double MorphFactor() const { return morph_.Value(); }
-  bool Morphing() const { return Running(morph_timer_); }
-  bool Animating() const { return Running(animate_timer_); }
-  int AnimationFrameNumber() const { return frame_; }
-  bool Repeating() const { return Running(repeat_timer_); }
+  bool Morphing() const { return host_.EffectRunning(TskEffectTimer::kMorph); }
+  bool Animating() const { return host_.EffectRunning(TskEffectTimer::kAnimation); }
+  int AnimationFrameNumber() const { return animation_.Frame(); }
+  bool Repeating() const { return repeat_timer_.Enabled(); }
   const TskLayerManager& GlowLayer() const { return glow_; }
 
   // Runs OnClick, as a click by mouse or keyboard does.
@@ -109,7 +110,6 @@ class TskSkinButton : public TskSkinCustomControl {
   bool DialogChar(wchar_t ch) override;
 
  private:
-  static bool Running(const std::unique_ptr<TTimer>& timer) { return timer && timer->Enabled(); }
   bool FocusedHere() const { return can_focused_ && Focused(); }
   TButtonState State() const;
   TskButtonInputs Inputs() const;
@@ -120,8 +120,6 @@ class TskSkinButton : public TskSkinCustomControl {
   // already decides it.
   bool HoverChangesLook() const;
 
-  void PointerEntered();
-  void PointerLeft();
   void LeftDown();
   void LeftUp();
   void LostCapture();
@@ -131,16 +129,20 @@ class TskSkinButton : public TskSkinCustomControl {
   void FocusLost();
   void ReleaseOthersInGroup();
 
-  // Timers are made on first use and freed once idle. One that ends in its own tick is only
-  // disabled there and freed by a message afterwards; a start while it exists reuses it.
-  TTimer& StartTimer(std::unique_ptr<TTimer>& timer, int interval, std::function<void()> tick);
-  void Idle(std::unique_ptr<TTimer>& timer);
-  void FreeIdleTimers();
+  // The button is the host's one object, number 0: the pointer is over it or not, a press
+  // holds the pointer or not.
+  bool PointerOver() const { return host_.Hovered() == 0; }
+  bool Pressing() const { return host_.Captured() == 0; }
+  int ObjectCount() const override { return 1; }
+  void ObjectEnter(int index) override;
+  void ObjectLeave(int index) override;
+  TskEffectStep StepObject(TskEffectTimer timer, int index) override;
+  void RepaintObject(int index) override;
+  void EffectStopped(TskEffectTimer timer) override;
+
   void MorphOrRepaint();
-  void MorphTick();
   void StopMorph();
   void StartAnimation(bool up);
-  void AnimationTick();
   void StopAnimation();
   void StartRepeat();
   void StopRepeat();
@@ -168,12 +170,10 @@ class TskSkinButton : public TskSkinCustomControl {
   bool always_show_layered_frame_ = false;
 
   bool down_ = false;
+  // The button looks hot; it may stay so without the pointer over it for a default button.
   bool mouse_in_ = false;
-  bool mouse_down_ = false;
   bool active_ = false;
   bool all_up_check_ = false;
-  // The pointer is over the button (MouseIn may stay on without it for a default button).
-  bool pointer_over_ = false;
   // A Space press reached this button and its release has not.
   bool space_pressed_ = false;
   bool painting_ = false;
@@ -181,11 +181,10 @@ class TskSkinButton : public TskSkinCustomControl {
   bool button_definition_ = false;
   TskButtonSkin b_;
   TskMorphFactor morph_;
-  int frame_ = 0;
+  TskFrameCounter animation_;
   bool animating_up_ = false;
-  std::unique_ptr<TTimer> morph_timer_;
-  std::unique_ptr<TTimer> animate_timer_;
-  std::unique_ptr<TTimer> repeat_timer_;
+  TskPointerHost host_{*this};
+  TTimer repeat_timer_;
   TskLayerManager glow_;
 };
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "framework/canvas_win.h"
+#include "framework/handles_win.h"
 #include "framework/text_win.h"
 #include "framework/menu_win.h"
 #include "skin/controls/menu_host.h"
@@ -382,10 +383,9 @@ void TskSkinMemo::Compose(HDC dc) {
     // picture, the control colour inside the frame otherwise.
     const TRect field =
         bitmap_bg_ ? client : MemoFieldRect(Skin(), client.Width(), client.Height());
-    const int saved = SaveDC(bitmap.DC());
+    TSavedDC saved(bitmap.DC());
     IntersectClipRect(bitmap.DC(), field.left, field.top, field.right, field.bottom);
     DefaultHandler(WM_PAINT, reinterpret_cast<WPARAM>(bitmap.DC()), 0);
-    RestoreDC(bitmap.DC(), saved);
   } else {
     DrawDisabledText(bitmap);
   }
@@ -413,14 +413,13 @@ void TskSkinMemo::DrawDisabledText(TBitmap& bitmap) {
   const int first = FirstVisibleLine();
   // The rows that fit, but never past the last line of the text.
   const int last = std::min(first + ClientHeight() / line_height - 1, LineCount());
-  const int saved = SaveDC(bitmap.DC());
+  TSavedDC saved(bitmap.DC());
   IntersectClipRect(bitmap.DC(), r.left, r.top, r.right, r.bottom);
   for (int i = first; i < last; ++i) {
     const int top = r.top + (i - first) * line_height;
     canvas.DrawText(AnsiToWide(LineText(Handle(), i)), {r.left, top, r.right, top + line_height},
                     DT_LEFT | DT_SINGLELINE | DT_NOPREFIX | DT_EXPANDTABS);
   }
-  RestoreDC(bitmap.DC(), saved);
 }
 
 LRESULT TskSkinMemo::WndProc(UINT msg, WPARAM wparam, LPARAM lparam) {

@@ -287,7 +287,10 @@ LRESULT TskSkinMainMenuBar::WndProc(UINT msg, WPARAM wparam, LPARAM lparam) {
       // A move can be reported after the pointer has gone on; the hover test follows where it
       // is now, so that a late move over the previous item does not switch the menus back.
       POINT now{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};
-      if (GetCursorPos(&now)) ScreenToClient(Handle(), &now);
+      if (GetCursorPos(&now)) {
+        if (WindowFromPoint(now) != Handle()) break;
+        ScreenToClient(Handle(), &now);
+      }
       const TPoint at{now.x, now.y};
       HoverTest(&at);
       break;
@@ -440,9 +443,12 @@ void TskSkinMainMenuBar::StartPointerTimer() {
 void TskSkinMainMenuBar::PointerTick() {
   POINT at{};
   if (!HandleAllocated() || !GetCursorPos(&at)) return;
+  // A popup may lie over the bar (on a short work area a menu opens over it): the pointer
+  // there belongs to the popup, not to the bar item underneath.
+  const bool over_bar = WindowFromPoint(at) == Handle();
   ScreenToClient(Handle(), &at);
   const TPoint point{at.x, at.y};
-  if (!ClientRect().Contains(point)) {
+  if (!over_bar || !ClientRect().Contains(point)) {
     pointer_timer_->SetEnabled(false);
     has_last_point_ = false;
     HoverTest(nullptr);

@@ -37,11 +37,11 @@ void TskIniFieldReader::Command(std::string_view key, TStdCommand& value) {
 }
 
 void TskIniFieldReader::Color(std::string_view key, TColor& value, TColor fallback) {
-  value = TColor(ini_.ReadInteger(section_, key, std::int32_t(fallback)));
+  value = ColorFromDefinition(ini_.ReadInteger(section_, key, ColorToDefinition(fallback)));
 }
 
 void TskIniFieldWriter::Color(std::string_view key, TColor& value, TColor) {
-  Line(key, std::to_string(std::int32_t(value)));
+  Line(key, std::to_string(ColorToDefinition(value)));
 }
 
 void TskIniFieldWriter::Line(std::string_view key, std::string_view value) {

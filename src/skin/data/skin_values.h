@@ -1,27 +1,13 @@
 #pragma once
 // The kinds of value a skin definition holds, with the names the definition text spells them by.
 
-#include <cstdint>
 #include <string_view>
 
+#include "framework/color.h"
 #include "skin/paint/effects.h"
 #include "skin/paint/skin_geometry.h"
 
 namespace vl {
-
-// A colour value 0x00BBGGRR, or a system colour n stored as n - 16777216 (top byte all ones).
-// The same type as the framework's colour, so both headers can meet in one file.
-using TColor = std::uint32_t;
-
-constexpr TColor SystemColor(int index) {
-  return TColor(index - 16777216);
-}
-constexpr bool IsSystemColor(TColor color) {
-  return (color >> 24) == 0xFF;
-}
-constexpr int SystemColorIndex(TColor color) {
-  return int(color & 0x00FFFFFF);
-}
 
 struct TFontStyles {
   bool bold = false;

@@ -113,20 +113,6 @@ void TskDataSkinHintWindow::VisitFields(TskFieldVisitor& v) {
   v.StretchType("stretchtype", stretchtype);
 }
 
-namespace {
-
-// System colour numbers of the platform.
-constexpr int kColorWindow = 5;
-constexpr int kColorWindowText = 8;
-constexpr int kColorHighlight = 13;
-constexpr int kColorHighlightText = 14;
-constexpr int kColorBtnFace = 15;
-constexpr int kColorBtnShadow = 16;
-constexpr int kColorBtnText = 18;
-constexpr int kColorBtnHighlight = 20;
-
-}  // namespace
-
 void TskSkinColors::Reset() {
   cbtnface = SystemColor(kColorBtnFace);
   cbtntext = SystemColor(kColorBtnText);

@@ -21,6 +21,9 @@ namespace {
 constexpr unsigned kHoverInterval = 50;
 // Posted at a skin's before-change; when it arrives and no change came, the load failed.
 constexpr UINT kCheckSkinChange = WM_APP + 0x1A5;
+// Posted when the platform maximized the window itself (ShowWindow from a shell start or
+// another program), to turn that into the skinned maximize once the platform's work is done.
+constexpr UINT kTakeOverMaximize = WM_APP + 0x1A6;
 
 // Every frame of the process, for the slots of minimized windows.
 std::vector<TskSkinForm*>& Frames() {
@@ -40,6 +43,36 @@ bool SameSize(const PixelBitmap& a, const PixelBitmap& b) {
 
 TRect MonitorOf(HWND window) {
   return WorkAreaOf(window, true);
+}
+
+// A window's normal position in its placement is in workspace coordinates: relative to the
+// work area rather than to the screen (they differ while a task bar sits at the left or top).
+TPoint WorkspaceOffset(HWND window) {
+  if (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) return {};
+  const TRect work = WorkAreaOf(window, false);
+  const TRect monitor = WorkAreaOf(window, true);
+  return {work.left - monitor.left, work.top - monitor.top};
+}
+
+// While the platform shows the window minimized, the small bar it draws is the platform's own:
+// the frame paints, hit-tests and answers nothing of it.
+bool IconicNonClientMessage(UINT msg) {
+  switch (msg) {
+    case WM_NCCALCSIZE:
+    case WM_NCPAINT:
+    case WM_NCACTIVATE:
+    case WM_NCHITTEST:
+    case WM_NCMOUSEMOVE:
+    case WM_NCLBUTTONDOWN:
+    case WM_NCLBUTTONUP:
+    case WM_NCLBUTTONDBLCLK:
+    case WM_NCRBUTTONDOWN:
+    case WM_NCRBUTTONUP:
+    case WM_NCRBUTTONDBLCLK:
+      return true;
+    default:
+      return false;
+  }
 }
 
 void DrawStrip(HDC dc, int x, int y, const PixelBitmap& strip) {
@@ -311,14 +344,19 @@ void TskSkinForm::MorphTick() {
 
 namespace {
 
-bool LayeredWindowsSupported() {
-  static const bool supported = [] {
-    OSVERSIONINFOA version{};
-    version.dwOSVersionInfoSize = sizeof(version);
-    return GetVersionExA(&version) &&
-           SupportsLayeredWindows(int(version.dwMajorVersion), int(version.dwMinorVersion));
+const OSVERSIONINFOA& PlatformVersion() {
+  static const OSVERSIONINFOA version = [] {
+    OSVERSIONINFOA v{};
+    v.dwOSVersionInfoSize = sizeof(v);
+    if (!GetVersionExA(&v)) v.dwMajorVersion = v.dwMinorVersion = 0;
+    return v;
   }();
-  return supported;
+  return version;
+}
+
+bool LayeredWindowsSupported() {
+  const OSVERSIONINFOA& v = PlatformVersion();
+  return SupportsLayeredWindows(int(v.dwMajorVersion), int(v.dwMinorVersion));
 }
 
 }  // namespace
@@ -340,6 +378,22 @@ void TskSkinForm::FadeTick() {
   fade_timer_->SetEnabled(false);
   // A window at full strength needs no layer.
   if (target == 255) DropLayeredStyle();
+}
+
+// The platform's minimized bar is drawn, and double-clicked, by its caption, so a window
+// minimized by the platform keeps its caption style until it is restored. With `apply` the
+// frame is recomputed at once; otherwise the caller does it.
+void TskSkinForm::UpdateCaptionStyle(bool apply) {
+  if (!skinning_ || !form_.HandleAllocated()) return;
+  if (!DropsCaptionStyle(int(PlatformVersion().dwMajorVersion), form_.BorderStyle())) return;
+  const HWND h = form_.Handle();
+  const LONG style = GetWindowLongW(h, GWL_STYLE);
+  const LONG wanted = IsIconic(h) ? style | LONG(WS_CAPTION) : style & ~LONG(WS_CAPTION);
+  if (wanted == style) return;
+  SetWindowLongW(h, GWL_STYLE, wanted);
+  if (!apply) return;
+  SetWindowPos(h, nullptr, 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
 void TskSkinForm::DropLayeredStyle() {
@@ -381,6 +435,7 @@ void TskSkinForm::ApplySkin() {
   }
   ApplyBorderIcons();
   form_.SetBorderIcons(skinning_ ? TBorderIcons{} : PlatformBorderIcons());
+  UpdateCaptionStyle(false);
   ApplyFrameChange();
   const TskTrackSize min = MinTrackSize();
   TRect b = WindowBounds();
@@ -637,7 +692,7 @@ void TskSkinForm::UpdateRegion() {
 // Painting.
 
 void TskSkinForm::PaintFrame(HDC dc) {
-  if (!skinning_ || !form_.HandleAllocated()) return;
+  if (!skinning_ || !form_.HandleAllocated() || IsIconic(form_.Handle())) return;
   if (form_.BorderStyle() == TFormBorderStyle::bsNone) return;
   HDC own = dc ? nullptr : GetWindowDC(form_.Handle());
   HDC target = dc ? dc : own;
@@ -778,6 +833,7 @@ void TskSkinForm::PaintBackground(HDC dc) {
 
 void TskSkinForm::RepaintObject(TskActiveSkinObject& object) {
   if (!skinning_ || !form_.HandleAllocated() || !object.visible) return;
+  if (IsIconic(form_.Handle())) return;
   if (form_.BorderStyle() == TFormBorderStyle::bsNone || WindowTooSmall()) return;
   if (object.IsCaption() || (skin_loaded_ && !object.skin_rect_in_picture)) {
     // Pieces of the frame picture itself: the frame paint draws what lies under them.
@@ -986,6 +1042,11 @@ void TskSkinForm::SetWindowState(TskWindowState state) {
     ShowWindow(form_.Handle(), show);
     return;
   }
+  // The main window minimized by the platform comes back where it was (normal, or maximized by
+  // the frame) before any other state is taken.
+  if (state != TskWindowState::wsMinimized && IsIconic(form_.Handle())) {
+    ShowWindow(form_.Handle(), SW_RESTORE);
+  }
   if (state == window_state_) return;
   // The buttons are about to move away from the pointer, and a glow would stay where it was
   // shown.
@@ -1019,11 +1080,7 @@ void TskSkinForm::SetWindowState(TskWindowState state) {
       rolled_up_before_maximizing_ = rolled_up_;
       if (restored_bounds_.IsEmpty()) restored_bounds_ = current;
       window_state_ = state;
-      const TRect work = WorkAreaOf(form_.Handle(), MaximizeOnFullScreen);
-      const TRect target =
-          MaximizedBounds(work, MonitorOf(form_.Handle()), GetSystemMetrics(SM_CXSCREEN),
-                          GetSystemMetrics(SM_CYSCREEN));
-      SetWindowBounds(target);
+      SetWindowBounds(MaximizedTarget());
       if (OnMaximize) OnMaximize();
       break;
     }
@@ -1047,6 +1104,34 @@ void TskSkinForm::SetWindowState(TskWindowState state) {
   LayoutObjects();
   PaintFrame();
   InvalidateRect(form_.Handle(), nullptr, TRUE);
+}
+
+TRect TskSkinForm::MaximizedTarget() const {
+  return MaximizedBounds(WorkAreaOf(form_.Handle(), MaximizeOnFullScreen),
+                         MonitorOf(form_.Handle()), GetSystemMetrics(SM_CXSCREEN),
+                         GetSystemMetrics(SM_CYSCREEN));
+}
+
+// The platform maximized the window by itself (a shell start "Run: Maximized", ShowWindow from
+// another program): its bounds cut the frame off and its state would keep the maximize look. The
+// window is put back into the normal state at the skinned maximized bounds in one step, the
+// platform's normal bounds being what a restore gives back.
+void TskSkinForm::TakeOverPlatformMaximize() {
+  const HWND h = form_.Handle();
+  if (!skinning_ || !IsZoomed(h)) return;
+  WINDOWPLACEMENT placement{};
+  placement.length = sizeof(placement);
+  if (!GetWindowPlacement(h, &placement)) return;
+  const TPoint offset = WorkspaceOffset(h);
+  const TRect normal = FromRECT(placement.rcNormalPosition).Offset(offset.x, offset.y);
+  if (window_state_ == TskWindowState::wsNormal && restored_bounds_.IsEmpty()) {
+    restored_bounds_ = normal;
+  }
+  placement.showCmd = SW_SHOWNORMAL;
+  placement.flags = 0;
+  placement.rcNormalPosition = ToRECT(MaximizedTarget().Offset(-offset.x, -offset.y));
+  SetWindowPlacement(h, &placement);
+  SetWindowState(TskWindowState::wsMaximized);
 }
 
 void TskSkinForm::SetRolledUp(bool rolled_up) {
@@ -1180,6 +1265,11 @@ bool TskSkinForm::HookMessage(UINT msg, WPARAM wparam, LPARAM lparam, LRESULT& r
     result = 0;
     return true;
   }
+  if (msg == kTakeOverMaximize) {
+    TakeOverPlatformMaximize();
+    result = 0;
+    return true;
+  }
   CloseMenusBefore(msg, wparam);
   if (msg >= WM_USER && HandleSkinMessage(msg, wparam, lparam)) {
     result = 0;
@@ -1191,6 +1281,10 @@ bool TskSkinForm::HookMessage(UINT msg, WPARAM wparam, LPARAM lparam, LRESULT& r
 
 bool TskSkinForm::HandleFrameMessage(UINT msg, WPARAM wparam, LPARAM lparam, LRESULT& result) {
   const HWND h = form_.Handle();
+  if (IconicNonClientMessage(msg) && IsIconic(h)) {
+    if (msg == WM_NCACTIVATE) form_active_ = wparam != FALSE;
+    return false;
+  }
   switch (msg) {
     case WM_DESTROY:
       StopTimers();
@@ -1282,10 +1376,15 @@ bool TskSkinForm::HandleFrameMessage(UINT msg, WPARAM wparam, LPARAM lparam, LRE
       // The window's own handler always runs, so aligned children follow a live resize.
       result = Previous(msg, wparam, lparam);
       const TRect b = WindowBounds();
-      const bool changed = b.Width() != width_ || b.Height() != height_;
+      // During a full-window drag WM_SIZING has cut the region for this size already, but a
+      // platform may crop a region to the window it is given to, which was still the old size
+      // then (Wine does): the region is cut again now that the window has its size.
+      const bool changed =
+          b.Width() != width_ || b.Height() != height_ || (in_size_move_ && full_drag_);
       width_ = b.Width();
       height_ = b.Height();
-      if (in_size_move_ && full_drag_) return true;
+      if (wparam == SIZE_MAXIMIZED) PostMessageW(h, kTakeOverMaximize, 0, 0);
+      UpdateCaptionStyle(true);
       LayoutObjects();
       if (!changed) return true;
       // A shape cut for another size would be wrong: below the smallest size there is none.
@@ -1379,6 +1478,12 @@ bool TskSkinForm::HandleFrameMessage(UINT msg, WPARAM wparam, LPARAM lparam, LRE
           result = 0;
           return true;
         case SC_RESTORE:
+          // From the platform's minimized bar the platform restores: it brings back the bounds
+          // the window had, skinned-maximized ones included, and the frame keeps its state.
+          if (IsIconic(h)) {
+            if (OnRestore) OnRestore();
+            return false;
+          }
           if (window_state_ == TskWindowState::wsNormal) return false;
           SetWindowState(TskWindowState::wsNormal);
           result = 0;

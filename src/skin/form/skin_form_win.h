@@ -402,9 +402,12 @@ class TskSkinForm : public TComponent, public TMessageHook, public TskMenuHost {
   void FadeTick();
   void MorphTick();
   void DropLayeredStyle();
+  void UpdateCaptionStyle(bool apply);
 
   // Switching between the skinned frame and the platform's.
   void SwitchSkinning(bool on);
+  TRect MaximizedTarget() const;
+  void TakeOverPlatformMaximize();
   TBorderIcons PlatformBorderIcons() const;
 
   bool Resizable() const;

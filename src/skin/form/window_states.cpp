@@ -47,6 +47,11 @@ int NextFadeAlpha(int alpha, int target) {
   return alpha >= target ? target : std::min(alpha + 10, target);
 }
 
+bool DropsCaptionStyle(int major_version, TFormBorderStyle style) {
+  return major_version <= 5 &&
+         (style == TFormBorderStyle::bsSingle || style == TFormBorderStyle::bsSizeable);
+}
+
 bool IsResizable(TFormBorderStyle style, bool always_resize) {
   return always_resize || style == TFormBorderStyle::bsSizeable ||
          style == TFormBorderStyle::bsSizeToolWin;

@@ -36,6 +36,11 @@ int NudgeWidth(int width, int min_width, int max_width);
 // there instead of passing it.
 int NextFadeAlpha(int alpha, int target);
 
+// Whether a skinned window of this border style loses its caption style bits on a platform of
+// this major version: the older platforms would otherwise draw parts of their own caption
+// over the skinned one.
+bool DropsCaptionStyle(int major_version, TFormBorderStyle style);
+
 // Whether the window may be resized by its frame.
 bool IsResizable(TFormBorderStyle style, bool always_resize);
 

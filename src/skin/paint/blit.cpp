@@ -11,6 +11,28 @@ TRect Intersect(const TRect& a, const TRect& b) {
           std::min(a.bottom, b.bottom)};
 }
 
+void FillPixels(PixelBitmap& dst, const TRect& r, Pixel colour) {
+  const TRect to = Intersect(r, dst.Bounds());
+  if (to.IsEmpty()) return;
+  for (int y = to.top; y < to.bottom; ++y)
+    std::fill(dst.Row(y) + to.left, dst.Row(y) + to.right, colour);
+}
+
+void FramePixels(PixelBitmap& dst, const TRect& r, Pixel colour, int width) {
+  FillPixels(dst, {r.left, r.top, r.right, r.top + width}, colour);
+  FillPixels(dst, {r.left, r.bottom - width, r.right, r.bottom}, colour);
+  FillPixels(dst, {r.left, r.top + width, r.left + width, r.bottom - width}, colour);
+  FillPixels(dst, {r.right - width, r.top + width, r.right, r.bottom - width}, colour);
+}
+
+PixelBitmap CropPixels(const PixelBitmap& src, const TRect& r) {
+  const TRect from = Intersect(r, src.Bounds());
+  if (from.IsEmpty()) return {};
+  PixelBitmap out(from.Width(), from.Height());
+  CopyRect(out, 0, 0, src, from);
+  return out;
+}
+
 namespace {
 
 // The source group that target index d covers when shrinking: the indexes s whose scaled

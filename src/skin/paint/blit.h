@@ -1,8 +1,9 @@
 #pragma once
 // The copies every fitting operation is made of: a clipped rectangle copy, a stretch copy that
 // samples the way the platform's plain stretch copy does (nearest source pixel, no blending),
-// and repetition of a piece along a band. Every operation is cut to the target's bounds and to
-// a clip rectangle, and never reads outside the source picture.
+// and repetition of a piece along a band; and the plain fills, frames and crops every drawing
+// on a picture uses. Every operation is cut to the target's bounds (and to a clip rectangle
+// where it takes one), and never reads outside the source picture.
 
 #include <vector>
 
@@ -46,5 +47,12 @@ void RepeatOver(PixelBitmap& dst, const TRect& area, const PixelBitmap& src, con
 PixelBitmap StretchedPiece(const PixelBitmap& src, const TRect& src_rect, int width, int height);
 
 TRect Intersect(const TRect& a, const TRect& b);
+
+// Fills the part of `r` that lies on the picture.
+void FillPixels(PixelBitmap& dst, const TRect& r, Pixel colour);
+// A frame `width` pixels wide just inside `r`, cut to the picture.
+void FramePixels(PixelBitmap& dst, const TRect& r, Pixel colour, int width = 1);
+// The part of the picture under `r`, cut to the picture; empty when nothing of it is there.
+PixelBitmap CropPixels(const PixelBitmap& src, const TRect& r);
 
 }  // namespace vl

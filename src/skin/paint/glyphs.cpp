@@ -2,6 +2,9 @@
 
 #include <cstdlib>
 
+#include "skin/paint/blit.h"
+#include "skin/paint/effect_steps.h"
+
 namespace vl {
 namespace {
 
@@ -16,19 +19,6 @@ void Span(PixelBitmap& surface, int x1, int x2, int y, Pixel colour) {
 
 void Column(PixelBitmap& surface, int x, int y1, int y2, Pixel colour) {
   for (int y = y1; y <= y2; ++y) Plot(surface, x, y, colour);
-}
-
-// The four sides of (left, top, right, bottom), right and bottom outside, interior untouched.
-void Outline(PixelBitmap& surface, int left, int top, int right, int bottom, Pixel colour) {
-  if (right - left <= 0 || bottom - top <= 0) return;
-  Span(surface, left, right - 1, top, colour);
-  Span(surface, left, right - 1, bottom - 1, colour);
-  Column(surface, left, top, bottom - 1, colour);
-  Column(surface, right - 1, top, bottom - 1, colour);
-}
-
-void Fill(PixelBitmap& surface, int left, int top, int right, int bottom, Pixel colour) {
-  for (int y = top; y < bottom; ++y) Span(surface, left, right - 1, y, colour);
 }
 
 TPoint Centre(const TRect& r) {
@@ -125,36 +115,34 @@ void DrawCaptionGlyph(PixelBitmap& surface, TskCaptionGlyph glyph, int x, int y,
       DrawLine(surface, {x + 8, y + 1}, {x, y + 9}, colour);
       return;
     case TskCaptionGlyph::kFlatBox:
-      return Outline(surface, x + 1, y + 3, x + 9, y + 6, colour);
+      return FramePixels(surface, {x + 1, y + 3, x + 9, y + 6}, colour);
     case TskCaptionGlyph::kBar:
       DrawLine(surface, {x + 1, y + 8}, {x + 9, y + 8}, colour);
       DrawLine(surface, {x + 1, y + 9}, {x + 9, y + 9}, colour);
       return;
     case TskCaptionGlyph::kBox:
-      Outline(surface, x, y, x + 11, y + 10, colour);
-      return Outline(surface, x, y, x + 11, y + 2, colour);
+      FramePixels(surface, {x, y, x + 11, y + 10}, colour);
+      return FramePixels(surface, {x, y, x + 11, y + 2}, colour);
     case TskCaptionGlyph::kTwoBoxes:
-      Outline(surface, x + 2, y, x + 10, y + 6, colour);
-      Outline(surface, x + 2, y, x + 10, y + 2, colour);
-      Outline(surface, x, y + 4, x + 7, y + 10, colour);
-      return Outline(surface, x, y + 4, x + 7, y + 6, colour);
+      FramePixels(surface, {x + 2, y, x + 10, y + 6}, colour);
+      FramePixels(surface, {x + 2, y, x + 10, y + 2}, colour);
+      FramePixels(surface, {x, y + 4, x + 7, y + 10}, colour);
+      return FramePixels(surface, {x, y + 4, x + 7, y + 6}, colour);
     case TskCaptionGlyph::kDownTriangle:
       return DrawTriangleRows(surface, x, y, true, colour);
     case TskCaptionGlyph::kUpTriangle:
       return DrawTriangleRows(surface, x, y, false, colour);
     case TskCaptionGlyph::kSquare:
-      return Fill(surface, x + 2, y + 2, x + 7, y + 7, colour);
+      return FillPixels(surface, {x + 2, y + 2, x + 7, y + 7}, colour);
   }
 }
 
 void DrawStripFrame(PixelBitmap& surface, int x, int y, int n, int count, const PixelBitmap& strip,
                     Pixel transparent) {
-  if (count <= 0 || n < 1 || n > count) return;
-  int frame_width = strip.Width() / count;
-  int left = (n - 1) * frame_width;
-  for (int row = 0; row < strip.Height(); ++row) {
-    for (int col = 0; col < frame_width; ++col) {
-      Pixel p = strip.At(left + col, row);
+  const TRect frame = StripFrame(strip.Bounds(), count, n, TskStripLayout::kSideBySide);
+  for (int row = 0; row < frame.Height(); ++row) {
+    for (int col = 0; col < frame.Width(); ++col) {
+      const Pixel p = strip.At(frame.left + col, row);
       if (p != transparent) Plot(surface, x + col, y + row, p);
     }
   }

@@ -8,17 +8,15 @@
 #include <optional>
 
 #include "framework/pixel_bitmap.h"
+#include "framework/timer_win.h"
 #include "skin/paint/glow.h"
 
 namespace vl {
 
-class TskLayerManager;
-
-// A layered pop-up tool window that a click never activates. It forwards its fade timer to
-// the manager that made it.
+// A layered pop-up tool window that a click never activates.
 class TskLayerWindow {
  public:
-  TskLayerWindow(TskLayerManager& manager, int x, int y, int width, int height);
+  TskLayerWindow(int x, int y, int width, int height);
   ~TskLayerWindow();
   TskLayerWindow(const TskLayerWindow&) = delete;
   TskLayerWindow& operator=(const TskLayerWindow&) = delete;
@@ -28,14 +26,13 @@ class TskLayerWindow {
  private:
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
 
-  TskLayerManager& manager_;
   HWND handle_ = nullptr;
 };
 
 // One per owning element: holds the shown layer, its 32-bit picture and its fade.
 class TskLayerManager {
  public:
-  TskLayerManager() = default;
+  TskLayerManager();
   ~TskLayerManager();
   TskLayerManager(const TskLayerManager&) = delete;
   TskLayerManager& operator=(const TskLayerManager&) = delete;
@@ -54,19 +51,17 @@ class TskLayerManager {
 
   HWND LayerHandle() const { return window_ ? window_->Handle() : nullptr; }
   int CurrentOpacity() const { return fade_ ? fade_->Current() : 0; }
-  bool Fading() const { return timer_running_; }
+  bool Fading() const { return fade_timer_.Enabled(); }
 
  private:
-  friend class TskLayerWindow;
   void OnFadeTimer();
   void PushPicture();
-  void StopTimer();
 
   std::unique_ptr<TskLayerWindow> window_;
   PixelBitmap picture_;  // premultiplied colour with the mask's alpha in the top byte
   std::optional<TskGlowFade> fade_;
   bool top_most_ = true;
-  bool timer_running_ = false;
+  TTimer fade_timer_;
 };
 
 }  // namespace vl

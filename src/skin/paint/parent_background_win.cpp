@@ -1,5 +1,7 @@
 #include "skin/paint/parent_background_win.h"
 
+#include "framework/handles_win.h"
+
 namespace vl {
 namespace {
 
@@ -21,20 +23,6 @@ class PaintCopyMark {
   bool already_;
 };
 
-class SavedDC {
- public:
-  explicit SavedDC(HDC dc) : dc_(dc), saved_(SaveDC(dc)) {}
-  ~SavedDC() {
-    if (saved_) RestoreDC(dc_, saved_);
-  }
-  SavedDC(const SavedDC&) = delete;
-  SavedDC& operator=(const SavedDC&) = delete;
-
- private:
-  HDC dc_;
-  int saved_;
-};
-
 HWND MdiClientOf(HWND parent) {
   return FindWindowExA(parent, nullptr, "MDIClient", nullptr);
 }
@@ -49,7 +37,7 @@ void PaintParentBackground(HWND control, HDC dc, const std::function<void(HDC)>&
   HWND parent = GetParent(control);
   if (!parent) return;
   PaintCopyMark mark(parent);
-  SavedDC saved(dc);
+  TSavedDC saved(dc);
 
   RECT bounds{};
   GetWindowRect(control, &bounds);

@@ -276,25 +276,5 @@ TEST(SizeGlow, OnlyMatchingPicturesAndOnlyTheRulesThatSayHow) {
   EXPECT_FALSE(SizeGlow(no_mask, fixed, true, 42, 22));
 }
 
-TEST(TskMorphFactor, FiveStepsLandExactlyOnOneAndBackOnZero) {
-  TskMorphFactor f;
-  EXPECT_EQ(f.Value(), 0.0);
-  int steps = 0;
-  while (f.Step(true)) ++steps;
-  EXPECT_EQ(steps, 4);
-  EXPECT_EQ(f.Value(), 1.0);
-  EXPECT_TRUE(f.Full());
-  EXPECT_FALSE(f.Step(true));
-  EXPECT_EQ(f.Value(), 1.0);
-  f.Step(false);
-  EXPECT_TRUE(f.Between());
-  EXPECT_DOUBLE_EQ(f.Value(), 0.8);
-  f.Step(true);
-  EXPECT_TRUE(f.Full());
-  f.Set(false);
-  EXPECT_EQ(f.Value(), 0.0);
-  EXPECT_FALSE(f.Between());
-}
-
 }  // namespace
 }  // namespace vl

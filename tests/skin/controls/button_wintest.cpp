@@ -22,6 +22,9 @@
 namespace vl {
 namespace {
 
+using testing::PumpFor;
+using testing::PumpUntil;
+
 // The test skin's picture: the looks of a 40 x 20 button down the left column, three animation
 // frames beside the normal look and a focused look after them; the glow and two masks are
 // pictures of their own.
@@ -214,21 +217,6 @@ class ButtonTest : public testing::SeamsFixture {
     });
     PumpFor(40);
     SendMessageW(b->Handle(), WM_MOUSELEAVE, 0, 0);
-  }
-  // Pumps until `done` or a generous time has passed.
-  void PumpUntil(const std::function<bool()>& done, DWORD ms = 3000) {
-    const DWORD until = GetTickCount() + ms;
-    while (!done() && GetTickCount() < until) {
-      testing::Pump();
-      Sleep(2);
-    }
-  }
-  void PumpFor(DWORD ms) {
-    const DWORD until = GetTickCount() + ms;
-    while (GetTickCount() < until) {
-      testing::Pump();
-      Sleep(2);
-    }
   }
 
   TForm form;

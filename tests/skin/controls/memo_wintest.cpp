@@ -436,10 +436,7 @@ TEST_F(MemoTest, HoverAndFocusShowTheActiveLookAndTextColour) {
   EXPECT_EQ(Mismatches(Capture(*memo), active), 0);
 
   MoveCursorAway();
-  for (DWORD start = GetTickCount(); memo->Active() && GetTickCount() - start < 3000;) {
-    testing::Pump();
-    Sleep(10);
-  }
+  testing::PumpUntil([&] { return !memo->Active(); });
   EXPECT_FALSE(memo->Active());
   EXPECT_EQ(memo->Font().Color(), RGB(0, 0, 0));
   EXPECT_EQ(Mismatches(Capture(*memo), normal), 0);

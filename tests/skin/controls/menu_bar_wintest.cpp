@@ -365,6 +365,29 @@ TEST_F(MenuBarTest, AClickOpensTheItemsMenuUnderItAndMovingAlongSwitchesMenus) {
   EXPECT_EQ(bar->HoveredIndex(), -1);
 }
 
+// On a short work area the open menu lies over the bar. The pointer over the menu belongs to
+// the menu, even where the bar's next item is underneath it.
+TEST_F(MenuBarTest, APopupOverTheBarKeepsThePointerFromTheItemsBelow) {
+  MakeBar(true);
+  ClickItem(0);
+  ASSERT_EQ(host->shows.size(), 1u);
+  const TRect config_rect = ScreenRect(Item(1).Rect());
+  HWND cover = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, L"STATIC", L"",
+                               WS_POPUP | SS_NOTIFY, config_rect.left - 20, config_rect.top - 20,
+                               120, 80, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+  ASSERT_NE(cover, nullptr);
+  ShowWindow(cover, SW_SHOWNA);
+  MoveTo({config_rect.left + 4, config_rect.top + 4});
+  PumpFor(200);
+  EXPECT_EQ(host->shows.size(), 1u);
+  EXPECT_TRUE(Item(0).Down());
+  EXPECT_FALSE(Item(1).Down() || Item(1).Hot());
+  DestroyWindow(cover);
+  // Off the cover, the bar has the pointer again and moving along switches menus as before.
+  PointAtItem(1);
+  EXPECT_TRUE(Item(1).Down());
+}
+
 TEST_F(MenuBarTest, EscapeInMenuModeLeavesTheItemSelectedAndUp) {
   MakeBar(true);
   ClickItem(2);

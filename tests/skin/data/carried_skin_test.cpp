@@ -179,6 +179,28 @@ TEST_F(CarriedSkinTest, CaptionButtonsSitOnTheirPicture) {
   }
 }
 
+// A popup draws separators and items from the same left edge, so the glyph column of the
+// divider picture must end where the items' column ends, counted from each picture's left.
+TEST_F(CarriedSkinTest, PopupSeparatorsLineUpTheirGlyphColumnWithTheItems) {
+  const auto* item = data.ObjectAs<TskDataSkinMenuItem>(data.FindObjectIndex("menuitem"));
+  ASSERT_NE(item, nullptr);
+  const PixelBitmap* picture = data.ActivePicture(item->activepictureindex);
+  ASSERT_NE(picture, nullptr);
+  // The offset from the rectangle's left edge where the row leaves the column's fill colour.
+  auto column_edge = [&](const TRect& r, int y) {
+    const Pixel fill = picture->At(r.left + 1, y);
+    for (int x = r.left + 1; x < r.right; ++x) {
+      if (picture->At(x, y) != fill) return x - r.left;
+    }
+    return -1;
+  };
+  const int item_edge = column_edge(item->skinrect, item->skinrect.top + 1);
+  ASSERT_GT(item_edge, 0);
+  for (int y = item->dividerrect.top; y < item->dividerrect.bottom; ++y) {
+    EXPECT_EQ(column_edge(item->dividerrect, y), item_edge) << "divider row " << y;
+  }
+}
+
 TEST_F(CarriedSkinTest, UnpackGivesBackWhatBuildsTheSamePackage) {
   testing::TempDir dir;
   std::ostringstream out, err;

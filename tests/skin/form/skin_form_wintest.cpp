@@ -164,6 +164,28 @@ TEST_F(SkinFormTest, ALongCaptionEndsBeforeTheButtons) {
   EXPECT_TRUE(caption->drawn_text.IsEmpty());
 }
 
+// Another program (or the window itself) renames the window through the platform: the caption
+// reads the new text from then on, through repaints, resizes and a maximize.
+TEST_F(SkinFormTest, TheCaptionFollowsTheWindowText) {
+  TskSkinCaptionObject* caption = frame->FindCaption();
+  ASSERT_NE(caption, nullptr);
+  frame->PaintFrame();
+  const int short_width = caption->drawn_text.Width();
+  ASSERT_GT(short_width, 0);
+  ASSERT_TRUE(SetWindowTextA(H(), "Vorlisk renamed by another program"));
+  EXPECT_EQ(form.CaptionUtf8(), "Vorlisk renamed by another program");
+  const std::vector<std::function<void()>> steps = {
+      [&] { frame->PaintFrame(); },
+      [&] { form.SetBounds(30, 30, 700, 400); },
+      [&] { frame->SetWindowState(TskWindowState::wsMaximized); },
+  };
+  for (std::size_t i = 0; i < steps.size(); ++i) {
+    steps[i]();
+    frame->PaintFrame();
+    EXPECT_GT(caption->drawn_text.Width(), 2 * short_width) << "step " << i;
+  }
+}
+
 TEST_F(SkinFormTest, TheRegionCutsTheCornersAndKeepsTheEdges) {
   const PixelBitmap& mask = skin_data->Mask().bitmap;
   HRGN region = CreateRectRgn(0, 0, 0, 0);
@@ -182,6 +204,95 @@ TEST_F(SkinFormTest, TheRegionCutsTheCornersAndKeepsTheEdges) {
   EXPECT_TRUE(PtInRegion(region, w / 2, h - 4));
   EXPECT_TRUE(PtInRegion(region, w / 2, h / 2));
   DeleteObject(region);
+}
+
+// A drag of the right edge with real pointer input and the window's contents shown while
+// dragging: at every pause of the drag the region has the window's current size.
+class LiveResize {
+ public:
+  explicit LiveResize(HWND window) : window_(window) { current_ = this; }
+  ~LiveResize() { current_ = nullptr; }
+
+  // Presses at `start` (screen), moves right by each of `steps` and releases; a sample of the
+  // window and its region is taken at each pause, while the platform's sizing loop runs.
+  void Drag(POINT start, std::vector<int> steps) {
+    start_ = start;
+    steps_ = std::move(steps);
+    SetCursorPos(start.x, start.y);
+    testing::Pump();
+    const UINT_PTR timer = SetTimer(nullptr, 0, 60, &Tick);
+    Send(MOUSEEVENTF_LEFTDOWN, start);
+    // The sizing loop runs inside the press's dispatch until Tick has sent the release.
+    const DWORD until = GetTickCount() + 5000;
+    while (!released_ && GetTickCount() < until) {
+      testing::Pump();
+      Sleep(5);
+    }
+    KillTimer(nullptr, timer);
+    if (!released_) Send(MOUSEEVENTF_LEFTUP, start);
+    testing::Pump();
+  }
+
+  struct Sample {
+    TRect window;
+    TRect region;
+  };
+  std::vector<Sample> samples;
+
+ private:
+  static void Send(DWORD flags, POINT at) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = at.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = at.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+    input.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &input, sizeof(input));
+  }
+  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+    LiveResize& self = *current_;
+    if (self.released_) return;
+    if (self.step_ > 0) {
+      RECT w;
+      GetWindowRect(self.window_, &w);
+      HRGN region = CreateRectRgn(0, 0, 0, 0);
+      RECT box{};
+      if (GetWindowRgn(self.window_, region) != ERROR) GetRgnBox(region, &box);
+      DeleteObject(region);
+      self.samples.push_back({FromRECT(w), FromRECT(box)});
+    }
+    if (self.step_ < int(self.steps_.size())) {
+      const POINT to{self.start_.x + self.steps_[std::size_t(self.step_++)], self.start_.y};
+      Send(0, to);
+      return;
+    }
+    self.released_ = true;
+    Send(MOUSEEVENTF_LEFTUP, {self.start_.x + self.steps_.back(), self.start_.y});
+  }
+
+  static inline LiveResize* current_ = nullptr;
+  HWND window_;
+  POINT start_{};
+  std::vector<int> steps_;
+  int step_ = 0;
+  bool released_ = false;
+};
+
+TEST_F(SkinFormTest, ALiveResizeKeepsTheRegionAtTheWindowsSize) {
+  BOOL full_drag = FALSE;
+  SystemParametersInfoW(SPI_GETDRAGFULLWINDOWS, 0, &full_drag, 0);
+  SystemParametersInfoW(SPI_SETDRAGFULLWINDOWS, TRUE, nullptr, 0);
+  const TRect b = Bounds();
+  ASSERT_EQ(HitTest({b.Width() - 2, b.Height() / 2}), HTRIGHT);
+  LiveResize resize(H());
+  resize.Drag({b.right - 2, b.top + b.Height() / 2}, {30, 60, 90});
+  SystemParametersInfoW(SPI_SETDRAGFULLWINDOWS, full_drag, nullptr, 0);
+  ASSERT_EQ(resize.samples.size(), 3u);
+  for (const auto& sample : resize.samples) {
+    EXPECT_GT(sample.window.Width(), b.Width());
+    EXPECT_EQ(sample.region.right, sample.window.Width());
+    EXPECT_EQ(sample.region.bottom, sample.window.Height());
+  }
+  EXPECT_EQ(Bounds().Width(), b.Width() + 90);
 }
 
 TEST_F(SkinFormTest, HitTestsMoveAndSizeTheWindowByItsFrame) {
@@ -312,6 +423,52 @@ TEST_F(SkinFormTest, AMorphingButtonBlendsIntoItsHotLookAndBack) {
   Hover(CentreOf(TStdCommand::cmClose));
   EXPECT_FALSE(frame->MorphRunning());
   EXPECT_TRUE(ShowsPicture(w - 24, 5, Active(), {27, 2, 48, 23}));
+}
+
+// The platform's own maximize (ShowWindow from a shell start or another program) ends in the
+// frame's maximized state; SC_RESTORE gives back the bounds from before.
+TEST_F(SkinFormTest, APlatformMaximizeBecomesTheSkinnedOne) {
+  const TRect normal = Bounds();
+  const TRect maximized =
+      MaximizedBounds(WorkAreaOf(H(), false), WorkAreaOf(H(), true), GetSystemMetrics(SM_CXSCREEN),
+                      GetSystemMetrics(SM_CYSCREEN));
+  for (int show : {SW_SHOWMAXIMIZED, SW_MAXIMIZE}) {
+    ShowWindow(H(), show);
+    testing::Pump();
+    EXPECT_FALSE(IsZoomed(H()));
+    EXPECT_EQ(frame->WindowState(), TskWindowState::wsMaximized);
+    EXPECT_EQ(Bounds(), maximized);
+    SendMessageW(H(), WM_SYSCOMMAND, SC_RESTORE, 0);
+    EXPECT_EQ(frame->WindowState(), TskWindowState::wsNormal);
+    EXPECT_EQ(Bounds(), normal);
+  }
+}
+
+// The main window minimized by the platform takes the application's other windows along; the
+// restore from the platform's bar brings the window back as the frame left it, maximized
+// included, and the other windows with it.
+TEST_F(SkinFormTest, TheMainWindowMinimizesTheApplicationAndComesBackAsItWas) {
+  Application().SetMainForm(&form);
+  TForm other(nullptr);
+  other.SetBounds(100, 100, 300, 200);
+  other.Show();
+  form.Show();
+  testing::Pump();
+  frame->SetWindowState(TskWindowState::wsMaximized);
+  const TRect maximized = Bounds();
+  ClickButton(TStdCommand::cmMinimize);
+  EXPECT_TRUE(IsIconic(H()));
+  EXPECT_FALSE(IsWindowVisible(other.Handle()));
+  // The platform's bar is the platform's: its hit test, not the frame's.
+  EXPECT_EQ(SendMessageW(H(), WM_NCHITTEST, 0, At({20, 10})),
+            DefWindowProcW(H(), WM_NCHITTEST, 0, At({20, 10})));
+  SendMessageW(H(), WM_SYSCOMMAND, SC_RESTORE, 0);
+  EXPECT_FALSE(IsIconic(H()));
+  EXPECT_EQ(frame->WindowState(), TskWindowState::wsMaximized);
+  EXPECT_EQ(Bounds(), maximized);
+  EXPECT_TRUE(IsWindowVisible(other.Handle()));
+  Application().SetMainForm(nullptr);
+  other.Release();
 }
 
 TEST_F(SkinFormTest, CaptionDoubleClicksMaximizeAndRestore) {

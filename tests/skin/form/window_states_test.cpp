@@ -77,5 +77,22 @@ TEST(WindowStatesTest, OnlySizeableFramesOrAlwaysResizeAreResizable) {
   EXPECT_TRUE(IsResizable(TFormBorderStyle::bsDialog, true));
 }
 
+TEST(WindowStatesTest, OnlyOlderPlatformsLoseTheCaptionOfSingleAndSizeableFrames) {
+  struct Case {
+    int major;
+    TFormBorderStyle style;
+    bool drops;
+  } cases[] = {
+      {5, TFormBorderStyle::bsSizeable, true},    {5, TFormBorderStyle::bsSingle, true},
+      {4, TFormBorderStyle::bsSizeable, true},    {5, TFormBorderStyle::bsDialog, false},
+      {5, TFormBorderStyle::bsToolWindow, false}, {5, TFormBorderStyle::bsSizeToolWin, false},
+      {5, TFormBorderStyle::bsNone, false},       {6, TFormBorderStyle::bsSizeable, false},
+      {10, TFormBorderStyle::bsSingle, false},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(DropsCaptionStyle(c.major, c.style), c.drops) << c.major << " " << int(c.style);
+  }
+}
+
 }  // namespace
 }  // namespace vl

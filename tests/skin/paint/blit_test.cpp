@@ -87,5 +87,75 @@ TEST(Repeat, CopiesAreCutAtTheEndAndNegativeSpansDrawNothing) {
   EXPECT_EQ(untouched, PixelBitmap(10, 1));
 }
 
+TEST(FillsAndFrames, AreCutToThePictureAndDrawNothingForEmptyRectangles) {
+  const Pixel x = Pixel('#');
+  struct Case {
+    const char* what;
+    void (*draw)(PixelBitmap&, Pixel);
+    std::vector<std::string> art;
+  } cases[] = {
+      {"fill",
+       [](PixelBitmap& b, Pixel p) {
+         FillPixels(b, {1, 1, 4, 3}, p);
+       },
+       {".....", ".###.", ".###.", "....."}},
+      {"fill past every edge",
+       [](PixelBitmap& b, Pixel p) {
+         FillPixels(b, {-2, 2, 9, 9}, p);
+       },
+       {".....", ".....", "#####", "#####"}},
+      {"empty fill",
+       [](PixelBitmap& b, Pixel p) {
+         FillPixels(b, {3, 1, 3, 4}, p);
+       },
+       {".....", ".....", ".....", "....."}},
+      {"frame",
+       [](PixelBitmap& b, Pixel p) {
+         FramePixels(b, {0, 0, 5, 4}, p);
+       },
+       {"#####", "#...#", "#...#", "#####"}},
+      {"frame two wide",
+       [](PixelBitmap& b, Pixel p) {
+         FramePixels(b, {0, 0, 5, 4}, p, 2);
+       },
+       {"#####", "#####", "#####", "#####"}},
+      {"frame two high",
+       [](PixelBitmap& b, Pixel p) {
+         FramePixels(b, {1, 1, 4, 3}, p);
+       },
+       {".....", ".###.", ".###.", "....."}},
+      {"frame half outside",
+       [](PixelBitmap& b, Pixel p) {
+         FramePixels(b, {2, -1, 7, 3}, p);
+       },
+       {"..#..", "..#..", "..###", "....."}},
+      {"frame of no width",
+       [](PixelBitmap& b, Pixel p) {
+         FramePixels(b, {0, 0, 5, 4}, p, 0);
+       },
+       {".....", ".....", ".....", "....."}},
+  };
+  for (const auto& c : cases) {
+    PixelBitmap b(5, 4);
+    c.draw(b, x);
+    EXPECT_EQ(testing::ArtOf(b), c.art) << c.what;
+  }
+}
+
+TEST(CropPixels, TakesThePartOnThePicture) {
+  const PixelBitmap src = NumberedPicture(6, 4);
+  const PixelBitmap inside = CropPixels(src, {1, 2, 4, 4});
+  ASSERT_EQ(inside.Width(), 3);
+  ASSERT_EQ(inside.Height(), 2);
+  EXPECT_EQ(inside.At(0, 0), SourcePixel(1, 2));
+  EXPECT_EQ(inside.At(2, 1), SourcePixel(3, 3));
+  const PixelBitmap cut = CropPixels(src, {4, -3, 10, 1});
+  ASSERT_EQ(cut.Width(), 2);
+  ASSERT_EQ(cut.Height(), 1);
+  EXPECT_EQ(cut.At(0, 0), SourcePixel(4, 0));
+  EXPECT_TRUE(CropPixels(src, {6, 0, 9, 4}).Empty());
+  EXPECT_TRUE(CropPixels(src, {2, 2, 2, 3}).Empty());
+}
+
 }  // namespace
 }  // namespace vl

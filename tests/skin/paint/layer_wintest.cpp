@@ -2,24 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include "support/pump_win.h"
+
 namespace vl {
 namespace {
 
-// Pumps messages for `milliseconds`, or less once `done` holds. Timer ticks wait for an idle
-// queue, so on a busy machine ten 25 ms steps can take far longer than 250 ms.
-template <class Done>
-void PumpFor(DWORD milliseconds, Done done) {
-  DWORD start = GetTickCount();
-  while (GetTickCount() - start < milliseconds && !done()) {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
-    Sleep(5);
-  }
-}
-
-void PumpFor(DWORD milliseconds) {
-  PumpFor(milliseconds, [] { return false; });
-}
+using testing::PumpFor;
+using testing::PumpUntil;
 
 // A red glow 20 x 10 whose mask is white on the left half and black on the right.
 struct Glow {
@@ -58,7 +47,7 @@ TEST(TskLayerManager, ShowsAFadingToolWindowAndHidesIt) {
 
   EXPECT_EQ(manager.CurrentOpacity(), 0);
   EXPECT_TRUE(manager.Fading());
-  PumpFor(5000, [&] { return !manager.Fading(); });
+  PumpUntil([&] { return !manager.Fading(); }, 5000);
   EXPECT_EQ(manager.CurrentOpacity(), 255);
   EXPECT_FALSE(manager.Fading());
 

@@ -1,0 +1,105 @@
+#pragma once
+// The pointer and the effects of a skinned widget made of objects (the caption buttons of a
+// frame, the items of a menu bar or of a popup, a button's one face). The widget keeps its
+// objects and their looks; the host keeps which object the pointer is over (hovered), the one
+// before it, and the one a press went down on and that holds the pointer until its release
+// (captured). It tells the objects when the pointer enters or leaves them and when a press goes
+// down or comes up on them, polls the pointer where the platform reports no leaving, and runs the
+// effect timers that step the objects' morphs and animations and repaint the ones that changed.
+//
+// Indices are the widget's own object numbers; -1 means none.
+
+#include <windows.h>
+
+#include "framework/timer_win.h"
+
+namespace vl {
+
+// The two effect timers. A widget that steps morph and animation on one timer runs it as the
+// morph timer.
+enum class TskEffectTimer { kMorph, kAnimation };
+
+// One effect tick of one object.
+struct TskEffectStep {
+  // The object had something to do: the timer keeps running while any object has.
+  bool working = false;
+  // Its look changed: it is repainted.
+  bool changed = false;
+};
+
+// What a widget gives its host.
+class TskPointerObjects {
+ public:
+  virtual ~TskPointerObjects() = default;
+  virtual int ObjectCount() const = 0;
+  virtual void ObjectEnter(int index) = 0;
+  virtual void ObjectLeave(int index) = 0;
+  // One poll of the pointer timer: the widget looks where the pointer is and hovers (or stops
+  // polling) by its own rules.
+  virtual void PollPointer() {}
+  virtual TskEffectStep StepObject(TskEffectTimer timer, int index) = 0;
+  virtual void RepaintObject(int index) = 0;
+  // The timer ran out of work by itself.
+  virtual void EffectStopped(TskEffectTimer timer) { (void)timer; }
+};
+
+class TskPointerHost {
+ public:
+  // Every skinned widget polls the pointer this often.
+  static constexpr unsigned kPollMilliseconds = 50;
+
+  explicit TskPointerHost(TskPointerObjects& objects);
+  TskPointerHost(const TskPointerHost&) = delete;
+  TskPointerHost& operator=(const TskPointerHost&) = delete;
+
+  int Hovered() const { return hovered_; }
+  int PreviousHovered() const { return previous_; }
+  int Captured() const { return captured_; }
+
+  // The pointer is over `index` now: the object it left is told first, then the one it entered.
+  void Hover(int index);
+  // The same without telling the objects: the pointer is known to be over `index` already.
+  void MarkHovered(int index);
+  // A press went down on `index`: it holds the pointer until EndCapture, and with a window
+  // the platform sends that window the pointer's messages meanwhile.
+  void Capture(int index, HWND window = nullptr);
+  // The press is over: the platform's capture goes back when this host took it. Returns the
+  // object that was captured, or -1.
+  int EndCapture();
+  // EndCapture is handing the platform's capture back: the capture-changed message that comes
+  // of it is not a loss of the capture.
+  bool EndingCapture() const { return ending_capture_; }
+  // The objects were made again or are gone: nothing is hovered or captured, and nobody is told.
+  void Forget();
+
+  void StartPolling();
+  void StopPolling();
+  bool Polling() const { return poll_timer_.Enabled(); }
+
+  // Starts the effect timer, or keeps it running at the new pace.
+  void StartEffect(TskEffectTimer timer, unsigned milliseconds);
+  void StopEffect(TskEffectTimer timer);
+  void StopEffects();
+  bool EffectRunning(TskEffectTimer timer) const { return Timer(timer).Enabled(); }
+
+ private:
+  TTimer& Timer(TskEffectTimer timer) {
+    return timer == TskEffectTimer::kMorph ? morph_timer_ : animation_timer_;
+  }
+  const TTimer& Timer(TskEffectTimer timer) const {
+    return timer == TskEffectTimer::kMorph ? morph_timer_ : animation_timer_;
+  }
+  void EffectTick(TskEffectTimer timer);
+
+  TskPointerObjects& objects_;
+  int hovered_ = -1;
+  int previous_ = -1;
+  int captured_ = -1;
+  HWND capture_window_ = nullptr;
+  bool ending_capture_ = false;
+  TTimer poll_timer_;
+  TTimer morph_timer_;
+  TTimer animation_timer_;
+};
+
+}  // namespace vl

@@ -1,0 +1,95 @@
+// The pointer host with objects that record what they are told.
+#include "skin/controls/pointer_host_win.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "support/pump_win.h"
+
+namespace vl {
+namespace {
+
+using testing::PumpUntil;
+
+// Three objects; object i needs `work[i]` more effect steps.
+class Objects : public TskPointerObjects {
+ public:
+  std::vector<std::string> told;
+  std::vector<int> work{0, 0, 0};
+  int polls = 0;
+  int ObjectCount() const override { return 3; }
+  void ObjectEnter(int index) override { told.push_back("enter " + std::to_string(index)); }
+  void ObjectLeave(int index) override { told.push_back("leave " + std::to_string(index)); }
+  void PollPointer() override { ++polls; }
+  TskEffectStep StepObject(TskEffectTimer timer, int index) override {
+    if (timer != TskEffectTimer::kMorph || work[std::size_t(index)] == 0) return {};
+    --work[std::size_t(index)];
+    return {true, true};
+  }
+  void RepaintObject(int index) override { told.push_back("repaint " + std::to_string(index)); }
+  void EffectStopped(TskEffectTimer) override { told.push_back("stopped"); }
+};
+
+TEST(TskPointerHost, HoverTellsTheObjectLeftBeforeTheOneEntered) {
+  Objects objects;
+  TskPointerHost host(objects);
+  host.Hover(1);
+  host.Hover(1);
+  host.Hover(2);
+  host.Hover(-1);
+  EXPECT_EQ(objects.told, (std::vector<std::string>{"enter 1", "leave 1", "enter 2", "leave 2"}));
+  EXPECT_EQ(host.Hovered(), -1);
+  EXPECT_EQ(host.PreviousHovered(), 2);
+  // Marking tells nobody; forgetting clears everything without a word either.
+  host.MarkHovered(0);
+  host.Capture(0);
+  EXPECT_EQ(host.Hovered(), 0);
+  EXPECT_EQ(host.Captured(), 0);
+  host.Forget();
+  EXPECT_EQ(host.Hovered(), -1);
+  EXPECT_EQ(host.Captured(), -1);
+  EXPECT_EQ(objects.told.size(), 4u);
+}
+
+TEST(TskPointerHost, ACaptureWithAWindowTakesThePointerAndGivesItBack) {
+  HWND window = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                nullptr, nullptr);
+  ASSERT_NE(window, nullptr);
+  Objects objects;
+  TskPointerHost host(objects);
+  host.Capture(1, window);
+  EXPECT_EQ(GetCapture(), window);
+  EXPECT_EQ(host.EndCapture(), 1);
+  EXPECT_EQ(GetCapture(), nullptr);
+  EXPECT_EQ(host.EndCapture(), -1);
+  DestroyWindow(window);
+}
+
+TEST(TskPointerHost, AnEffectTimerRepaintsWhatChangedAndStopsOnATickWithNothingToDo) {
+  Objects objects;
+  TskPointerHost host(objects);
+  objects.work = {2, 0, 1};
+  host.StartEffect(TskEffectTimer::kMorph, 5);
+  ASSERT_TRUE(PumpUntil([&] { return !host.EffectRunning(TskEffectTimer::kMorph); }));
+  EXPECT_EQ(objects.told,
+            (std::vector<std::string>{"repaint 0", "repaint 2", "repaint 0", "stopped"}));
+  EXPECT_FALSE(host.EffectRunning(TskEffectTimer::kAnimation));
+}
+
+TEST(TskPointerHost, PollsThePointerUntilStopped) {
+  Objects objects;
+  TskPointerHost host(objects);
+  EXPECT_FALSE(host.Polling());
+  host.StartPolling();
+  EXPECT_TRUE(host.Polling());
+  ASSERT_TRUE(PumpUntil([&] { return objects.polls >= 2; }));
+  host.StopPolling();
+  const int polls = objects.polls;
+  testing::PumpFor(3 * TskPointerHost::kPollMilliseconds);
+  EXPECT_EQ(objects.polls, polls);
+}
+
+}  // namespace
+}  // namespace vl
