@@ -52,8 +52,8 @@ namespace {
 
 std::string Utf8(const std::wstring& text) {
   if (text.empty()) return {};
-  int n = WideCharToMultiByte(CP_UTF8, 0, text.data(), int(text.size()), nullptr, 0, nullptr,
-                              nullptr);
+  int n =
+      WideCharToMultiByte(CP_UTF8, 0, text.data(), int(text.size()), nullptr, 0, nullptr, nullptr);
   std::string out(std::size_t(n), '\0');
   WideCharToMultiByte(CP_UTF8, 0, text.data(), int(text.size()), out.data(), n, nullptr, nullptr);
   return out;
@@ -111,7 +111,8 @@ std::vector<DWORD> ProgramProcesses() {
   PROCESSENTRY32W entry{};
   entry.dwSize = sizeof(entry);
   const std::wstring image = ProgramImage();
-  for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
+  for (BOOL more = Process32FirstW(snapshot, &entry); more;
+       more = Process32NextW(snapshot, &entry)) {
     if (_wcsicmp(entry.szExeFile, image.c_str()) == 0) ids.push_back(entry.th32ProcessID);
   }
   CloseHandle(snapshot);
@@ -485,9 +486,9 @@ int Run(const std::vector<std::wstring>& args) {
       // Without a region the whole window rectangle is the window's shape.
       RECT rc;
       GetWindowRect(window, &rc);
-      bool inside = type == ERROR ? x >= 0 && y >= 0 && x < rc.right - rc.left &&
-                                        y < rc.bottom - rc.top
-                                  : PtInRegion(region, x, y) != 0;
+      bool inside = type == ERROR
+                        ? x >= 0 && y >= 0 && x < rc.right - rc.left && y < rc.bottom - rc.top
+                        : PtInRegion(region, x, y) != 0;
       std::printf("%d,%d %s\n", x, y, inside ? "in" : "out");
     }
     DeleteObject(region);
