@@ -103,7 +103,8 @@ void TListView::FillDisplayInfo(LVITEMW& item) {
   if (!(item.mask & LVIF_TEXT) || !item.pszText || item.cchTextMax <= 0) return;
   // Only what the buffer holds is converted: no character takes more than four bytes.
   const std::string ansi = FetchText(item.iItem, item.iSubItem);
-  std::wstring text = AnsiToWide(std::string_view(ansi).substr(0, 4 * std::size_t(item.cchTextMax)));
+  std::wstring text =
+      AnsiToWide(std::string_view(ansi).substr(0, 4 * std::size_t(item.cchTextMax)));
   std::size_t n = std::min(text.size(), std::size_t(item.cchTextMax - 1));
   std::copy_n(text.data(), n, item.pszText);
   item.pszText[n] = L'\0';

@@ -259,8 +259,8 @@ TEST_F(FrameworkTest, AShownAgainWindowStartsOnItsFirstControl) {
   second->SetParent(&form);
   form.Show();
   SetFocus(second->Handle());
-  HWND other = CreateWindowExW(0, L"STATIC", L"other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
-                               100, 100, nullptr, nullptr, nullptr, nullptr);
+  HWND other = CreateWindowExW(0, L"STATIC", L"other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 100,
+                               100, nullptr, nullptr, nullptr, nullptr);
   SetForegroundWindow(other);
   SetForegroundWindow(form.Handle());
   Pump();

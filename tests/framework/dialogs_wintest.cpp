@@ -75,12 +75,14 @@ TEST_F(RealDialogsTest, TheErrorBoxShowsTheAnsiTextWithItsStop) {
 TEST_F(RealDialogsTest, EveryBoxGivesBackTheActiveWindowAndTheFocusedControl) {
   HWND window = CreateWindowExW(0, L"STATIC", L"before the box", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
                                 100, 100, 300, 200, nullptr, nullptr, nullptr, nullptr);
-  HWND edit = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 10, 10, 200,
-                              24, window, nullptr, nullptr, nullptr);
+  HWND edit = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 10, 10, 200, 24,
+                              window, nullptr, nullptr, nullptr);
   const std::function<void()> boxes[] = {
       [] { Application().GetDialogs().Inform("The file name cannot be empty\xEF\xBC\x81"); },
       [] { Application().GetDialogs().ShowError("Cannot open clipboard"); },
-      [window] { Application().GetDialogs().Ask(window, "Sure to Quit\xEF\xBC\x9F", mb::kOkCancel); },
+      [window] {
+        Application().GetDialogs().Ask(window, "Sure to Quit\xEF\xBC\x9F", mb::kOkCancel);
+      },
   };
   for (const auto& box : boxes) {
     SetForegroundWindow(window);

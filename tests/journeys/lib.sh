@@ -306,6 +306,7 @@ restart_wineserver() {
   stop_vorlisk
   wineserver -k 2>/dev/null || true
   wineserver -w 2>/dev/null || true
+  # Nothing started here may hold the journey's output open (CTest waits for it to close).
   wineserver -p </dev/null >/dev/null 2>&1
   wine cmd /c exit </dev/null >/dev/null 2>&1
   desktop_offset

@@ -5,7 +5,8 @@
 # | step                                             | expected                                |
 # |--------------------------------------------------|-----------------------------------------|
 # | press on the right edge, move right and pause,   | at every pause the region is as large   |
-# | three times; the same down the bottom edge       | as the window                           |
+# | three times; the same down the bottom edge and   | as the window                           |
+# | on the size grip                                 |                                         |
 # | release                                          | the window keeps the new size           |
 source "${BASH_SOURCE[0]%/*}/window_lib.sh"
 with_setting 'Control Panel\Desktop' DragFullWindows 1
@@ -39,3 +40,6 @@ drag_edge -2 200 40 0
 
 step "drag the bottom edge"
 drag_edge 300 -2 0 30
+
+step "drag the size grip"
+drag_edge -8 -8 30 20

@@ -26,12 +26,14 @@ index_of_sample_tree >"$J_PROGRAM/vl.vl"
 (cd "$J_PROGRAM" && exec wine "${folder}Vorlisk.exe" </dev/null >"$J_WORK/vorlisk.out" 2>&1) &
 J_PID=$!
 await active Vorlisk
+await focus Edit
 
 step "File > Remove file index"
 key F10 Down Down Return
 await_box Tips "Sure to clear the cache？"
 key Return
 await active Vorlisk
+await focus Edit
 expect_file "$J_PROGRAM/vl.vl" ''
 
 step "Settings > Save beyond the limit"
@@ -48,6 +50,7 @@ leftovers=$(ls -A "$J_PROGRAM/data")
 [ -z "$leftovers" ] || fail "left in data: $leftovers"
 key alt+F4
 await active Vorlisk
+await focus Edit
 
 step "vorlisk-cli index from the same folder"
 write_lines "$J_WORK/long/roots.txt" 'J:\'

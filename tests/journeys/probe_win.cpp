@@ -33,9 +33,10 @@
 //   drives                  the drives present (GetLogicalDrives), one a line: C:\ ...
 //   check COND ...          one test of a condition (below)
 //   wait SECONDS COND ...   the same test repeated until it holds or the time is up
-// Conditions:
+// Conditions ("active" also waits until the program has taken the input that was pending):
 //   exists SEL | gone SEL | visible SEL | hidden SEL | active SEL | iconic SEL | zoomed SEL |
-//   normal SEL | focus CLASS | text SEL TEXT | rows SEL N | menu on|off | running | exited
+//   normal SEL | focus CLASS | text SEL TEXT | rows SEL N | rect SEL X Y W H |
+//   region SEL W H (a window region whose box is 0,0,W,H) | menu on|off | running | exited
 #include <windows.h>
 #include <commctrl.h>
 #include <shellapi.h>
@@ -51,8 +52,8 @@ namespace {
 
 std::string Utf8(const std::wstring& text) {
   if (text.empty()) return {};
-  int n = WideCharToMultiByte(CP_UTF8, 0, text.data(), int(text.size()), nullptr, 0, nullptr,
-                              nullptr);
+  int n =
+      WideCharToMultiByte(CP_UTF8, 0, text.data(), int(text.size()), nullptr, 0, nullptr, nullptr);
   std::string out(std::size_t(n), '\0');
   WideCharToMultiByte(CP_UTF8, 0, text.data(), int(text.size()), out.data(), n, nullptr, nullptr);
   return out;
@@ -110,7 +111,8 @@ std::vector<DWORD> ProgramProcesses() {
   PROCESSENTRY32W entry{};
   entry.dwSize = sizeof(entry);
   const std::wstring image = ProgramImage();
-  for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
+  for (BOOL more = Process32FirstW(snapshot, &entry); more;
+       more = Process32NextW(snapshot, &entry)) {
     if (_wcsicmp(entry.szExeFile, image.c_str()) == 0) ids.push_back(entry.th32ProcessID);
   }
   CloseHandle(snapshot);
@@ -231,6 +233,18 @@ std::string Describe(HWND window) {
   return head + Quoted(TextOf(window));
 }
 
+// The window's program waits for input with none pending: keys sent now meet a window that has
+// finished what its activation set going.
+bool Idle(HWND window) {
+  DWORD pid = 0;
+  GetWindowThreadProcessId(window, &pid);
+  HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, pid);
+  if (!process) return false;
+  const bool idle = WaitForInputIdle(process, 0) == 0;
+  CloseHandle(process);
+  return idle;
+}
+
 void PrintState() {
   GUITHREADINFO info;
   if (!ProgramThreadInfo(info)) {
@@ -281,6 +295,34 @@ bool Check(const std::vector<std::wstring>& args, std::string& found) {
     found = window ? "rows " + std::to_string(rows) : "no window";
     return window && rows == _wtol(args[2].c_str());
   }
+  if (what == L"rect") {
+    need(6);
+    HWND window = Find(args[1]);
+    RECT rc{};
+    if (window) GetWindowRect(window, &rc);
+    char text[96];
+    std::snprintf(text, sizeof text, "rect %ld %ld %ld %ld", rc.left, rc.top, rc.right - rc.left,
+                  rc.bottom - rc.top);
+    found = window ? text : "no window";
+    return window && rc.left == _wtol(args[2].c_str()) && rc.top == _wtol(args[3].c_str()) &&
+           rc.right - rc.left == _wtol(args[4].c_str()) &&
+           rc.bottom - rc.top == _wtol(args[5].c_str());
+  }
+  if (what == L"region") {
+    need(4);
+    HWND window = Find(args[1]);
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    const int type = window ? GetWindowRgn(window, region) : ERROR;
+    RECT box{};
+    GetRgnBox(region, &box);
+    DeleteObject(region);
+    char text[96];
+    std::snprintf(text, sizeof text, "region type %d box %ld %ld %ld %ld", type, box.left, box.top,
+                  box.right, box.bottom);
+    found = window ? text : "no window";
+    return (type == SIMPLEREGION || type == COMPLEXREGION) && box.left == 0 && box.top == 0 &&
+           box.right == _wtol(args[2].c_str()) && box.bottom == _wtol(args[3].c_str());
+  }
   if (what == L"text") {
     need(3);
     HWND window = Find(args[1]);
@@ -302,7 +344,7 @@ bool Check(const std::vector<std::wstring>& args, std::string& found) {
     GUITHREADINFO info;
     if (!ProgramThreadInfo(info)) return false;
     found = "active " + Describe(info.hwndActive);
-    return info.hwndActive == window && GetForegroundWindow() == window;
+    return info.hwndActive == window && GetForegroundWindow() == window && Idle(window);
   }
   std::fprintf(stderr, "vorlisk-probe: unknown condition %s\n", Utf8(what).c_str());
   std::exit(2);
@@ -444,9 +486,9 @@ int Run(const std::vector<std::wstring>& args) {
       // Without a region the whole window rectangle is the window's shape.
       RECT rc;
       GetWindowRect(window, &rc);
-      bool inside = type == ERROR ? x >= 0 && y >= 0 && x < rc.right - rc.left &&
-                                        y < rc.bottom - rc.top
-                                  : PtInRegion(region, x, y) != 0;
+      bool inside = type == ERROR
+                        ? x >= 0 && y >= 0 && x < rc.right - rc.left && y < rc.bottom - rc.top
+                        : PtInRegion(region, x, y) != 0;
       std::printf("%d,%d %s\n", x, y, inside ? "in" : "out");
     }
     DeleteObject(region);

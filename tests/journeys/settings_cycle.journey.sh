@@ -8,7 +8,8 @@
 # | reopen                                            | the file's text again, not the edits   |
 # | type a line, click the main window, Set Find Path | the same window in front, edits kept   |
 # | Tab, Shift+Tab                                    | Save, then the editor                  |
-# | Save, Return                                      | the file is the editor's text exactly  |
+# | the menu key, Select All; Ctrl+C; Delete; Ctrl+V  | all selected; copied; empty; back      |
+# | Tab to Save, Return; Return on the message        | the file is the editor's text exactly  |
 # | the caption's close button; reopen                | hidden; then the saved text            |
 # | Alt+F4 in the settings window                     | hidden; the program keeps running      |
 : >"$J_PROGRAM/vl.vl"
@@ -48,8 +49,23 @@ await text "@focus" Save
 key shift+Tab
 await focus Edit
 
-step "Save writes the editor's text byte for byte"
-click "Settings>VorliskControl=Save" 30 10
+step "the editor's menu key, Select All; Ctrl+C, Delete, Ctrl+V"
+key Menu
+await visible "VorliskPopup:"
+key Up Return
+await gone "VorliskPopup:"
+[ "$(probe selection "Settings>Edit")" = "0 24" ] || fail "selected $(probe selection "Settings>Edit")"
+key ctrl+c
+[ "$(probe clipboard | tr -d '\n')" = 'J:\C:\Data\E:\Media\' ] || fail "copied $(probe clipboard)"
+key Delete
+expect_text "Settings>Edit" ""
+key ctrl+v
+expect_text "Settings>Edit" $'J:\\\r\nC:\\Data\\\r\nE:\\Media\\'
+
+step "Save, by Tab and Return, writes the editor's text byte for byte"
+key Tab
+await text "@focus" Save
+key Return
 await_box Vorlisk "Successfully saved！"
 key Return
 await active Settings

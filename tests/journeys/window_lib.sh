@@ -3,13 +3,8 @@
 
 # await_rect SEL "X Y W H": waits until the window has exactly these bounds on the screen.
 await_rect() {
-  local until=$((SECONDS + J_TIMEOUT)) now
-  while :; do
-    now=$(probe rect "$1") || true
-    [ "$now" = "$2" ] && return 0
-    [ "$SECONDS" -lt "$until" ] || fail "waited for $1 at \"$2\"; it is at \"$now\""
-    sleep 0.1
-  done
+  # shellcheck disable=SC2086 # the bounds are four words
+  await rect "$1" $2
 }
 
 # area_pixels SEL X0 Y0 X1 Y1 [STEP]: the colours (RRGGBB, one a line, row by row) of the points

@@ -150,8 +150,9 @@ TEST(Files, AFileIsReplacedWhereverItCanBeCreated) {
     const std::string path = folder + "vl.vl";
     const std::string error = ErrorOf([&] { SaveTextList({"a"}, path); });
     if (path.size() > MAX_PATH) {
-      EXPECT_EQ(error, "Cannot create file \"" + path + "\". " +
-                           SystemText(ERROR_FILENAME_EXCED_RANGE)) << length;
+      EXPECT_EQ(error,
+                "Cannot create file \"" + path + "\". " + SystemText(ERROR_FILENAME_EXCED_RANGE))
+          << length;
       continue;
     }
     EXPECT_EQ(error, "no error") << length;
