@@ -10,6 +10,7 @@
 #include "skin/data/skin_controls.h"
 #include "skin/data/skin_data.h"
 #include "skin/data/skin_objects.h"
+#include "skin/paint/effect_steps.h"
 #include "skin/paint/effects.h"
 #include "skin/paint/fitting.h"
 #include "skin/paint/glyphs.h"
@@ -22,17 +23,10 @@ namespace {
 
 constexpr int kPointerMilliseconds = 50;
 constexpr int kMorphMilliseconds = 25;
-constexpr double kMorphStep = 0.2;
 
 TRect AnimationFrameRect(const TskDataSkinMainMenuItem& d, int frame) {
-  if (d.framecount < 1 || frame < 1 || frame > d.framecount) return {};
-  const TRect& a = d.animateskinrect;
-  if (a.Width() > d.skinrect.Width()) {
-    const int w = a.Width() / d.framecount;
-    return {a.left + (frame - 1) * w, a.top, a.left + frame * w, a.bottom};
-  }
-  const int h = a.Height() / d.framecount;
-  return {a.left, a.top + (frame - 1) * h, a.right, a.top + frame * h};
+  return StripFrame(d.animateskinrect, d.framecount, frame,
+                    StripLayoutByWidth(d.animateskinrect, d.skinrect.Width()));
 }
 
 }  // namespace
@@ -751,10 +745,12 @@ void TskSkinMainMenuBar::StartEffects() {
 void TskSkinMainMenuBar::MorphTick() {
   bool changed = false;
   for (const auto& item : items_) {
-    const double target = (item->hot_ || item->down_) ? 1.0 : 0.0;
-    if (item->morph_ == target) continue;
-    item->morph_ = target > item->morph_ ? std::min(1.0, item->morph_ + kMorphStep)
-                                         : std::max(0.0, item->morph_ - kMorphStep);
+    const bool lit = item->hot_ || item->down_;
+    TskMorphFactor factor;
+    factor.SetValue(item->morph_);
+    if (!factor.Pending(lit)) continue;
+    factor.Step(lit);
+    item->morph_ = factor.Value();
     changed = true;
     RepaintItem(*item);
   }

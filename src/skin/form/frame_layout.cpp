@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "skin/paint/effect_steps.h"
+
 namespace vl {
 namespace {
 
@@ -341,15 +343,7 @@ TRect CaptionTextRect(const TRect& textrect, const TRect& skin_rect, const TRect
 }
 
 TRect AnimationFrameRect(const TRect& strip, const TRect& skin_rect, int count, int index) {
-  if (count < 1 || index < 0 || index >= count || strip.IsEmpty()) return {};
-  if (strip.Height() > skin_rect.Height()) {
-    const int h = strip.Height() / count;
-    if (h < 1) return {};
-    return {strip.left, strip.top + index * h, strip.right, strip.top + (index + 1) * h};
-  }
-  const int w = strip.Width() / count;
-  if (w < 1) return {};
-  return {strip.left + index * w, strip.top, strip.left + (index + 1) * w, strip.bottom};
+  return StripFrame(strip, count, index + 1, StripLayoutByHeight(strip, skin_rect.Height()));
 }
 
 TskObjectAnimation MakeObjectAnimation(int count, int interval, bool cycle) {

@@ -1,4 +1,6 @@
 // The caption buttons and the caption of a skinned frame: their looks and what a press does.
+#include "skin/form/frame_objects_win.h"
+
 #include <algorithm>
 
 #include "skin/form/skin_form_win.h"
