@@ -18,14 +18,9 @@
 namespace vl {
 namespace {
 
-// While the platform shows the window minimized, the small bar it draws is the platform's own:
-// the frame paints, hit-tests and answers nothing of it.
-bool IconicNonClientMessage(UINT msg) {
+// The pointer's messages over the frame: the frame's objects answer them.
+bool NonClientPointerMessage(UINT msg) {
   switch (msg) {
-    case WM_NCCALCSIZE:
-    case WM_NCPAINT:
-    case WM_NCACTIVATE:
-    case WM_NCHITTEST:
     case WM_NCMOUSEMOVE:
     case WM_NCLBUTTONDOWN:
     case WM_NCLBUTTONUP:
@@ -37,6 +32,20 @@ bool IconicNonClientMessage(UINT msg) {
     default:
       return false;
   }
+}
+
+// Over the client area only the moves and releases matter: a press that began on an object
+// ends there.
+bool PointerMessage(UINT msg) {
+  return NonClientPointerMessage(msg) || msg == WM_LBUTTONUP || msg == WM_RBUTTONUP ||
+         msg == WM_MOUSEMOVE;
+}
+
+// While the platform shows the window minimized, the small bar it draws is the platform's own:
+// the frame paints, hit-tests and answers nothing of it.
+bool IconicNonClientMessage(UINT msg) {
+  return msg == WM_NCCALCSIZE || msg == WM_NCPAINT || msg == WM_NCACTIVATE || msg == WM_NCHITTEST ||
+         NonClientPointerMessage(msg);
 }
 
 }  // namespace
@@ -107,6 +116,10 @@ bool TskSkinForm::HandleFrameMessage(UINT msg, WPARAM wparam, LPARAM lparam, LRE
     if (msg == WM_NCACTIVATE) form_active_ = wparam != FALSE;
     return false;
   }
+  if (PointerMessage(msg)) {
+    result = WmPointerMessage(msg, wparam, lparam);
+    return true;
+  }
   switch (msg) {
     case WM_DESTROY:
       WmDestroy();
@@ -126,18 +139,6 @@ bool TskSkinForm::HandleFrameMessage(UINT msg, WPARAM wparam, LPARAM lparam, LRE
       return true;
     case WM_NCHITTEST:
       result = WmNcHitTest(lparam);
-      return true;
-    case WM_NCMOUSEMOVE:
-    case WM_NCLBUTTONDOWN:
-    case WM_NCLBUTTONUP:
-    case WM_NCLBUTTONDBLCLK:
-    case WM_NCRBUTTONDOWN:
-    case WM_NCRBUTTONUP:
-    case WM_NCRBUTTONDBLCLK:
-    case WM_LBUTTONUP:
-    case WM_RBUTTONUP:
-    case WM_MOUSEMOVE:
-      result = WmPointerMessage(msg, wparam, lparam);
       return true;
     case WM_CAPTURECHANGED:
     case WM_CANCELMODE:

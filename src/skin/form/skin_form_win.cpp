@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <utility>
 
 #include "framework/application_win.h"
 #include "framework/errors.h"
@@ -496,34 +497,33 @@ void TskSkinForm::ApplyBorderIcons() {
   LayoutObjects();
 }
 
+namespace {
+
+// The interface text that names a command's button; none for a button without a command.
+const char* HintNameOf(TStdCommand command) {
+  static constexpr std::pair<TStdCommand, const char*> kNames[] = {
+      {TStdCommand::cmClose, "CLOSEBUTTON_HINT"},
+      {TStdCommand::cmMaximize, "MAXBUTTON_HINT"},
+      {TStdCommand::cmMinimize, "MINBUTTON_HINT"},
+      {TStdCommand::cmSysMenu, "MENUBUTTON_HINT"},
+      {TStdCommand::cmRollUp, "ROLLUPBUTTON_HINT"},
+      {TStdCommand::cmMinimizeToTray, "TRAYBUTTON_HINT"},
+  };
+  for (const auto& [c, name] : kNames) {
+    if (c == command) return name;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
 void TskSkinForm::LoadHints() {
   if (!UseDefaultObjectHint || !skin_data_) return;
   for (const auto& object : objects_) {
     const std::optional<TStdCommand> command = object->Command();
     if (!command) continue;
-    const char* name = nullptr;
-    switch (*command) {
-      case TStdCommand::cmClose:
-        name = "CLOSEBUTTON_HINT";
-        break;
-      case TStdCommand::cmMaximize:
-        name = "MAXBUTTON_HINT";
-        break;
-      case TStdCommand::cmMinimize:
-        name = "MINBUTTON_HINT";
-        break;
-      case TStdCommand::cmSysMenu:
-        name = "MENUBUTTON_HINT";
-        break;
-      case TStdCommand::cmRollUp:
-        name = "ROLLUPBUTTON_HINT";
-        break;
-      case TStdCommand::cmMinimizeToTray:
-        name = "TRAYBUTTON_HINT";
-        break;
-      case TStdCommand::cmDefault:
-        continue;
-    }
+    const char* name = HintNameOf(*command);
+    if (!name) continue;
     TskRestoreLook& restore = *object->Restore();
     restore.normal_hint = SkinResourceText(skin_data_, name);
     restore.hint = SkinResourceText(skin_data_, "RESTORE_HINT");
