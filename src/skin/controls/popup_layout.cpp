@@ -188,11 +188,10 @@ bool StepItemEffect(TskItemEffect& effect, bool hot, bool morphing, int framecou
     }
   }
   if (framecount > 0) {
-    if (hot && effect.frame < framecount) {
-      ++effect.frame;
-      changed = true;
-    } else if (!hot && effect.frame > 0) {
-      --effect.frame;
+    TskFrameCounter counter(framecount, 0);
+    counter.SetFrame(effect.frame);
+    if (counter.Step(hot)) {
+      effect.frame = counter.Frame();
       changed = true;
     }
   }

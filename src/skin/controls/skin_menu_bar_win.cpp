@@ -762,13 +762,10 @@ void TskSkinMainMenuBar::AnimationTick() {
   bool changed = false;
   for (const auto& item : items_) {
     if (!d) break;
-    if (item->hot_ && item->frame_ < d->framecount) {
-      ++item->frame_;
-    } else if (!item->hot_ && item->frame_ > 0) {
-      --item->frame_;
-    } else {
-      continue;
-    }
+    TskFrameCounter counter(d->framecount, 0);
+    counter.SetFrame(item->frame_);
+    if (!counter.Step(item->hot_)) continue;
+    item->frame_ = counter.Frame();
     changed = true;
     RepaintItem(*item);
   }

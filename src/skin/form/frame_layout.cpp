@@ -354,9 +354,20 @@ TskObjectAnimation MakeObjectAnimation(int count, int interval, bool cycle) {
   return a;
 }
 
+namespace {
+
+// The stepper behind an object's animation. Its frames count from 1 where the object's count
+// from 0, and an animated object always shows a piece of its strip, so it rests on the first.
+TskFrameCounter CounterOf(const TskObjectAnimation& a) {
+  TskFrameCounter counter(a.count, 1, a.cycle);
+  counter.SetFrame(a.frame + 1);
+  return counter;
+}
+
+}  // namespace
+
 bool AnimationPending(const TskObjectAnimation& a, bool pointer_over) {
-  if (!pointer_over) return a.frame > 0;
-  return a.cycle ? a.count > 1 : a.frame < a.count - 1;
+  return CounterOf(a).Pending(pointer_over);
 }
 
 bool StepAnimation(TskObjectAnimation& a, bool pointer_over) {
@@ -366,11 +377,9 @@ bool StepAnimation(TskObjectAnimation& a, bool pointer_over) {
     return false;
   }
   a.elapsed = TskObjectAnimation::kTick;
-  if (!pointer_over) {
-    --a.frame;
-  } else {
-    a.frame = a.frame + 1 < a.count ? a.frame + 1 : 0;
-  }
+  TskFrameCounter counter = CounterOf(a);
+  counter.Step(pointer_over);
+  a.frame = counter.Frame() - 1;
   return true;
 }
 
