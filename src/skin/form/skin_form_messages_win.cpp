@@ -207,7 +207,7 @@ LRESULT TskSkinForm::WmNcActivate(bool active) {
   HideGlowFrames();
   form_active_ = active;
   if (!form_active_) {
-    hover_timer_->SetEnabled(false);
+    hover_timer_.SetEnabled(false);
     CancelPress();
   }
   PaintFrame();
@@ -228,9 +228,9 @@ LRESULT TskSkinForm::WmActivate(WPARAM wparam, LPARAM lparam) {
 LRESULT TskSkinForm::WmNcHitTest(LPARAM lparam) {
   const TPoint p = WindowPoint(lparam);
   const int result = HitTest(p);
-  if (result == kHtObject && !hover_timer_->Enabled()) {
+  if (result == kHtObject && !hover_timer_.Enabled()) {
     TestHover(p);
-    if (form_active_ && IsWindowVisible(form_.Handle())) hover_timer_->SetEnabled(true);
+    if (form_active_ && IsWindowVisible(form_.Handle())) hover_timer_.SetEnabled(true);
   }
   return result;
 }
@@ -301,7 +301,7 @@ void TskSkinForm::WmSizing(const RECT& sizing) {
 void TskSkinForm::WmEnterSizeMove() {
   HideGlowFrames();
   for (const auto& object : objects_) object->Reset();
-  hover_timer_->SetEnabled(false);
+  hover_timer_.SetEnabled(false);
   hovered_ = captured_ = -1;
   in_size_move_ = true;
   BOOL full = FALSE;
@@ -310,7 +310,7 @@ void TskSkinForm::WmEnterSizeMove() {
 }
 
 void TskSkinForm::WmExitSizeMove() {
-  hover_timer_->SetEnabled(false);
+  hover_timer_.SetEnabled(false);
   hovered_ = captured_ = -1;
   // The loop is over however it started (the caption, an edge or a size grip in the client
   // area), so hover and the next press work again at once.
@@ -332,8 +332,8 @@ LRESULT TskSkinForm::WmShowWindow(WPARAM wparam, LPARAM lparam) {
     UpdateRegion();
     StartFade();
   } else {
-    hover_timer_->SetEnabled(false);
-    fade_timer_->SetEnabled(false);
+    hover_timer_.SetEnabled(false);
+    fade_timer_.SetEnabled(false);
     CancelPress();
     HideGlowFrames();
     DropLayeredStyle();

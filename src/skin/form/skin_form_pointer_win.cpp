@@ -45,7 +45,7 @@ void TskSkinForm::TestHover(TPoint p) {
 void TskSkinForm::HoverTick() {
   if (!form_active_ || !IsWindowVisible(form_.Handle())) {
     // Nothing to track on a window the user is not working in.
-    hover_timer_->SetEnabled(false);
+    hover_timer_.SetEnabled(false);
     ClearHover();
     return;
   }
@@ -54,12 +54,12 @@ void TskSkinForm::HoverTick() {
   HWND under = WindowFromPoint(cursor);
   if (under != form_.Handle() &&
       !(captured_ >= 0 && GetCapture() == form_.Handle() && IsChild(form_.Handle(), under))) {
-    hover_timer_->SetEnabled(false);
+    hover_timer_.SetEnabled(false);
     ClearHover();
     return;
   }
   if (in_size_move_) {
-    hover_timer_->SetEnabled(false);
+    hover_timer_.SetEnabled(false);
     return;
   }
   const TRect b = WindowBounds();
@@ -139,7 +139,7 @@ void TskSkinForm::HandlePointer(UINT msg, WPARAM wparam, LPARAM lparam) {
         } else {
           TestHover(p);
         }
-        if (!hover_timer_->Enabled()) hover_timer_->SetEnabled(true);
+        if (!hover_timer_.Enabled()) hover_timer_.SetEnabled(true);
       }
       break;
     case WM_NCLBUTTONDOWN:

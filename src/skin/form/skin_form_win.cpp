@@ -19,6 +19,7 @@ namespace vl {
 namespace {
 
 constexpr unsigned kHoverInterval = 50;
+constexpr unsigned kMorphInterval = 25;
 
 // Every frame of the process, for the slots of minimized windows.
 std::vector<TskSkinForm*>& Frames() {
@@ -34,23 +35,13 @@ TForm& FormOf(TComponent* owner) {
 
 }  // namespace
 
-TskSkinForm::TskSkinForm(TComponent* owner) : TComponent(owner), form_(FormOf(owner)) {
-  hover_timer_ = new TTimer(this);
-  hover_timer_->SetEnabled(false);
-  hover_timer_->SetInterval(kHoverInterval);
-  hover_timer_->OnTimer = [this] { HoverTick(); };
-  morph_timer_ = new TTimer(this);
-  morph_timer_->SetEnabled(false);
-  morph_timer_->SetInterval(25);
-  morph_timer_->OnTimer = [this] { MorphTick(); };
-  animation_timer_ = new TTimer(this);
-  animation_timer_->SetEnabled(false);
-  animation_timer_->SetInterval(TskObjectAnimation::kTick);
-  animation_timer_->OnTimer = [this] { AnimationTick(); };
-  fade_timer_ = new TTimer(this);
-  fade_timer_->SetEnabled(false);
-  fade_timer_->SetInterval(1);
-  fade_timer_->OnTimer = [this] { FadeTick(); };
+TskSkinForm::TskSkinForm(TComponent* owner)
+    : TComponent(owner),
+      form_(FormOf(owner)),
+      hover_timer_(nullptr, kHoverInterval, [this] { HoverTick(); }),
+      fade_timer_(nullptr, 1, [this] { FadeTick(); }),
+      morph_timer_(nullptr, kMorphInterval, [this] { MorphTick(); }),
+      animation_timer_(nullptr, TskObjectAnimation::kTick, [this] { AnimationTick(); }) {
   // The platform must never act on its own caption buttons: no system menu on a right click,
   // no native maximize on a double click.
   form_.SetBorderIcons({});
@@ -234,10 +225,10 @@ void TskSkinForm::HideGlowFrames() {
 }
 
 void TskSkinForm::StopTimers() {
-  hover_timer_->SetEnabled(false);
-  fade_timer_->SetEnabled(false);
-  morph_timer_->SetEnabled(false);
-  animation_timer_->SetEnabled(false);
+  hover_timer_.SetEnabled(false);
+  fade_timer_.SetEnabled(false);
+  morph_timer_.SetEnabled(false);
+  animation_timer_.SetEnabled(false);
 }
 
 bool TskSkinForm::SkinEffects() const {
@@ -245,11 +236,11 @@ bool TskSkinForm::SkinEffects() const {
 }
 
 void TskSkinForm::StartAnimation() {
-  animation_timer_->SetEnabled(true);
+  animation_timer_.SetEnabled(true);
 }
 
 bool TskSkinForm::AnimationRunning() const {
-  return animation_timer_->Enabled();
+  return animation_timer_.Enabled();
 }
 
 void TskSkinForm::AnimationTick() {
@@ -260,7 +251,7 @@ void TskSkinForm::AnimationTick() {
     pending = true;
     if (StepAnimation(*animation, object->active)) RepaintObject(*object);
   }
-  if (!pending) animation_timer_->SetEnabled(false);
+  if (!pending) animation_timer_.SetEnabled(false);
 }
 
 bool TskSkinForm::Morphs(const TskActiveSkinObject& object) const {
@@ -268,7 +259,7 @@ bool TskSkinForm::Morphs(const TskActiveSkinObject& object) const {
 }
 
 void TskSkinForm::StartMorph() {
-  morph_timer_->SetEnabled(true);
+  morph_timer_.SetEnabled(true);
 }
 
 void TskSkinForm::MorphTick() {
@@ -282,7 +273,7 @@ void TskSkinForm::MorphTick() {
     RepaintObject(*object);
     changed = true;
   }
-  if (!changed) morph_timer_->SetEnabled(false);
+  if (!changed) morph_timer_.SetEnabled(false);
 }
 
 namespace {
@@ -310,7 +301,7 @@ void TskSkinForm::StartFade() {
   SetWindowLongW(h, GWL_EXSTYLE, GetWindowLongW(h, GWL_EXSTYLE) | WS_EX_LAYERED);
   fade_alpha_ = 0;
   SetLayeredWindowAttributes(h, 0, 0, LWA_ALPHA);
-  fade_timer_->SetEnabled(true);
+  fade_timer_.SetEnabled(true);
 }
 
 void TskSkinForm::FadeTick() {
@@ -318,7 +309,7 @@ void TskSkinForm::FadeTick() {
   fade_alpha_ = AlphaBlendAnimation ? NextFadeAlpha(fade_alpha_, target) : target;
   SetLayeredWindowAttributes(form_.Handle(), 0, BYTE(fade_alpha_), LWA_ALPHA);
   if (fade_alpha_ != target) return;
-  fade_timer_->SetEnabled(false);
+  fade_timer_.SetEnabled(false);
   // A window at full strength needs no layer.
   if (target == 255) DropLayeredStyle();
 }
@@ -397,7 +388,7 @@ void TskSkinForm::ApplySkin() {
   UpdateRegion();
   RedrawWindow(form_.Handle(), nullptr, nullptr,
                RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
-  if (skinning_ && form_.Visible()) hover_timer_->SetEnabled(true);
+  if (skinning_ && form_.Visible()) hover_timer_.SetEnabled(true);
   if (!rolled_up_ && ClientWidth > 0 && ClientHeight > 0) {
     form_.SetClientSize(ClientWidth, ClientHeight);
   }
@@ -605,8 +596,8 @@ void TskSkinForm::SwitchSkinning(bool on) {
     RECT client;
     GetClientRect(h, &client);
     ClearHover();
-    hover_timer_->SetEnabled(false);
-    morph_timer_->SetEnabled(false);
+    hover_timer_.SetEnabled(false);
+    morph_timer_.SetEnabled(false);
     skinning_ = false;
     ApplySkin();
     if (ClientWidth <= 0 || ClientHeight <= 0) form_.SetClientSize(client.right, client.bottom);

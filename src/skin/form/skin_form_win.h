@@ -158,12 +158,12 @@ class TskSkinForm : public TComponent, public TMessageHook, public TskMenuHost {
   int HoveredIndex() const { return hovered_; }
   int CapturedIndex() const { return captured_; }
   bool InSizeMoveLoop() const { return in_size_move_; }
-  bool HoverTimerRunning() const { return hover_timer_->Enabled(); }
-  bool MorphRunning() const { return morph_timer_->Enabled(); }
+  bool HoverTimerRunning() const { return hover_timer_.Enabled(); }
+  bool MorphRunning() const { return morph_timer_.Enabled(); }
   // Skin effects on and the object morphs: the morph timer takes over its repaints.
   bool Morphs(const TskActiveSkinObject& object) const;
   void StartMorph();
-  bool FadeRunning() const { return fade_timer_->Enabled(); }
+  bool FadeRunning() const { return fade_timer_.Enabled(); }
   int FadeAlpha() const { return fade_alpha_; }
   // The first visible object with the command, or null.
   TskSkinStdButtonObject* FindButton(TStdCommand command) const;
@@ -306,17 +306,16 @@ class TskSkinForm : public TComponent, public TMessageHook, public TskMenuHost {
   int height_ = 0;
   bool region_applied_ = false;
   std::optional<TskWindowRegion> region_shape_;
-  TTimer* hover_timer_ = nullptr;
-  TTimer* fade_timer_ = nullptr;
-  TTimer* morph_timer_ = nullptr;
+  TTimer hover_timer_;
+  TTimer fade_timer_;
+  TTimer morph_timer_;
+  TTimer animation_timer_;
   int fade_alpha_ = 255;
   TskLayerManager caption_button_glow_;
   std::unique_ptr<TskSkinMenu> skin_menu_;
   TPopupMenu* system_menu_ = nullptr;
   bool skin_menu_open_ = false;
   bool menu_mode_ = false;
-
-  TTimer* animation_timer_ = nullptr;
 };
 
 }  // namespace vl
