@@ -35,7 +35,11 @@ bool TskSkinMainMenuBarItem::HasChildren() const {
   return menu_item_ && !menu_item_->Items().empty();
 }
 
-TskSkinMainMenuBar::TskSkinMainMenuBar(TComponent* owner) : TskSkinControl(owner, "mainmenubar") {
+TskSkinMainMenuBar::TskSkinMainMenuBar(TComponent* owner)
+    : TskSkinControl(owner, "mainmenubar"),
+      pointer_timer_(nullptr, kPointerMilliseconds, [this] { PointerTick(); }),
+      morph_timer_(nullptr, kMorphMilliseconds, [this] { MorphTick(); }),
+      animation_timer_(nullptr, kMorphMilliseconds, [this] { AnimationTick(); }) {
   SetBounds(0, 0, 200, default_height_);
   SetAlign(TAlign::alTop);
   def_item_font_.SetColor(ColorToRGB(clBtnText));
@@ -430,8 +434,7 @@ void TskSkinMainMenuBar::MouseEnter() {
 }
 
 void TskSkinMainMenuBar::StartPointerTimer() {
-  if (pointer_timer_ && pointer_timer_->Enabled()) return;
-  StartTimer(pointer_timer_, kPointerMilliseconds, &TskSkinMainMenuBar::PointerTick);
+  pointer_timer_.SetEnabled(true);
 }
 
 void TskSkinMainMenuBar::PointerTick() {
@@ -443,7 +446,7 @@ void TskSkinMainMenuBar::PointerTick() {
   ScreenToClient(Handle(), &at);
   const TPoint point{at.x, at.y};
   if (!over_bar || !ClientRect().Contains(point)) {
-    pointer_timer_->SetEnabled(false);
+    pointer_timer_.SetEnabled(false);
     has_last_point_ = false;
     HoverTest(nullptr);
     return;
@@ -721,24 +724,13 @@ bool TskSkinMainMenuBar::AnimationOn() const {
   return d && SkinData()->EnableSkinEffects && d->framecount > 0 && !d->animateskinrect.IsEmpty();
 }
 
-void TskSkinMainMenuBar::StartTimer(std::unique_ptr<TTimer>& timer, int interval,
-                                    void (TskSkinMainMenuBar::*tick)()) {
-  if (!timer) {
-    timer = std::make_unique<TTimer>(nullptr);
-    timer->OnTimer = [this, tick] { (this->*tick)(); };
-  }
-  timer->SetInterval(unsigned(std::max(1, interval)));
-  timer->SetEnabled(true);
-}
-
 void TskSkinMainMenuBar::StartEffects() {
-  if (MorphOn() && !(morph_timer_ && morph_timer_->Enabled())) {
-    StartTimer(morph_timer_, kMorphMilliseconds, &TskSkinMainMenuBar::MorphTick);
-  }
-  if (AnimationOn() && !(animation_timer_ && animation_timer_->Enabled())) {
+  if (MorphOn()) morph_timer_.SetEnabled(true);
+  if (AnimationOn() && !animation_timer_.Enabled()) {
     const int interval =
         ItemObject()->animateinterval > 0 ? ItemObject()->animateinterval : kMorphMilliseconds;
-    StartTimer(animation_timer_, interval, &TskSkinMainMenuBar::AnimationTick);
+    animation_timer_.SetInterval(unsigned(interval));
+    animation_timer_.SetEnabled(true);
   }
 }
 
@@ -754,7 +746,7 @@ void TskSkinMainMenuBar::MorphTick() {
     changed = true;
     RepaintItem(*item);
   }
-  if (!changed) morph_timer_->SetEnabled(false);
+  if (!changed) morph_timer_.SetEnabled(false);
 }
 
 void TskSkinMainMenuBar::AnimationTick() {
@@ -771,13 +763,13 @@ void TskSkinMainMenuBar::AnimationTick() {
   }
   if (changed) return;
   // The last frame gives way to the hot look once the animation has played.
-  animation_timer_->SetEnabled(false);
+  animation_timer_.SetEnabled(false);
   Invalidate();
 }
 
 void TskSkinMainMenuBar::StopTimers() {
-  for (auto* timer : {&pointer_timer_, &morph_timer_, &animation_timer_}) {
-    if (*timer) (*timer)->SetEnabled(false);
+  for (TTimer* timer : {&pointer_timer_, &morph_timer_, &animation_timer_}) {
+    timer->SetEnabled(false);
   }
 }
 
