@@ -275,10 +275,8 @@ void TskSkinStdButtonObject::Draw(HDC dc, TPoint offset, bool direct) {
     // darken them: only the whole frame's paint draws it.
     if (direct && skin_supported) return;
     if (!skin_supported) {
-      HBRUSH brush = CreateSolidBrush(GetSysColor(COLOR_BTNFACE));
-      const RECT r{at.left, at.top, at.right, at.bottom};
-      FillRect(dc, &r, brush);
-      DeleteObject(brush);
+      const RECT r = ToRECT(at);
+      FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
     } else if (!form_.SkinLoaded()) {
       return;
     }

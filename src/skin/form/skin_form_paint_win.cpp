@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "framework/application_win.h"
+#include "framework/handles_win.h"
 #include "skin/controls/skin_menu_win.h"
 #include "skin/paint/border_strips.h"
 #include "skin/paint/effects.h"
@@ -31,15 +32,16 @@ void DrawStrip(HDC dc, int x, int y, const PixelBitmap& strip) {
 void TskSkinForm::PaintFrame(HDC dc) {
   if (!skinning_ || !form_.HandleAllocated() || IsIconic(form_.Handle())) return;
   if (form_.BorderStyle() == TFormBorderStyle::bsNone) return;
-  HDC own = dc ? nullptr : GetWindowDC(form_.Handle());
-  HDC target = dc ? dc : own;
-  if (!target) return;
-  if (skin_loaded_) {
-    PaintSkinFrame(target);
-  } else if (!changing_) {
-    PaintDefaultFrame(target);
+  if (!dc) {
+    const TWindowDC own(form_.Handle());
+    if (own) PaintFrame(own.Get());
+    return;
   }
-  if (own) ReleaseDC(form_.Handle(), own);
+  if (skin_loaded_) {
+    PaintSkinFrame(dc);
+  } else if (!changing_) {
+    PaintDefaultFrame(dc);
+  }
 }
 
 void TskSkinForm::PaintSkinFrame(HDC dc) {
@@ -177,10 +179,8 @@ void TskSkinForm::RepaintObject(TskActiveSkinObject& object) {
     PaintFrame();
     return;
   }
-  HDC dc = GetWindowDC(form_.Handle());
-  if (!dc) return;
-  object.Draw(dc, {0, 0}, true);
-  ReleaseDC(form_.Handle(), dc);
+  const TWindowDC dc(form_.Handle());
+  if (dc) object.Draw(dc.Get(), {0, 0}, true);
 }
 
 // The region. The platform owns a region that SetWindowRgn accepted: it is never deleted here.
