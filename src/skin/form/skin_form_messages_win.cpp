@@ -3,16 +3,9 @@
 // painted frame answers instead of the platform.
 #include "skin/form/skin_form_win.h"
 
-#include <windowsx.h>
-
 #include <algorithm>
 
-#include "framework/application_win.h"
 #include "skin/controls/skin_control_win.h"
-#include "skin/controls/skin_menu_win.h"
-#include "skin/paint/border_strips.h"
-#include "skin/paint/effects.h"
-#include "skin/paint/glow.h"
 #include "skin/paint/paint_win.h"
 
 namespace vl {

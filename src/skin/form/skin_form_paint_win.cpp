@@ -3,17 +3,12 @@
 // one object repainted alone, and the window region cut from the skin's mask.
 #include "skin/form/skin_form_win.h"
 
-#include <windowsx.h>
-
 #include <algorithm>
 #include <cstring>
 
-#include "framework/application_win.h"
 #include "framework/handles_win.h"
-#include "skin/controls/skin_menu_win.h"
 #include "skin/paint/border_strips.h"
 #include "skin/paint/effects.h"
-#include "skin/paint/glow.h"
 #include "skin/paint/paint_win.h"
 
 namespace vl {

@@ -7,13 +7,6 @@
 
 #include <algorithm>
 
-#include "framework/application_win.h"
-#include "skin/controls/skin_menu_win.h"
-#include "skin/paint/border_strips.h"
-#include "skin/paint/effects.h"
-#include "skin/paint/glow.h"
-#include "skin/paint/paint_win.h"
-
 namespace vl {
 
 void TskSkinForm::SetHovered(int index) {

@@ -10,9 +10,6 @@
 #include "skin/controls/skin_menu_win.h"
 #include "skin/data/resource_strings.h"
 #include "skin/paint/effect_steps.h"
-#include "skin/paint/border_strips.h"
-#include "skin/paint/effects.h"
-#include "skin/paint/glow.h"
 #include "skin/paint/paint_win.h"
 
 namespace vl {
