@@ -39,4 +39,23 @@ class TSavedDC {
   int saved_;
 };
 
+// The device context of a whole window, frame included, given back when the owner goes. Empty
+// (false) when the window has none to give.
+class TWindowDC {
+ public:
+  explicit TWindowDC(HWND window) : window_(window), dc_(GetWindowDC(window)) {}
+  ~TWindowDC() {
+    if (dc_) ReleaseDC(window_, dc_);
+  }
+  TWindowDC(const TWindowDC&) = delete;
+  TWindowDC& operator=(const TWindowDC&) = delete;
+
+  HDC Get() const { return dc_; }
+  explicit operator bool() const { return dc_ != nullptr; }
+
+ private:
+  HWND window_;
+  HDC dc_;
+};
+
 }  // namespace vl

@@ -1,7 +1,8 @@
 #include "skin/controls/popup_layout.h"
 
 #include <algorithm>
-#include <cmath>
+
+#include "skin/paint/effect_steps.h"
 
 namespace vl {
 namespace {
@@ -178,20 +179,19 @@ int ScrollToShow(const std::vector<int>& heights, int area_height, int first_vis
 bool StepItemEffect(TskItemEffect& effect, bool hot, bool morphing, int framecount) {
   bool changed = false;
   if (morphing) {
-    const double target = hot ? 1.0 : 0.0;
-    if (effect.morph != target) {
-      effect.morph = hot ? std::min(1.0, effect.morph + 0.2) : std::max(0.0, effect.morph - 0.2);
-      // Five steps of 0.2 do not add up to exactly 1 in binary; the last one lands on the end.
-      if (std::abs(effect.morph - target) < 1e-9) effect.morph = target;
+    TskMorphFactor factor;
+    factor.SetValue(effect.morph);
+    if (factor.Pending(hot)) {
+      factor.Step(hot);
+      effect.morph = factor.Value();
       changed = true;
     }
   }
   if (framecount > 0) {
-    if (hot && effect.frame < framecount) {
-      ++effect.frame;
-      changed = true;
-    } else if (!hot && effect.frame > 0) {
-      --effect.frame;
+    TskFrameCounter counter(framecount, 0);
+    counter.SetFrame(effect.frame);
+    if (counter.Step(hot)) {
+      effect.frame = counter.Frame();
       changed = true;
     }
   }
@@ -199,13 +199,7 @@ bool StepItemEffect(TskItemEffect& effect, bool hot, bool morphing, int framecou
 }
 
 TRect AnimationFrameRect(const TRect& strip, int item_width, int framecount, int k) {
-  if (framecount < 1 || k < 1 || k > framecount || strip.IsEmpty()) return {};
-  if (strip.Width() > item_width) {
-    const int w = strip.Width() / framecount;
-    return {strip.left + (k - 1) * w, strip.top, strip.left + k * w, strip.bottom};
-  }
-  const int h = strip.Height() / framecount;
-  return {strip.left, strip.top + (k - 1) * h, strip.right, strip.top + k * h};
+  return StripFrame(strip, framecount, k, StripLayoutByWidth(strip, item_width));
 }
 
 TskItemParts SkinnedItemParts(const TRect& textrect, const TRect& imagerect, int skin_width,

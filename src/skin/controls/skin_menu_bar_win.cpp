@@ -10,6 +10,7 @@
 #include "skin/data/skin_controls.h"
 #include "skin/data/skin_data.h"
 #include "skin/data/skin_objects.h"
+#include "skin/paint/effect_steps.h"
 #include "skin/paint/effects.h"
 #include "skin/paint/fitting.h"
 #include "skin/paint/glyphs.h"
@@ -22,17 +23,10 @@ namespace {
 
 constexpr int kPointerMilliseconds = 50;
 constexpr int kMorphMilliseconds = 25;
-constexpr double kMorphStep = 0.2;
 
 TRect AnimationFrameRect(const TskDataSkinMainMenuItem& d, int frame) {
-  if (d.framecount < 1 || frame < 1 || frame > d.framecount) return {};
-  const TRect& a = d.animateskinrect;
-  if (a.Width() > d.skinrect.Width()) {
-    const int w = a.Width() / d.framecount;
-    return {a.left + (frame - 1) * w, a.top, a.left + frame * w, a.bottom};
-  }
-  const int h = a.Height() / d.framecount;
-  return {a.left, a.top + (frame - 1) * h, a.right, a.top + frame * h};
+  return StripFrame(d.animateskinrect, d.framecount, frame,
+                    StripLayoutByWidth(d.animateskinrect, d.skinrect.Width()));
 }
 
 }  // namespace
@@ -41,7 +35,11 @@ bool TskSkinMainMenuBarItem::HasChildren() const {
   return menu_item_ && !menu_item_->Items().empty();
 }
 
-TskSkinMainMenuBar::TskSkinMainMenuBar(TComponent* owner) : TskSkinControl(owner, "mainmenubar") {
+TskSkinMainMenuBar::TskSkinMainMenuBar(TComponent* owner)
+    : TskSkinControl(owner, "mainmenubar"),
+      pointer_timer_(nullptr, kPointerMilliseconds, [this] { PointerTick(); }),
+      morph_timer_(nullptr, kMorphMilliseconds, [this] { MorphTick(); }),
+      animation_timer_(nullptr, kMorphMilliseconds, [this] { AnimationTick(); }) {
   SetBounds(0, 0, 200, default_height_);
   SetAlign(TAlign::alTop);
   def_item_font_.SetColor(ColorToRGB(clBtnText));
@@ -436,8 +434,7 @@ void TskSkinMainMenuBar::MouseEnter() {
 }
 
 void TskSkinMainMenuBar::StartPointerTimer() {
-  if (pointer_timer_ && pointer_timer_->Enabled()) return;
-  StartTimer(pointer_timer_, kPointerMilliseconds, &TskSkinMainMenuBar::PointerTick);
+  pointer_timer_.SetEnabled(true);
 }
 
 void TskSkinMainMenuBar::PointerTick() {
@@ -449,7 +446,7 @@ void TskSkinMainMenuBar::PointerTick() {
   ScreenToClient(Handle(), &at);
   const TPoint point{at.x, at.y};
   if (!over_bar || !ClientRect().Contains(point)) {
-    pointer_timer_->SetEnabled(false);
+    pointer_timer_.SetEnabled(false);
     has_last_point_ = false;
     HoverTest(nullptr);
     return;
@@ -727,38 +724,29 @@ bool TskSkinMainMenuBar::AnimationOn() const {
   return d && SkinData()->EnableSkinEffects && d->framecount > 0 && !d->animateskinrect.IsEmpty();
 }
 
-void TskSkinMainMenuBar::StartTimer(std::unique_ptr<TTimer>& timer, int interval,
-                                    void (TskSkinMainMenuBar::*tick)()) {
-  if (!timer) {
-    timer = std::make_unique<TTimer>(nullptr);
-    timer->OnTimer = [this, tick] { (this->*tick)(); };
-  }
-  timer->SetInterval(unsigned(std::max(1, interval)));
-  timer->SetEnabled(true);
-}
-
 void TskSkinMainMenuBar::StartEffects() {
-  if (MorphOn() && !(morph_timer_ && morph_timer_->Enabled())) {
-    StartTimer(morph_timer_, kMorphMilliseconds, &TskSkinMainMenuBar::MorphTick);
-  }
-  if (AnimationOn() && !(animation_timer_ && animation_timer_->Enabled())) {
+  if (MorphOn()) morph_timer_.SetEnabled(true);
+  if (AnimationOn() && !animation_timer_.Enabled()) {
     const int interval =
         ItemObject()->animateinterval > 0 ? ItemObject()->animateinterval : kMorphMilliseconds;
-    StartTimer(animation_timer_, interval, &TskSkinMainMenuBar::AnimationTick);
+    animation_timer_.SetInterval(unsigned(interval));
+    animation_timer_.SetEnabled(true);
   }
 }
 
 void TskSkinMainMenuBar::MorphTick() {
   bool changed = false;
   for (const auto& item : items_) {
-    const double target = (item->hot_ || item->down_) ? 1.0 : 0.0;
-    if (item->morph_ == target) continue;
-    item->morph_ = target > item->morph_ ? std::min(1.0, item->morph_ + kMorphStep)
-                                         : std::max(0.0, item->morph_ - kMorphStep);
+    const bool lit = item->hot_ || item->down_;
+    TskMorphFactor factor;
+    factor.SetValue(item->morph_);
+    if (!factor.Pending(lit)) continue;
+    factor.Step(lit);
+    item->morph_ = factor.Value();
     changed = true;
     RepaintItem(*item);
   }
-  if (!changed) morph_timer_->SetEnabled(false);
+  if (!changed) morph_timer_.SetEnabled(false);
 }
 
 void TskSkinMainMenuBar::AnimationTick() {
@@ -766,25 +754,22 @@ void TskSkinMainMenuBar::AnimationTick() {
   bool changed = false;
   for (const auto& item : items_) {
     if (!d) break;
-    if (item->hot_ && item->frame_ < d->framecount) {
-      ++item->frame_;
-    } else if (!item->hot_ && item->frame_ > 0) {
-      --item->frame_;
-    } else {
-      continue;
-    }
+    TskFrameCounter counter(d->framecount, 0);
+    counter.SetFrame(item->frame_);
+    if (!counter.Step(item->hot_)) continue;
+    item->frame_ = counter.Frame();
     changed = true;
     RepaintItem(*item);
   }
   if (changed) return;
   // The last frame gives way to the hot look once the animation has played.
-  animation_timer_->SetEnabled(false);
+  animation_timer_.SetEnabled(false);
   Invalidate();
 }
 
 void TskSkinMainMenuBar::StopTimers() {
-  for (auto* timer : {&pointer_timer_, &morph_timer_, &animation_timer_}) {
-    if (*timer) (*timer)->SetEnabled(false);
+  for (TTimer* timer : {&pointer_timer_, &morph_timer_, &animation_timer_}) {
+    timer->SetEnabled(false);
   }
 }
 

@@ -84,9 +84,9 @@ class TskSkinMainMenuBar : public TskSkinControl, public TskMenuBarLink {
   bool SelectionKept() const { return selection_kept_; }
   // The item the hover test settled on, or -1.
   int HoveredIndex() const { return hovered_; }
-  bool PointerTracking() const { return pointer_timer_ && pointer_timer_->Enabled(); }
-  bool Morphing() const { return morph_timer_ && morph_timer_->Enabled(); }
-  bool Animating() const { return animation_timer_ && animation_timer_->Enabled(); }
+  bool PointerTracking() const { return pointer_timer_.Enabled(); }
+  bool Morphing() const { return morph_timer_.Enabled(); }
+  bool Animating() const { return animation_timer_.Enabled(); }
 
   // The keyboard side, called by the window's frame while the bar is linked to it. Each one that
   // returns a flag reports a key as handled only when it pressed an item.
@@ -155,7 +155,6 @@ class TskSkinMainMenuBar : public TskSkinControl, public TskMenuBarLink {
   void MorphTick();
   void AnimationTick();
   void StopTimers();
-  void StartTimer(std::unique_ptr<TTimer>& timer, int interval, void (TskSkinMainMenuBar::*tick)());
 
   TMainMenu* main_menu_ = nullptr;
   TskMenuHost* skin_form_ = nullptr;
@@ -176,9 +175,9 @@ class TskSkinMainMenuBar : public TskSkinControl, public TskMenuBarLink {
   bool erased_ = false;
   bool has_last_point_ = false;
   TPoint last_point_;
-  std::unique_ptr<TTimer> pointer_timer_;
-  std::unique_ptr<TTimer> morph_timer_;
-  std::unique_ptr<TTimer> animation_timer_;
+  TTimer pointer_timer_;
+  TTimer morph_timer_;
+  TTimer animation_timer_;
 };
 
 }  // namespace vl

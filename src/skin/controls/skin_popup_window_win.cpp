@@ -21,9 +21,10 @@
 namespace vl {
 namespace {
 
-constexpr UINT_PTR kScrollTimer = 1;
-constexpr UINT_PTR kPointerTimer = 2;
-constexpr UINT_PTR kEffectTimer = 3;
+constexpr unsigned kPointerMilliseconds = 50;
+constexpr unsigned kScrollMilliseconds = 100;
+// Between two morph steps when the items do not animate.
+constexpr unsigned kMorphMilliseconds = 20;
 constexpr int kDefaultSeparatorHeight = 4;
 constexpr int kDefaultColumn = 19;
 
@@ -145,7 +146,13 @@ bool TskSkinMenuItem::HasChildren() const {
 
 TskSkinPopupWindow::TskSkinPopupWindow(TskSkinMenu& controller, int level, TskSkinData* skin_data,
                                        std::vector<TMenuItem*> items)
-    : TCustomControl(nullptr), controller_(controller), level_(level), skin_data_(skin_data) {
+    : TCustomControl(nullptr),
+      controller_(controller),
+      level_(level),
+      skin_data_(skin_data),
+      pointer_timer_(nullptr, kPointerMilliseconds, [this] { PollPointer(); }),
+      scroll_timer_(nullptr, kScrollMilliseconds, [this] { ScrollTick(); }),
+      effect_timer_(nullptr, kMorphMilliseconds, [this] { EffectTick(); }) {
   items_.reserve(items.size());
   for (TMenuItem* item : items) items_.emplace_back(*item);
   ReadSkin();
@@ -257,8 +264,7 @@ void TskSkinPopupWindow::Open(const TRect& anchor, bool sub_menu, bool popup_up,
   SetWindowPos(Handle(), HWND_TOPMOST, at.x, at.y, size_.width, size_.height,
                SWP_NOACTIVATE | SWP_SHOWWINDOW);
   GetCursorPos(&last_pointer_);
-  SetTimer(Handle(), kPointerTimer, 50, nullptr);
-  pointer_timer_ = true;
+  pointer_timer_.SetEnabled(true);
   for (int i = 0; i < ItemCount(); ++i) {
     if (!items_[std::size_t(i)].Selectable()) continue;
     EnterItem(i, false);
@@ -282,13 +288,12 @@ void TskSkinPopupWindow::ApplyRegion() {
 
 void TskSkinPopupWindow::ClosePopup() {
   if (!HandleAllocated()) return;
-  if (pointer_timer_) KillTimer(Handle(), kPointerTimer);
-  if (scroll_timer_) KillTimer(Handle(), kScrollTimer);
-  if (effect_timer_) KillTimer(Handle(), kEffectTimer);
-  pointer_timer_ = false;
-  scroll_timer_ = false;
-  effect_timer_ = false;
+  StopTimers();
   DestroyHandle();
+}
+
+void TskSkinPopupWindow::StopTimers() {
+  for (TTimer* timer : {&pointer_timer_, &scroll_timer_, &effect_timer_}) timer->SetEnabled(false);
 }
 
 TRect TskSkinPopupWindow::UpMarker() const {
@@ -370,11 +375,10 @@ void TskSkinPopupWindow::HoverAt(TPoint at) {
     } else if (scroll_code_ != 0 && !over_up && !over_down) {
       StopScrolling();
     }
-    if ((over_up || over_down) && scroll_code_ != 0 && !scroll_timer_) {
+    if ((over_up || over_down) && scroll_code_ != 0 && !scroll_timer_.Enabled()) {
       RepaintMarkers();
       controller_.CloseFrom(level_ + 1);
-      SetTimer(Handle(), kScrollTimer, 100, nullptr);
-      scroll_timer_ = true;
+      scroll_timer_.SetEnabled(true);
     }
   }
   const int index = ItemAt(at);
@@ -414,8 +418,7 @@ void TskSkinPopupWindow::PollPointer() {
 
 void TskSkinPopupWindow::StopScrolling() {
   scroll_code_ = 0;
-  if (scroll_timer_ && HandleAllocated()) KillTimer(Handle(), kScrollTimer);
-  scroll_timer_ = false;
+  scroll_timer_.SetEnabled(false);
   RepaintMarkers();
 }
 
@@ -642,10 +645,10 @@ bool TskSkinPopupWindow::Animating() const {
 }
 
 void TskSkinPopupWindow::StartEffects() {
-  if (effect_timer_ || !HandleAllocated() || !(Morphing() || Animating())) return;
-  const UINT interval = Animating() ? UINT(std::max(1, item_skin_->animateinterval)) : 20;
-  SetTimer(Handle(), kEffectTimer, interval, nullptr);
-  effect_timer_ = true;
+  if (effect_timer_.Enabled() || !HandleAllocated() || !(Morphing() || Animating())) return;
+  effect_timer_.SetInterval(Animating() ? unsigned(std::max(1, item_skin_->animateinterval))
+                                        : kMorphMilliseconds);
+  effect_timer_.SetEnabled(true);
 }
 
 void TskSkinPopupWindow::EffectTick() {
@@ -658,9 +661,7 @@ void TskSkinPopupWindow::EffectTick() {
     changed = true;
     RepaintItem(i);
   }
-  if (changed) return;
-  KillTimer(Handle(), kEffectTimer);
-  effect_timer_ = false;
+  if (!changed) effect_timer_.SetEnabled(false);
 }
 
 bool TskSkinPopupWindow::DrawHeader(TBitmap& target, const TskSkinMenuItem& item,
@@ -794,15 +795,10 @@ LRESULT TskSkinPopupWindow::WndProc(UINT msg, WPARAM wparam, LPARAM lparam) {
   switch (msg) {
     case WM_MOUSEACTIVATE:
       return MA_NOACTIVATE;
-    case WM_TIMER:
-      if (wparam == kPointerTimer) {
-        PollPointer();
-      } else if (wparam == kScrollTimer) {
-        ScrollTick();
-      } else if (wparam == kEffectTimer) {
-        EffectTick();
-      }
-      return 0;
+    case WM_DESTROY:
+      // However the window goes, its timers stop: their ticks draw onto the window.
+      StopTimers();
+      return TCustomControl::WndProc(msg, wparam, lparam);
     case WM_LBUTTONUP:
       ReleaseAt({int(short(LOWORD(lparam))), int(short(HIWORD(lparam)))});
       return 0;

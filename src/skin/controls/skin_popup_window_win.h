@@ -10,6 +10,7 @@
 #include "framework/control_win.h"
 #include "framework/font_win.h"
 #include "framework/pixel_bitmap.h"
+#include "framework/timer_win.h"
 #include "skin/controls/popup_layout.h"
 #include "skin/paint/skin_geometry.h"
 
@@ -109,6 +110,7 @@ class TskSkinPopupWindow : public TCustomControl {
   void Relayout();
   void ApplyRegion();
   void PollPointer();
+  void StopTimers();
   void ScrollTick();
   void StopScrolling();
   void RepaintMarkers();
@@ -149,9 +151,9 @@ class TskSkinPopupWindow : public TCustomControl {
   int active_ = -1;
   int scroll_code_ = 0;
   POINT last_pointer_{-100000, -100000};
-  bool pointer_timer_ = false;
-  bool scroll_timer_ = false;
-  bool effect_timer_ = false;
+  TTimer pointer_timer_;
+  TTimer scroll_timer_;
+  TTimer effect_timer_;
   // The frame behind the items, for a skin whose normal items let it show through.
   PixelBitmap background_;
 };

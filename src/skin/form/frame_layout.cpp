@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "skin/paint/effect_steps.h"
+
 namespace vl {
 namespace {
 
@@ -341,15 +343,7 @@ TRect CaptionTextRect(const TRect& textrect, const TRect& skin_rect, const TRect
 }
 
 TRect AnimationFrameRect(const TRect& strip, const TRect& skin_rect, int count, int index) {
-  if (count < 1 || index < 0 || index >= count || strip.IsEmpty()) return {};
-  if (strip.Height() > skin_rect.Height()) {
-    const int h = strip.Height() / count;
-    if (h < 1) return {};
-    return {strip.left, strip.top + index * h, strip.right, strip.top + (index + 1) * h};
-  }
-  const int w = strip.Width() / count;
-  if (w < 1) return {};
-  return {strip.left + index * w, strip.top, strip.left + (index + 1) * w, strip.bottom};
+  return StripFrame(strip, count, index + 1, StripLayoutByHeight(strip, skin_rect.Height()));
 }
 
 TskObjectAnimation MakeObjectAnimation(int count, int interval, bool cycle) {
@@ -360,9 +354,20 @@ TskObjectAnimation MakeObjectAnimation(int count, int interval, bool cycle) {
   return a;
 }
 
+namespace {
+
+// The stepper behind an object's animation. Its frames count from 1 where the object's count
+// from 0, and an animated object always shows a piece of its strip, so it rests on the first.
+TskFrameCounter CounterOf(const TskObjectAnimation& a) {
+  TskFrameCounter counter(a.count, 1, a.cycle);
+  counter.SetFrame(a.frame + 1);
+  return counter;
+}
+
+}  // namespace
+
 bool AnimationPending(const TskObjectAnimation& a, bool pointer_over) {
-  if (!pointer_over) return a.frame > 0;
-  return a.cycle ? a.count > 1 : a.frame < a.count - 1;
+  return CounterOf(a).Pending(pointer_over);
 }
 
 bool StepAnimation(TskObjectAnimation& a, bool pointer_over) {
@@ -372,11 +377,9 @@ bool StepAnimation(TskObjectAnimation& a, bool pointer_over) {
     return false;
   }
   a.elapsed = TskObjectAnimation::kTick;
-  if (!pointer_over) {
-    --a.frame;
-  } else {
-    a.frame = a.frame + 1 < a.count ? a.frame + 1 : 0;
-  }
+  TskFrameCounter counter = CounterOf(a);
+  counter.Step(pointer_over);
+  a.frame = counter.Frame() - 1;
   return true;
 }
 

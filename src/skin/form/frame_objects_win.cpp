@@ -1,4 +1,6 @@
 // The caption buttons and the caption of a skinned frame: their looks and what a press does.
+#include "skin/form/frame_objects_win.h"
+
 #include <algorithm>
 
 #include "skin/form/skin_form_win.h"
@@ -273,10 +275,8 @@ void TskSkinStdButtonObject::Draw(HDC dc, TPoint offset, bool direct) {
     // darken them: only the whole frame's paint draws it.
     if (direct && skin_supported) return;
     if (!skin_supported) {
-      HBRUSH brush = CreateSolidBrush(GetSysColor(COLOR_BTNFACE));
-      const RECT r{at.left, at.top, at.right, at.bottom};
-      FillRect(dc, &r, brush);
-      DeleteObject(brush);
+      const RECT r = ToRECT(at);
+      FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
     } else if (!form_.SkinLoaded()) {
       return;
     }

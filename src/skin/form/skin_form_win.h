@@ -23,6 +23,7 @@
 #include "skin/controls/menu_host.h"
 #include "skin/data/skin_data.h"
 #include "skin/form/frame_layout.h"
+#include "skin/form/frame_objects_win.h"
 #include "skin/form/window_states.h"
 #include "skin/paint/effects.h"
 #include "skin/paint/layer_win.h"
@@ -38,179 +39,6 @@ struct TskBorderIcons {
   bool maximize = true;
   bool roll_up = true;
   bool minimize_to_tray = false;
-};
-
-// One object of the frame: a caption button or the caption. Rectangles are in window
-// coordinates; pictures are looked up in the skin data when the object is made, and the objects
-// are made again on every skin change.
-class TskActiveSkinObject {
- public:
-  TskActiveSkinObject(TskSkinForm& form, const TskDataSkinObject* data);
-  virtual ~TskActiveSkinObject() = default;
-
-  std::string IDName;
-  std::string hint;
-  bool skin_rect_in_picture = false;
-  TRect skin_rect;
-  TRect active_skin_rect;
-  TRect inactive_skin_rect;
-  TRect rect;
-  bool active = false;  // the pointer is over it
-  bool mouse_in = false;
-  bool enabled = true;
-  bool visible = true;
-  // A state change blends the normal and hot looks over a few morph-timer ticks.
-  bool morphing = false;
-  TskMorphKind morph_kind = TskMorphKind::mkDefault;
-  double morph_factor = 0;  // 0: normal look, 1: hot look
-
-  virtual bool IsCaption() const { return false; }
-  // The factor still has to move towards the pointer's state.
-  bool MorphPending() const {
-    return (active && morph_factor < 1) || (!active && morph_factor > 0);
-  }
-  virtual bool IsButton() const { return false; }
-  // x, y relative to the object's rectangle.
-  virtual bool PointTest(int x, int y) const;
-  // Draws at the object rectangle moved by `offset`; `direct` when it is repainted alone.
-  virtual void Draw(HDC dc, TPoint offset, bool direct);
-  virtual void DoubleClick() {}
-  // The base tells the form's object events; mouse up only while the pointer is over it.
-  virtual void MouseDown(int button);
-  virtual void MouseUp(int button);
-  // p relative to the object's rectangle.
-  virtual void MouseMove(TPoint p);
-  virtual void MouseEnter();
-  virtual void MouseLeave();
-  // Back to the look of an object the pointer has never touched.
-  virtual void Reset();
-  // The glow around the object while the pointer is over it, where the skin gives one.
-  bool HasGlow() const { return glow_picture_ != nullptr; }
-  void ShowGlowFrame();
-  void HideGlowFrame();
-
-  TPoint glow_offset;
-  int glow_alpha = 255;
-
- protected:
-  TskSkinForm& form_;
-  const PixelBitmap* active_picture_ = nullptr;
-  const PixelBitmap* active_mask_ = nullptr;
-  const PixelBitmap* glow_picture_ = nullptr;
-  const PixelBitmap* glow_mask_ = nullptr;
-};
-
-class TskSkinButtonObject : public TskActiveSkinObject {
- public:
-  TskSkinButtonObject(TskSkinForm& form, const TskDataSkinButton* data);
-  bool IsButton() const override { return true; }
-  void Draw(HDC dc, TPoint offset, bool direct) override;
-  void Reset() override;
-
-  bool down = false;
-  TRect down_rect;
-  TRect disabled_rect;
-};
-
-// The looks a caption button takes while its command would restore the window, and its hints.
-struct TskRestoreLook {
-  TRect rect;
-  TRect active_rect;
-  TRect inactive_rect;
-  TRect down_rect;
-  std::string hint;
-  std::string normal_hint;
-
-  template <class Data>
-  void Read(const Data& data, const std::string& normal) {
-    rect = data.restorerect;
-    active_rect = data.restoreactiverect;
-    inactive_rect = data.restoreinactiverect;
-    down_rect = data.restoredownrect;
-    hint = data.restorehint;
-    normal_hint = normal;
-  }
-  // The piece of the active picture for a button in the restore look.
-  TRect Piece(bool form_active, bool down, bool active) const;
-  const std::string& HintFor(bool in_restore_look) const {
-    return in_restore_look && !hint.empty() ? hint : normal_hint;
-  }
-};
-
-// A command's restore look applies: maximize while maximized, minimize while minimized, roll-up
-// while rolled up.
-bool InRestoreLook(TStdCommand command, const TskSkinForm& form);
-
-class TskSkinStdButtonObject : public TskSkinButtonObject {
- public:
-  TskSkinStdButtonObject(TskSkinForm& form, const TskDataSkinStdButton* data);
-  // A button of the default look, drawn from system colours.
-  TskSkinStdButtonObject(TskSkinForm& form, TStdCommand command);
-
-  bool PointTest(int x, int y) const override;
-  void Draw(HDC dc, TPoint offset, bool direct) override;
-  void DoubleClick() override;
-  void MouseDown(int button) override;
-  void MouseUp(int button) override;
-  void MouseEnter() override;
-
-  TStdCommand command = TStdCommand::cmDefault;
-  TskRestoreLook restore;
-  bool skin_supported = true;
-
-  bool InRestoreLook() const { return vl::InRestoreLook(command, form_); }
-
- private:
-  void DrawDefault(HDC dc, const TRect& r);
-  void RunCommand();
-};
-
-class TskSkinCaptionObject : public TskActiveSkinObject {
- public:
-  TskSkinCaptionObject(TskSkinForm& form, const TskDataSkinCaption* data);
-  bool IsCaption() const override { return true; }
-  void Draw(HDC dc, TPoint offset, bool direct) override;
-
-  const TskDataSkinCaption& data;
-  // Where the text went at the last draw, in window coordinates; empty when none was drawn.
-  TRect drawn_text;
-};
-
-// An object whose looks are the frames of an animation cut from its `activeskinrect`, stepped
-// by the frame's animation timer. With its button style it is pressed like a caption button and
-// runs its command on release; a system-menu object opens the menu on the press.
-class TskSkinAnimateObject : public TskActiveSkinObject {
- public:
-  TskSkinAnimateObject(TskSkinForm& form, const TskDataSkinAnimate* data);
-
-  void Draw(HDC dc, TPoint offset, bool direct) override;
-  void DoubleClick() override;
-  void MouseDown(int button) override;
-  void MouseUp(int button) override;
-  void MouseEnter() override;
-  void MouseLeave() override;
-  void Reset() override;
-
-  TStdCommand command = TStdCommand::cmDefault;
-  bool button_style = false;
-  bool down = false;
-  TRect down_rect;
-  TskRestoreLook restore;
-  TskObjectAnimation animation;
-
-  bool InRestoreLook() const { return vl::InRestoreLook(command, form_); }
-  // The piece of the active picture that frame `index` shows.
-  TRect FrameRect(int index) const;
-
- private:
-  void StartAnimation();
-};
-
-// An object the skin only places: the application draws it and answers its pointer events.
-class TskUserObject : public TskActiveSkinObject {
- public:
-  TskUserObject(TskSkinForm& form, const TskDataUserObject* data);
-  void Draw(HDC dc, TPoint offset, bool direct) override;
 };
 
 class TskSkinForm : public TComponent, public TMessageHook, public TskMenuHost {
@@ -330,12 +158,12 @@ class TskSkinForm : public TComponent, public TMessageHook, public TskMenuHost {
   int HoveredIndex() const { return hovered_; }
   int CapturedIndex() const { return captured_; }
   bool InSizeMoveLoop() const { return in_size_move_; }
-  bool HoverTimerRunning() const { return hover_timer_->Enabled(); }
-  bool MorphRunning() const { return morph_timer_->Enabled(); }
+  bool HoverTimerRunning() const { return hover_timer_.Enabled(); }
+  bool MorphRunning() const { return morph_timer_.Enabled(); }
   // Skin effects on and the object morphs: the morph timer takes over its repaints.
   bool Morphs(const TskActiveSkinObject& object) const;
   void StartMorph();
-  bool FadeRunning() const { return fade_timer_->Enabled(); }
+  bool FadeRunning() const { return fade_timer_.Enabled(); }
   int FadeAlpha() const { return fade_alpha_; }
   // The first visible object with the command, or null.
   TskSkinStdButtonObject* FindButton(TStdCommand command) const;
@@ -366,6 +194,12 @@ class TskSkinForm : public TComponent, public TMessageHook, public TskMenuHost {
   void Notification(TComponent* component, TOperation operation) override;
 
  private:
+  // Posted at a skin's before-change; when it arrives and no change came, the load failed.
+  static constexpr UINT kCheckSkinChange = WM_APP + 0x1A5;
+  // Posted when the platform maximized the window itself (ShowWindow from a shell start or
+  // another program), to turn that into the skinned maximize once the platform's work is done.
+  static constexpr UINT kTakeOverMaximize = WM_APP + 0x1A6;
+
   bool HookMessage(UINT msg, WPARAM wparam, LPARAM lparam, LRESULT& result) override;
   // Menus.
   void CloseMenusBefore(UINT msg, WPARAM wparam);
@@ -382,6 +216,22 @@ class TskSkinForm : public TComponent, public TMessageHook, public TskMenuHost {
     return form_.OwnWndProc(msg, wparam, lparam);
   }
   bool HandleFrameMessage(UINT msg, WPARAM wparam, LPARAM lparam, LRESULT& result);
+  // One handler for each window message the frame answers; what one returns is the message's
+  // result.
+  void WmDestroy();
+  LRESULT WmNcCalcSize(WPARAM wparam, LPARAM lparam);
+  LRESULT WmNcActivate(bool active);
+  LRESULT WmActivate(WPARAM wparam, LPARAM lparam);
+  LRESULT WmNcHitTest(LPARAM lparam);
+  LRESULT WmPointerMessage(UINT msg, WPARAM wparam, LPARAM lparam);
+  LRESULT WmGetMinMaxInfo(WPARAM wparam, LPARAM lparam);
+  LRESULT WmSize(WPARAM wparam, LPARAM lparam);
+  void WmSizing(const RECT& sizing);
+  void WmEnterSizeMove();
+  void WmExitSizeMove();
+  LRESULT WmShowWindow(WPARAM wparam, LPARAM lparam);
+  // True when the frame carried the command out itself.
+  bool WmSysCommand(WPARAM wparam);
   void HandlePointer(UINT msg, WPARAM wparam, LPARAM lparam);
   void CaptionDoubleClick();
 
@@ -407,6 +257,8 @@ class TskSkinForm : public TComponent, public TMessageHook, public TskMenuHost {
   // Switching between the skinned frame and the platform's.
   void SwitchSkinning(bool on);
   TRect MaximizedTarget() const;
+  // Where the minimized bars of the process's other skinned windows lie.
+  std::vector<TPoint> MinimizedBarsOfOthers() const;
   void TakeOverPlatformMaximize();
   TBorderIcons PlatformBorderIcons() const;
 
@@ -454,17 +306,16 @@ class TskSkinForm : public TComponent, public TMessageHook, public TskMenuHost {
   int height_ = 0;
   bool region_applied_ = false;
   std::optional<TskWindowRegion> region_shape_;
-  TTimer* hover_timer_ = nullptr;
-  TTimer* fade_timer_ = nullptr;
-  TTimer* morph_timer_ = nullptr;
+  TTimer hover_timer_;
+  TTimer fade_timer_;
+  TTimer morph_timer_;
+  TTimer animation_timer_;
   int fade_alpha_ = 255;
   TskLayerManager caption_button_glow_;
   std::unique_ptr<TskSkinMenu> skin_menu_;
   TPopupMenu* system_menu_ = nullptr;
   bool skin_menu_open_ = false;
   bool menu_mode_ = false;
-
-  TTimer* animation_timer_ = nullptr;
 };
 
 }  // namespace vl

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <functional>
 #include <stdexcept>
 #include <vector>
@@ -553,6 +554,25 @@ TEST_F(MenuBarTest, AMorphingItemBlendsToItsHotLookAndBack) {
   PointAtItem(0);
   EXPECT_FALSE(bar->Morphing());
   EXPECT_EQ(FirstItemLook(), kHot);
+}
+
+TEST_F(MenuBarTest, AMorphStepsInExactFifthsBothWays) {
+  MakeBar(true, true, EffectsSkin(), "morphbar");
+  std::vector<double> seen;
+  const auto record = [&] {
+    const double factor = Item(0).MorphFactor();
+    if (seen.empty() || seen.back() != factor) seen.push_back(factor);
+    return !bar->Morphing();
+  };
+  PointAtItem(0);
+  PumpUntil(record);
+  Settle();
+  PumpUntil(record);
+  ASSERT_GE(seen.size(), 3u);
+  EXPECT_NE(std::find(seen.begin(), seen.end(), 1.0), seen.end());
+  EXPECT_EQ(seen.back(), 0.0);
+  // Every blend shown is one of the fifths: repeated steps of 0.2 never drift off them.
+  for (double factor : seen) EXPECT_EQ(factor, std::round(factor * 5) / 5) << factor;
 }
 
 TEST_F(MenuBarTest, AnAnimatedItemPlaysItsFramesAndDropsThemOnLeaving) {

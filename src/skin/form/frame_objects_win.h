@@ -1,0 +1,215 @@
+#pragma once
+// The objects of a skinned frame: the caption buttons, the caption, animated objects and the
+// objects the application draws itself. Each knows its looks in the skin's pictures, how it
+// draws and what a press on it does; `TskSkinForm` keeps them, lays them out and routes the
+// pointer to them. Their definitions are in frame_objects_win.cpp.
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+#include "framework/canvas_win.h"
+#include "skin/data/skin_data.h"
+#include "skin/form/frame_layout.h"
+#include "skin/paint/effects.h"
+
+namespace vl {
+
+class TskSkinForm;
+class TskSkinStdButtonObject;
+class TskSkinCaptionObject;
+struct TskRestoreLook;
+
+// One object of the frame: a caption button or the caption. Rectangles are in window
+// coordinates; pictures are looked up in the skin data when the object is made, and the objects
+// are made again on every skin change.
+class TskActiveSkinObject {
+ public:
+  TskActiveSkinObject(TskSkinForm& form, const TskDataSkinObject* data);
+  virtual ~TskActiveSkinObject() = default;
+
+  std::string IDName;
+  std::string hint;
+  bool skin_rect_in_picture = false;
+  TRect skin_rect;
+  TRect active_skin_rect;
+  TRect inactive_skin_rect;
+  TRect rect;
+  bool active = false;  // the pointer is over it
+  bool mouse_in = false;
+  bool enabled = true;
+  bool visible = true;
+  // A state change blends the normal and hot looks over a few morph-timer ticks.
+  bool morphing = false;
+  TskMorphKind morph_kind = TskMorphKind::mkDefault;
+  double morph_factor = 0;  // 0: normal look, 1: hot look
+
+  virtual bool IsCaption() const { return false; }
+  // The factor still has to move towards the pointer's state.
+  bool MorphPending() const {
+    return (active && morph_factor < 1) || (!active && morph_factor > 0);
+  }
+  // What the kinds of object have beyond the base: a caption-button command, the restore
+  // look, an animation, a pressed look; none for the kinds without them.
+  virtual std::optional<TStdCommand> Command() const { return std::nullopt; }
+  virtual TskRestoreLook* Restore() { return nullptr; }
+  virtual TskObjectAnimation* Animation() { return nullptr; }
+  // Takes the pressed look away, when the object has one.
+  virtual void ClearDown() {}
+  virtual TskSkinStdButtonObject* AsStdButton() { return nullptr; }
+  virtual TskSkinCaptionObject* AsCaption() { return nullptr; }
+  // x, y relative to the object's rectangle.
+  virtual bool PointTest(int x, int y) const;
+  // Draws at the object rectangle moved by `offset`; `direct` when it is repainted alone.
+  virtual void Draw(HDC dc, TPoint offset, bool direct);
+  virtual void DoubleClick() {}
+  // The base tells the form's object events; mouse up only while the pointer is over it.
+  virtual void MouseDown(int button);
+  virtual void MouseUp(int button);
+  // p relative to the object's rectangle.
+  virtual void MouseMove(TPoint p);
+  virtual void MouseEnter();
+  virtual void MouseLeave();
+  // Back to the look of an object the pointer has never touched.
+  virtual void Reset();
+  // The glow around the object while the pointer is over it, where the skin gives one.
+  bool HasGlow() const { return glow_picture_ != nullptr; }
+  void ShowGlowFrame();
+  void HideGlowFrame();
+
+  TPoint glow_offset;
+  int glow_alpha = 255;
+
+ protected:
+  TskSkinForm& form_;
+  const PixelBitmap* active_picture_ = nullptr;
+  const PixelBitmap* active_mask_ = nullptr;
+  const PixelBitmap* glow_picture_ = nullptr;
+  const PixelBitmap* glow_mask_ = nullptr;
+};
+
+class TskSkinButtonObject : public TskActiveSkinObject {
+ public:
+  TskSkinButtonObject(TskSkinForm& form, const TskDataSkinButton* data);
+  void ClearDown() override { down = false; }
+  void Draw(HDC dc, TPoint offset, bool direct) override;
+  void Reset() override;
+
+  bool down = false;
+  TRect down_rect;
+  TRect disabled_rect;
+};
+
+// The looks a caption button takes while its command would restore the window, and its hints.
+struct TskRestoreLook {
+  TRect rect;
+  TRect active_rect;
+  TRect inactive_rect;
+  TRect down_rect;
+  std::string hint;
+  std::string normal_hint;
+
+  template <class Data>
+  void Read(const Data& data, const std::string& normal) {
+    rect = data.restorerect;
+    active_rect = data.restoreactiverect;
+    inactive_rect = data.restoreinactiverect;
+    down_rect = data.restoredownrect;
+    hint = data.restorehint;
+    normal_hint = normal;
+  }
+  // The piece of the active picture for a button in the restore look.
+  TRect Piece(bool form_active, bool down, bool active) const;
+  const std::string& HintFor(bool in_restore_look) const {
+    return in_restore_look && !hint.empty() ? hint : normal_hint;
+  }
+};
+
+// A command's restore look applies: maximize while maximized, minimize while minimized, roll-up
+// while rolled up.
+bool InRestoreLook(TStdCommand command, const TskSkinForm& form);
+
+class TskSkinStdButtonObject : public TskSkinButtonObject {
+ public:
+  TskSkinStdButtonObject(TskSkinForm& form, const TskDataSkinStdButton* data);
+  // A button of the default look, drawn from system colours.
+  TskSkinStdButtonObject(TskSkinForm& form, TStdCommand command);
+
+  bool PointTest(int x, int y) const override;
+  void Draw(HDC dc, TPoint offset, bool direct) override;
+  void DoubleClick() override;
+  void MouseDown(int button) override;
+  void MouseUp(int button) override;
+  void MouseEnter() override;
+
+  std::optional<TStdCommand> Command() const override { return command; }
+  TskRestoreLook* Restore() override { return &restore; }
+  TskSkinStdButtonObject* AsStdButton() override { return this; }
+
+  TStdCommand command = TStdCommand::cmDefault;
+  TskRestoreLook restore;
+  bool skin_supported = true;
+
+  bool InRestoreLook() const { return vl::InRestoreLook(command, form_); }
+
+ private:
+  void DrawDefault(HDC dc, const TRect& r);
+  void RunCommand();
+};
+
+class TskSkinCaptionObject : public TskActiveSkinObject {
+ public:
+  TskSkinCaptionObject(TskSkinForm& form, const TskDataSkinCaption* data);
+  bool IsCaption() const override { return true; }
+  TskSkinCaptionObject* AsCaption() override { return this; }
+  void Draw(HDC dc, TPoint offset, bool direct) override;
+
+  const TskDataSkinCaption& data;
+  // Where the text went at the last draw, in window coordinates; empty when none was drawn.
+  TRect drawn_text;
+};
+
+// An object whose looks are the frames of an animation cut from its `activeskinrect`, stepped
+// by the frame's animation timer. With its button style it is pressed like a caption button and
+// runs its command on release; a system-menu object opens the menu on the press.
+class TskSkinAnimateObject : public TskActiveSkinObject {
+ public:
+  TskSkinAnimateObject(TskSkinForm& form, const TskDataSkinAnimate* data);
+
+  void Draw(HDC dc, TPoint offset, bool direct) override;
+  void DoubleClick() override;
+  void MouseDown(int button) override;
+  void MouseUp(int button) override;
+  void MouseEnter() override;
+  void MouseLeave() override;
+  void Reset() override;
+
+  std::optional<TStdCommand> Command() const override { return command; }
+  TskRestoreLook* Restore() override { return &restore; }
+  TskObjectAnimation* Animation() override { return &animation; }
+  void ClearDown() override { down = false; }
+
+  TStdCommand command = TStdCommand::cmDefault;
+  bool button_style = false;
+  bool down = false;
+  TRect down_rect;
+  TskRestoreLook restore;
+  TskObjectAnimation animation;
+
+  bool InRestoreLook() const { return vl::InRestoreLook(command, form_); }
+  // The piece of the active picture that frame `index` shows.
+  TRect FrameRect(int index) const;
+
+ private:
+  void StartAnimation();
+};
+
+// An object the skin only places: the application draws it and answers its pointer events.
+class TskUserObject : public TskActiveSkinObject {
+ public:
+  TskUserObject(TskSkinForm& form, const TskDataUserObject* data);
+  void Draw(HDC dc, TPoint offset, bool direct) override;
+};
+
+}  // namespace vl
