@@ -36,17 +36,21 @@ const LeadBytes& SystemLeadBytes() {
   return table;
 }
 
-std::wstring WideFilePath(std::string_view path) {
+std::wstring PrefixedFilePath(std::string_view path) {
   std::wstring wide = AnsiToWide(path);
-  if (wide.size() < kPlainPathLimit || StartsWith(wide, L"\\\\?\\") ||
-      StartsWith(wide, L"\\\\.\\")) {
-    return wide;
-  }
+  if (StartsWith(wide, L"\\\\?\\") || StartsWith(wide, L"\\\\.\\")) return wide;
   // The prefix turns off the clean-up of the path ("/", "." and ".." parts, relative paths),
   // so the path is made whole first.
   std::wstring full = FullPath(wide);
+  if (StartsWith(full, L"\\\\?\\") || StartsWith(full, L"\\\\.\\")) return full;
   if (StartsWith(full, L"\\\\")) return L"\\\\?\\UNC\\" + full.substr(2);
   return L"\\\\?\\" + full;
+}
+
+std::wstring WideFilePath(std::string_view path) {
+  std::wstring wide = AnsiToWide(path);
+  if (wide.size() < kPlainPathLimit) return wide;
+  return PrefixedFilePath(path);
 }
 
 std::string NarrowFileName(std::wstring_view name) {

@@ -12,6 +12,9 @@ namespace vl {
 // The path in UTF-16. A path too long for the plain calls is made absolute and given the
 // long-path prefix ("\\?\", or "\\?\UNC\" for a network path).
 std::wstring WideFilePath(std::string_view path);
+// The path made absolute and always given the long-path prefix, for a name that will be made
+// longer than the path itself (a temporary file beside it).
+std::wstring PrefixedFilePath(std::string_view path);
 
 // A name or path from the wide calls as bytes in the process's code page.
 std::string NarrowFileName(std::wstring_view name);

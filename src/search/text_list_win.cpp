@@ -8,6 +8,7 @@
 #include "search/file_errors.h"
 #include "search/locations.h"
 #include "search/path_ops.h"
+#include "search/path_ops_win.h"
 #include "search/text_list.h"
 
 namespace vl {
@@ -117,24 +118,6 @@ void WriteAll(const std::string& target, HANDLE file, std::string_view bytes) {
   }
 }
 
-// The file's absolute path in the form the wide file functions take without a length limit: a
-// temporary name is longer than its target's, whose path may already be near the limit of the
-// ANSI functions.
-std::wstring LongPath(const std::string& path) {
-  const std::wstring wide = AnsiToWide(path);
-  DWORD size = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
-  if (size == 0) return wide;
-  std::wstring full(size, L'\0');
-  DWORD length = GetFullPathNameW(wide.c_str(), size, full.data(), nullptr);
-  if (length == 0 || length >= size) return wide;
-  full.resize(length);
-  if (full.rfind(L"\\\\", 0) == 0) {
-    if (full.rfind(L"\\\\?\\", 0) == 0 || full.rfind(L"\\\\.\\", 0) == 0) return full;
-    return L"\\\\?\\UNC\\" + full.substr(2);
-  }
-  return L"\\\\?\\" + full;
-}
-
 // Our temporary files beside a target are named after it: "<name>.~vl<process>-<count>.tmp".
 constexpr wchar_t kTempMark[] = L".~vl";
 constexpr wchar_t kTempEnd[] = L".tmp";
@@ -224,7 +207,7 @@ class WinFileSystem : public FileSystem {
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
       ThrowCannotCreate(path, ERROR_ACCESS_DENIED);
     }
-    const std::wstring target = LongPath(path);
+    const std::wstring target = PrefixedFilePath(path);
     const std::size_t name_at = target.find_last_of(L'\\') + 1;
     RemoveLeftovers(target.substr(0, name_at), std::wstring_view(target).substr(name_at));
     HANDLE handle = INVALID_HANDLE_VALUE;
