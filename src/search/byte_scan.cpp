@@ -36,6 +36,22 @@ bool IsLowerLetter(unsigned char b) {
 __m128i Load(const unsigned char* at) {
   return _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
 }
+
+// One anchor byte of a folded keyword, compared at 16 candidate starts at once: a letter anchor
+// accepts both cases through bit 0x20, any other anchor only itself.
+class SimdAnchor {
+ public:
+  explicit SimdAnchor(char folded)
+      : want_(_mm_set1_epi8(folded)),
+        fold_(_mm_set1_epi8(IsLowerLetter(static_cast<unsigned char>(folded)) ? 0x20 : 0)) {}
+  __m128i Hits(const unsigned char* at) const {
+    return _mm_cmpeq_epi8(_mm_or_si128(Load(at), fold_), want_);
+  }
+
+ private:
+  __m128i want_;
+  __m128i fold_;
+};
 #endif
 
 }  // namespace
@@ -142,17 +158,12 @@ bool FoldedSearch::StartsWithin(std::string_view text, std::size_t from, std::si
   before = std::min(before, n - m + 1);
   std::size_t p = from;
 #if VL_SSE2
-  const auto a1 = static_cast<unsigned char>(folded_[anchor1_]);
-  const auto a2 = static_cast<unsigned char>(folded_[anchor2_]);
-  const __m128i want1 = _mm_set1_epi8(static_cast<char>(a1));
-  const __m128i want2 = _mm_set1_epi8(static_cast<char>(a2));
-  const __m128i fold1 = _mm_set1_epi8(IsLowerLetter(a1) ? 0x20 : 0);
-  const __m128i fold2 = _mm_set1_epi8(IsLowerLetter(a2) ? 0x20 : 0);
+  const SimdAnchor anchor1(folded_[anchor1_]);
+  const SimdAnchor anchor2(folded_[anchor2_]);
   // Blocks of 16 starts while their anchor bytes lie inside the text; the starts at or past
   // before are masked off.
   for (; p < before && p + m + 15 <= n; p += 16) {
-    __m128i hit = _mm_and_si128(_mm_cmpeq_epi8(_mm_or_si128(Load(d + p + anchor1_), fold1), want1),
-                                _mm_cmpeq_epi8(_mm_or_si128(Load(d + p + anchor2_), fold2), want2));
+    __m128i hit = _mm_and_si128(anchor1.Hits(d + p + anchor1_), anchor2.Hits(d + p + anchor2_));
     auto mask = static_cast<unsigned>(_mm_movemask_epi8(hit));
     if (before - p < 16) mask &= (1u << (before - p)) - 1;
     for (; mask != 0; mask &= mask - 1) {
@@ -173,20 +184,14 @@ std::size_t FoldedSearch::FindWithAnchors(std::string_view text, std::size_t fro
   const std::size_t m = folded_.size();
   std::size_t p = from;
 #if VL_SSE2
-  // Each anchor compares 16 candidate starts at once; a letter anchor accepts both cases
-  // through bit 0x20, any other anchor only itself.
-  const auto a1 = static_cast<unsigned char>(folded_[anchor1_]);
-  const auto a2 = static_cast<unsigned char>(folded_[anchor2_]);
-  const __m128i want1 = _mm_set1_epi8(static_cast<char>(a1));
-  const __m128i want2 = _mm_set1_epi8(static_cast<char>(a2));
-  const __m128i fold1 = _mm_set1_epi8(IsLowerLetter(a1) ? 0x20 : 0);
-  const __m128i fold2 = _mm_set1_epi8(IsLowerLetter(a2) ? 0x20 : 0);
+  const SimdAnchor anchor1(folded_[anchor1_]);
+  const SimdAnchor anchor2(folded_[anchor2_]);
   const unsigned char* d1 = d + anchor1_;
   const unsigned char* d2 = d + anchor2_;
   auto sift = [&](std::size_t at) {
-    __m128i hit = _mm_cmpeq_epi8(_mm_or_si128(Load(d1 + at), fold1), want1);
+    __m128i hit = anchor1.Hits(d1 + at);
     if (kTwoAnchors) {
-      hit = _mm_and_si128(hit, _mm_cmpeq_epi8(_mm_or_si128(Load(d2 + at), fold2), want2));
+      hit = _mm_and_si128(hit, anchor2.Hits(d2 + at));
     }
     return hit;
   };
@@ -284,29 +289,22 @@ void FoldedSearch::FindTextsWithAnchors(std::string_view text,
   };
 #if VL_SSE2
   // 64 candidate starts a round, as a bit mask of the anchors' hits.
-  const auto a1 = static_cast<unsigned char>(folded_[anchor1_]);
-  const auto a2 = static_cast<unsigned char>(folded_[anchor2_]);
-  const __m128i want1 = _mm_set1_epi8(static_cast<char>(a1));
-  const __m128i want2 = _mm_set1_epi8(static_cast<char>(a2));
-  const __m128i fold1 = _mm_set1_epi8(IsLowerLetter(a1) ? 0x20 : 0);
-  const __m128i fold2 = _mm_set1_epi8(IsLowerLetter(a2) ? 0x20 : 0);
+  const SimdAnchor anchor1(folded_[anchor1_]);
+  const SimdAnchor anchor2(folded_[anchor2_]);
   const unsigned char* d1 = d + anchor1_;
   const unsigned char* d2 = d + anchor2_;
-  auto hits = [](const unsigned char* at, __m128i fold, __m128i want) {
-    return _mm_cmpeq_epi8(_mm_or_si128(Load(at), fold), want);
-  };
   for (; p < end && p + m + 63 <= n; p += 64) {
     // The rarer anchor alone rules out most rounds; the other is read only when it hits.
-    __m128i h0 = hits(d1 + p, fold1, want1), h1 = hits(d1 + p + 16, fold1, want1);
-    __m128i h2 = hits(d1 + p + 32, fold1, want1), h3 = hits(d1 + p + 48, fold1, want1);
+    __m128i h0 = anchor1.Hits(d1 + p), h1 = anchor1.Hits(d1 + p + 16);
+    __m128i h2 = anchor1.Hits(d1 + p + 32), h3 = anchor1.Hits(d1 + p + 48);
     if (_mm_movemask_epi8(_mm_or_si128(_mm_or_si128(h0, h1), _mm_or_si128(h2, h3))) == 0) {
       continue;
     }
     if constexpr (kTwoAnchors) {
-      h0 = _mm_and_si128(h0, hits(d2 + p, fold2, want2));
-      h1 = _mm_and_si128(h1, hits(d2 + p + 16, fold2, want2));
-      h2 = _mm_and_si128(h2, hits(d2 + p + 32, fold2, want2));
-      h3 = _mm_and_si128(h3, hits(d2 + p + 48, fold2, want2));
+      h0 = _mm_and_si128(h0, anchor2.Hits(d2 + p));
+      h1 = _mm_and_si128(h1, anchor2.Hits(d2 + p + 16));
+      h2 = _mm_and_si128(h2, anchor2.Hits(d2 + p + 32));
+      h3 = _mm_and_si128(h3, anchor2.Hits(d2 + p + 48));
     }
     auto mask16 = [](__m128i hit) {
       return std::uint64_t(static_cast<unsigned>(_mm_movemask_epi8(hit)));
