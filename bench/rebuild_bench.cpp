@@ -14,6 +14,7 @@
 #include <fstream>
 #include <map>
 #include <memory>
+#include <optional>
 #include <set>
 #include <sstream>
 #include <string>
@@ -24,6 +25,7 @@
 
 #include "bench/corpus.h"
 #include "bench/disk_files.h"
+#include "bench/null_seams.h"
 #include "framework/errors.h"
 #include "search/index_commands.h"
 #include "search/queries.h"
@@ -89,6 +91,11 @@ class CorpusLister : public vl::DirectoryLister {
     return true;
   }
 
+  // The corpus holds no links, and the walk lists every real folder whatever its identity.
+  std::optional<vl::FolderId> Identify(const std::string&, const vl::FolderId*) override {
+    return std::nullopt;
+  }
+
  private:
   // Keeps the folders that a walk of the roots reaches, in the walk's order, until they hold
   // exactly `paths` entries.
@@ -105,7 +112,9 @@ class CorpusLister : public vl::DirectoryLister {
         if (entries.size() > paths) entries.resize(paths);
         paths -= entries.size();
         for (const vl::DirEntry& entry : entries) {
-          if (vl::IsWalkableFolder(entry)) queue.push_back(folder + entry.name + "\\");
+          if (entry.attributes == vl::fa::kDirectory && entry.name != "." && entry.name != "..") {
+            queue.push_back(folder + entry.name + "\\");
+          }
         }
         kept[folder] = std::move(entries);
       }
@@ -120,18 +129,6 @@ class NoProgress : public vl::IndexProgress {
  public:
   void SetTotalParts(int) override {}
   void SetPartsComplete(int) override {}
-};
-
-class NoView : public vl::ResultView {
- public:
-  void SetRowCount(std::size_t) override {}
-  void SetResultLabel(std::string_view) override {}
-};
-
-class NoClock : public vl::Clock {
- public:
-  std::uint32_t TickCount() const override { return 0; }
-  vl::TLocalTime Now() const override { return {}; }
 };
 
 }  // namespace
@@ -169,8 +166,8 @@ int main(int argc, char** argv) {
   vl::IndexStore store;
   store.Set(vl::LoadIndexList(files, index_file));
   vl::TBallArray results;
-  NoView view;
-  NoClock clock;
+  vl::bench::NoView view;
+  vl::bench::NoClock clock;
   vl::Queries queries(store, results, view, clock, vl::LeadBytes::SingleByte());
   if (keyword != "-") queries.SearchByKeyword(keyword);
 

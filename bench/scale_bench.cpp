@@ -22,6 +22,7 @@
 #include "bench/corpus.h"
 #include "bench/disk_files.h"
 #include "bench/flat_index.h"
+#include "bench/null_seams.h"
 #include "bench/timing.h"
 #include "search/byte_scan.h"
 #include "search/index_list.h"
@@ -106,18 +107,6 @@ struct Keystroke {
 };
 
 constexpr int kRounds = 7;
-
-class NoView : public vl::ResultView {
- public:
-  void SetRowCount(std::size_t) override {}
-  void SetResultLabel(std::string_view) override {}
-};
-
-class NoClock : public vl::Clock {
- public:
-  std::uint32_t TickCount() const override { return 0; }
-  vl::TLocalTime Now() const override { return {}; }
-};
 
 // Each round starts with an empty keyword cache, as after a load, and times every keystroke as
 // the main window runs it (the keyword query with its cache, all threads) and as one full pass
