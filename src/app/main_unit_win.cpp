@@ -55,7 +55,7 @@ TFrmMain::TFrmMain(TComponent* owner, std::string app_directory)
   skfrm = new TskSkinForm(this);
   skfrm->SetName("skfrm");
   skfrm->SetBorderIcons({true, true, true, false, false});
-  skfrm->MainMenuBar = skSkinMainMenuBar1;
+  skfrm->SetMainMenuBar(skSkinMainMenuBar1);
   skfrm->SetSkinData(skSkinData1);
   skSkinMainMenuBar1->SetSkinForm(skfrm);
 

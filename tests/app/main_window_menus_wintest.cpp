@@ -89,7 +89,7 @@ class MainWindowMenusTest : public testing::SeamsFixture {
 
 TEST_F(MainWindowMenusTest, ClickingFileOpensItsMenuBelowTheItemAndEnterRunsTheLitItem) {
   ClickItem(0);
-  ASSERT_TRUE(Frame().MenusVisible());
+  ASSERT_TRUE(Frame().MenuSession().Visible());
   POINT corner{Bar().Items()[0]->Rect().left, Bar().Items()[0]->Rect().bottom};
   ClientToScreen(Bar().Handle(), &corner);
   EXPECT_EQ(FirstLevel().left, corner.x);
@@ -99,42 +99,42 @@ TEST_F(MainWindowMenusTest, ClickingFileOpensItsMenuBelowTheItemAndEnterRunsTheL
   // "Open directory" is lit; Down lights "Remove file index", Enter runs it once the menu is gone.
   Key(VK_DOWN);
   Key(VK_RETURN);
-  EXPECT_FALSE(Frame().MenusVisible());
+  EXPECT_FALSE(Frame().MenuSession().Visible());
   ASSERT_EQ(dialogs.questions.size(), 1u);
   EXPECT_EQ(dialogs.questions[0].text, kAskClear);
   EXPECT_FALSE(Bar().Items()[0]->Down());
-  EXPECT_FALSE(Frame().MenuMode());
+  EXPECT_FALSE(Frame().MenuSession().BarSelected());
   EXPECT_TRUE(TypingReachesTheKeywordBox());
 }
 
 TEST_F(MainWindowMenusTest, F10TheArrowsAndEscDriveTheBar) {
   SendMessageW(form->Handle(), WM_SYSCOMMAND, SC_KEYMENU, 0);
-  EXPECT_TRUE(Frame().MenuMode());
+  EXPECT_TRUE(Frame().MenuSession().BarSelected());
   EXPECT_TRUE(Bar().Items()[0]->Hot());
-  EXPECT_FALSE(Frame().MenusVisible());
+  EXPECT_FALSE(Frame().MenuSession().Visible());
   Key(VK_RIGHT);
   EXPECT_TRUE(Bar().Items()[1]->Hot());
   Key(VK_DOWN);
-  ASSERT_TRUE(Frame().MenusVisible());
+  ASSERT_TRUE(Frame().MenuSession().Visible());
   EXPECT_TRUE(Bar().Items()[1]->Down());
   // Right with a menu open moves to the next menu.
   Key(VK_RIGHT);
-  EXPECT_TRUE(Frame().MenusVisible());
+  EXPECT_TRUE(Frame().MenuSession().Visible());
   EXPECT_TRUE(Bar().Items()[2]->Down());
   // Esc closes the menu and keeps menu mode on the item; a second Esc leaves menu mode.
   Key(VK_ESCAPE);
-  EXPECT_FALSE(Frame().MenusVisible());
-  EXPECT_TRUE(Frame().MenuMode());
+  EXPECT_FALSE(Frame().MenuSession().Visible());
+  EXPECT_TRUE(Frame().MenuSession().BarSelected());
   EXPECT_EQ(form->edtName->Text(), "");
   Key(VK_ESCAPE);
-  EXPECT_FALSE(Frame().MenuMode());
+  EXPECT_FALSE(Frame().MenuSession().BarSelected());
   EXPECT_FALSE(Bar().Items()[2]->Hot());
   EXPECT_TRUE(TypingReachesTheKeywordBox());
 }
 
 TEST_F(MainWindowMenusTest, MovingAlongTheBarWhileAMenuIsOpenSwitchesMenus) {
   ClickItem(0);
-  ASSERT_TRUE(Frame().MenusVisible());
+  ASSERT_TRUE(Frame().MenuSession().Visible());
   const TRect file_menu = FirstLevel();
   const TPoint p = ItemCentre(1);
   POINT screen{p.x, p.y};
@@ -145,7 +145,7 @@ TEST_F(MainWindowMenusTest, MovingAlongTheBarWhileAMenuIsOpenSwitchesMenus) {
   testing::PumpUntil([&] { return Bar().Items()[1]->Down(); }, 600);
   EXPECT_TRUE(Bar().Items()[1]->Down());
   EXPECT_FALSE(Bar().Items()[0]->Down());
-  ASSERT_TRUE(Frame().MenusVisible());
+  ASSERT_TRUE(Frame().MenuSession().Visible());
   EXPECT_GT(FirstLevel().left, file_menu.left);
   Key(VK_ESCAPE);
   Key(VK_ESCAPE);
@@ -154,24 +154,24 @@ TEST_F(MainWindowMenusTest, MovingAlongTheBarWhileAMenuIsOpenSwitchesMenus) {
 
 TEST_F(MainWindowMenusTest, AClickElsewhereClosesTheMenuAndStillActs) {
   ClickItem(0);
-  ASSERT_TRUE(Frame().MenusVisible());
+  ASSERT_TRUE(Frame().MenuSession().Visible());
   // A press in the keyword box: the window hears of it first and closes the menu.
   SendMessageW(form->Handle(), WM_PARENTNOTIFY, WM_LBUTTONDOWN, MAKELPARAM(200, 40));
-  EXPECT_FALSE(Frame().MenusVisible());
-  EXPECT_FALSE(Frame().MenuMode());
+  EXPECT_FALSE(Frame().MenuSession().Visible());
+  EXPECT_FALSE(Frame().MenuSession().BarSelected());
   EXPECT_FALSE(Bar().Items()[0]->Down());
   EXPECT_TRUE(TypingReachesTheKeywordBox());
 }
 
 TEST_F(MainWindowMenusTest, WhileAMenuIsOpenNoKeyReachesTheKeywordBox) {
   ClickItem(1);
-  ASSERT_TRUE(Frame().MenusVisible());
+  ASSERT_TRUE(Frame().MenuSession().Visible());
   Type('A');
   Type('B');
   EXPECT_EQ(form->edtName->Text(), "");
   Key(VK_ESCAPE);
   Key(VK_ESCAPE);
-  EXPECT_FALSE(Frame().MenuMode());
+  EXPECT_FALSE(Frame().MenuSession().BarSelected());
   EXPECT_TRUE(TypingReachesTheKeywordBox());
 }
 
@@ -180,7 +180,7 @@ TEST_F(MainWindowMenusTest, GreyedItemsCannotBeLitOrRun) {
   form->mniRefresh->SetEnabled(false);
   form->mniIndex->SetEnabled(false);
   ClickItem(0);
-  ASSERT_TRUE(Frame().MenusVisible());
+  ASSERT_TRUE(Frame().MenuSession().Visible());
   // "Open directory" is the only enabled item: Down finds nothing else and Enter runs it.
   Key(VK_DOWN);
   Key(VK_RETURN);
@@ -208,7 +208,7 @@ TEST_F(MainWindowMenusTest, MenusOpenedDuringARebuildStartedFromTheMenuWork) {
   bool greyed_while_open = false;
   probe.between_roots = [&] {
     ClickItem(0);
-    greyed_while_open = Frame().MenusVisible() && !form->mniIndex->Enabled();
+    greyed_while_open = Frame().MenuSession().Visible() && !form->mniIndex->Enabled();
     // Only "Open directory" can be lit: Down stays on it and Enter runs it.
     Key(VK_DOWN);
     Key(VK_RETURN);
@@ -226,7 +226,7 @@ TEST_F(MainWindowMenusTest, MenusOpenedDuringARebuildStartedFromTheMenuWork) {
   EXPECT_NE(index.find("r1\\a.txt"), std::string::npos);
   EXPECT_NE(index.find("r2\\b.txt"), std::string::npos);
   EXPECT_TRUE(form->mniIndex->Enabled());
-  EXPECT_FALSE(Frame().MenusVisible());
+  EXPECT_FALSE(Frame().MenuSession().Visible());
   EXPECT_TRUE(TypingReachesTheKeywordBox());
 }
 

@@ -176,7 +176,7 @@ TEST_F(SettingsWindowTest, TheMemoMenuStaysWhileTheMenuKeyOrShiftF10ArePressedOv
   // From the keyboard: at the memo's centre.
   SendMessageW(memo, WM_CONTEXTMENU, WPARAM(memo), LPARAM(-1));
   testing::Pump();
-  ASSERT_TRUE(form->skSkinForm1->MenusVisible());
+  ASSERT_TRUE(form->skSkinForm1->MenuSession().Visible());
   const std::vector<HWND> first = VisiblePopups();
   ASSERT_EQ(first.size(), 1u);
   RECT popup, field;
@@ -195,11 +195,11 @@ TEST_F(SettingsWindowTest, TheMemoMenuStaysWhileTheMenuKeyOrShiftF10ArePressedOv
   keys[VK_SHIFT] = 0;
   SetKeyboardState(keys);
   EXPECT_EQ(VisiblePopups(), first);
-  EXPECT_TRUE(form->skSkinForm1->MenusVisible());
+  EXPECT_TRUE(form->skSkinForm1->MenuSession().Visible());
 
   PostKey(memo, VK_ESCAPE);
-  EXPECT_FALSE(form->skSkinForm1->MenusVisible());
-  EXPECT_FALSE(form->skSkinForm1->MenuHookInstalled());
+  EXPECT_FALSE(form->skSkinForm1->MenuSession().Visible());
+  EXPECT_FALSE(form->skSkinForm1->MenuSession().HookInstalled());
   // Typing reaches the memo again.
   SendMessageW(memo, EM_SETSEL, 3, 3);
   PostMessageW(memo, WM_KEYDOWN, 'D', 0);
@@ -216,12 +216,12 @@ TEST_F(SettingsWindowTest, TheMemoMenuRunsSelectAllAfterItHasClosed) {
   SendMessageW(form->mmoList->Handle(), WM_CONTEXTMENU, WPARAM(form->mmoList->Handle()),
                LPARAM(-1));
   testing::Pump();
-  ASSERT_TRUE(form->skSkinForm1->MenusVisible());
+  ASSERT_TRUE(form->skSkinForm1->MenuSession().Visible());
   // With nothing selected the first lit item is Paste (text on the clipboard) or Select All;
   // Down lands on Select All from either.
   PostKey(form->mmoList->Handle(), VK_DOWN);
   PostKey(form->mmoList->Handle(), VK_RETURN);
-  EXPECT_FALSE(form->skSkinForm1->MenusVisible());
+  EXPECT_FALSE(form->skSkinForm1->MenuSession().Visible());
   DWORD start = 1, end = 0;
   SendMessageW(form->mmoList->Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
                reinterpret_cast<LPARAM>(&end));

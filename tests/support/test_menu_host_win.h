@@ -10,6 +10,7 @@
 #include "framework/control_win.h"
 #include "framework/form_win.h"
 #include "skin/controls/menu_host.h"
+#include "skin/controls/menu_session_win.h"
 #include "skin/controls/skin_menu_win.h"
 #include "skin/controls/skin_popup_window_win.h"
 #include "skin/data/skin_messages.h"
@@ -19,46 +20,27 @@ namespace vl::testing {
 class TestMenuHost : public TComponent, public TskMenuHost, public TMessageHook {
  public:
   explicit TestMenuHost(TForm& form, TskSkinData* skin_data = nullptr)
-      : TComponent(&form), form_(form), menu_(form), skin_data_(skin_data) {
+      : TComponent(&form), form_(form), menu_(form), session_(menu_), skin_data_(skin_data) {
     form.SetMessageHook(this, this);
+    session_.OnPopupOpen = [this] { ++opened; };
+    session_.OnPopupClose = [this] { ++closed; };
+    session_.HookFilter = [this](MSG& msg) { return Filter(msg); };
   }
   ~TestMenuHost() override {
     menu_.CloseFrom(0);
-    Application().RemoveMessageHook(this);
     if (form_.MessageHook() == this) form_.SetMessageHook(nullptr);
   }
 
-  TskSkinMenu& SkinMenu() override { return menu_; }
+  TskMenuSession& MenuSession() override { return session_; }
   TskSkinData* MenusSkinData() const override { return skin_data_; }
   void SetMenusSkinData(TskSkinData* skin_data) { skin_data_ = skin_data; }
-  void ShowMenuChain(TWinControl* asker, TskSkinData* skin_data, bool popup_up,
-                     const std::vector<TMenuItem*>& items, const TRect& anchor) override {
-    menu_.ShowChain(asker, skin_data, popup_up, items, anchor);
-  }
-  void CloseMenus() override { menu_.CloseAll(); }
-  bool MenusVisible() const override { return menu_.Visible(); }
-
-  void SkinMenuOpened() override {
-    ++opened;
-    open_ = true;
-    if (!Application().HasMessageHook(this)) {
-      Application().InstallMessageHook(this, [this](MSG& msg) { return Filter(msg); });
-    }
-  }
-  void SkinMenusClosed() override {
-    ++closed;
-    open_ = false;
-    Application().RemoveMessageHook(this);
-  }
-  bool SkinMenuOpen() const override { return open_; }
-  void ClearSkinMenuOpen() override { open_ = false; }
-  bool MenuMode() const override { return false; }
-  void EnterMenuMode() override {}
-  void LeaveMenuMode() override {}
+  TskSkinMenu& SkinMenu() { return menu_; }
+  void CloseMenus() { session_.End(); }
+  bool SkinMenuOpen() const { return session_.PopupOpen(); }
 
   bool HookMessage(UINT msg, WPARAM, LPARAM, LRESULT& result) override {
     if (msg != SKN_CLOSEMENUS) return false;
-    if (open_) SkinMenusClosed();
+    session_.ChainEnded();
     result = 0;
     return true;
   }
@@ -73,32 +55,30 @@ class TestMenuHost : public TComponent, public TskMenuHost, public TMessageHook 
     return dynamic_cast<TskSkinPopupWindow*>(TWinControl::FromHandle(window)) != nullptr;
   }
 
+  // The session's own filter, and what the frame's messages would add: a press anywhere outside
+  // the popups closes the chain and acts.
   bool Filter(MSG& msg) {
     switch (msg.message) {
       case WM_KEYDOWN:
         ++keys_taken;
-        menu_.KeyDown(msg.wParam);
-        if (open_ && !menu_.Visible()) SkinMenusClosed();
-        return true;
-      case WM_MOUSEWHEEL:
-      case WM_CONTEXTMENU:
-        return true;
+        break;
       case WM_LBUTTONDOWN:
       case WM_RBUTTONDOWN:
       case WM_MBUTTONDOWN:
       case WM_NCLBUTTONDOWN:
       case WM_NCRBUTTONDOWN:
-        if (!IsPopup(msg.hwnd)) menu_.CloseAll();
+        if (!IsPopup(msg.hwnd)) session_.End();
         return false;
       default:
-        return false;
+        break;
     }
+    return session_.FilterMessage(msg);
   }
 
   TForm& form_;
   TskSkinMenu menu_;
+  TskMenuSession session_;
   TskSkinData* skin_data_;
-  bool open_ = false;
 };
 
 }  // namespace vl::testing

@@ -8,6 +8,7 @@
 #include "framework/text_win.h"
 #include "framework/menu_win.h"
 #include "skin/controls/menu_host.h"
+#include "skin/controls/menu_session_win.h"
 #include "skin/controls/skin_popup_menu_win.h"
 #include "skin/data/resource_strings.h"
 #include "skin/data/skin_data.h"
@@ -264,7 +265,7 @@ void TskSkinMemo::FreeContextMenu() {
   if (!menu) return;
   // An open chain shows the menu's items; it goes before they do.
   if (menu->Showing()) {
-    if (TskMenuHost* host = TskMenuHost::Find(this)) host->CloseMenus();
+    if (TskMenuHost* host = TskMenuHost::Find(this)) host->MenuSession().End();
   }
   delete menu;
 }

@@ -7,6 +7,7 @@
 
 #include "framework/menu_win.h"
 #include "skin/controls/menu_host.h"
+#include "skin/controls/menu_session_win.h"
 #include "skin/data/skin_controls.h"
 #include "skin/data/skin_data.h"
 #include "skin/data/skin_objects.h"
@@ -517,7 +518,7 @@ void TskSkinMainMenuBar::ItemMouseEnter(TskSkinMainMenuBarItem& item) {
     }
     // An item without a menu has nothing to switch to: the open menu closes and the item only
     // lights, so that passing over it never runs its command.
-    if (TskMenuHost* host = SkinForm()) host->CloseMenus();
+    if (TskMenuHost* host = SkinForm()) host->MenuSession().End();
     hovered_ = IndexOf(&item);
     break;
   }
@@ -547,9 +548,7 @@ void TskSkinMainMenuBar::ItemMouseDown(TskSkinMainMenuBarItem& item, int button)
     OpenItemMenu(item);
     return;
   }
-  if (host->MenusVisible()) host->CloseMenus();
-  if (host->MenuMode()) host->LeaveMenuMode();
-  host->ClearSkinMenuOpen();
+  host->MenuSession().End();
   RepaintItem(item);
   // The command may close the window and with it the bar: nothing of the bar is touched after.
   item.MenuItem()->Click();
@@ -562,7 +561,8 @@ void TskSkinMainMenuBar::OpenItemMenu(TskSkinMainMenuBarItem& item) {
   const bool hot = item.hot_;
   // The chain open now ends first, so that its end (which leaves menu mode and tells the bar)
   // cannot undo the state the new menu sets up.
-  if (host->MenusVisible()) host->CloseMenus();
+  TskMenuSession& session = host->MenuSession();
+  session.CloseChain();
   for (const auto& other : items_) {
     if (other.get() == &item || !other->down_) continue;
     other->down_ = false;
@@ -574,15 +574,13 @@ void TskSkinMainMenuBar::OpenItemMenu(TskSkinMainMenuBarItem& item) {
   item.down_ = true;
   item.morph_ = 1;
   RepaintItem(item);
-  host->SkinMenuOpened();
-  if (!host->MenuMode()) host->EnterMenuMode();
-  host->ShowMenuChain(nullptr, SkinData(), PopupToUp, item.MenuItem()->VisibleItems(),
-                      ScreenRect(item.Rect()));
-  if (host->MenusVisible()) return;
+  if (session.OpenFromBar(SkinData(), PopupToUp, item.MenuItem()->VisibleItems(),
+                          ScreenRect(item.Rect()))) {
+    return;
+  }
   // Nothing opened (no visible sub-item): the item must not stay drawn down over no menu.
   item.down_ = false;
   item.hot_ = true;
-  host->ClearSkinMenuOpen();
   RepaintItem(item);
 }
 
@@ -594,10 +592,8 @@ void TskSkinMainMenuBar::OpenOverflowMenu() {
     if (!item->Fits()) hidden.push_back(item->MenuItem());
   }
   if (hidden.empty()) return;
-  if (host->MenusVisible()) host->CloseMenus();
-  host->SkinMenuOpened();
-  host->ShowMenuChain(nullptr, SkinData(), false, hidden, ScreenRect(OverflowStripRect()));
-  if (!host->MenusVisible()) host->ClearSkinMenuOpen();
+  host->MenuSession().OpenPopup(nullptr, SkinData(), false, hidden,
+                                ScreenRect(OverflowStripRect()));
 }
 
 TRect TskSkinMainMenuBar::ScreenRect(const TRect& r) const {
@@ -666,7 +662,7 @@ bool TskSkinMainMenuBar::OpenSelectedItem() {
   if (!host) return false;
   for (const auto& item : items_) {
     if (!item->Enabled() || !item->Fits()) continue;
-    if ((item->down_ && !item->HasChildren()) || (item->hot_ && !host->SkinMenuOpen())) {
+    if ((item->down_ && !item->HasChildren()) || (item->hot_ && !host->MenuSession().PopupOpen())) {
       item->hot_ = false;
       ItemMouseDown(*item, 0);
       return true;
@@ -683,7 +679,7 @@ void TskSkinMainMenuBar::EnterMenuModeFromKeyboard() {
   int index = SelectedBarItem(picks);
   if (index == -1) index = StepBarItem(picks, -1, true);
   Select(index);
-  if (!host->MenuMode()) host->EnterMenuMode();
+  host->MenuSession().SelectBar();
 }
 
 void TskSkinMainMenuBar::PopupClosedInMenuMode() {

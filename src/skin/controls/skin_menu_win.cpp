@@ -62,11 +62,7 @@ void FreeLater(std::unique_ptr<TskSkinPopupWindow> popup) {
 }  // namespace
 
 TskSkinMenu::TskSkinMenu(TWinControl& window)
-    : window_(window), wait_timer_(std::make_unique<TTimer>(nullptr)) {
-  wait_timer_->SetEnabled(false);
-  wait_timer_->SetInterval(500);
-  wait_timer_->OnTimer = [this] { WaitElapsed(); };
-}
+    : window_(window), wait_timer_(nullptr, 500, [this] { WaitElapsed(); }) {}
 
 TskSkinMenu::~TskSkinMenu() {
   StopWait();
@@ -74,16 +70,18 @@ TskSkinMenu::~TskSkinMenu() {
 }
 
 void TskSkinMenu::ShowChain(TWinControl* asker, TskSkinData* skin_data, bool popup_up,
-                            const std::vector<TMenuItem*>& items, const TRect& anchor, int first) {
+                            const std::vector<TMenuItem*>& items, const TRect& anchor,
+                            std::function<void()> once_close) {
   CloseFrom(0);
   work_area_ = WorkAreaAt(anchor);
   skin_data_ = skin_data;
   std::vector<TMenuItem*> shown;
-  for (std::size_t i = std::size_t(std::max(first, 0)); i < items.size(); ++i) {
-    if (items[i] && items[i]->Visible()) shown.push_back(items[i]);
+  for (TMenuItem* item : items) {
+    if (item && item->Visible()) shown.push_back(item);
   }
   if (!shown.empty()) {
     asker_ = std::make_shared<AskerLink>(asker);
+    OnceClose = std::move(once_close);
     visible_ = true;
     OpenLevel(shown, anchor, false, popup_up);
   }
@@ -158,7 +156,7 @@ TWinControl* TskSkinMenu::Asker() const {
 }
 
 bool TskSkinMenu::Waiting() const {
-  return wait_timer_->Enabled();
+  return wait_timer_.Enabled();
 }
 
 int TskSkinMenu::LevelOf(const TskSkinPopupWindow& popup) const {
@@ -207,8 +205,8 @@ void TskSkinMenu::ItemEntered(TskSkinPopupWindow& popup, int index, bool by_poin
   if (!by_pointer || !popup.Item(index).HasChildren()) return;
   waiting_popup_ = &popup;
   waiting_index_ = index;
-  wait_timer_->SetEnabled(false);
-  wait_timer_->SetEnabled(true);
+  wait_timer_.SetEnabled(false);
+  wait_timer_.SetEnabled(true);
 }
 
 void TskSkinMenu::ItemLeft(TskSkinPopupWindow& popup, int index) {
@@ -216,7 +214,7 @@ void TskSkinMenu::ItemLeft(TskSkinPopupWindow& popup, int index) {
 }
 
 void TskSkinMenu::StopWait() {
-  wait_timer_->SetEnabled(false);
+  wait_timer_.SetEnabled(false);
   waiting_popup_ = nullptr;
   waiting_index_ = -1;
 }

@@ -11,6 +11,8 @@
 
 #include "framework/font_win.h"
 #include "framework/geometry.h"
+#include "framework/timer_win.h"
+#include "skin/controls/menu_session_win.h"
 
 namespace vl {
 
@@ -19,45 +21,45 @@ class TMenuItem;
 class TWinControl;
 class TskSkinData;
 class TskSkinPopupWindow;
-class TTimer;
 
-class TskSkinMenu {
+class TskSkinMenu : public TskMenuChain {
  public:
   // `window` is the skinned window the chains belong to; it receives SKN_CLOSEMENUS when a
   // chain is closed all at once.
   explicit TskSkinMenu(TWinControl& window);
-  ~TskSkinMenu();
+  ~TskSkinMenu() override;
   TskSkinMenu(const TskSkinMenu&) = delete;
   TskSkinMenu& operator=(const TskSkinMenu&) = delete;
 
-  // Settings the window's frame passes on.
+  // The menus' settings, read whenever a level opens: a change shows on the next menu.
   int DefMenuItemHeight = 20;
-  TFont DefMenuItemFont{"Arial", 14, 0, 0};
+  TFont DefMenuItemFont{"Arial", 14, 0, GetSysColor(COLOR_WINDOWTEXT)};
   bool UseSkinFont = true;
   int MaxMenuItemsInWindow = 0;
   bool AlphaBlend = false;
   bool AlphaBlendAnimation = false;
-  int AlphaBlendValue = 150;
+  int AlphaBlendValue = 200;
 
-  // Closes any open chain and opens the first level with the visible `items` from `first` on,
-  // at `anchor` (screen coordinates; a zero-size rectangle for a point), above the anchor when
-  // `popup_up`. `asker` (may be null) receives SKN_CLOSEMENUS when the chain ends and
-  // SKN_POPUPCOMMAND after one of its commands ran. Nothing opens without a visible item.
+  // Closes any open chain and opens the first level with the visible `items` at `anchor` (screen
+  // coordinates; a zero-size rectangle for a point), above the anchor when `popup_up`. `asker`
+  // (may be null) receives SKN_CLOSEMENUS when the chain ends and SKN_POPUPCOMMAND after one of
+  // its commands ran; `once_close` becomes OnceClose. Nothing opens without a visible item.
   void ShowChain(TWinControl* asker, TskSkinData* skin_data, bool popup_up,
-                 const std::vector<TMenuItem*>& items, const TRect& anchor, int first = 0);
+                 const std::vector<TMenuItem*>& items, const TRect& anchor,
+                 std::function<void()> once_close = nullptr) override;
   // Closes levels `level` and deeper; closing level 0 ends the chain.
-  void CloseFrom(int level);
+  void CloseFrom(int level) override;
   // Ends the chain and tells the window (SKN_CLOSEMENUS). Does nothing when no chain is open.
-  void CloseAll();
-  bool Visible() const;
-  int LevelCount() const;
+  void CloseAll() override;
+  bool Visible() const override;
+  int LevelCount() const override;
   TskSkinPopupWindow* Level(int level) const;
   TskSkinPopupWindow* Topmost() const;
   // A key for the topmost popup (from the window's application message hook); true when a
   // popup took it.
-  bool KeyDown(WPARAM key);
+  bool KeyDown(WPARAM key) override;
   // The topmost popup's active item has a sub-menu.
-  bool TopmostActiveHasChildren() const;
+  bool TopmostActiveHasChildren() const override;
 
   // Fired once when the current chain ends, then cleared.
   std::function<void()> OnceClose;
@@ -90,7 +92,7 @@ class TskSkinMenu {
   TRect work_area_;
   bool visible_ = false;
   std::shared_ptr<AskerLink> asker_;
-  std::unique_ptr<TTimer> wait_timer_;
+  TTimer wait_timer_;
   TskSkinPopupWindow* waiting_popup_ = nullptr;
   int waiting_index_ = -1;
 };

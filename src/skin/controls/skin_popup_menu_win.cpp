@@ -4,7 +4,7 @@
 
 #include "framework/control_win.h"
 #include "skin/controls/menu_host.h"
-#include "skin/controls/skin_menu_win.h"
+#include "skin/controls/menu_session_win.h"
 #include "skin/data/skin_data.h"
 
 namespace vl {
@@ -13,7 +13,7 @@ TskSkinPopupMenu::TskSkinPopupMenu(TComponent* owner) : TPopupMenu(owner) {}
 
 TskSkinPopupMenu::~TskSkinPopupMenu() {
   // The open popups point at this menu's items; they must not outlive them.
-  if (showing_ && host_) host_->CloseMenus();
+  if (showing_ && host_) host_->MenuSession().End();
   WatchHost(nullptr);
   SetSkinData(nullptr);
 }
@@ -63,19 +63,10 @@ void TskSkinPopupMenu::Show(TWinControl* asker, const TRect& anchor, bool popup_
   TskSkinData* skin = skin_data_ ? skin_data_ : host->MenusSkinData();
   if (needs_skin && !skin) return;
   if (VisibleItems().empty()) return;
-  if (host->MenusVisible()) host->CloseMenus();
-  host->SkinMenuOpened();
   popup_point_ = {anchor.left, anchor.top};
   WatchHost(host);
-  TskSkinMenu& menu = host->SkinMenu();
-  showing_ = true;
-  menu.OnceClose = [this] { Closed(); };
-  menu.ShowChain(asker, skin, popup_up, Items(), anchor);
-  if (!menu.Visible()) {
-    menu.OnceClose = nullptr;
-    showing_ = false;
-    host->SkinMenusClosed();
-  }
+  showing_ =
+      host->MenuSession().OpenPopup(asker, skin, popup_up, Items(), anchor, [this] { Closed(); });
 }
 
 void TskSkinPopupMenu::Closed() {

@@ -209,8 +209,8 @@ void TskSkinPopupWindow::Measure(const TRect& work_area) {
   metrics_ = {};
   metrics_.skinned = skinned_;
   metrics_.glyph_column = kDefaultColumn;
-  metrics_.max_items_in_window = controller_.MaxMenuItemsInWindow;
-  int item_height = controller_.DefMenuItemHeight;
+  metrics_.max_items_in_window = std::max(controller_.MaxMenuItemsInWindow, 0);
+  int item_height = std::max(controller_.DefMenuItemHeight, 1);
   int separator_height = kDefaultSeparatorHeight;
   if (skinned_) {
     metrics_.picture_width = window_picture_->Width();

@@ -15,7 +15,7 @@ namespace {
 
 // A double click on a system-menu object: the first click's menu goes before the window does.
 void CloseFromSystemMenu(TskSkinForm& form) {
-  form.CloseMenus();
+  form.MenuSession().End();
   form.Form().Close();
 }
 
@@ -334,7 +334,7 @@ void TskSkinStdButtonObject::MouseDown(int button) {
 
 void TskSkinStdButtonObject::MouseUp(int button) {
   // A button stays down while the menu it opened is on screen.
-  if (command == TStdCommand::cmSysMenu && down && form_.SkinMenuOpen()) return;
+  if (command == TStdCommand::cmSysMenu && down && form_.MenuSession().PopupOpen()) return;
   const bool run = button == 1 && active && down && enabled;
   if (command == TStdCommand::cmClose) {
     down = false;

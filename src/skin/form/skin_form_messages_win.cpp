@@ -86,7 +86,7 @@ bool TskSkinForm::HookMessage(UINT msg, WPARAM wparam, LPARAM lparam, LRESULT& r
     return true;
   }
   if (msg == SKN_CLOSEMENUS) {
-    SkinMenusClosed();
+    menu_session_.ChainEnded();
     result = 0;
     return true;
   }
@@ -338,7 +338,7 @@ bool TskSkinForm::WmSysCommand(WPARAM wparam) {
   switch (wparam & 0xFFF0) {
     case SC_KEYMENU:
       // The platform's own menu loop must never run.
-      KeyMenu();
+      menu_session_.ToggleBarFromKeyboard();
       return true;
     case SC_MAXIMIZE:
       SetWindowState(TskWindowState::wsMaximized);

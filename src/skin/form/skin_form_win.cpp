@@ -38,14 +38,28 @@ TskSkinForm::TskSkinForm(TComponent* owner)
       hover_timer_(nullptr, kHoverInterval, [this] { HoverTick(); }),
       fade_timer_(nullptr, 1, [this] { FadeTick(); }),
       morph_timer_(nullptr, kMorphInterval, [this] { MorphTick(); }),
-      animation_timer_(nullptr, TskObjectAnimation::kTick, [this] { AnimationTick(); }) {
+      animation_timer_(nullptr, TskObjectAnimation::kTick, [this] { AnimationTick(); }),
+      skin_menu_(form_),
+      menu_session_(skin_menu_) {
   // The platform must never act on its own caption buttons: no system menu on a right click,
   // no native maximize on a double click.
   form_.SetBorderIcons({});
   form_active_ = GetActiveWindow() == form_.Handle();
   Frames().push_back(this);
   form_.SetMessageHook(this, this);
-  skin_menu_ = std::make_unique<TskSkinMenu>(form_);
+  menu_session_.OnPopupOpen = [this] {
+    if (OnSkinMenuOpen) OnSkinMenuOpen();
+  };
+  menu_session_.OnPopupClose = [this] {
+    if (OnSkinMenuClose) OnSkinMenuClose();
+  };
+  menu_session_.OnBarEnter = [this] {
+    if (OnMainMenuEnter) OnMainMenuEnter();
+  };
+  menu_session_.OnBarExit = [this] {
+    if (OnMainMenuExit) OnMainMenuExit();
+  };
+  menu_session_.OnChainEnd = [this] { ReleaseMenuButton(); };
   form_.ShortCutHandler = [this](const MSG& msg) { return ShortCut(msg); };
   ApplySkin();
 }
@@ -53,8 +67,7 @@ TskSkinForm::TskSkinForm(TComponent* owner)
 TskSkinForm::~TskSkinForm() {
   Frames().erase(std::find(Frames().begin(), Frames().end(), this));
   StopTimers();
-  skin_menu_->CloseFrom(0);
-  RemoveMenuHook();
+  skin_menu_.CloseFrom(0);
   // A form that is destroying its components drops the hook itself (it hears of this
   // component leaving), and may already be gone in part.
   if (!form_.Destroying()) {
@@ -335,11 +348,7 @@ void TskSkinForm::DropLayeredStyle() {
 
 void TskSkinForm::BeforeChange() {
   // Open popups draw from the skin about to go.
-  if (skin_menu_->Visible()) {
-    skin_menu_->CloseAll();
-  } else if (menu_mode_) {
-    LeaveMenuMode();
-  }
+  menu_session_.End();
   changing_ = true;
   skin_loaded_ = false;
   StopTimers();

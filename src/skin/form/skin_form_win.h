@@ -21,6 +21,8 @@
 #include "framework/menu_win.h"
 #include "framework/timer_win.h"
 #include "skin/controls/menu_host.h"
+#include "skin/controls/menu_session_win.h"
+#include "skin/controls/skin_menu_win.h"
 #include "skin/data/skin_data.h"
 #include "skin/form/frame_layout.h"
 #include "skin/form/frame_objects_win.h"
@@ -100,17 +102,14 @@ class TskSkinForm : public TComponent, public TMessageHook, public TskMenuHost {
   // Skin effects on: objects animate and morph rather than jump to their end looks.
   bool SkinEffects() const;
 
-  // Menus. The window's popups draw from MenusSkinData, else from SkinData.
+  // Menus. The window's popups draw from MenusSkinData, else from SkinData. Their settings
+  // (item height and font, skin font, items per window, alpha blending) are the popup
+  // controller's own fields, read whenever a menu opens.
   TskSkinData* MenusSkinDataSetting = nullptr;
-  int DefMenuItemHeight = 20;
-  TFont DefMenuItemFont{"Arial", 14, 0, GetSysColor(COLOR_WINDOWTEXT)};
-  bool UseSkinFontInMenu = true;
-  int MaxMenuItemsInWindow = 0;
-  bool MenusAlphaBlend = false;
-  bool MenusAlphaBlendAnimation = false;
-  int MenusAlphaBlendValue = 200;
+  TskSkinMenu& SkinMenu() { return skin_menu_; }
   // The menu bar this window drives from the keyboard; null for none.
-  TskMenuBarLink* MainMenuBar = nullptr;
+  TskMenuBarLink* MainMenuBar() const { return menu_session_.Bar(); }
+  void SetMainMenuBar(TskMenuBarLink* bar) { menu_session_.SetBar(bar); }
   // Offered every key press first; true takes it.
   std::function<bool(const MSG&)> OnShortCut;
   std::function<void()> OnSkinMenuOpen;
@@ -118,22 +117,10 @@ class TskSkinForm : public TComponent, public TMessageHook, public TskMenuHost {
   std::function<void()> OnMainMenuEnter;
   std::function<void()> OnMainMenuExit;
 
-  TskSkinMenu& SkinMenu() override { return *skin_menu_; }
+  TskMenuSession& MenuSession() override { return menu_session_; }
   TskSkinData* MenusSkinData() const override {
     return MenusSkinDataSetting ? MenusSkinDataSetting : skin_data_;
   }
-  void ShowMenuChain(TWinControl* asker, TskSkinData* skin_data, bool popup_up,
-                     const std::vector<TMenuItem*>& items, const TRect& anchor) override;
-  void CloseMenus() override;
-  bool MenusVisible() const override;
-  void SkinMenuOpened() override;
-  void SkinMenusClosed() override;
-  bool SkinMenuOpen() const override { return skin_menu_open_; }
-  void ClearSkinMenuOpen() override { skin_menu_open_ = false; }
-  bool MenuMode() const override { return menu_mode_; }
-  void EnterMenuMode() override;
-  void LeaveMenuMode() override;
-  bool MenuHookInstalled() const;
 
   // The system menu's items, built again for the window's state at every call.
   std::vector<TMenuItem*> SystemMenuItems();
@@ -203,14 +190,8 @@ class TskSkinForm : public TComponent, public TMessageHook, public TskMenuHost {
   bool HookMessage(UINT msg, WPARAM wparam, LPARAM lparam, LRESULT& result) override;
   // Menus.
   void CloseMenusBefore(UINT msg, WPARAM wparam);
-  void InstallMenuHook();
-  void RemoveMenuHook();
-  bool MenuHook(MSG& msg);
-  void MenuKey(WPARAM key);
   bool ShortCut(const MSG& msg);
-  void KeyMenu();
   void ReleaseMenuButton();
-  void ApplyMenuSettings();
   bool HandleSkinMessage(UINT msg, WPARAM wparam, LPARAM lparam);
   LRESULT Previous(UINT msg, WPARAM wparam, LPARAM lparam) {
     return form_.OwnWndProc(msg, wparam, lparam);
@@ -312,10 +293,9 @@ class TskSkinForm : public TComponent, public TMessageHook, public TskMenuHost {
   TTimer animation_timer_;
   int fade_alpha_ = 255;
   TskLayerManager caption_button_glow_;
-  std::unique_ptr<TskSkinMenu> skin_menu_;
+  TskSkinMenu skin_menu_;
+  TskMenuSession menu_session_;
   TPopupMenu* system_menu_ = nullptr;
-  bool skin_menu_open_ = false;
-  bool menu_mode_ = false;
 };
 
 }  // namespace vl

@@ -13,6 +13,7 @@
 
 #include "framework/menu_win.h"
 #include "skin/controls/menu_host.h"
+#include "skin/controls/menu_session_win.h"
 #include "skin/controls/skin_menu_bar_win.h"
 #include "skin/data/skin_package.h"
 #include "skin/data/zlib_codec.h"
@@ -23,11 +24,15 @@
 namespace vl {
 namespace {
 
-// A frame stand-in: it keeps the menu states the bar drives and, as the frame does, tells the
-// bar when the chain it opened ends.
-class FakeHost : public TComponent, public TskMenuHost {
+// A frame stand-in: a real menu session over a chain that only records what it is asked to
+// show, and that tells the session when it ends, as the window does.
+class FakeHost : public TComponent, public TskMenuHost, private TskMenuChain {
  public:
-  using TComponent::TComponent;
+  explicit FakeHost(TComponent* owner) : TComponent(owner), session_(*this) {
+    session_.OnPopupOpen = [this] { ++opened; };
+    session_.OnBarEnter = [this] { ++entered; };
+    session_.OnBarExit = [this] { ++left; };
+  }
   struct Show {
     TskSkinData* skin;
     bool up;
@@ -35,56 +40,50 @@ class FakeHost : public TComponent, public TskMenuHost {
     TRect anchor;
   };
 
-  TskSkinMenu& SkinMenu() override {
-    throw std::logic_error("the bar opens menus through the host");
-  }
+  TskMenuSession& MenuSession() override { return session_; }
   TskSkinData* MenusSkinData() const override { return nullptr; }
-  void ShowMenuChain(TWinControl* asker, TskSkinData* skin_data, bool popup_up,
-                     const std::vector<TMenuItem*>& items, const TRect& anchor) override {
-    EXPECT_EQ(asker, nullptr);
-    EXPECT_FALSE(visible) << "a chain was still open";
-    shows.push_back({skin_data, popup_up, items, anchor});
-    visible = !items.empty();
-  }
-  void CloseMenus() override {
-    if (!visible) return;
-    visible = false;
-    SkinMenusClosed();
-  }
-  bool MenusVisible() const override { return visible; }
-  void SkinMenuOpened() override {
-    ++opened;
-    skin_open = true;
-  }
-  void SkinMenusClosed() override {
-    skin_open = false;
-    if (menu_mode) LeaveMenuMode();
-  }
-  bool SkinMenuOpen() const override { return skin_open; }
-  void ClearSkinMenuOpen() override { skin_open = false; }
-  bool MenuMode() const override { return menu_mode; }
-  void EnterMenuMode() override {
-    ++entered;
-    menu_mode = true;
-  }
-  void LeaveMenuMode() override {
-    ++left;
-    menu_mode = false;
-    visible = skin_open = false;
-    if (bar) bar->LeaveMenuMode();
-  }
-  // Esc on the open popup in menu mode, as the frame's hook handles it.
+  void SetBar(TskSkinMainMenuBar* bar) { session_.SetBar(bar); }
+  bool Visible() const override { return visible_; }
+  bool SkinOpen() const { return session_.PopupOpen(); }
+  bool MenuMode() const { return session_.BarSelected(); }
+  void CloseMenus() { session_.End(); }
+  void LeaveMenuMode() { session_.LeaveBar(); }
+  // Esc on the open popup in menu mode, through the session's key handling.
   void EscapeInMenuMode() {
-    visible = skin_open = false;
-    if (bar) bar->PopupClosedInMenuMode();
+    MSG msg{};
+    msg.message = WM_KEYDOWN;
+    msg.wParam = VK_ESCAPE;
+    session_.FilterMessage(msg);
   }
 
-  TskSkinMainMenuBar* bar = nullptr;
   std::vector<Show> shows;
-  bool visible = false;
-  bool skin_open = false;
-  bool menu_mode = false;
   int opened = 0, entered = 0, left = 0;
+
+ private:
+  void ShowChain(TWinControl* asker, TskSkinData* skin_data, bool popup_up,
+                 const std::vector<TMenuItem*>& items, const TRect& anchor,
+                 std::function<void()>) override {
+    EXPECT_EQ(asker, nullptr);
+    EXPECT_FALSE(visible_) << "a chain was still open";
+    shows.push_back({skin_data, popup_up, items, anchor});
+    visible_ = !items.empty();
+  }
+  void CloseFrom(int) override { visible_ = false; }
+  void CloseAll() override {
+    if (!visible_) return;
+    visible_ = false;
+    session_.ChainEnded();
+  }
+  int LevelCount() const override { return visible_ ? 1 : 0; }
+  bool KeyDown(WPARAM key) override {
+    if (key != VK_ESCAPE || !visible_) return false;
+    visible_ = false;
+    return true;
+  }
+  bool TopmostActiveHasChildren() const override { return false; }
+
+  TskMenuSession session_;
+  bool visible_ = false;
 };
 
 // A skin whose item looks are plain colours: normal, hot and down down the left column, three
@@ -144,7 +143,7 @@ class MenuBarTest : public testing::CarriedSkinFixture {
                               const char* section = "mainmenubar") {
     if (with_host) host = new FakeHost(&form);
     bar = new TskSkinMainMenuBar(&form);
-    if (host) host->bar = bar;
+    if (host) host->SetBar(bar);
     bar->SetSkinDataName(section);
     if (skinned) bar->SetSkinData(skin ? skin : skin_data);
     bar->SetMainMenu(&menu);
@@ -338,7 +337,7 @@ TEST_F(MenuBarTest, AClickOpensTheItemsMenuUnderItAndMovingAlongSwitchesMenus) {
   EXPECT_EQ(host->shows[0].items, file->VisibleItems());
   EXPECT_EQ(host->shows[0].anchor, ScreenRect(Item(0).Rect()));
   EXPECT_EQ(host->opened, 1);
-  EXPECT_TRUE(host->menu_mode && host->skin_open);
+  EXPECT_TRUE(host->MenuMode() && host->SkinOpen());
   EXPECT_TRUE(Item(0).Down());
   EXPECT_TRUE(bar->SelectionKept());
 
@@ -352,7 +351,7 @@ TEST_F(MenuBarTest, AClickOpensTheItemsMenuUnderItAndMovingAlongSwitchesMenus) {
   EXPECT_EQ(host->shows.back().anchor, ScreenRect(Item(1).Rect()));
   EXPECT_FALSE(Item(0).Down());
   EXPECT_TRUE(Item(1).Down());
-  EXPECT_TRUE(host->menu_mode && host->skin_open && host->visible);
+  EXPECT_TRUE(host->MenuMode() && host->SkinOpen() && host->Visible());
 
   // Off the bar the open item keeps its selection.
   Settle();
@@ -408,7 +407,7 @@ TEST_F(MenuBarTest, AnItemWithoutChildrenRunsAtOnceAndEndsMenuMode) {
   ClickItem(3);
   EXPECT_EQ(runs, 1);
   EXPECT_EQ(host->shows.size(), 1u);
-  EXPECT_FALSE(host->menu_mode || host->skin_open || host->visible);
+  EXPECT_FALSE(host->MenuMode() || host->SkinOpen() || host->Visible());
   EXPECT_FALSE(Item(0).Down());
   // A disabled item neither lights nor runs, and its accelerator does nothing.
   run->SetEnabled(false);

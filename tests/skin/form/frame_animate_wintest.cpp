@@ -263,8 +263,8 @@ TEST_F(FrameAnimateTest, ASystemMenuObjectOpensTheMenuOnThePress) {
   ASSERT_NE(menu, nullptr);
   Hover(Centre(menu));
   Press(Centre(menu));
-  EXPECT_TRUE(frame->MenusVisible());
-  frame->CloseMenus();
+  EXPECT_TRUE(frame->MenuSession().Visible());
+  frame->MenuSession().End();
   Release(Centre(menu));
   EXPECT_FALSE(menu->down);
 }

@@ -60,7 +60,7 @@ class SkinFormMenusTest : public testing::FramedFormTest {
     edit->SetFocus();
     Pump();
   }
-  ~SkinFormMenusTest() override { frame->MainMenuBar = nullptr; }
+  ~SkinFormMenusTest() override { frame->SetMainMenuBar(nullptr); }
 
   std::vector<std::wstring> Captions(const std::vector<TMenuItem*>& items) {
     std::vector<std::wstring> out;
@@ -121,9 +121,9 @@ TEST_F(SkinFormMenusTest, TheSystemMenuListsTheCommandsOfTheWindowsState) {
 TEST_F(SkinFormMenusTest, ARightClickOnTheCaptionOpensTheMenuAtThePointerAndEscClosesIt) {
   const TPoint at = CaptionPoint();
   RightClickCaption(at);
-  ASSERT_TRUE(frame->MenusVisible());
-  EXPECT_TRUE(frame->SkinMenuOpen());
-  EXPECT_TRUE(frame->MenuHookInstalled());
+  ASSERT_TRUE(frame->MenuSession().Visible());
+  EXPECT_TRUE(frame->MenuSession().PopupOpen());
+  EXPECT_TRUE(frame->MenuSession().HookInstalled());
   const std::vector<HWND> popups = Popups();
   ASSERT_EQ(popups.size(), 1u);
   RECT r;
@@ -134,9 +134,9 @@ TEST_F(SkinFormMenusTest, ARightClickOnTheCaptionOpensTheMenuAtThePointerAndEscC
   TypeA();
   EXPECT_EQ(EditText(), L"");
   Key(WM_KEYDOWN, VK_ESCAPE);
-  EXPECT_FALSE(frame->MenusVisible());
-  EXPECT_FALSE(frame->SkinMenuOpen());
-  EXPECT_FALSE(frame->MenuHookInstalled());
+  EXPECT_FALSE(frame->MenuSession().Visible());
+  EXPECT_FALSE(frame->MenuSession().PopupOpen());
+  EXPECT_FALSE(frame->MenuSession().HookInstalled());
   TypeA();
   EXPECT_EQ(EditText(), L"a");
 }
@@ -144,7 +144,7 @@ TEST_F(SkinFormMenusTest, ARightClickOnTheCaptionOpensTheMenuAtThePointerAndEscC
 TEST_F(SkinFormMenusTest, AltSpaceOpensTheMenuUnderTheSystemMenuButton) {
   Key(WM_SYSKEYDOWN, VK_MENU);
   Key(WM_SYSKEYDOWN, VK_SPACE);
-  ASSERT_TRUE(frame->MenusVisible());
+  ASSERT_TRUE(frame->MenuSession().Visible());
   const TRect button =
       frame->FindButton(TStdCommand::cmSysMenu)->rect.Offset(Bounds().left, Bounds().top);
   const std::vector<HWND> popups = Popups();
@@ -156,20 +156,20 @@ TEST_F(SkinFormMenusTest, AltSpaceOpensTheMenuUnderTheSystemMenuButton) {
   // The releases of Space and Alt are the short-cut's own: the menu stays open after them.
   Key(WM_SYSKEYUP, VK_SPACE);
   Key(WM_KEYUP, VK_MENU);
-  EXPECT_TRUE(frame->MenusVisible());
+  EXPECT_TRUE(frame->MenuSession().Visible());
   Key(WM_KEYDOWN, VK_ESCAPE);
-  EXPECT_FALSE(frame->MenuHookInstalled());
+  EXPECT_FALSE(frame->MenuSession().HookInstalled());
 }
 
 TEST_F(SkinFormMenusTest, ARightClickThenAltSpaceLeavesNoHookBehind) {
   RightClickCaption(CaptionPoint());
-  ASSERT_TRUE(frame->MenusVisible());
+  ASSERT_TRUE(frame->MenuSession().Visible());
   Key(WM_SYSKEYDOWN, VK_SPACE);
-  EXPECT_TRUE(frame->MenusVisible());
+  EXPECT_TRUE(frame->MenuSession().Visible());
   EXPECT_EQ(Popups().size(), 1u);
   Key(WM_KEYDOWN, VK_ESCAPE);
-  EXPECT_FALSE(frame->MenusVisible());
-  EXPECT_FALSE(frame->MenuHookInstalled());
+  EXPECT_FALSE(frame->MenuSession().Visible());
+  EXPECT_FALSE(frame->MenuSession().HookInstalled());
   TypeA();
   EXPECT_EQ(EditText(), L"a");
 }
@@ -193,8 +193,8 @@ TEST_F(SkinFormMenusTest, TheWheelIsDroppedWhileAMenuIsOpenAndAltF4StillPasses) 
   Key(WM_SYSKEYDOWN, VK_F4);
   EXPECT_TRUE(asked);
   frame->OnShortCut = nullptr;
-  frame->CloseMenus();
-  EXPECT_FALSE(frame->MenuHookInstalled());
+  frame->MenuSession().End();
+  EXPECT_FALSE(frame->MenuSession().HookInstalled());
   PostMessageW(edit->Handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, 120), 0);
   Pump();
   EXPECT_EQ(wheels, 1);
@@ -210,14 +210,14 @@ TEST_F(SkinFormMenusTest, TheSystemMenuButtonStaysDownWhileItsMenuIsOpen) {
   const LPARAM at = MAKELPARAM(centre.x, centre.y);
   const int hit = int(SendMessageW(H(), WM_NCHITTEST, 0, at));
   SendMessageW(H(), WM_NCLBUTTONDOWN, WPARAM(hit), at);
-  ASSERT_TRUE(frame->MenusVisible());
+  ASSERT_TRUE(frame->MenuSession().Visible());
   EXPECT_TRUE(button->down);
   POINT client{centre.x, centre.y};
   ScreenToClient(H(), &client);
   SendMessageW(H(), WM_LBUTTONUP, 0, MAKELPARAM(client.x, client.y));
   EXPECT_TRUE(button->down);
-  EXPECT_TRUE(frame->MenusVisible());
-  frame->CloseMenus();
+  EXPECT_TRUE(frame->MenuSession().Visible());
+  frame->MenuSession().End();
   EXPECT_FALSE(button->down);
   SetCursorPos(5, 5);
 }
@@ -227,27 +227,27 @@ TEST_F(SkinFormMenusTest, APressOrAChangeOfActivationClosesTheMenuFirst) {
                           WM_ACTIVATE,    WM_NCACTIVATE,    WM_MOVE};
   for (UINT msg : closers) {
     frame->ShowSystemMenuAt(CaptionPoint());
-    ASSERT_TRUE(frame->MenusVisible()) << msg;
+    ASSERT_TRUE(frame->MenuSession().Visible()) << msg;
     SendMessageW(H(), msg, msg == WM_NCLBUTTONDOWN ? HTCLIENT : 0, 0);
-    EXPECT_FALSE(frame->MenusVisible()) << msg;
-    EXPECT_FALSE(frame->SkinMenuOpen()) << msg;
-    EXPECT_FALSE(frame->MenuHookInstalled()) << msg;
+    EXPECT_FALSE(frame->MenuSession().Visible()) << msg;
+    EXPECT_FALSE(frame->MenuSession().PopupOpen()) << msg;
+    EXPECT_FALSE(frame->MenuSession().HookInstalled()) << msg;
   }
   // A child being made is no reason to close.
   frame->ShowSystemMenuAt(CaptionPoint());
   SendMessageW(H(), WM_PARENTNOTIFY, WM_CREATE, 0);
-  EXPECT_TRUE(frame->MenusVisible());
+  EXPECT_TRUE(frame->MenuSession().Visible());
   SendMessageW(H(), WM_PARENTNOTIFY, WM_LBUTTONDOWN, 0);
-  EXPECT_FALSE(frame->MenusVisible());
+  EXPECT_FALSE(frame->MenuSession().Visible());
 }
 
 TEST_F(SkinFormMenusTest, ASkinChangeClosesTheOpenMenuFirst) {
   frame->ShowSystemMenuAt(CaptionPoint());
-  ASSERT_TRUE(frame->MenusVisible());
+  ASSERT_TRUE(frame->MenuSession().Visible());
   skin_data->LoadPackage(skin_list->Skins().Item(0).StoredSkin());
   EXPECT_TRUE(frame->SkinLoaded());
-  EXPECT_FALSE(frame->MenusVisible());
-  EXPECT_FALSE(frame->MenuHookInstalled());
+  EXPECT_FALSE(frame->MenuSession().Visible());
+  EXPECT_FALSE(frame->MenuSession().HookInstalled());
   EXPECT_TRUE(Popups().empty());
   TypeA();
   EXPECT_EQ(EditText(), L"a");
@@ -255,23 +255,23 @@ TEST_F(SkinFormMenusTest, ASkinChangeClosesTheOpenMenuFirst) {
 
 TEST_F(SkinFormMenusTest, AltOrF10ChangesNothingWithoutALinkedMenuBar) {
   SendMessageW(H(), WM_SYSCOMMAND, SC_KEYMENU, 0);
-  EXPECT_FALSE(frame->MenuMode());
-  EXPECT_FALSE(frame->MenuHookInstalled());
+  EXPECT_FALSE(frame->MenuSession().BarSelected());
+  EXPECT_FALSE(frame->MenuSession().HookInstalled());
   TypeA();
   EXPECT_EQ(EditText(), L"a");
 }
 
 TEST_F(SkinFormMenusTest, MenuModeDrivesTheLinkedBarAndEscLeavesIt) {
   FakeBar bar;
-  frame->MainMenuBar = &bar;
+  frame->SetMainMenuBar(&bar);
   int entered = 0, left = 0;
   frame->OnMainMenuEnter = [&] { ++entered; };
   frame->OnMainMenuExit = [&] { ++left; };
   SendMessageW(H(), WM_SYSCOMMAND, SC_KEYMENU, 0);
   EXPECT_EQ(bar.calls, std::vector<std::string>{"enter"});
   // The bar answers by entering menu mode through the host, as a real bar does.
-  frame->EnterMenuMode();
-  EXPECT_TRUE(frame->MenuMode());
+  frame->MenuSession().SelectBar();
+  EXPECT_TRUE(frame->MenuSession().BarSelected());
   EXPECT_EQ(entered, 1);
   bar.calls.clear();
   Key(WM_KEYDOWN, VK_RIGHT);
@@ -283,9 +283,9 @@ TEST_F(SkinFormMenusTest, MenuModeDrivesTheLinkedBarAndEscLeavesIt) {
   EXPECT_EQ(EditText(), L"");
   bar.calls.clear();
   Key(WM_KEYDOWN, VK_ESCAPE);
-  EXPECT_FALSE(frame->MenuMode());
+  EXPECT_FALSE(frame->MenuSession().BarSelected());
   EXPECT_EQ(left, 1);
-  EXPECT_FALSE(frame->MenuHookInstalled());
+  EXPECT_FALSE(frame->MenuSession().HookInstalled());
   EXPECT_EQ(bar.calls, std::vector<std::string>{"leave"});
   TypeA();
   EXPECT_EQ(EditText(), L"a");
@@ -293,7 +293,7 @@ TEST_F(SkinFormMenusTest, MenuModeDrivesTheLinkedBarAndEscLeavesIt) {
 
 TEST_F(SkinFormMenusTest, AltLetterOfABarItemIsTakenWithItsReleases) {
   FakeBar bar;
-  frame->MainMenuBar = &bar;
+  frame->SetMainMenuBar(&bar);
   Key(WM_SYSKEYDOWN, 'F');
   EXPECT_EQ(bar.calls, std::vector<std::string>{"accelerator f"});
   bar.calls.clear();
