@@ -42,6 +42,11 @@ int TskPointerHost::EndCapture() {
   return index;
 }
 
+void TskPointerHost::DropCapture() {
+  captured_ = -1;
+  capture_window_ = nullptr;
+}
+
 void TskPointerHost::Forget() {
   hovered_ = previous_ = captured_ = -1;
   capture_window_ = nullptr;

@@ -66,6 +66,9 @@ class TskPointerHost {
   // The press is over: the platform's capture goes back when this host took it. Returns the
   // object that was captured, or -1.
   int EndCapture();
+  // The press is gone without a release (a double click on the caption, a size loop): nothing
+  // is given back to the platform.
+  void DropCapture();
   // EndCapture is handing the platform's capture back: the capture-changed message that comes
   // of it is not a loss of the capture.
   bool EndingCapture() const { return ending_capture_; }
@@ -81,6 +84,9 @@ class TskPointerHost {
   void StopEffect(TskEffectTimer timer);
   void StopEffects();
   bool EffectRunning(TskEffectTimer timer) const { return Timer(timer).Enabled(); }
+  // One tick of the effect timer, as the timer runs it: every object steps, the changed ones are
+  // repainted, and the timer stops on a tick on which no object had anything left to do.
+  void EffectTick(TskEffectTimer timer);
 
  private:
   TTimer& Timer(TskEffectTimer timer) {
@@ -89,7 +95,6 @@ class TskPointerHost {
   const TTimer& Timer(TskEffectTimer timer) const {
     return timer == TskEffectTimer::kMorph ? morph_timer_ : animation_timer_;
   }
-  void EffectTick(TskEffectTimer timer);
 
   TskPointerObjects& objects_;
   int hovered_ = -1;

@@ -342,8 +342,8 @@ TRect CaptionTextRect(const TRect& textrect, const TRect& skin_rect, const TRect
   return r;
 }
 
-TRect AnimationFrameRect(const TRect& strip, const TRect& skin_rect, int count, int index) {
-  return StripFrame(strip, count, index + 1, StripLayoutByHeight(strip, skin_rect.Height()));
+TRect AnimationFrameRect(const TRect& strip, const TRect& skin_rect, int count, int n) {
+  return StripFrame(strip, count, n, StripLayoutByHeight(strip, skin_rect.Height()));
 }
 
 TskObjectAnimation MakeObjectAnimation(int count, int interval, bool cycle) {
@@ -356,11 +356,9 @@ TskObjectAnimation MakeObjectAnimation(int count, int interval, bool cycle) {
 
 namespace {
 
-// The stepper behind an object's animation. Its frames count from 1 where the object's count
-// from 0, and an animated object always shows a piece of its strip, so it rests on the first.
 TskFrameCounter CounterOf(const TskObjectAnimation& a) {
   TskFrameCounter counter(a.count, 1, a.cycle);
-  counter.SetFrame(a.frame + 1);
+  counter.SetFrame(a.frame);
   return counter;
 }
 
@@ -379,7 +377,7 @@ bool StepAnimation(TskObjectAnimation& a, bool pointer_over) {
   a.elapsed = TskObjectAnimation::kTick;
   TskFrameCounter counter = CounterOf(a);
   counter.Step(pointer_over);
-  a.frame = counter.Frame() - 1;
+  a.frame = counter.Frame();
   return true;
 }
 

@@ -143,20 +143,21 @@ TPoint CaptionTextOrigin(const TRect& text_rect, int text_width, int text_height
 TRect CaptionTextRect(const TRect& textrect, const TRect& skin_rect, const TRect& object_rect,
                       const TRect& framerect, const TRect& frametextrect);
 
-// The frames of an animated frame object: `count` equal slices of its strip, stacked when the
-// strip is taller than the object, else side by side. An index outside 0..count-1 gives an empty
-// rectangle.
-TRect AnimationFrameRect(const TRect& strip, const TRect& skin_rect, int count, int index);
+// Frame `n` (1 to `count`) of an animated frame object: one of `count` equal slices of its strip,
+// stacked when the strip is taller than the object, else side by side. A frame outside 1..count
+// gives an empty rectangle.
+TRect AnimationFrameRect(const TRect& strip, const TRect& skin_rect, int count, int n);
 
-// An animated object's progress on the frame's 25 ms animation timer. Frame 0 is its resting
-// look; it steps forwards while the pointer is over it (round again with `cycle`) and back to 0
-// after the pointer has left.
+// An animated object's progress on the frame's 25 ms animation timer. Frames count from 1, as
+// everywhere in the skin; an animated object always shows a piece of its strip, so it rests on
+// frame 1. It steps forwards while the pointer is over it (round again with `cycle`) and back to
+// 1 after the pointer has left.
 struct TskObjectAnimation {
   static constexpr int kTick = 25;
   int count = 1;
   int interval = kTick;  // milliseconds per frame, never below one tick
   bool cycle = false;
-  int frame = 0;
+  int frame = 1;
   int elapsed = kTick;
 };
 TskObjectAnimation MakeObjectAnimation(int count, int interval, bool cycle);

@@ -440,8 +440,8 @@ TskSkinAnimateObject::TskSkinAnimateObject(TskSkinForm& form, const TskDataSkinA
   animation = MakeObjectAnimation(data->countframes, data->timerinterval, data->cycle);
 }
 
-TRect TskSkinAnimateObject::FrameRect(int index) const {
-  return AnimationFrameRect(active_skin_rect, skin_rect, animation.count, index);
+TRect TskSkinAnimateObject::FrameRect(int n) const {
+  return AnimationFrameRect(active_skin_rect, skin_rect, animation.count, n);
 }
 
 void TskSkinAnimateObject::Draw(HDC dc, TPoint offset, bool direct) {
@@ -475,7 +475,7 @@ void TskSkinAnimateObject::StartAnimation() {
     return;
   }
   // Without effects the object shows the end of its animation at once.
-  animation.frame = active ? animation.count - 1 : 0;
+  animation.frame = active ? animation.count : 1;
 }
 
 void TskSkinAnimateObject::MouseEnter() {
@@ -496,7 +496,7 @@ void TskSkinAnimateObject::MouseLeave() {
 void TskSkinAnimateObject::Reset() {
   TskActiveSkinObject::Reset();
   down = false;
-  animation.frame = 0;
+  animation.frame = 1;
   animation.elapsed = TskObjectAnimation::kTick;
 }
 

@@ -198,8 +198,8 @@ class TskSkinAnimateObject : public TskActiveSkinObject {
   TskObjectAnimation animation;
 
   bool InRestoreLook() const { return vl::InRestoreLook(command, form_); }
-  // The piece of the active picture that frame `index` shows.
-  TRect FrameRect(int index) const;
+  // The piece of the active picture that frame `n` (from 1) shows.
+  TRect FrameRect(int n) const;
 
  private:
   void StartAnimation();

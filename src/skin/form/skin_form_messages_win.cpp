@@ -135,7 +135,9 @@ bool TskSkinForm::HandleFrameMessage(UINT msg, WPARAM wparam, LPARAM lparam, LRE
       return true;
     case WM_CAPTURECHANGED:
     case WM_CANCELMODE:
-      if (!releasing_ && (captured_ >= 0 || hovered_ >= 0)) CancelPress();
+      if (!pointer_.EndingCapture() && (pointer_.Captured() >= 0 || pointer_.Hovered() >= 0)) {
+        CancelPress();
+      }
       return false;
     case WM_GETMINMAXINFO:
       result = WmGetMinMaxInfo(wparam, lparam);
@@ -181,12 +183,7 @@ bool TskSkinForm::HandleFrameMessage(UINT msg, WPARAM wparam, LPARAM lparam, LRE
 void TskSkinForm::WmDestroy() {
   StopTimers();
   HideGlowFrames();
-  if (captured_ >= 0 && GetCapture() == form_.Handle()) {
-    captured_ = -1;
-    releasing_ = true;
-    ReleaseCapture();
-    releasing_ = false;
-  }
+  if (GetCapture() == form_.Handle()) pointer_.EndCapture();
 }
 
 LRESULT TskSkinForm::WmNcCalcSize(WPARAM wparam, LPARAM lparam) {
@@ -200,7 +197,7 @@ LRESULT TskSkinForm::WmNcActivate(bool active) {
   HideGlowFrames();
   form_active_ = active;
   if (!form_active_) {
-    hover_timer_.SetEnabled(false);
+    pointer_.StopPolling();
     CancelPress();
   }
   PaintFrame();
@@ -211,9 +208,11 @@ LRESULT TskSkinForm::WmActivate(WPARAM wparam, LPARAM lparam) {
   const LRESULT result = Previous(WM_ACTIVATE, wparam, lparam);
   form_active_ = LOWORD(wparam) != WA_INACTIVE;
   for (const auto& object : objects_) {
-    if (!object->IsCaption() && int(&object - objects_.data()) != captured_) object->Reset();
+    if (!object->IsCaption() && int(&object - objects_.data()) != pointer_.Captured()) {
+      object->Reset();
+    }
   }
-  if (!form_active_) hovered_ = -1;
+  if (!form_active_) pointer_.MarkHovered(-1);
   PaintFrame();
   return result;
 }
@@ -221,9 +220,9 @@ LRESULT TskSkinForm::WmActivate(WPARAM wparam, LPARAM lparam) {
 LRESULT TskSkinForm::WmNcHitTest(LPARAM lparam) {
   const TPoint p = WindowPoint(lparam);
   const int result = HitTest(p);
-  if (result == kHtObject && !hover_timer_.Enabled()) {
+  if (result == kHtObject && !pointer_.Polling()) {
     TestHover(p);
-    if (form_active_ && IsWindowVisible(form_.Handle())) hover_timer_.SetEnabled(true);
+    if (form_active_ && IsWindowVisible(form_.Handle())) pointer_.StartPolling();
   }
   return result;
 }
@@ -294,8 +293,8 @@ void TskSkinForm::WmSizing(const RECT& sizing) {
 void TskSkinForm::WmEnterSizeMove() {
   HideGlowFrames();
   for (const auto& object : objects_) object->Reset();
-  hover_timer_.SetEnabled(false);
-  hovered_ = captured_ = -1;
+  pointer_.StopPolling();
+  pointer_.Forget();
   in_size_move_ = true;
   BOOL full = FALSE;
   SystemParametersInfoW(SPI_GETDRAGFULLWINDOWS, 0, &full, 0);
@@ -303,8 +302,8 @@ void TskSkinForm::WmEnterSizeMove() {
 }
 
 void TskSkinForm::WmExitSizeMove() {
-  hover_timer_.SetEnabled(false);
-  hovered_ = captured_ = -1;
+  pointer_.StopPolling();
+  pointer_.Forget();
   // The loop is over however it started (the caption, an edge or a size grip in the client
   // area), so hover and the next press work again at once.
   in_size_move_ = false;
@@ -325,7 +324,7 @@ LRESULT TskSkinForm::WmShowWindow(WPARAM wparam, LPARAM lparam) {
     UpdateRegion();
     StartFade();
   } else {
-    hover_timer_.SetEnabled(false);
+    pointer_.StopPolling();
     fade_timer_.SetEnabled(false);
     CancelPress();
     HideGlowFrames();

@@ -1,24 +1,48 @@
-// The pointer over the skinned frame: which object is hovered (found again every 50 ms while
-// the pointer is over the frame), a press captured by one object until its release, a double
-// click on the caption, and the frame's answer to the platform's hit test.
+// The pointer over the skinned frame: which object is hovered (found again on every poll of the
+// pointer host while the pointer is over the frame), a press captured by one object until its
+// release, the objects' morph and animation steps, a double click on the caption, and the
+// frame's answer to the platform's hit test.
 #include "skin/form/skin_form_win.h"
 
 #include <windowsx.h>
 
 #include <algorithm>
 
+#include "skin/paint/effect_steps.h"
+
 namespace vl {
 
-void TskSkinForm::SetHovered(int index) {
-  if (index == hovered_) return;
-  const int old = hovered_;
-  hovered_ = index;
-  if (old >= 0 && std::size_t(old) < objects_.size()) objects_[std::size_t(old)]->MouseLeave();
-  if (index >= 0) objects_[std::size_t(index)]->MouseEnter();
+void TskSkinForm::ObjectEnter(int index) {
+  objects_[std::size_t(index)]->MouseEnter();
+}
+
+void TskSkinForm::ObjectLeave(int index) {
+  objects_[std::size_t(index)]->MouseLeave();
+}
+
+void TskSkinForm::RepaintObject(int index) {
+  RepaintObject(*objects_[std::size_t(index)]);
+}
+
+// A morph steps towards the hot look while the object is active; an animation steps forwards
+// over the object and back after it, repainted only when its frame changed.
+TskEffectStep TskSkinForm::StepObject(TskEffectTimer timer, int index) {
+  TskActiveSkinObject& object = *objects_[std::size_t(index)];
+  if (timer == TskEffectTimer::kMorph) {
+    if (!Morphs(object) || !object.MorphPending()) return {};
+    TskMorphFactor factor;
+    factor.SetValue(object.morph_factor);
+    factor.Step(object.active);
+    object.morph_factor = factor.Value();
+    return {true, true};
+  }
+  TskObjectAnimation* animation = object.Animation();
+  if (!animation || !object.visible || !AnimationPending(*animation, object.active)) return {};
+  return {true, StepAnimation(*animation, object.active)};
 }
 
 void TskSkinForm::ClearHover() {
-  SetHovered(-1);
+  pointer_.Hover(-1);
 }
 
 void TskSkinForm::TestHover(TPoint p) {
@@ -31,67 +55,62 @@ void TskSkinForm::TestHover(TPoint p) {
     found = int(i);
     break;
   }
-  if (captured_ >= 0 && found != captured_) found = -1;
-  SetHovered(found);
+  if (pointer_.Captured() >= 0 && found != pointer_.Captured()) found = -1;
+  pointer_.Hover(found);
 }
 
-void TskSkinForm::HoverTick() {
+void TskSkinForm::PollPointer() {
   if (!form_active_ || !IsWindowVisible(form_.Handle())) {
     // Nothing to track on a window the user is not working in.
-    hover_timer_.SetEnabled(false);
+    pointer_.StopPolling();
     ClearHover();
     return;
   }
   POINT cursor;
   GetCursorPos(&cursor);
   HWND under = WindowFromPoint(cursor);
-  if (under != form_.Handle() &&
-      !(captured_ >= 0 && GetCapture() == form_.Handle() && IsChild(form_.Handle(), under))) {
-    hover_timer_.SetEnabled(false);
+  if (under != form_.Handle() && !(pointer_.Captured() >= 0 && GetCapture() == form_.Handle() &&
+                                   IsChild(form_.Handle(), under))) {
+    pointer_.StopPolling();
     ClearHover();
     return;
   }
   if (in_size_move_) {
-    hover_timer_.SetEnabled(false);
+    pointer_.StopPolling();
     return;
   }
   const TRect b = WindowBounds();
   const TPoint p{cursor.x - b.left, cursor.y - b.top};
   if (!Geometry().points.client.Contains(p)) {
     TestHover(p);
-  } else if (hovered_ >= 0) {
+  } else if (pointer_.Hovered() >= 0) {
     ClearHover();
   }
 }
 
 void TskSkinForm::Press(int button, TPoint p) {
   TestHover(p);
-  if (hovered_ < 0) return;
-  TskActiveSkinObject& object = *objects_[std::size_t(hovered_)];
-  if (!object.IsCaption()) SetCapture(form_.Handle());
-  captured_ = hovered_;
+  const int hovered = pointer_.Hovered();
+  if (hovered < 0) return;
+  TskActiveSkinObject& object = *objects_[std::size_t(hovered)];
+  // The caption keeps no capture: the platform's move loop takes the pointer over.
+  pointer_.Capture(hovered, object.IsCaption() ? nullptr : form_.Handle());
   object.MouseDown(button);
 }
 
 void TskSkinForm::Release(int button) {
-  if (captured_ < 0) return;
-  TskActiveSkinObject* object = objects_[std::size_t(captured_)].get();
-  captured_ = -1;
-  if (!object->IsCaption() && GetCapture() == form_.Handle()) {
-    releasing_ = true;
-    ReleaseCapture();
-    releasing_ = false;
-  }
-  object->MouseUp(button);
+  const int captured = pointer_.EndCapture();
+  if (captured < 0) return;
+  objects_[std::size_t(captured)]->MouseUp(button);
 }
 
 void TskSkinForm::CancelPress() {
-  if (captured_ >= 0 && std::size_t(captured_) < objects_.size()) {
-    objects_[std::size_t(captured_)]->ClearDown();
+  const int captured = pointer_.Captured();
+  if (captured >= 0 && std::size_t(captured) < objects_.size()) {
+    objects_[std::size_t(captured)]->ClearDown();
   }
-  const int captured = captured_;
-  captured_ = -1;
-  if (captured >= 0 && captured == hovered_) {
+  pointer_.DropCapture();
+  if (captured >= 0 && captured == pointer_.Hovered()) {
     RepaintObject(*objects_[std::size_t(captured)]);
   }
   ClearHover();
@@ -115,8 +134,8 @@ void TskSkinForm::HandlePointer(UINT msg, WPARAM wparam, LPARAM lparam) {
   switch (msg) {
     case WM_NCMOUSEMOVE: {
       const TPoint p = WindowPoint(lparam);
-      if (captured_ < 0) TestHover(p);
-      const int target = captured_ >= 0 ? captured_ : hovered_;
+      if (pointer_.Captured() < 0) TestHover(p);
+      const int target = pointer_.Captured() >= 0 ? pointer_.Captured() : pointer_.Hovered();
       if (target >= 0 && std::size_t(target) < objects_.size()) {
         TskActiveSkinObject& object = *objects_[std::size_t(target)];
         object.MouseMove({p.x - object.rect.left, p.y - object.rect.top});
@@ -125,14 +144,14 @@ void TskSkinForm::HandlePointer(UINT msg, WPARAM wparam, LPARAM lparam) {
     }
     case WM_MOUSEMOVE:
       // Only a press that holds the capture follows the pointer through the client area.
-      if (captured_ >= 0 && GetCapture() == form_.Handle()) {
+      if (pointer_.Captured() >= 0 && GetCapture() == form_.Handle()) {
         const TPoint p = ClientToWindowPoint(lparam);
         if (Geometry().points.client.Contains(p)) {
           ClearHover();
         } else {
           TestHover(p);
         }
-        if (!hover_timer_.Enabled()) hover_timer_.SetEnabled(true);
+        if (!pointer_.Polling()) pointer_.StartPolling();
       }
       break;
     case WM_NCLBUTTONDOWN:
@@ -141,17 +160,17 @@ void TskSkinForm::HandlePointer(UINT msg, WPARAM wparam, LPARAM lparam) {
       break;
     case WM_NCLBUTTONDBLCLK:
       if (wparam == HTCAPTION) {
-        captured_ = -1;
+        pointer_.DropCapture();
         CaptionDoubleClick();
         break;
       }
       Press(1, WindowPoint(lparam));
-      if (hovered_ >= 0) objects_[std::size_t(hovered_)]->DoubleClick();
+      if (pointer_.Hovered() >= 0) objects_[std::size_t(pointer_.Hovered())]->DoubleClick();
       break;
     case WM_NCRBUTTONDOWN:
     case WM_NCRBUTTONDBLCLK:
       if (wparam == HTCAPTION && !DisableSystemMenu) {
-        captured_ = -1;
+        pointer_.DropCapture();
         ShowSystemMenuAt({GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)});
       }
       break;
@@ -171,7 +190,7 @@ void TskSkinForm::HandlePointer(UINT msg, WPARAM wparam, LPARAM lparam) {
 int TskSkinForm::HitTest(TPoint p) {
   const bool iconic = window_state_ == TskWindowState::wsMinimized || rolled_up_;
   TskHitTestState state{iconic, window_state_ == TskWindowState::wsMaximized, Resizable(),
-                        in_size_move_, hovered_ >= 0};
+                        in_size_move_, pointer_.Hovered() >= 0};
   const TskFrameGeometry g = Geometry();
   if (!skin_loaded_) {
     TRect caption_area =

@@ -9,13 +9,11 @@
 #include "framework/errors.h"
 #include "skin/controls/skin_menu_win.h"
 #include "skin/data/resource_strings.h"
-#include "skin/paint/effect_steps.h"
 #include "skin/paint/paint_win.h"
 
 namespace vl {
 namespace {
 
-constexpr unsigned kHoverInterval = 50;
 constexpr unsigned kMorphInterval = 25;
 
 // Every frame of the process, for the slots of minimized windows.
@@ -35,10 +33,8 @@ TForm& FormOf(TComponent* owner) {
 TskSkinForm::TskSkinForm(TComponent* owner)
     : TComponent(owner),
       form_(FormOf(owner)),
-      hover_timer_(nullptr, kHoverInterval, [this] { HoverTick(); }),
+      pointer_(*this),
       fade_timer_(nullptr, 1, [this] { FadeTick(); }),
-      morph_timer_(nullptr, kMorphInterval, [this] { MorphTick(); }),
-      animation_timer_(nullptr, TskObjectAnimation::kTick, [this] { AnimationTick(); }),
       skin_menu_(form_),
       menu_session_(skin_menu_) {
   // The platform must never act on its own caption buttons: no system menu on a right click,
@@ -74,7 +70,7 @@ TskSkinForm::~TskSkinForm() {
     form_.ShortCutHandler = nullptr;
     if (form_.MessageHook() == this) form_.SetMessageHook(nullptr);
     if (form_.HandleAllocated()) {
-      if (GetCapture() == form_.Handle() && captured_ >= 0) ReleaseCapture();
+      pointer_.EndCapture();
       // The platform owns the region it accepted; handing back the platform frame removes it.
       if (region_applied_) SetWindowRgn(form_.Handle(), nullptr, TRUE);
       form_.SetBorderIcons(PlatformBorderIcons());
@@ -90,7 +86,7 @@ void TskSkinForm::Notification(TComponent* component, TOperation operation) {
     skin_data_ = nullptr;
     HideGlowFrames();
     objects_.clear();
-    hovered_ = captured_ = -1;
+    pointer_.Forget();
     skin_loaded_ = false;
   }
 }
@@ -235,10 +231,9 @@ void TskSkinForm::HideGlowFrames() {
 }
 
 void TskSkinForm::StopTimers() {
-  hover_timer_.SetEnabled(false);
+  pointer_.StopPolling();
+  pointer_.StopEffects();
   fade_timer_.SetEnabled(false);
-  morph_timer_.SetEnabled(false);
-  animation_timer_.SetEnabled(false);
 }
 
 bool TskSkinForm::SkinEffects() const {
@@ -246,22 +241,7 @@ bool TskSkinForm::SkinEffects() const {
 }
 
 void TskSkinForm::StartAnimation() {
-  animation_timer_.SetEnabled(true);
-}
-
-bool TskSkinForm::AnimationRunning() const {
-  return animation_timer_.Enabled();
-}
-
-void TskSkinForm::AnimationTick() {
-  bool pending = false;
-  for (const auto& object : objects_) {
-    TskObjectAnimation* animation = object->Animation();
-    if (!animation || !object->visible || !AnimationPending(*animation, object->active)) continue;
-    pending = true;
-    if (StepAnimation(*animation, object->active)) RepaintObject(*object);
-  }
-  if (!pending) animation_timer_.SetEnabled(false);
+  pointer_.StartEffect(TskEffectTimer::kAnimation, TskObjectAnimation::kTick);
 }
 
 bool TskSkinForm::Morphs(const TskActiveSkinObject& object) const {
@@ -269,21 +249,7 @@ bool TskSkinForm::Morphs(const TskActiveSkinObject& object) const {
 }
 
 void TskSkinForm::StartMorph() {
-  morph_timer_.SetEnabled(true);
-}
-
-void TskSkinForm::MorphTick() {
-  bool changed = false;
-  for (const auto& object : objects_) {
-    if (!Morphs(*object) || !object->MorphPending()) continue;
-    TskMorphFactor factor;
-    factor.SetValue(object->morph_factor);
-    factor.Step(object->active);
-    object->morph_factor = factor.Value();
-    RepaintObject(*object);
-    changed = true;
-  }
-  if (!changed) morph_timer_.SetEnabled(false);
+  pointer_.StartEffect(TskEffectTimer::kMorph, kMorphInterval);
 }
 
 namespace {
@@ -352,19 +318,15 @@ void TskSkinForm::BeforeChange() {
   changing_ = true;
   skin_loaded_ = false;
   StopTimers();
-  if (captured_ >= 0 && GetCapture() == form_.Handle()) {
-    releasing_ = true;
-    ReleaseCapture();
-    releasing_ = false;
-  }
-  hovered_ = captured_ = -1;
+  pointer_.EndCapture();
+  pointer_.Forget();
   HideGlowFrames();
   objects_.clear();
   if (form_.HandleAllocated()) PostMessageW(form_.Handle(), kCheckSkinChange, 0, 0);
 }
 
 void TskSkinForm::ApplySkin() {
-  hovered_ = captured_ = -1;
+  pointer_.Forget();
   HideGlowFrames();
   skin_loaded_ = skinning_ && skin_data_ && !skin_data_->Empty() && MainPicture();
   objects_.clear();
@@ -394,7 +356,7 @@ void TskSkinForm::ApplySkin() {
   UpdateRegion();
   RedrawWindow(form_.Handle(), nullptr, nullptr,
                RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
-  if (skinning_ && form_.Visible()) hover_timer_.SetEnabled(true);
+  if (skinning_ && form_.Visible()) pointer_.StartPolling();
   if (!rolled_up_ && ClientWidth > 0 && ClientHeight > 0) {
     form_.SetClientSize(ClientWidth, ClientHeight);
   }
@@ -602,8 +564,8 @@ void TskSkinForm::SwitchSkinning(bool on) {
     RECT client;
     GetClientRect(h, &client);
     ClearHover();
-    hover_timer_.SetEnabled(false);
-    morph_timer_.SetEnabled(false);
+    pointer_.StopPolling();
+    pointer_.StopEffect(TskEffectTimer::kMorph);
     skinning_ = false;
     ApplySkin();
     if (ClientWidth <= 0 || ClientHeight <= 0) form_.SetClientSize(client.right, client.bottom);

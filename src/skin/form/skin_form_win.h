@@ -21,6 +21,7 @@
 #include "framework/menu_win.h"
 #include "framework/timer_win.h"
 #include "skin/controls/menu_host.h"
+#include "skin/controls/pointer_host_win.h"
 #include "skin/controls/menu_session_win.h"
 #include "skin/controls/skin_menu_win.h"
 #include "skin/data/skin_data.h"
@@ -43,7 +44,10 @@ struct TskBorderIcons {
   bool minimize_to_tray = false;
 };
 
-class TskSkinForm : public TComponent, public TMessageHook, public TskMenuHost {
+class TskSkinForm : public TComponent,
+                    public TMessageHook,
+                    public TskMenuHost,
+                    private TskPointerObjects {
  public:
   // The owner must be a form.
   explicit TskSkinForm(TComponent* owner);
@@ -97,8 +101,8 @@ class TskSkinForm : public TComponent, public TMessageHook, public TskMenuHost {
   std::function<bool(const std::string&)> OnActivateCustomObject;
   // The animation timer steps the frames of animated objects; AnimationTick is one of its ticks.
   void StartAnimation();
-  bool AnimationRunning() const;
-  void AnimationTick();
+  bool AnimationRunning() const { return pointer_.EffectRunning(TskEffectTimer::kAnimation); }
+  void AnimationTick() { pointer_.EffectTick(TskEffectTimer::kAnimation); }
   // Skin effects on: objects animate and morph rather than jump to their end looks.
   bool SkinEffects() const;
 
@@ -142,11 +146,11 @@ class TskSkinForm : public TComponent, public TMessageHook, public TskMenuHost {
   const TRect& RestoredBoundsSaved() const { return restored_bounds_; }
 
   const std::vector<std::unique_ptr<TskActiveSkinObject>>& Objects() const { return objects_; }
-  int HoveredIndex() const { return hovered_; }
-  int CapturedIndex() const { return captured_; }
+  int HoveredIndex() const { return pointer_.Hovered(); }
+  int CapturedIndex() const { return pointer_.Captured(); }
   bool InSizeMoveLoop() const { return in_size_move_; }
-  bool HoverTimerRunning() const { return hover_timer_.Enabled(); }
-  bool MorphRunning() const { return morph_timer_.Enabled(); }
+  bool HoverTimerRunning() const { return pointer_.Polling(); }
+  bool MorphRunning() const { return pointer_.EffectRunning(TskEffectTimer::kMorph); }
   // Skin effects on and the object morphs: the morph timer takes over its repaints.
   bool Morphs(const TskActiveSkinObject& object) const;
   void StartMorph();
@@ -231,7 +235,6 @@ class TskSkinForm : public TComponent, public TMessageHook, public TskMenuHost {
   void StopTimers();
   void StartFade();
   void FadeTick();
-  void MorphTick();
   void DropLayeredStyle();
   void UpdateCaptionStyle(bool apply);
 
@@ -252,12 +255,18 @@ class TskSkinForm : public TComponent, public TMessageHook, public TskMenuHost {
   void PaintBackground(HDC dc);
   int DefaultCaptionHeight() const;
 
+  // The frame objects under the pointer host.
+  int ObjectCount() const override { return int(objects_.size()); }
+  void ObjectEnter(int index) override;
+  void ObjectLeave(int index) override;
+  void PollPointer() override;
+  TskEffectStep StepObject(TskEffectTimer timer, int index) override;
+  void RepaintObject(int index) override;
+
   void TestHover(TPoint p);
-  void SetHovered(int index);
   void Press(int button, TPoint p);
   void Release(int button);
   void CancelPress();
-  void HoverTick();
   TPoint WindowPoint(LPARAM screen) const;
   TPoint ClientToWindowPoint(LPARAM client) const;
   TRect WindowBounds() const;
@@ -272,9 +281,6 @@ class TskSkinForm : public TComponent, public TMessageHook, public TskMenuHost {
   bool changing_ = false;
   bool form_active_ = false;
   std::vector<std::unique_ptr<TskActiveSkinObject>> objects_;
-  int hovered_ = -1;
-  int captured_ = -1;
-  bool releasing_ = false;
   TskWindowState window_state_ = TskWindowState::wsNormal;
   bool rolled_up_ = false;
   bool rolled_up_while_maximized_ = false;
@@ -287,10 +293,8 @@ class TskSkinForm : public TComponent, public TMessageHook, public TskMenuHost {
   int height_ = 0;
   bool region_applied_ = false;
   std::optional<TskWindowRegion> region_shape_;
-  TTimer hover_timer_;
+  TskPointerHost pointer_;
   TTimer fade_timer_;
-  TTimer morph_timer_;
-  TTimer animation_timer_;
   int fade_alpha_ = 255;
   TskLayerManager caption_button_glow_;
   TskSkinMenu skin_menu_;

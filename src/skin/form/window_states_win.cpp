@@ -74,7 +74,7 @@ void TskSkinForm::SetWindowState(TskWindowState state) {
       window_state_ = state;
       const TRect target = RestoredBounds(restored_bounds_, current);
       SetWindowBounds(target);
-      if (form_.Visible()) hover_timer_.SetEnabled(true);
+      if (form_.Visible()) pointer_.StartPolling();
       if (target == current) NudgeWidth();
       restored_bounds_ = {};
       if (OnRestore) OnRestore();

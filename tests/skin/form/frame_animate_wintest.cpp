@@ -130,8 +130,8 @@ TEST_F(FrameAnimateTest, TheSkinsObjectsBecomeFrameObjectsInPlace) {
   EXPECT_EQ(spinner->animation.interval, 50);
   EXPECT_EQ(menu->animation.interval, 25);
   EXPECT_TRUE(menu->animation.cycle);
-  EXPECT_EQ(spinner->FrameRect(2), (TRect{32, 0, 48, 16}));
-  EXPECT_EQ(menu->FrameRect(2), (TRect{0, 48, 16, 64}));
+  EXPECT_EQ(spinner->FrameRect(3), (TRect{32, 0, 48, 16}));
+  EXPECT_EQ(menu->FrameRect(3), (TRect{0, 48, 16, 64}));
   // The automatic layout takes animate objects as caption buttons of their command; the user
   // object follows the frame's right edge.
   const int dw = DW();
@@ -170,17 +170,17 @@ TEST_F(FrameAnimateTest, TheAnimationTimerStepsForwardsOverTheObjectAndBackAfter
   ASSERT_EQ(frame->HoveredIndex(), 0);
   EXPECT_TRUE(frame->AnimationRunning());
   // 50 ms a frame on a 25 ms timer: every second tick moves on, and the last frame holds.
-  const int forwards[] = {0, 1, 1, 2, 2, 3, 3};
+  const int forwards[] = {1, 2, 2, 3, 3, 4, 4};
   for (int expected : forwards) {
     frame->AnimationTick();
     EXPECT_EQ(spinner->animation.frame, expected);
-    EXPECT_EQ(WindowPixel(centre), PixelToColor(kSpin[expected]));
+    EXPECT_EQ(WindowPixel(centre), PixelToColor(kSpin[expected - 1]));
   }
   EXPECT_FALSE(frame->AnimationRunning());
   Hover({60, 60});
   EXPECT_EQ(frame->HoveredIndex(), -1);
   EXPECT_TRUE(frame->AnimationRunning());
-  const int backwards[] = {3, 2, 2, 1, 1, 0, 0};
+  const int backwards[] = {4, 3, 3, 2, 2, 1, 1};
   for (int expected : backwards) {
     frame->AnimationTick();
     EXPECT_EQ(spinner->animation.frame, expected);
@@ -195,16 +195,16 @@ TEST_F(FrameAnimateTest, ACyclingObjectGoesRoundAndAResetReturnsToTheFirstFrame)
   ASSERT_NE(menu, nullptr);
   Hover(Centre(menu));
   ASSERT_EQ(frame->HoveredIndex(), 1);
-  const int expected[] = {1, 2, 0, 1, 2};
+  const int expected[] = {2, 3, 1, 2, 3};
   for (int f : expected) {
     frame->AnimationTick();
     EXPECT_EQ(menu->animation.frame, f);
-    EXPECT_EQ(WindowPixel(Centre(menu)), PixelToColor(kMenu[f]));
+    EXPECT_EQ(WindowPixel(Centre(menu)), PixelToColor(kMenu[f - 1]));
   }
   EXPECT_TRUE(frame->AnimationRunning());
   // A size loop puts every object back at rest at once.
   SendMessageW(H(), WM_ENTERSIZEMOVE, 0, 0);
-  EXPECT_EQ(menu->animation.frame, 0);
+  EXPECT_EQ(menu->animation.frame, 1);
   SendMessageW(H(), WM_EXITSIZEMOVE, 0, 0);
 }
 
@@ -212,11 +212,11 @@ TEST_F(FrameAnimateTest, WithoutSkinEffectsTheObjectJumpsToItsEnds) {
   skin_data->EnableSkinEffects = false;
   TskSkinAnimateObject* spinner = Animate("spinner");
   Hover(Centre(spinner));
-  EXPECT_EQ(spinner->animation.frame, 3);
+  EXPECT_EQ(spinner->animation.frame, 4);
   EXPECT_FALSE(frame->AnimationRunning());
   EXPECT_EQ(WindowPixel(Centre(spinner)), PixelToColor(kSpin[3]));
   Hover({60, 60});
-  EXPECT_EQ(spinner->animation.frame, 0);
+  EXPECT_EQ(spinner->animation.frame, 1);
   EXPECT_FALSE(frame->AnimationRunning());
 }
 

@@ -255,24 +255,24 @@ TEST(AnimationFrameTest, FramesAreEqualSlicesOfTheStrip) {
     TRect strip;
     TRect skin_rect;
     int count;
-    int index;
+    int n;
     TRect expected;
   };
   const Case cases[] = {
-      {{0, 0, 64, 16}, {0, 0, 16, 16}, 4, 0, {0, 0, 16, 16}},
-      {{0, 0, 64, 16}, {0, 0, 16, 16}, 4, 3, {48, 0, 64, 16}},
+      {{0, 0, 64, 16}, {0, 0, 16, 16}, 4, 1, {0, 0, 16, 16}},
+      {{0, 0, 64, 16}, {0, 0, 16, 16}, 4, 4, {48, 0, 64, 16}},
       // Taller than the object: stacked.
-      {{10, 16, 26, 64}, {0, 0, 16, 16}, 3, 1, {10, 32, 26, 48}},
-      {{0, 0, 64, 16}, {0, 0, 16, 16}, 4, 4, {}},
-      {{0, 0, 64, 16}, {0, 0, 16, 16}, 4, -1, {}},
-      {{0, 0, 64, 16}, {0, 0, 16, 16}, 0, 0, {}},
+      {{10, 16, 26, 64}, {0, 0, 16, 16}, 3, 2, {10, 32, 26, 48}},
+      {{0, 0, 64, 16}, {0, 0, 16, 16}, 4, 5, {}},
+      {{0, 0, 64, 16}, {0, 0, 16, 16}, 4, 0, {}},
+      {{0, 0, 64, 16}, {0, 0, 16, 16}, 0, 1, {}},
       // More frames than pixels: no frame rather than an empty slice copied.
-      {{0, 0, 3, 16}, {0, 0, 16, 16}, 4, 0, {}},
-      {{}, {0, 0, 16, 16}, 1, 0, {}},
+      {{0, 0, 3, 16}, {0, 0, 16, 16}, 4, 1, {}},
+      {{}, {0, 0, 16, 16}, 1, 1, {}},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.index);
-    EXPECT_EQ(AnimationFrameRect(c.strip, c.skin_rect, c.count, c.index), c.expected);
+    SCOPED_TRACE(c.n);
+    EXPECT_EQ(AnimationFrameRect(c.strip, c.skin_rect, c.count, c.n), c.expected);
   }
 }
 
@@ -297,13 +297,13 @@ TEST(AnimationFrameTest, TicksStepAtTheIntervalAndStopAtTheEnds) {
     std::vector<int> frames;
   };
   const Case cases[] = {
-      {"every tick", 3, 25, false, 0, true, {1, 2, 2, 2}},
-      {"below a tick", 3, 5, false, 0, true, {1, 2, 2}},
-      {"every second tick", 3, 50, false, 0, true, {0, 1, 1, 2, 2}},
-      {"cycling", 3, 25, true, 0, true, {1, 2, 0, 1}},
-      {"back after leaving", 3, 25, false, 2, false, {1, 0, 0}},
-      {"cycling back", 3, 25, true, 2, false, {1, 0, 0}},
-      {"a single frame", 1, 25, true, 0, true, {0, 0}},
+      {"every tick", 3, 25, false, 1, true, {2, 3, 3, 3}},
+      {"below a tick", 3, 5, false, 1, true, {2, 3, 3}},
+      {"every second tick", 3, 50, false, 1, true, {1, 2, 2, 3, 3}},
+      {"cycling", 3, 25, true, 1, true, {2, 3, 1, 2}},
+      {"back after leaving", 3, 25, false, 3, false, {2, 1, 1}},
+      {"cycling back", 3, 25, true, 3, false, {2, 1, 1}},
+      {"a single frame", 1, 25, true, 1, true, {1, 1}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -316,7 +316,7 @@ TEST(AnimationFrameTest, TicksStepAtTheIntervalAndStopAtTheEnds) {
   EXPECT_EQ(a.interval, 25);
   EXPECT_FALSE(AnimationPending(a, true));
   a = MakeObjectAnimation(3, 25, false);
-  a.frame = 2;
+  a.frame = 3;
   EXPECT_FALSE(AnimationPending(a, true));
   EXPECT_TRUE(AnimationPending(a, false));
 }
