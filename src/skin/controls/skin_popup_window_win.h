@@ -72,6 +72,8 @@ class TskSkinPopupWindow : public TCustomControl, private TskPointerObjects {
   const TskSkinMenuItem& Item(int index) const { return items_[std::size_t(index)]; }
   // The highlighted item, or -1.
   int ActiveIndex() const { return active_; }
+  // The items' morphs or animations are still stepping.
+  bool EffectsRunning() const { return host_.EffectRunning(TskEffectTimer::kMorph); }
   TskSkinMenuItem* ActiveItem() { return active_ >= 0 ? &items_[std::size_t(active_)] : nullptr; }
   bool Overflowing() const { return size_.overflowing; }
   bool Limited() const { return size_.limited; }
