@@ -1,7 +1,6 @@
 #include "skin/controls/skin_popup_window_win.h"
 
 #include <algorithm>
-#include <cstring>
 #include <string>
 
 #include "framework/canvas_win.h"
@@ -11,6 +10,7 @@
 #include "skin/controls/skin_menu_win.h"
 #include "skin/data/resource_strings.h"
 #include "skin/data/skin_data.h"
+#include "skin/paint/blit.h"
 #include "skin/paint/effects.h"
 #include "skin/paint/fitting.h"
 #include "skin/paint/glyphs.h"
@@ -21,7 +21,6 @@
 namespace vl {
 namespace {
 
-constexpr unsigned kPointerMilliseconds = 50;
 constexpr unsigned kScrollMilliseconds = 100;
 // Between two morph steps when the items do not animate.
 constexpr unsigned kMorphMilliseconds = 20;
@@ -39,21 +38,6 @@ std::wstring HeaderText(const std::wstring& caption) {
 
 std::wstring ShownText(const TskSkinMenuItem& item) {
   return item.IsHeader() ? HeaderText(item.MenuItem().Caption()) : item.MenuItem().ShownCaption();
-}
-
-void FillPixels(PixelBitmap& picture, const TRect& r, Pixel colour) {
-  const int x0 = std::max(0, r.left), x1 = std::min(picture.Width(), r.right);
-  const int y0 = std::max(0, r.top), y1 = std::min(picture.Height(), r.bottom);
-  for (int y = y0; y < y1; ++y) {
-    for (int x = x0; x < x1; ++x) picture.At(x, y) = colour;
-  }
-}
-
-void FramePixels(PixelBitmap& picture, const TRect& r, Pixel colour) {
-  FillPixels(picture, {r.left, r.top, r.right, r.top + 1}, colour);
-  FillPixels(picture, {r.left, r.bottom - 1, r.right, r.bottom}, colour);
-  FillPixels(picture, {r.left, r.top, r.left + 1, r.bottom}, colour);
-  FillPixels(picture, {r.right - 1, r.top, r.right, r.bottom}, colour);
 }
 
 // The right-pointing sub-menu arrow: four vertical lines shrinking towards the tip.
@@ -99,31 +83,10 @@ void DrawItemGlyph(PixelBitmap& picture, const TskSkinMenuItem& item, TPoint at,
   }
 }
 
-// The part of a picture `src_rect` names, cut to the picture; empty when nothing of it is there.
-PixelBitmap CutPicture(const PixelBitmap& picture, const TRect& src_rect) {
-  const TRect r{std::max(0, src_rect.left), std::max(0, src_rect.top),
-                std::min(picture.Width(), src_rect.right),
-                std::min(picture.Height(), src_rect.bottom)};
-  if (r.IsEmpty()) return {};
-  PixelBitmap out(r.Width(), r.Height());
-  for (int y = 0; y < r.Height(); ++y) {
-    std::memcpy(out.Row(y), picture.Row(r.top + y) + r.left,
-                std::size_t(r.Width()) * sizeof(Pixel));
-  }
-  return out;
-}
-
-// Draws a picture without its pixels of the picture's transparent colour.
-void DrawTransparent(PixelBitmap& target, const PixelBitmap& picture, int x, int y) {
-  if (picture.Empty()) return;
-  const Pixel transparent = DefaultTransparentColour(picture);
-  for (int row = 0; row < picture.Height(); ++row) {
-    for (int col = 0; col < picture.Width(); ++col) {
-      const int tx = x + col, ty = y + row;
-      if (tx < 0 || ty < 0 || tx >= target.Width() || ty >= target.Height()) continue;
-      if (picture.At(col, row) != transparent) target.At(tx, ty) = picture.At(col, row);
-    }
-  }
+// Draws a piece cut from the item picture without its pixels of the piece's transparent colour:
+// the piece is a strip of one frame.
+void DrawTransparent(PixelBitmap& target, const PixelBitmap& piece, int x, int y) {
+  DrawStripFrame(target, x, y, 1, 1, piece, DefaultTransparentColour(piece));
 }
 
 }  // namespace
@@ -150,9 +113,7 @@ TskSkinPopupWindow::TskSkinPopupWindow(TskSkinMenu& controller, int level, TskSk
       controller_(controller),
       level_(level),
       skin_data_(skin_data),
-      pointer_timer_(nullptr, kPointerMilliseconds, [this] { PollPointer(); }),
-      scroll_timer_(nullptr, kScrollMilliseconds, [this] { ScrollTick(); }),
-      effect_timer_(nullptr, kMorphMilliseconds, [this] { EffectTick(); }) {
+      scroll_timer_(nullptr, kScrollMilliseconds, [this] { ScrollTick(); }) {
   items_.reserve(items.size());
   for (TMenuItem* item : items) items_.emplace_back(*item);
   ReadSkin();
@@ -264,7 +225,7 @@ void TskSkinPopupWindow::Open(const TRect& anchor, bool sub_menu, bool popup_up,
   SetWindowPos(Handle(), HWND_TOPMOST, at.x, at.y, size_.width, size_.height,
                SWP_NOACTIVATE | SWP_SHOWWINDOW);
   GetCursorPos(&last_pointer_);
-  pointer_timer_.SetEnabled(true);
+  host_.StartPolling();
   for (int i = 0; i < ItemCount(); ++i) {
     if (!items_[std::size_t(i)].Selectable()) continue;
     EnterItem(i, false);
@@ -293,7 +254,9 @@ void TskSkinPopupWindow::ClosePopup() {
 }
 
 void TskSkinPopupWindow::StopTimers() {
-  for (TTimer* timer : {&pointer_timer_, &scroll_timer_, &effect_timer_}) timer->SetEnabled(false);
+  host_.StopPolling();
+  host_.StopEffects();
+  scroll_timer_.SetEnabled(false);
 }
 
 TRect TskSkinPopupWindow::UpMarker() const {
@@ -390,8 +353,10 @@ void TskSkinPopupWindow::HoverAt(TPoint at) {
     if (item.HasChildren()) controller_.ItemEntered(*this, index, true);
     return;
   }
-  if (active_ >= 0) LeaveItem(active_);
-  if (item.Selectable()) EnterItem(index, true);
+  // The keys may have moved the highlight since the pointer last lit an item: the item under
+  // the pointer takes it from whichever item holds it now.
+  host_.MarkHovered(active_);
+  host_.Hover(item.Selectable() ? index : -1);
 }
 
 void TskSkinPopupWindow::ReleaseAt(TPoint at) {
@@ -559,7 +524,7 @@ void TskSkinPopupWindow::DrawSkinnedItem(TBitmap& target, const TskSkinMenuItem&
       SkinnedItemParts(s.textrect, s.imagerect, s.skinrect.Width(), width, 0, arrow_rect.Width());
   if (item.HasChildren()) {
     if (!arrow_rect.IsEmpty()) {
-      const PixelBitmap arrow = CutPicture(*item_picture_, arrow_rect);
+      const PixelBitmap arrow = CropPixels(*item_picture_, arrow_rect);
       DrawTransparent(picture, arrow,
                       parts.arrow_box.left + (parts.arrow_box.Width() - arrow.Width()) / 2,
                       parts.arrow_box.top + (parts.arrow_box.Height() - arrow.Height()) / 2);
@@ -574,7 +539,7 @@ void TskSkinPopupWindow::DrawSkinnedItem(TBitmap& target, const TskSkinMenuItem&
   TskCaptionGlyph glyph;
   if (item.MenuItem().Checked() && !check_rect.IsEmpty() &&
       !SystemGlyph(item.MenuItem().Name(), glyph)) {
-    const PixelBitmap mark = CutPicture(*item_picture_, check_rect);
+    const PixelBitmap mark = CropPixels(*item_picture_, check_rect);
     const TRect& image = s.imagerect;
     DrawTransparent(picture, mark, image.left + (image.Width() - mark.Width()) / 2,
                     image.top + (image.Height() - mark.Height()) / 2);
@@ -630,7 +595,7 @@ PixelBitmap TskSkinPopupWindow::ItemBackground(const TskSkinMenuItem& item, int 
   }
   if (Morphing()) return look(item.effect.morph >= 1);
   if (!hot && s.inactivetransparent && !background_.Empty()) {
-    return CutPicture(background_, item.rect);
+    return CropPixels(background_, item.rect);
   }
   return look(hot);
 }
@@ -644,24 +609,25 @@ bool TskSkinPopupWindow::Animating() const {
          skin_data_->EnableSkinEffects;
 }
 
+// Morph and animation step together on the host's morph timer, at the animation's pace when
+// the items animate. A running timer keeps its pace.
 void TskSkinPopupWindow::StartEffects() {
-  if (effect_timer_.Enabled() || !HandleAllocated() || !(Morphing() || Animating())) return;
-  effect_timer_.SetInterval(Animating() ? unsigned(std::max(1, item_skin_->animateinterval))
-                                        : kMorphMilliseconds);
-  effect_timer_.SetEnabled(true);
+  if (host_.EffectRunning(TskEffectTimer::kMorph) || !HandleAllocated() ||
+      !(Morphing() || Animating())) {
+    return;
+  }
+  host_.StartEffect(TskEffectTimer::kMorph, Animating()
+                                                ? unsigned(std::max(1, item_skin_->animateinterval))
+                                                : kMorphMilliseconds);
 }
 
-void TskSkinPopupWindow::EffectTick() {
-  bool changed = false;
-  const int frames = Animating() ? item_skin_->framecount : 0;
-  for (int i = 0; i < ItemCount(); ++i) {
-    TskSkinMenuItem& item = items_[std::size_t(i)];
-    if (item.IsSeparator()) continue;
-    if (!StepItemEffect(item.effect, item.active || item.down, Morphing(), frames)) continue;
-    changed = true;
-    RepaintItem(i);
-  }
-  if (!changed) effect_timer_.SetEnabled(false);
+// The timer stops on the first tick on which no item changed.
+TskEffectStep TskSkinPopupWindow::StepObject(TskEffectTimer, int index) {
+  TskSkinMenuItem& item = items_[std::size_t(index)];
+  if (item.IsSeparator()) return {};
+  const bool changed = StepItemEffect(item.effect, item.active || item.down, Morphing(),
+                                      Animating() ? item_skin_->framecount : 0);
+  return {changed, changed};
 }
 
 bool TskSkinPopupWindow::DrawHeader(TBitmap& target, const TskSkinMenuItem& item,
@@ -745,7 +711,7 @@ void TskSkinPopupWindow::DrawMarkers(TBitmap& target) const {
         const PixelBitmap normal = PaintThreePartHorz(
             *item_picture_, item_skin_->skinrect, item_skin_->itemleftoffset,
             item_skin_->itemrightoffset, item_skin_->inactivestretcheffect, r.Width());
-        strip = CutPicture(normal, {0, 0, r.Width(), r.Height()});
+        strip = CropPixels(normal, {0, 0, r.Width(), r.Height()});
         if (strip.Empty()) strip = PixelBitmap(r.Width(), r.Height(), SystemPixel(clWindow));
       }
       colour =
@@ -763,7 +729,7 @@ void TskSkinPopupWindow::DrawMarkers(TBitmap& target) const {
   const PixelBitmap normal = PaintThreePartHorz(
       *item_picture_, item_skin_->skinrect, item_skin_->itemleftoffset, item_skin_->itemrightoffset,
       item_skin_->inactivestretcheffect, items_rect_.Width());
-  PutPixels(target, CutPicture(normal, {0, 0, items_rect_.Width(), gap_bottom - gap_top}),
+  PutPixels(target, CropPixels(normal, {0, 0, items_rect_.Width(), gap_bottom - gap_top}),
             items_rect_.left, gap_top);
 }
 

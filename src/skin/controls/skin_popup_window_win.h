@@ -2,6 +2,9 @@
 // One open level of a skinned popup menu: a topmost tool window that never takes activation or
 // the focus, drawn from the skin's POPUPWINDOW section and its first menuitem object (or in the
 // default look), tracking the pointer by polling and taking the keys its controller hands it.
+//
+// The items are the objects of a pointer host, which polls the pointer and steps their morphs
+// and animations. The highlight is the popup's own: the pointer moves it, and so do the keys.
 
 #include <windows.h>
 
@@ -11,6 +14,7 @@
 #include "framework/font_win.h"
 #include "framework/pixel_bitmap.h"
 #include "framework/timer_win.h"
+#include "skin/controls/pointer_host_win.h"
 #include "skin/controls/popup_layout.h"
 #include "skin/paint/skin_geometry.h"
 
@@ -47,7 +51,7 @@ class TskSkinMenuItem {
   TMenuItem* item_;
 };
 
-class TskSkinPopupWindow : public TCustomControl {
+class TskSkinPopupWindow : public TCustomControl, private TskPointerObjects {
  public:
   // `level` is the popup's place in its controller's chain; `items` are the visible items it
   // shows, in order.
@@ -68,6 +72,8 @@ class TskSkinPopupWindow : public TCustomControl {
   const TskSkinMenuItem& Item(int index) const { return items_[std::size_t(index)]; }
   // The highlighted item, or -1.
   int ActiveIndex() const { return active_; }
+  // The items' morphs or animations are still stepping.
+  bool EffectsRunning() const { return host_.EffectRunning(TskEffectTimer::kMorph); }
   TskSkinMenuItem* ActiveItem() { return active_ >= 0 ? &items_[std::size_t(active_)] : nullptr; }
   bool Overflowing() const { return size_.overflowing; }
   bool Limited() const { return size_.limited; }
@@ -104,12 +110,10 @@ class TskSkinPopupWindow : public TCustomControl {
   bool Morphing() const;
   bool Animating() const;
   void StartEffects();
-  void EffectTick();
   PixelBitmap ItemBackground(const TskSkinMenuItem& item, int width) const;
   void Measure(const TRect& work_area);
   void Relayout();
   void ApplyRegion();
-  void PollPointer();
   void StopTimers();
   void ScrollTick();
   void StopScrolling();
@@ -117,6 +121,14 @@ class TskSkinPopupWindow : public TCustomControl {
   void MoveByKey(bool down);
   void EnterItem(int index, bool by_pointer);
   void LeaveItem(int index);
+  // The host's objects are the items. Its hovered item is the one the pointer lit last; the
+  // pointer entering an item highlights it and takes the highlight from the one left.
+  int ObjectCount() const override { return ItemCount(); }
+  void ObjectEnter(int index) override { EnterItem(index, true); }
+  void ObjectLeave(int index) override { LeaveItem(index); }
+  void PollPointer() override;
+  TskEffectStep StepObject(TskEffectTimer timer, int index) override;
+  void RepaintObject(int index) override { RepaintItem(index); }
   void PressItem(int index);
   int ItemAt(TPoint at) const;
   TFont ItemFont() const;
@@ -148,14 +160,15 @@ class TskSkinPopupWindow : public TCustomControl {
   TRect items_rect_;
   TskItemsLayout layout_;
   std::vector<int> heights_;
+  // The highlighted item, lit by the pointer or by a key.
   int active_ = -1;
   int scroll_code_ = 0;
+  // Where the last poll found the pointer: a poll acts only when it has moved.
   POINT last_pointer_{-100000, -100000};
-  TTimer pointer_timer_;
   TTimer scroll_timer_;
-  TTimer effect_timer_;
   // The frame behind the items, for a skin whose normal items let it show through.
   PixelBitmap background_;
+  TskPointerHost host_{*this};
 };
 
 }  // namespace vl

@@ -228,6 +228,28 @@ TEST_F(PopupMenuTest, MorphingItemsStepBetweenTheirLooks) {
   EXPECT_EQ(PopupPixel(0, 2 + 4, 2 + 11), SkinPixel(3, 2 + 4, 2 + 11));
 }
 
+TEST_F(PopupMenuTest, EffectsStopOnceEveryItemHasArrived) {
+  OpenAt();
+  // The carried skin neither morphs nor animates its items: nothing steps.
+  EXPECT_FALSE(Level(0)->EffectsRunning());
+  host->CloseMenus();
+  for (const auto& object : skin_data->SkinObjects()) {
+    if (auto* item = dynamic_cast<TskDataSkinMenuItem*>(object.get())) item->morphing = true;
+  }
+  OpenAt();
+  TskSkinPopupWindow* popup = Level(0);
+  EXPECT_TRUE(popup->EffectsRunning());
+  PumpUntil([&] { return !popup->EffectsRunning(); });
+  EXPECT_FALSE(popup->EffectsRunning());
+  EXPECT_EQ(popup->Item(0).effect.morph, 1.0);
+  Key(VK_DOWN);
+  EXPECT_TRUE(popup->EffectsRunning());
+  PumpUntil([&] { return !popup->EffectsRunning(); });
+  EXPECT_FALSE(popup->EffectsRunning());
+  EXPECT_EQ(popup->Item(0).effect.morph, 0.0);
+  EXPECT_EQ(popup->Item(1).effect.morph, 1.0);
+}
+
 TEST_F(PopupMenuTest, DefaultLookWithoutSkin) {
   host->SetMenusSkinData(nullptr);
   OpenAt();
@@ -334,6 +356,38 @@ TEST_F(PopupMenuTest, PointerHighlightsAndAClickBetweenPollsRunsTheItemUnderIt) 
   testing::Pump();
   EXPECT_EQ(log, (std::vector<std::string>{"run E&xit"}));
   EXPECT_FALSE(host->SkinMenu().Visible());
+}
+
+TEST_F(PopupMenuTest, PointerAndKeysShareOneHighlight) {
+  Add("-");
+  Add("&Last");
+  OpenAt();
+  TskSkinPopupWindow* popup = Level(0);
+  // Each step moves the pointer over an item (without moving it off the popup) or presses a
+  // key; the pointer's item takes the highlight back from the keys even when the pointer has
+  // not left it, and a separator under the pointer lights nothing.
+  struct Step {
+    int hover;  // the item the pointer moves over, or -1 for a key
+    WPARAM key;
+    int active;
+  };
+  const Step steps[] = {{1, 0, 1},        {-1, VK_DOWN, 2}, {1, 0, 1}, {3, 0, -1},
+                        {-1, VK_DOWN, 0}, {3, 0, -1},       {4, 0, 4}, {-1, VK_UP, 2}};
+  int n = 0;
+  for (const Step& s : steps) {
+    if (s.hover >= 0) {
+      const TPoint at = ItemCentre(0, s.hover);
+      popup->HoverAt({at.x + n % 2, at.y});
+    } else {
+      Key(s.key);
+    }
+    EXPECT_EQ(popup->ActiveIndex(), s.active) << "step " << n;
+    for (int i = 0; i < popup->ItemCount(); ++i) {
+      EXPECT_EQ(popup->Item(i).active, i == s.active) << "step " << n << " item " << i;
+    }
+    ++n;
+  }
+  EXPECT_TRUE(log.empty());
 }
 
 TEST_F(PopupMenuTest, SubMenuByWaitAndByClick) {
