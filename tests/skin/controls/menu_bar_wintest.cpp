@@ -19,9 +19,13 @@
 #include "skin/paint/effects.h"
 #include "skin/paint/fitting.h"
 #include "support/carried_skin_fixture.h"
+#include "support/pump_win.h"
 
 namespace vl {
 namespace {
+
+using testing::PumpFor;
+using testing::PumpUntil;
 
 // A frame stand-in: it keeps the menu states the bar drives and, as the frame does, tells the
 // bar when the chain it opened ends.
@@ -168,17 +172,16 @@ class MenuBarTest : public testing::CarriedSkinFixture {
   // warp late, and a late report of an earlier warp can put the pointer back for a moment; the
   // pointer counts as there once it has stayed for 100 ms.
   void MoveTo(POINT pt) {
-    const DWORD until = GetTickCount() + 3000;
     SetCursorPos(pt.x, pt.y);
     DWORD since = GetTickCount();
-    while (GetTickCount() < until && GetTickCount() - since < 100) {
-      testing::Pump();
-      Sleep(2);
+    PumpUntil([&] {
       POINT at{};
-      if (GetCursorPos(&at) && at.x == pt.x && at.y == pt.y) continue;
-      SetCursorPos(pt.x, pt.y);
-      since = GetTickCount();
-    }
+      if (!GetCursorPos(&at) || at.x != pt.x || at.y != pt.y) {
+        SetCursorPos(pt.x, pt.y);
+        since = GetTickCount();
+      }
+      return GetTickCount() - since >= 100;
+    });
   }
   // The real pointer over the point of the bar, then the move the platform would send.
   void PointAt(int x, int y) {
@@ -195,13 +198,6 @@ class MenuBarTest : public testing::CarriedSkinFixture {
     PointAtItem(index);
     const TRect r = bar->Items()[std::size_t(index)]->Rect();
     testing::Click(bar->Handle(), r.left + 4, r.top + 4);
-  }
-  void PumpFor(DWORD ms) {
-    const DWORD until = GetTickCount() + ms;
-    while (GetTickCount() < until) {
-      testing::Pump();
-      Sleep(2);
-    }
   }
   TRect ScreenRect(const TRect& r) {
     POINT p[2] = {{r.left, r.top}, {r.right, r.bottom}};
@@ -228,14 +224,6 @@ class MenuBarTest : public testing::CarriedSkinFixture {
     data->LoadPackage(stored);
     EXPECT_FALSE(data->Empty());
     return data;
-  }
-  // Pumps until `done` or a generous time has passed.
-  void PumpUntil(const std::function<bool()>& done) {
-    const DWORD until = GetTickCount() + 3000;
-    while (!done() && GetTickCount() < until) {
-      testing::Pump();
-      Sleep(2);
-    }
   }
   // The colour of the first item at a point left of its caption.
   Pixel FirstItemLook() { return Capture().At(Item(0).Rect().left + 1, Item(0).Rect().top + 10); }
