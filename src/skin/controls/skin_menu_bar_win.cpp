@@ -297,9 +297,7 @@ LRESULT TskSkinMainMenuBar::WndProc(UINT msg, WPARAM wparam, LPARAM lparam) {
       const int button = (msg == WM_LBUTTONDOWN || msg == WM_LBUTTONDBLCLK)   ? 0
                          : (msg == WM_RBUTTONDOWN || msg == WM_RBUTTONDBLCLK) ? 1
                                                                               : 2;
-      const bool dbl =
-          msg == WM_LBUTTONDBLCLK || msg == WM_RBUTTONDBLCLK || msg == WM_MBUTTONDBLCLK;
-      Press({GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)}, button, dbl);
+      Press({GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)}, button);
       return 0;
     }
     case WM_LBUTTONUP:
@@ -482,8 +480,7 @@ void TskSkinMainMenuBar::HoverTest(const TPoint* point) {
   host_.Hover(found);
 }
 
-void TskSkinMainMenuBar::Press(TPoint point, int button, bool double_click) {
-  (void)double_click;
+void TskSkinMainMenuBar::Press(TPoint point, int button) {
   HoverTest(&point);
   if (auto* item = ItemAt(host_.Hovered())) {
     host_.Capture(host_.Hovered());

@@ -136,7 +136,7 @@ class TskSkinMainMenuBar : public TskSkinControl, public TskMenuBarLink, private
   std::vector<TskBarPick> Picks() const;
   int HitTest(TPoint point) const;
   void HoverTest(const TPoint* point);
-  void Press(TPoint point, int button, bool double_click);
+  void Press(TPoint point, int button);
 
   // The items are the host's objects, numbered as in Items(); the host's pointer poll is the
   // bar's pointer tick, and its two effect timers step the items' morphs and animations.

@@ -495,6 +495,25 @@ TEST_F(MenuBarTest, WithoutAHostItemsLightButNothingOpensAndNoKeyIsHandled) {
   EXPECT_FALSE(bar->SelectionKept());
 }
 
+// Without a host nothing opens on a press, so only the press's hold on its item is seen.
+TEST_F(MenuBarTest, APressHoldsItsItemUntilTheButtonComesUp) {
+  MakeBar(false);
+  const TRect first = Item(0).Rect();
+  const LPARAM on_first = MAKELPARAM(first.left + 4, first.top + 4);
+  PointAtItem(0);
+  SendMessageW(bar->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, on_first);
+  PointAtItem(1);
+  EXPECT_FALSE(Item(0).Hot() || Item(1).Hot());
+  EXPECT_EQ(bar->HoveredIndex(), -1);
+  PointAtItem(0);
+  EXPECT_TRUE(Item(0).Hot());
+  SendMessageW(bar->Handle(), WM_LBUTTONUP, 0, on_first);
+  PointAtItem(1);
+  EXPECT_TRUE(Item(1).Hot());
+  EXPECT_FALSE(Item(0).Hot());
+  EXPECT_EQ(bar->HoveredIndex(), 1);
+}
+
 TEST_F(MenuBarTest, ASkinChangeFreesTheItemsAndRebuildsThemAfterwards) {
   MakeBar(true);
   ClickItem(0);
