@@ -22,8 +22,7 @@
 namespace vl {
 namespace {
 
-constexpr int kPointerMilliseconds = 50;
-constexpr int kMorphMilliseconds = 25;
+constexpr unsigned kMorphMilliseconds = 25;
 
 TRect AnimationFrameRect(const TskDataSkinMainMenuItem& d, int frame) {
   return StripFrame(d.animateskinrect, d.framecount, frame,
@@ -36,11 +35,7 @@ bool TskSkinMainMenuBarItem::HasChildren() const {
   return menu_item_ && !menu_item_->Items().empty();
 }
 
-TskSkinMainMenuBar::TskSkinMainMenuBar(TComponent* owner)
-    : TskSkinControl(owner, "mainmenubar"),
-      pointer_timer_(nullptr, kPointerMilliseconds, [this] { PointerTick(); }),
-      morph_timer_(nullptr, kMorphMilliseconds, [this] { MorphTick(); }),
-      animation_timer_(nullptr, kMorphMilliseconds, [this] { AnimationTick(); }) {
+TskSkinMainMenuBar::TskSkinMainMenuBar(TComponent* owner) : TskSkinControl(owner, "mainmenubar") {
   SetBounds(0, 0, 200, default_height_);
   SetAlign(TAlign::alTop);
   def_item_font_.SetColor(ColorToRGB(clBtnText));
@@ -113,7 +108,7 @@ void TskSkinMainMenuBar::Notification(TComponent* component, TOperation operatio
   });
   if (gone != items_.end()) {
     items_.erase(gone);
-    hovered_ = previous_hovered_ = captured_ = -1;
+    host_.Forget();
     Layout();
     Invalidate();
   }
@@ -204,7 +199,7 @@ void TskSkinMainMenuBar::Resized() {
 void TskSkinMainMenuBar::FreeItems() {
   for (const auto& item : items_) RemoveFreeNotification(item->MenuItem());
   items_.clear();
-  hovered_ = previous_hovered_ = captured_ = -1;
+  host_.Forget();
   overflow_ = marker_hot_ = false;
 }
 
@@ -282,7 +277,7 @@ LRESULT TskSkinMainMenuBar::WndProc(UINT msg, WPARAM wparam, LPARAM lparam) {
       erased_ = false;
       break;
     case WM_MOUSEMOVE: {
-      StartPointerTimer();
+      host_.StartPolling();
       // A move can be reported after the pointer has gone on; the hover test follows where it
       // is now, so that a late move over the previous item does not switch the menus back.
       POINT now{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};
@@ -303,15 +298,13 @@ LRESULT TskSkinMainMenuBar::WndProc(UINT msg, WPARAM wparam, LPARAM lparam) {
       const int button = (msg == WM_LBUTTONDOWN || msg == WM_LBUTTONDBLCLK)   ? 0
                          : (msg == WM_RBUTTONDOWN || msg == WM_RBUTTONDBLCLK) ? 1
                                                                               : 2;
-      const bool dbl =
-          msg == WM_LBUTTONDBLCLK || msg == WM_RBUTTONDBLCLK || msg == WM_MBUTTONDBLCLK;
-      Press({GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)}, button, dbl);
+      Press({GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)}, button);
       return 0;
     }
     case WM_LBUTTONUP:
     case WM_RBUTTONUP:
     case WM_MBUTTONUP:
-      captured_ = -1;
+      host_.EndCapture();
       return 0;
     default:
       break;
@@ -427,18 +420,18 @@ void TskSkinMainMenuBar::RepaintItem(const TskSkinMainMenuBarItem& item) {
   InvalidateRect(Handle(), &r, TRUE);
 }
 
+void TskSkinMainMenuBar::RepaintObject(int index) {
+  if (const auto* item = ItemAt(index)) RepaintItem(*item);
+}
+
 // The pointer.
 
 void TskSkinMainMenuBar::MouseEnter() {
   TskSkinControl::MouseEnter();
-  StartPointerTimer();
+  host_.StartPolling();
 }
 
-void TskSkinMainMenuBar::StartPointerTimer() {
-  pointer_timer_.SetEnabled(true);
-}
-
-void TskSkinMainMenuBar::PointerTick() {
+void TskSkinMainMenuBar::PollPointer() {
   POINT at{};
   if (!HandleAllocated() || !GetCursorPos(&at)) return;
   // A popup may lie over the bar (on a short work area a menu opens over it): the pointer
@@ -447,7 +440,7 @@ void TskSkinMainMenuBar::PointerTick() {
   ScreenToClient(Handle(), &at);
   const TPoint point{at.x, at.y};
   if (!over_bar || !ClientRect().Contains(point)) {
-    pointer_timer_.SetEnabled(false);
+    host_.StopPolling();
     has_last_point_ = false;
     HoverTest(nullptr);
     return;
@@ -470,9 +463,11 @@ void TskSkinMainMenuBar::HoverTest(const TPoint* point) {
     has_last_point_ = true;
     last_point_ = *point;
   }
+  const int hovered = host_.Hovered();
+  const int captured = host_.Captured();
   int found = point ? HitTest(*point) : -1;
-  if (found == -1 && selection_kept_ && ItemAt(hovered_)) found = hovered_;
-  if (captured_ != -1 && found != captured_) found = -1;
+  if (found == -1 && selection_kept_ && ItemAt(hovered)) found = hovered;
+  if (captured != -1 && found != captured) found = -1;
   if (overflow_ && scroll_menu_) {
     const bool over = point && OverflowStripRect().Contains(*point);
     if (over != marker_hot_) {
@@ -483,18 +478,13 @@ void TskSkinMainMenuBar::HoverTest(const TPoint* point) {
       }
     }
   }
-  if (found == hovered_) return;
-  previous_hovered_ = hovered_;
-  hovered_ = found;
-  if (auto* old = ItemAt(previous_hovered_)) ItemMouseLeave(*old);
-  if (auto* now = ItemAt(found)) ItemMouseEnter(*now);
+  host_.Hover(found);
 }
 
-void TskSkinMainMenuBar::Press(TPoint point, int button, bool double_click) {
-  (void)double_click;
+void TskSkinMainMenuBar::Press(TPoint point, int button) {
   HoverTest(&point);
-  if (auto* item = ItemAt(hovered_)) {
-    captured_ = hovered_;
+  if (auto* item = ItemAt(host_.Hovered())) {
+    host_.Capture(host_.Hovered());
     ItemMouseDown(*item, button);
     return;
   }
@@ -502,6 +492,14 @@ void TskSkinMainMenuBar::Press(TPoint point, int button, bool double_click) {
 }
 
 // Item behaviour.
+
+void TskSkinMainMenuBar::ObjectEnter(int index) {
+  if (auto* item = ItemAt(index)) ItemMouseEnter(*item);
+}
+
+void TskSkinMainMenuBar::ObjectLeave(int index) {
+  if (auto* item = ItemAt(index)) ItemMouseLeave(*item);
+}
 
 void TskSkinMainMenuBar::ItemMouseEnter(TskSkinMainMenuBarItem& item) {
   for (const auto& other : items_) {
@@ -519,7 +517,7 @@ void TskSkinMainMenuBar::ItemMouseEnter(TskSkinMainMenuBarItem& item) {
     // An item without a menu has nothing to switch to: the open menu closes and the item only
     // lights, so that passing over it never runs its command.
     if (TskMenuHost* host = SkinForm()) host->MenuSession().End();
-    hovered_ = IndexOf(&item);
+    host_.MarkHovered(IndexOf(&item));
     break;
   }
   for (const auto& other : items_) {
@@ -569,7 +567,7 @@ void TskSkinMainMenuBar::OpenItemMenu(TskSkinMainMenuBarItem& item) {
     RepaintItem(*other);
   }
   selection_kept_ = true;
-  hovered_ = index;
+  host_.MarkHovered(index);
   item.hot_ = hot;
   item.down_ = true;
   item.morph_ = 1;
@@ -608,8 +606,7 @@ TRect TskSkinMainMenuBar::ScreenRect(const TRect& r) const {
 void TskSkinMainMenuBar::Select(int index) {
   TskSkinMainMenuBarItem* item = ItemAt(index);
   if (!item) return;
-  previous_hovered_ = hovered_;
-  hovered_ = index;
+  host_.MarkHovered(index);
   ItemMouseEnter(*item);
 }
 
@@ -688,7 +685,7 @@ void TskSkinMainMenuBar::PopupClosedInMenuMode() {
     if (!item.down_) continue;
     item.down_ = false;
     item.hot_ = true;
-    hovered_ = int(i);
+    host_.MarkHovered(int(i));
     RepaintItem(item);
   }
 }
@@ -703,7 +700,7 @@ void TskSkinMainMenuBar::LeaveMenuMode() {
     StartEffects();
     RepaintItem(*item);
   }
-  hovered_ = previous_hovered_ = -1;
+  host_.MarkHovered(-1);
   // The item under a resting pointer lights again on the next tick.
   has_last_point_ = false;
 }
@@ -721,52 +718,44 @@ bool TskSkinMainMenuBar::AnimationOn() const {
 }
 
 void TskSkinMainMenuBar::StartEffects() {
-  if (MorphOn()) morph_timer_.SetEnabled(true);
-  if (AnimationOn() && !animation_timer_.Enabled()) {
-    const int interval =
-        ItemObject()->animateinterval > 0 ? ItemObject()->animateinterval : kMorphMilliseconds;
-    animation_timer_.SetInterval(unsigned(interval));
-    animation_timer_.SetEnabled(true);
+  if (MorphOn()) host_.StartEffect(TskEffectTimer::kMorph, kMorphMilliseconds);
+  if (AnimationOn() && !Animating()) {
+    const int interval = ItemObject()->animateinterval;
+    host_.StartEffect(TskEffectTimer::kAnimation,
+                      interval > 0 ? unsigned(interval) : kMorphMilliseconds);
   }
 }
 
-void TskSkinMainMenuBar::MorphTick() {
-  bool changed = false;
-  for (const auto& item : items_) {
-    const bool lit = item->hot_ || item->down_;
+// A lit item (hot or down) morphs towards its hot look and a dark one back; a hot item plays
+// its animation forwards and any other one backwards.
+TskEffectStep TskSkinMainMenuBar::StepObject(TskEffectTimer timer, int index) {
+  TskSkinMainMenuBarItem& item = *items_[std::size_t(index)];
+  if (timer == TskEffectTimer::kMorph) {
+    const bool lit = item.hot_ || item.down_;
     TskMorphFactor factor;
-    factor.SetValue(item->morph_);
-    if (!factor.Pending(lit)) continue;
+    factor.SetValue(item.morph_);
+    if (!factor.Pending(lit)) return {};
     factor.Step(lit);
-    item->morph_ = factor.Value();
-    changed = true;
-    RepaintItem(*item);
+    item.morph_ = factor.Value();
+    return {true, true};
   }
-  if (!changed) morph_timer_.SetEnabled(false);
+  const auto* d = ItemObject();
+  if (!d) return {};
+  TskFrameCounter counter(d->framecount, 0);
+  counter.SetFrame(item.frame_);
+  if (!counter.Step(item.hot_)) return {};
+  item.frame_ = counter.Frame();
+  return {true, true};
 }
 
-void TskSkinMainMenuBar::AnimationTick() {
-  const auto* d = ItemObject();
-  bool changed = false;
-  for (const auto& item : items_) {
-    if (!d) break;
-    TskFrameCounter counter(d->framecount, 0);
-    counter.SetFrame(item->frame_);
-    if (!counter.Step(item->hot_)) continue;
-    item->frame_ = counter.Frame();
-    changed = true;
-    RepaintItem(*item);
-  }
-  if (changed) return;
+void TskSkinMainMenuBar::EffectStopped(TskEffectTimer timer) {
   // The last frame gives way to the hot look once the animation has played.
-  animation_timer_.SetEnabled(false);
-  Invalidate();
+  if (timer == TskEffectTimer::kAnimation) Invalidate();
 }
 
 void TskSkinMainMenuBar::StopTimers() {
-  for (TTimer* timer : {&pointer_timer_, &morph_timer_, &animation_timer_}) {
-    timer->SetEnabled(false);
-  }
+  host_.StopPolling();
+  host_.StopEffects();
 }
 
 }  // namespace vl

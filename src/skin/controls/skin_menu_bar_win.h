@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "framework/timer_win.h"
 #include "skin/controls/menu_bar_layout.h"
 #include "skin/controls/menu_host.h"
+#include "skin/controls/pointer_host_win.h"
 #include "skin/controls/skin_control_win.h"
 
 namespace vl {
@@ -50,7 +50,7 @@ class TskSkinMainMenuBarItem {
   int frame_ = 0;
 };
 
-class TskSkinMainMenuBar : public TskSkinControl, public TskMenuBarLink {
+class TskSkinMainMenuBar : public TskSkinControl, public TskMenuBarLink, private TskPointerObjects {
  public:
   explicit TskSkinMainMenuBar(TComponent* owner);
   ~TskSkinMainMenuBar() override;
@@ -83,10 +83,10 @@ class TskSkinMainMenuBar : public TskSkinControl, public TskMenuBarLink {
   bool OverflowMarkerHot() const { return marker_hot_; }
   bool SelectionKept() const { return selection_kept_; }
   // The item the hover test settled on, or -1.
-  int HoveredIndex() const { return hovered_; }
-  bool PointerTracking() const { return pointer_timer_.Enabled(); }
-  bool Morphing() const { return morph_timer_.Enabled(); }
-  bool Animating() const { return animation_timer_.Enabled(); }
+  int HoveredIndex() const { return host_.Hovered(); }
+  bool PointerTracking() const { return host_.Polling(); }
+  bool Morphing() const { return host_.EffectRunning(TskEffectTimer::kMorph); }
+  bool Animating() const { return host_.EffectRunning(TskEffectTimer::kAnimation); }
 
   // The keyboard side, called by the window's frame while the bar is linked to it. Each one that
   // returns a flag reports a key as handled only when it pressed an item.
@@ -136,10 +136,17 @@ class TskSkinMainMenuBar : public TskSkinControl, public TskMenuBarLink {
   std::vector<TskBarPick> Picks() const;
   int HitTest(TPoint point) const;
   void HoverTest(const TPoint* point);
-  void PointerTick();
-  void StartPointerTimer();
-  void Press(TPoint point, int button, bool double_click);
-  void Release(TPoint point, int button);
+  void Press(TPoint point, int button);
+
+  // The items are the host's objects, numbered as in Items(); the host's pointer poll is the
+  // bar's pointer tick, and its two effect timers step the items' morphs and animations.
+  int ObjectCount() const override { return int(items_.size()); }
+  void ObjectEnter(int index) override;
+  void ObjectLeave(int index) override;
+  void PollPointer() override;
+  TskEffectStep StepObject(TskEffectTimer timer, int index) override;
+  void RepaintObject(int index) override;
+  void EffectStopped(TskEffectTimer timer) override;
 
   void ItemMouseEnter(TskSkinMainMenuBarItem& item);
   void ItemMouseLeave(TskSkinMainMenuBarItem& item);
@@ -152,8 +159,6 @@ class TskSkinMainMenuBar : public TskSkinControl, public TskMenuBarLink {
   bool MorphOn() const;
   bool AnimationOn() const;
   void StartEffects();
-  void MorphTick();
-  void AnimationTick();
   void StopTimers();
 
   TMainMenu* main_menu_ = nullptr;
@@ -166,18 +171,13 @@ class TskSkinMainMenuBar : public TskSkinControl, public TskMenuBarLink {
 
   std::vector<std::unique_ptr<TskSkinMainMenuBarItem>> items_;
   TRect items_area_;
-  int hovered_ = -1;
-  int previous_hovered_ = -1;
-  int captured_ = -1;
   bool selection_kept_ = false;
   bool overflow_ = false;
   bool marker_hot_ = false;
   bool erased_ = false;
   bool has_last_point_ = false;
   TPoint last_point_;
-  TTimer pointer_timer_;
-  TTimer morph_timer_;
-  TTimer animation_timer_;
+  TskPointerHost host_{*this};
 };
 
 }  // namespace vl

@@ -20,9 +20,13 @@
 #include "skin/paint/effects.h"
 #include "skin/paint/fitting.h"
 #include "support/carried_skin_fixture.h"
+#include "support/pump_win.h"
 
 namespace vl {
 namespace {
+
+using testing::PumpFor;
+using testing::PumpUntil;
 
 // A frame stand-in: a real menu session over a chain that only records what it is asked to
 // show, and that tells the session when it ends, as the window does.
@@ -167,17 +171,16 @@ class MenuBarTest : public testing::CarriedSkinFixture {
   // warp late, and a late report of an earlier warp can put the pointer back for a moment; the
   // pointer counts as there once it has stayed for 100 ms.
   void MoveTo(POINT pt) {
-    const DWORD until = GetTickCount() + 3000;
     SetCursorPos(pt.x, pt.y);
     DWORD since = GetTickCount();
-    while (GetTickCount() < until && GetTickCount() - since < 100) {
-      testing::Pump();
-      Sleep(2);
+    PumpUntil([&] {
       POINT at{};
-      if (GetCursorPos(&at) && at.x == pt.x && at.y == pt.y) continue;
-      SetCursorPos(pt.x, pt.y);
-      since = GetTickCount();
-    }
+      if (!GetCursorPos(&at) || at.x != pt.x || at.y != pt.y) {
+        SetCursorPos(pt.x, pt.y);
+        since = GetTickCount();
+      }
+      return GetTickCount() - since >= 100;
+    });
   }
   // The real pointer over the point of the bar, then the move the platform would send.
   void PointAt(int x, int y) {
@@ -194,13 +197,6 @@ class MenuBarTest : public testing::CarriedSkinFixture {
     PointAtItem(index);
     const TRect r = bar->Items()[std::size_t(index)]->Rect();
     testing::Click(bar->Handle(), r.left + 4, r.top + 4);
-  }
-  void PumpFor(DWORD ms) {
-    const DWORD until = GetTickCount() + ms;
-    while (GetTickCount() < until) {
-      testing::Pump();
-      Sleep(2);
-    }
   }
   TRect ScreenRect(const TRect& r) {
     POINT p[2] = {{r.left, r.top}, {r.right, r.bottom}};
@@ -227,14 +223,6 @@ class MenuBarTest : public testing::CarriedSkinFixture {
     data->LoadPackage(stored);
     EXPECT_FALSE(data->Empty());
     return data;
-  }
-  // Pumps until `done` or a generous time has passed.
-  void PumpUntil(const std::function<bool()>& done) {
-    const DWORD until = GetTickCount() + 3000;
-    while (!done() && GetTickCount() < until) {
-      testing::Pump();
-      Sleep(2);
-    }
   }
   // The colour of the first item at a point left of its caption.
   Pixel FirstItemLook() { return Capture().At(Item(0).Rect().left + 1, Item(0).Rect().top + 10); }
@@ -504,6 +492,25 @@ TEST_F(MenuBarTest, WithoutAHostItemsLightButNothingOpensAndNoKeyIsHandled) {
   EXPECT_FALSE(bar->OpenSelectedItem());
   bar->EnterMenuModeFromKeyboard();
   EXPECT_FALSE(bar->SelectionKept());
+}
+
+// Without a host nothing opens on a press, so only the press's hold on its item is seen.
+TEST_F(MenuBarTest, APressHoldsItsItemUntilTheButtonComesUp) {
+  MakeBar(false);
+  const TRect first = Item(0).Rect();
+  const LPARAM on_first = MAKELPARAM(first.left + 4, first.top + 4);
+  PointAtItem(0);
+  SendMessageW(bar->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, on_first);
+  PointAtItem(1);
+  EXPECT_FALSE(Item(0).Hot() || Item(1).Hot());
+  EXPECT_EQ(bar->HoveredIndex(), -1);
+  PointAtItem(0);
+  EXPECT_TRUE(Item(0).Hot());
+  SendMessageW(bar->Handle(), WM_LBUTTONUP, 0, on_first);
+  PointAtItem(1);
+  EXPECT_TRUE(Item(1).Hot());
+  EXPECT_FALSE(Item(0).Hot());
+  EXPECT_EQ(bar->HoveredIndex(), 1);
 }
 
 TEST_F(MenuBarTest, ASkinChangeFreesTheItemsAndRebuildsThemAfterwards) {
