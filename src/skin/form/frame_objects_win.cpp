@@ -264,13 +264,13 @@ TRect TskRestoreLook::Piece(bool form_active, bool down, bool active) const {
 
 bool TskSkinStdButtonObject::PointTest(int x, int y) const {
   // The icon covers the button whole, whatever shape the skin's mask gives the picture.
-  if (command == TStdCommand::cmSysMenu && form_.ShowIcon && skin_rect_in_picture) return true;
+  if (command == TStdCommand::cmSysMenu && form_.ShowIcon() && skin_rect_in_picture) return true;
   return TskSkinButtonObject::PointTest(x, y);
 }
 
 void TskSkinStdButtonObject::Draw(HDC dc, TPoint offset, bool direct) {
   const TRect at = rect.Offset(offset.x, offset.y);
-  if (command == TStdCommand::cmSysMenu && form_.ShowIcon && skin_rect_in_picture) {
+  if (command == TStdCommand::cmSysMenu && form_.ShowIcon() && skin_rect_in_picture) {
     // The icon has no hot or down look, and drawing its soft edges again over themselves would
     // darken them: only the whole frame's paint draws it.
     if (direct && skin_supported) return;
@@ -326,7 +326,7 @@ void TskSkinStdButtonObject::MouseDown(int button) {
   down = true;
   if (morphing) morph_factor = 1;
   form_.RepaintObject(*this);
-  if (command == TStdCommand::cmSysMenu && !form_.DisableSystemMenu) {
+  if (command == TStdCommand::cmSysMenu && !form_.DisableSystemMenu()) {
     form_.HideGlowFrames();
     form_.ShowSystemMenuUnderButton();
   }
@@ -510,7 +510,7 @@ void TskSkinAnimateObject::MouseDown(int button) {
   if (button != 1 || !enabled || down || (!button_style && !system_menu)) return;
   down = true;
   form_.RepaintObject(*this);
-  if (system_menu && !form_.DisableSystemMenu) {
+  if (system_menu && !form_.DisableSystemMenu()) {
     form_.HideGlowFrames();
     form_.ShowSystemMenuUnderObject(*this);
   }

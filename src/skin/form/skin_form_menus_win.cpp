@@ -154,7 +154,7 @@ void TskSkinForm::ShowSystemMenuAt(TPoint screen) {
 
 void TskSkinForm::ShowSystemMenuUnderButton() {
   TskSkinStdButtonObject* button = FindButton(TStdCommand::cmSysMenu);
-  if (button && !DisableSystemMenu) ShowSystemMenuUnderObject(*button);
+  if (button && !disable_system_menu_) ShowSystemMenuUnderObject(*button);
 }
 
 void TskSkinForm::ShowSystemMenuUnderObject(const TskActiveSkinObject& object) {

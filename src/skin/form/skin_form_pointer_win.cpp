@@ -169,7 +169,7 @@ void TskSkinForm::HandlePointer(UINT msg, WPARAM wparam, LPARAM lparam) {
       break;
     case WM_NCRBUTTONDOWN:
     case WM_NCRBUTTONDBLCLK:
-      if (wparam == HTCAPTION && !DisableSystemMenu) {
+      if (wparam == HTCAPTION && !disable_system_menu_) {
         pointer_.DropCapture();
         ShowSystemMenuAt({GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)});
       }

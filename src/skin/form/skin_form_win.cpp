@@ -102,9 +102,51 @@ void TskSkinForm::SetSkinData(TskSkinData* skin_data) {
 
 void TskSkinForm::SetBorderIcons(TskBorderIcons icons) {
   border_icons_ = icons;
+  ReapplyBorderIcons();
+}
+
+void TskSkinForm::SetHideCaptionButtons(bool hide) {
+  hide_caption_buttons_ = hide;
+  ReapplyBorderIcons();
+}
+
+void TskSkinForm::SetDisableSystemMenu(bool disable) {
+  disable_system_menu_ = disable;
+  ReapplyBorderIcons();
+}
+
+void TskSkinForm::ReapplyBorderIcons() {
   if (!skinning_) form_.SetBorderIcons(PlatformBorderIcons());
   ApplyBorderIcons();
   PaintFrame();
+}
+
+void TskSkinForm::SetUseDefaultObjectHint(bool use) {
+  if (use == use_default_object_hint_) return;
+  use_default_object_hint_ = use;
+  // The objects are made again for the skin's own hints to come back.
+  ApplySkin();
+}
+
+void TskSkinForm::SetShowIcon(bool show) {
+  show_icon_ = show;
+  // The default look sizes the system-menu button to the icon.
+  LayoutObjects();
+  PaintFrame();
+}
+
+void TskSkinForm::SetClientSize(int width, int height) {
+  client_width_ = width;
+  client_height_ = height;
+  if (width > 0 && height > 0 && !rolled_up_ && form_.HandleAllocated()) {
+    form_.SetClientSize(width, height);
+  }
+}
+
+void TskSkinForm::SetAlphaBlend(bool on, int value) {
+  alpha_blend_ = on;
+  alpha_blend_value_ = std::clamp(value, 0, 255);
+  ApplyTranslucency();
 }
 
 const PixelBitmap* TskSkinForm::MainPicture() const {
@@ -271,8 +313,23 @@ bool LayeredWindowsSupported() {
 
 }  // namespace
 
+void TskSkinForm::ApplyTranslucency() {
+  if (fade_timer_.Enabled() || !form_.HandleAllocated() || !IsWindowVisible(form_.Handle()) ||
+      !LayeredWindowsSupported()) {
+    return;
+  }
+  const HWND h = form_.Handle();
+  fade_alpha_ = alpha_blend_ ? alpha_blend_value_ : 255;
+  if (fade_alpha_ == 255) {
+    DropLayeredStyle();
+    return;
+  }
+  SetWindowLongW(h, GWL_EXSTYLE, GetWindowLongW(h, GWL_EXSTYLE) | WS_EX_LAYERED);
+  SetLayeredWindowAttributes(h, 0, BYTE(fade_alpha_), LWA_ALPHA);
+}
+
 void TskSkinForm::StartFade() {
-  if ((!AlphaBlend && !AlphaBlendAnimation) || !LayeredWindowsSupported()) return;
+  if ((!alpha_blend_ && !AlphaBlendAnimation) || !LayeredWindowsSupported()) return;
   const HWND h = form_.Handle();
   SetWindowLongW(h, GWL_EXSTYLE, GetWindowLongW(h, GWL_EXSTYLE) | WS_EX_LAYERED);
   fade_alpha_ = 0;
@@ -281,7 +338,7 @@ void TskSkinForm::StartFade() {
 }
 
 void TskSkinForm::FadeTick() {
-  const int target = AlphaBlend ? std::clamp(AlphaBlendValue, 0, 255) : 255;
+  const int target = alpha_blend_ ? alpha_blend_value_ : 255;
   fade_alpha_ = AlphaBlendAnimation ? NextFadeAlpha(fade_alpha_, target) : target;
   SetLayeredWindowAttributes(form_.Handle(), 0, BYTE(fade_alpha_), LWA_ALPHA);
   if (fade_alpha_ != target) return;
@@ -357,8 +414,8 @@ void TskSkinForm::ApplySkin() {
   RedrawWindow(form_.Handle(), nullptr, nullptr,
                RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
   if (skinning_ && form_.Visible()) pointer_.StartPolling();
-  if (!rolled_up_ && ClientWidth > 0 && ClientHeight > 0) {
-    form_.SetClientSize(ClientWidth, ClientHeight);
+  if (!rolled_up_ && client_width_ > 0 && client_height_ > 0) {
+    form_.SetClientSize(client_width_, client_height_);
   }
 }
 
@@ -417,7 +474,7 @@ void TskSkinForm::ApplyBorderIcons() {
   for (const auto& object : objects_) {
     const std::optional<TStdCommand> command = object->Command();
     if (!command) continue;
-    if (HideCaptionButtons) {
+    if (hide_caption_buttons_) {
       object->enabled = false;
       object->visible = !object->skin_rect_in_picture;
       continue;
@@ -437,7 +494,7 @@ void TskSkinForm::ApplyBorderIcons() {
         enabled = border_icons_.minimize_to_tray;
         break;
       case TStdCommand::cmSysMenu:
-        enabled = border_icons_.system_menu && !DisableSystemMenu;
+        enabled = border_icons_.system_menu && !disable_system_menu_;
         break;
       case TStdCommand::cmDefault: {
         // Only the window knows what a custom object is for.
@@ -477,7 +534,7 @@ const char* HintNameOf(TStdCommand command) {
 }  // namespace
 
 void TskSkinForm::LoadHints() {
-  if (!UseDefaultObjectHint || !skin_data_) return;
+  if (!use_default_object_hint_ || !skin_data_) return;
   for (const auto& object : objects_) {
     const std::optional<TStdCommand> command = object->Command();
     if (!command) continue;
@@ -520,8 +577,8 @@ void TskSkinForm::LayoutObjects() {
   const int s = DefaultCaptionHeight() == 15 ? 13 : 17;
   const TskDefaultLayout layout = LayoutDefaultFrame(
       b.Width(), DefaultCaptionHeight(), s, visible, sysmenu != nullptr,
-      ShowIcon ? TPoint{GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON)}
-               : TPoint{s, s});
+      show_icon_ ? TPoint{GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON)}
+                 : TPoint{s, s});
   std::size_t next = 0;
   for (const auto& object : objects_) {
     auto* button = static_cast<TskSkinStdButtonObject*>(object.get());
@@ -535,7 +592,7 @@ void TskSkinForm::LayoutObjects() {
 }
 
 TBorderIcons TskSkinForm::PlatformBorderIcons() const {
-  return {!HideCaptionButtons, border_icons_.minimize, border_icons_.maximize};
+  return {!hide_caption_buttons_, border_icons_.minimize, border_icons_.maximize};
 }
 
 // The platform knows nothing of the states the skinned frame keeps itself: a window left as the
@@ -568,7 +625,7 @@ void TskSkinForm::SwitchSkinning(bool on) {
     pointer_.StopEffect(TskEffectTimer::kMorph);
     skinning_ = false;
     ApplySkin();
-    if (ClientWidth <= 0 || ClientHeight <= 0) form_.SetClientSize(client.right, client.bottom);
+    if (client_width_ <= 0 || client_height_ <= 0) form_.SetClientSize(client.right, client.bottom);
     if (maximized && IsWindowVisible(h) && (GetWindowLongW(h, GWL_STYLE) & WS_MAXIMIZEBOX)) {
       ShowWindow(h, SW_MAXIMIZE);
     }

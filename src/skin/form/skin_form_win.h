@@ -59,25 +59,34 @@ class TskSkinForm : public TComponent,
 
   TskBorderIcons BorderIcons() const { return border_icons_; }
   void SetBorderIcons(TskBorderIcons icons);
-  bool HideCaptionButtons = false;
+  // The settings with a setter take effect at once; the plain fields are read whenever they
+  // matter (a size limit at the next sizing, the fade at the next show).
+  bool HideCaptionButtons() const { return hide_caption_buttons_; }
+  void SetHideCaptionButtons(bool hide);
+  bool DisableSystemMenu() const { return disable_system_menu_; }
+  void SetDisableSystemMenu(bool disable);
   // The caption buttons take their hints from the skin's interface texts.
-  bool UseDefaultObjectHint = true;
-  bool DisableSystemMenu = false;
+  bool UseDefaultObjectHint() const { return use_default_object_hint_; }
+  void SetUseDefaultObjectHint(bool use);
+  // The window's small icon takes the place of the system-menu button's picture.
+  bool ShowIcon() const { return show_icon_; }
+  void SetShowIcon(bool show);
+  // The client size the window keeps through skin changes and roll-ups; 0 for none.
+  int ClientWidth() const { return client_width_; }
+  int ClientHeight() const { return client_height_; }
+  void SetClientSize(int width, int height);
+  // Whole-window translucency at `value` (0 to 255); only on platforms with layered windows.
+  bool AlphaBlend() const { return alpha_blend_; }
+  int AlphaBlendValue() const { return alpha_blend_value_; }
+  void SetAlphaBlend(bool on, int value);
+  // A fade-in whenever the window is shown.
+  bool AlphaBlendAnimation = false;
   bool AlwaysResize = false;
   bool MaximizeOnFullScreen = false;
   int MinWidth = 0;
   int MinHeight = 0;
   int MaxWidth = 0;
   int MaxHeight = 0;
-  int ClientWidth = 0;
-  int ClientHeight = 0;
-  // Whole-window translucency (AlphaBlendValue) and a fade-in when the window is shown; only on
-  // platforms with layered windows.
-  bool AlphaBlend = false;
-  bool AlphaBlendAnimation = false;
-  int AlphaBlendValue = 200;
-  // The window's small icon takes the place of the system-menu button's picture.
-  bool ShowIcon = false;
   // The form's own icon, else the one of its window class, else the platform's default.
   HICON WindowIcon() const;
   TFont DefCaptionFont{"Arial", 14, fsBold, GetSysColor(COLOR_BTNTEXT)};
@@ -225,6 +234,10 @@ class TskSkinForm : public TComponent,
   void CreateObjects();
   void CreateDefaultObjects();
   void ApplyBorderIcons();
+  // The border icons and what hides or disables caption buttons changed.
+  void ReapplyBorderIcons();
+  // The translucency asked for, on a shown window with no fade running.
+  void ApplyTranslucency();
   void LoadHints();
   void LayoutObjects();
   void UpdateRegion();
@@ -276,6 +289,14 @@ class TskSkinForm : public TComponent,
   TForm& form_;
   TskSkinData* skin_data_ = nullptr;
   TskBorderIcons border_icons_;
+  bool hide_caption_buttons_ = false;
+  bool disable_system_menu_ = false;
+  bool use_default_object_hint_ = true;
+  bool show_icon_ = false;
+  int client_width_ = 0;
+  int client_height_ = 0;
+  bool alpha_blend_ = false;
+  int alpha_blend_value_ = 200;
   bool skinning_ = true;
   bool skin_loaded_ = false;
   bool changing_ = false;

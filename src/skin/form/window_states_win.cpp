@@ -126,8 +126,8 @@ void TskSkinForm::SetRolledUp(bool rolled_up) {
   if (rolled_up) {
     rolled_up_saved_height_ = b.Height();
     SetWindowBounds(RectOfSize(b.left, b.top, b.Width(), MinTrackSize().min_height));
-  } else if (ClientHeight > 0) {
-    form_.SetClientSize(form_.ClientWidth(), ClientHeight);
+  } else if (client_height_ > 0) {
+    form_.SetClientSize(form_.ClientWidth(), client_height_);
   } else {
     SetWindowBounds(RectOfSize(b.left, b.top, b.Width(), rolled_up_saved_height_));
   }

@@ -612,9 +612,8 @@ void WaitForFade(const TskSkinForm& frame) {
 
 TEST_F(SkinFormTest, AFadeInEndsAtTheTranslucencyAsked) {
   form.Hide();
-  frame->AlphaBlend = true;
+  frame->SetAlphaBlend(true, 205);
   frame->AlphaBlendAnimation = true;
-  frame->AlphaBlendValue = 205;
   form.Show();
   EXPECT_TRUE(frame->FadeRunning());
   WaitForFade(*frame);
@@ -626,6 +625,45 @@ TEST_F(SkinFormTest, AFadeInEndsAtTheTranslucencyAsked) {
   EXPECT_EQ(alpha, 205);
   form.Hide();
   EXPECT_EQ(GetWindowLongW(H(), GWL_EXSTYLE) & WS_EX_LAYERED, 0);
+}
+
+// Every setting with a setter shows on the window at once, with no skin applied after it.
+TEST_F(SkinFormTest, SettingsTakeEffectWhenTheyAreSet) {
+  const auto layered_alpha = [this]() -> int {
+    if (!(GetWindowLongW(H(), GWL_EXSTYLE) & WS_EX_LAYERED)) return 255;
+    BYTE alpha = 0;
+    return GetLayeredWindowAttributes(H(), nullptr, &alpha, nullptr) ? alpha : -1;
+  };
+  const struct {
+    const char* name;
+    std::function<void()> set;
+    std::function<bool()> shows;
+  } cases[] = {
+      {"caption buttons hidden", [&] { frame->SetHideCaptionButtons(true); },
+       [&] {
+         return !frame->FindButton(TStdCommand::cmClose) ||
+                !frame->FindButton(TStdCommand::cmClose)->enabled;
+       }},
+      {"caption buttons back", [&] { frame->SetHideCaptionButtons(false); },
+       [&] { return frame->FindButton(TStdCommand::cmClose)->enabled; }},
+      {"system menu disabled", [&] { frame->SetDisableSystemMenu(true); },
+       [&] {
+         return !frame->FindButton(TStdCommand::cmSysMenu) ||
+                !frame->FindButton(TStdCommand::cmSysMenu)->enabled;
+       }},
+      {"system menu back", [&] { frame->SetDisableSystemMenu(false); },
+       [&] { return frame->FindButton(TStdCommand::cmSysMenu)->enabled; }},
+      {"client size", [&] { frame->SetClientSize(360, 240); },
+       [&] { return form.ClientWidth() == 360 && form.ClientHeight() == 240; }},
+      {"translucent", [&] { frame->SetAlphaBlend(true, 180); },
+       [&] { return layered_alpha() == 180; }},
+      {"opaque again", [&] { frame->SetAlphaBlend(false, 180); },
+       [&] { return layered_alpha() == 255; }},
+  };
+  for (const auto& c : cases) {
+    c.set();
+    EXPECT_TRUE(c.shows()) << c.name;
+  }
 }
 
 TEST_F(SkinFormTest, AFadeToFullStrengthEndsWithoutALayer) {
@@ -724,7 +762,7 @@ TEST_F(SkinFormTest, ThePlatformFrameGetsOnlyTheBorderIconsTheWindowHas) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    frame->HideCaptionButtons = c.hide_buttons;
+    frame->SetHideCaptionButtons(c.hide_buttons);
     frame->SetBorderIcons(c.icons);
     skin_data->SetSkinnableForm(false);
     EXPECT_EQ(GetWindowLongW(H(), GWL_STYLE) & (WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX),
@@ -732,7 +770,7 @@ TEST_F(SkinFormTest, ThePlatformFrameGetsOnlyTheBorderIconsTheWindowHas) {
     skin_data->SetSkinnableForm(true);
   }
   // Icons changed while the platform frame is up reach it at once.
-  frame->HideCaptionButtons = false;
+  frame->SetHideCaptionButtons(false);
   skin_data->SetSkinnableForm(false);
   frame->SetBorderIcons({true, true, false, false, false});
   EXPECT_EQ(GetWindowLongW(H(), GWL_STYLE) & WS_MAXIMIZEBOX, 0);
@@ -767,8 +805,7 @@ TEST_F(SkinFormTest, ShowIconPutsTheWindowIconOnTheSystemMenuButton) {
   frame->PaintFrame();
   EXPECT_EQ(CountColour(inside, RGB(255, 0, 0)), 0);
 
-  frame->ShowIcon = true;
-  frame->PaintFrame();
+  frame->SetShowIcon(true);
   EXPECT_EQ(CountColour(inside, RGB(255, 0, 0)), pixels);
   // Hovering and pressing repaint the button alone; the icon stays.
   Hover(CentreOf(TStdCommand::cmSysMenu));
