@@ -161,8 +161,7 @@ void TskSkinButton::ButtonClick() {
 void TskSkinButton::ReadSkinDefinition() {
   TskSkinCustomControl::ReadSkinDefinition();
   button_definition_ = false;
-  const auto* d =
-      SkinData() ? SkinData()->ControlAs<TskDataSkinButtonControl>(DefinitionIndex()) : nullptr;
+  const auto* d = DefinitionAs<TskDataSkinButtonControl>();
   if (!d) {
     // A section of another family is no button look: the default one, at the button's size.
     if (HasDefinition()) ForgetDefinition();

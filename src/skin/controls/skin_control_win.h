@@ -12,6 +12,7 @@
 #include "framework/control_win.h"
 #include "framework/font_win.h"
 #include "skin/controls/control_skin.h"
+#include "skin/data/skin_data.h"
 #include "skin/data/skin_values.h"
 
 namespace vl {
@@ -37,6 +38,12 @@ class TskSkinnable {
   void SetSkinDataName(std::string name) { skin_data_name_ = std::move(name); }
   // The section found for SkinDataName in the skin data, or -1 for the default look.
   int DefinitionIndex() const { return definition_index_; }
+  // That section as a definition of kind `T`; null without one, or for a section of another
+  // kind (which holds nothing this control could take).
+  template <class T>
+  const T* DefinitionAs() const {
+    return skin_data_ ? skin_data_->ControlAs<T>(definition_index_) : nullptr;
+  }
 
   virtual void BeforeApplySkinData() { definition_index_ = -1; }
   virtual void ApplySkinData() = 0;

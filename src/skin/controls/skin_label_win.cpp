@@ -43,8 +43,7 @@ void TskSkinLabel::TextChanged() {
 
 void TskSkinLabel::ReadSkinDefinition() {
   TskSkinCustomControl::ReadSkinDefinition();
-  const auto* d =
-      SkinData() ? SkinData()->ControlAs<TskDataSkinLabelControl>(DefinitionIndex()) : nullptr;
+  const auto* d = DefinitionAs<TskDataSkinLabelControl>();
   if (!d) return;
   fontname_ = d->fontname;
   fontheight_ = d->fontheight;

@@ -63,8 +63,7 @@ const TskHeaderSkin* TskSkinListView::HeaderSkin() {
 
 const TskDataSkinListView* TskSkinListView::ListDefinition() const {
   // A section of another kind holds nothing the list could take: the default look.
-  const TskSkinData* data = SkinData();
-  return data ? data->ControlAs<TskDataSkinListView>(DefinitionIndex()) : nullptr;
+  return DefinitionAs<TskDataSkinListView>();
 }
 
 void TskSkinListView::ApplyLook() {

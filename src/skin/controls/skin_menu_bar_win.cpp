@@ -117,14 +117,13 @@ void TskSkinMainMenuBar::Notification(TComponent* component, TOperation operatio
 // The skin.
 
 bool TskSkinMainMenuBar::HasSection() const {
-  return SkinData() && SkinData()->ControlAs<TskDataSkinMainMenuBar>(DefinitionIndex());
+  return DefinitionAs<TskDataSkinMainMenuBar>() != nullptr;
 }
 
 TskMenuBarFrame TskSkinMainMenuBar::Frame() const {
   TskMenuBarFrame f;
   f.default_height = default_height_;
-  if (const auto* d =
-          SkinData() ? SkinData()->ControlAs<TskDataSkinMainMenuBar>(DefinitionIndex()) : nullptr) {
+  if (const auto* d = DefinitionAs<TskDataSkinMainMenuBar>()) {
     f.has_section = true;
     f.skin_rect = d->skinrect;
     f.items_rect = d->itemsrect;
@@ -133,8 +132,7 @@ TskMenuBarFrame TskSkinMainMenuBar::Frame() const {
 }
 
 const TskDataSkinMainMenuItem* TskSkinMainMenuBar::ItemObject() const {
-  const auto* d =
-      SkinData() ? SkinData()->ControlAs<TskDataSkinMainMenuBar>(DefinitionIndex()) : nullptr;
+  const auto* d = DefinitionAs<TskDataSkinMainMenuBar>();
   if (!d || d->menubaritem.empty()) return nullptr;
   return SkinData()->ObjectAs<TskDataSkinMainMenuItem>(SkinData()->FindObjectIndex(d->menubaritem));
 }
@@ -323,8 +321,7 @@ void TskSkinMainMenuBar::Paint(HDC dc) {
 void TskSkinMainMenuBar::DrawBar(HDC dc) {
   if (Width() < 1 || Height() < 1) return;
   TBitmap bitmap(Width(), Height());
-  const auto* d =
-      SkinData() ? SkinData()->ControlAs<TskDataSkinMainMenuBar>(DefinitionIndex()) : nullptr;
+  const auto* d = DefinitionAs<TskDataSkinMainMenuBar>();
   const PixelBitmap* picture = d ? SkinData()->ActivePicture(d->pictureindex) : nullptr;
   if (d && SkinData()->FormInfo().mainmenubartransparent && HandleAllocated()) {
     PaintParentBackground(Handle(), bitmap.DC());
@@ -354,7 +351,7 @@ void TskSkinMainMenuBar::DrawItem(TBitmap& bitmap, const TskSkinMainMenuBarItem&
   }
   const PixelBitmap* picture = SkinData()->ActivePicture(d->activepictureindex);
   if (!picture) return;
-  const auto* bar = SkinData()->ControlAs<TskDataSkinMainMenuBar>(DefinitionIndex());
+  const auto* bar = DefinitionAs<TskDataSkinMainMenuBar>();
   const TRect& r = item.Rect();
   const TRect hot_rect = d->activeskinrect.IsEmpty() ? d->skinrect : d->activeskinrect;
   const TRect down_rect = d->downrect.IsEmpty() ? hot_rect : d->downrect;
@@ -404,8 +401,7 @@ void TskSkinMainMenuBar::DrawDefaultItem(TBitmap& bitmap, const TskSkinMainMenuB
 }
 
 void TskSkinMainMenuBar::DrawMarker(TBitmap& bitmap) {
-  const auto* d =
-      SkinData() ? SkinData()->ControlAs<TskDataSkinMainMenuBar>(DefinitionIndex()) : nullptr;
+  const auto* d = DefinitionAs<TskDataSkinMainMenuBar>();
   const COLORREF color = d ? (marker_hot_ ? d->trackmarkactivecolor : d->trackmarkcolor)
                            : ColorToRGB(marker_hot_ ? clBtnText : clBtnShadow);
   const TRect strip = OverflowStripRect();

@@ -63,8 +63,7 @@ void TskSkinPanel::BeforeApplySkinData() {
 void TskSkinPanel::ReadSkinDefinition() {
   TskSkinCustomControl::ReadSkinDefinition();
   background_ = nullptr;
-  const auto* d =
-      SkinData() ? SkinData()->ControlAs<TskDataSkinPanelControl>(DefinitionIndex()) : nullptr;
+  const auto* d = DefinitionAs<TskDataSkinPanelControl>();
   if (!d) {
     // Another control's section lacks the panel's keys: the panel keeps its default look and
     // its own size rather than half a skin.

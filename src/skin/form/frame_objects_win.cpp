@@ -161,27 +161,27 @@ void TskActiveSkinObject::Draw(HDC dc, TPoint offset, bool direct) {
 }
 
 void TskActiveSkinObject::MouseEnter() {
-  mouse_in = true;
-  active = true;
-  if (form_.Morphs(*this)) {
-    form_.StartMorph();
-  } else {
-    form_.RepaintObject(*this);
-  }
+  PointerOver(true);
   if (form_.OnMouseEnterEvent) form_.OnMouseEnterEvent(IDName);
   ShowGlowFrame();
 }
 
 void TskActiveSkinObject::MouseLeave() {
-  mouse_in = false;
-  active = false;
+  PointerOver(false);
+  if (form_.OnMouseLeaveEvent) form_.OnMouseLeaveEvent(IDName);
+  HideGlowFrame();
+}
+
+// A morphing object blends into its new look on the frame's morph timer; any other takes it at
+// once.
+void TskActiveSkinObject::PointerOver(bool over) {
+  mouse_in = over;
+  active = over;
   if (form_.Morphs(*this)) {
     form_.StartMorph();
   } else {
     form_.RepaintObject(*this);
   }
-  if (form_.OnMouseLeaveEvent) form_.OnMouseLeaveEvent(IDName);
-  HideGlowFrame();
 }
 
 void TskActiveSkinObject::MouseDown(int button) {

@@ -82,6 +82,9 @@ class TskActiveSkinObject {
   int glow_alpha = 255;
 
  protected:
+  // The pointer entered (or left) the object: it turns active and takes its new look.
+  void PointerOver(bool over);
+
   TskSkinForm& form_;
   const PixelBitmap* active_picture_ = nullptr;
   const PixelBitmap* active_mask_ = nullptr;

@@ -101,52 +101,39 @@ void TskSkinForm::SetSkinData(TskSkinData* skin_data) {
 }
 
 void TskSkinForm::SetBorderIcons(TskBorderIcons icons) {
-  border_icons_ = icons;
-  ReapplyBorderIcons();
-}
-
-void TskSkinForm::SetHideCaptionButtons(bool hide) {
-  hide_caption_buttons_ = hide;
-  ReapplyBorderIcons();
-}
-
-void TskSkinForm::SetDisableSystemMenu(bool disable) {
-  disable_system_menu_ = disable;
-  ReapplyBorderIcons();
-}
-
-void TskSkinForm::ReapplyBorderIcons() {
-  if (!skinning_) form_.SetBorderIcons(PlatformBorderIcons());
-  ApplyBorderIcons();
-  PaintFrame();
-}
-
-void TskSkinForm::SetUseDefaultObjectHint(bool use) {
-  if (use == use_default_object_hint_) return;
-  use_default_object_hint_ = use;
-  // The objects are made again for the skin's own hints to come back.
-  ApplySkin();
-}
-
-void TskSkinForm::SetShowIcon(bool show) {
-  show_icon_ = show;
-  // The default look sizes the system-menu button to the icon.
-  LayoutObjects();
-  PaintFrame();
-}
-
-void TskSkinForm::SetClientSize(int width, int height) {
-  client_width_ = width;
-  client_height_ = height;
-  if (width > 0 && height > 0 && !rolled_up_ && form_.HandleAllocated()) {
-    form_.SetClientSize(width, height);
-  }
+  Set(border_icons_, icons, kBorderIcons);
 }
 
 void TskSkinForm::SetAlphaBlend(bool on, int value) {
-  alpha_blend_ = on;
   alpha_blend_value_ = std::clamp(value, 0, 255);
-  ApplyTranslucency();
+  Set(alpha_blend_, on, kTranslucency);
+}
+
+void TskSkinForm::Reapply(Reapplied what) {
+  switch (what) {
+    case kBorderIcons:
+      if (!skinning_) form_.SetBorderIcons(PlatformBorderIcons());
+      ApplyBorderIcons();
+      PaintFrame();
+      break;
+    case kObjects:
+      // The objects are made again, for the skin's own hints to come back.
+      ApplySkin();
+      break;
+    case kLayout:
+      // The default look sizes the system-menu button to the icon.
+      LayoutObjects();
+      PaintFrame();
+      break;
+    case kClientSize:
+      if (client_size_.x > 0 && client_size_.y > 0 && !rolled_up_ && form_.HandleAllocated()) {
+        form_.SetClientSize(client_size_.x, client_size_.y);
+      }
+      break;
+    case kTranslucency:
+      ApplyTranslucency();
+      break;
+  }
 }
 
 const PixelBitmap* TskSkinForm::MainPicture() const {
@@ -414,9 +401,7 @@ void TskSkinForm::ApplySkin() {
   RedrawWindow(form_.Handle(), nullptr, nullptr,
                RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
   if (skinning_ && form_.Visible()) pointer_.StartPolling();
-  if (!rolled_up_ && client_width_ > 0 && client_height_ > 0) {
-    form_.SetClientSize(client_width_, client_height_);
-  }
+  Reapply(kClientSize);
 }
 
 // The new frame takes effect without recreating the window; the client keeps its size unless
@@ -625,7 +610,8 @@ void TskSkinForm::SwitchSkinning(bool on) {
     pointer_.StopEffect(TskEffectTimer::kMorph);
     skinning_ = false;
     ApplySkin();
-    if (client_width_ <= 0 || client_height_ <= 0) form_.SetClientSize(client.right, client.bottom);
+    if (client_size_.x <= 0 || client_size_.y <= 0)
+      form_.SetClientSize(client.right, client.bottom);
     if (maximized && IsWindowVisible(h) && (GetWindowLongW(h, GWL_STYLE) & WS_MAXIMIZEBOX)) {
       ShowWindow(h, SW_MAXIMIZE);
     }

@@ -62,19 +62,19 @@ class TskSkinForm : public TComponent,
   // The settings with a setter take effect at once; the plain fields are read whenever they
   // matter (a size limit at the next sizing, the fade at the next show).
   bool HideCaptionButtons() const { return hide_caption_buttons_; }
-  void SetHideCaptionButtons(bool hide);
+  void SetHideCaptionButtons(bool hide) { Set(hide_caption_buttons_, hide, kBorderIcons); }
   bool DisableSystemMenu() const { return disable_system_menu_; }
-  void SetDisableSystemMenu(bool disable);
+  void SetDisableSystemMenu(bool disable) { Set(disable_system_menu_, disable, kBorderIcons); }
   // The caption buttons take their hints from the skin's interface texts.
   bool UseDefaultObjectHint() const { return use_default_object_hint_; }
-  void SetUseDefaultObjectHint(bool use);
+  void SetUseDefaultObjectHint(bool use) { Set(use_default_object_hint_, use, kObjects); }
   // The window's small icon takes the place of the system-menu button's picture.
   bool ShowIcon() const { return show_icon_; }
-  void SetShowIcon(bool show);
+  void SetShowIcon(bool show) { Set(show_icon_, show, kLayout); }
   // The client size the window keeps through skin changes and roll-ups; 0 for none.
-  int ClientWidth() const { return client_width_; }
-  int ClientHeight() const { return client_height_; }
-  void SetClientSize(int width, int height);
+  int ClientWidth() const { return client_size_.x; }
+  int ClientHeight() const { return client_size_.y; }
+  void SetClientSize(int width, int height) { Set(client_size_, {width, height}, kClientSize); }
   // Whole-window translucency at `value` (0 to 255); only on platforms with layered windows.
   bool AlphaBlend() const { return alpha_blend_; }
   int AlphaBlendValue() const { return alpha_blend_value_; }
@@ -234,8 +234,14 @@ class TskSkinForm : public TComponent,
   void CreateObjects();
   void CreateDefaultObjects();
   void ApplyBorderIcons();
-  // The border icons and what hides or disables caption buttons changed.
-  void ReapplyBorderIcons();
+  // What a setting changes, done again whenever the setting is set.
+  enum Reapplied { kBorderIcons, kObjects, kLayout, kClientSize, kTranslucency };
+  template <class T>
+  void Set(T& setting, T value, Reapplied what) {
+    setting = value;
+    Reapply(what);
+  }
+  void Reapply(Reapplied what);
   // The translucency asked for, on a shown window with no fade running.
   void ApplyTranslucency();
   void LoadHints();
@@ -293,8 +299,7 @@ class TskSkinForm : public TComponent,
   bool disable_system_menu_ = false;
   bool use_default_object_hint_ = true;
   bool show_icon_ = false;
-  int client_width_ = 0;
-  int client_height_ = 0;
+  TPoint client_size_;
   bool alpha_blend_ = false;
   int alpha_blend_value_ = 200;
   bool skinning_ = true;

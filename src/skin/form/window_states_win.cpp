@@ -126,8 +126,8 @@ void TskSkinForm::SetRolledUp(bool rolled_up) {
   if (rolled_up) {
     rolled_up_saved_height_ = b.Height();
     SetWindowBounds(RectOfSize(b.left, b.top, b.Width(), MinTrackSize().min_height));
-  } else if (client_height_ > 0) {
-    form_.SetClientSize(form_.ClientWidth(), client_height_);
+  } else if (client_size_.y > 0) {
+    form_.SetClientSize(form_.ClientWidth(), client_size_.y);
   } else {
     SetWindowBounds(RectOfSize(b.left, b.top, b.Width(), rolled_up_saved_height_));
   }

@@ -14,22 +14,17 @@ struct Source {
   }
 };
 
-void DrawBandAcross(PixelBitmap& target, const Source& src, const TRect& from, const TRect& to,
-                    bool stretch) {
+// A band of the border: stretched over `to`, or repeated along it (across for the top and
+// bottom bands, down for the sides).
+void DrawBand(PixelBitmap& target, const Source& src, const TRect& from, const TRect& to,
+              bool stretch, bool across) {
   if (stretch) {
     StretchCopy(target, to, src.picture, from);
-    return;
+  } else if (across) {
+    RepeatAcross(target, to.left, to.right, to.top, src.picture, from, to);
+  } else {
+    RepeatDown(target, to.top, to.bottom, to.left, src.picture, from, to);
   }
-  RepeatAcross(target, to.left, to.right, to.top, src.picture, from, to);
-}
-
-void DrawBandDown(PixelBitmap& target, const Source& src, const TRect& from, const TRect& to,
-                  bool stretch) {
-  if (stretch) {
-    StretchCopy(target, to, src.picture, from);
-    return;
-  }
-  RepeatDown(target, to.top, to.bottom, to.left, src.picture, from, to);
 }
 
 void DrawEdges(PixelBitmap& target, const Source& src, const TskNineArea& area,
@@ -37,14 +32,14 @@ void DrawEdges(PixelBitmap& target, const Source& src, const TskNineArea& area,
   const TskSkinPoints& p = area.points;
   int w = target.Width(), h = target.Height();
   int sw = src.skin.Width(), sh = src.skin.Height();
-  DrawBandAcross(target, src, src.At(p.lt.x, 0, p.rt.x, p.client.top),
-                 {t.lt.x, 0, t.rt.x, t.client.top}, area.stretch.top);
-  DrawBandAcross(target, src, src.At(p.lb.x, p.client.bottom, p.rb.x, sh),
-                 {t.lb.x, t.client.bottom, t.rb.x, h}, area.stretch.bottom);
-  DrawBandDown(target, src, src.At(0, p.lt.y, p.client.left, p.lb.y),
-               {0, t.lt.y, t.client.left, t.lb.y}, area.stretch.left);
-  DrawBandDown(target, src, src.At(p.client.right, p.rt.y, sw, p.rb.y),
-               {t.client.right, t.rt.y, w, t.rb.y}, area.stretch.right);
+  DrawBand(target, src, src.At(p.lt.x, 0, p.rt.x, p.client.top), {t.lt.x, 0, t.rt.x, t.client.top},
+           area.stretch.top, true);
+  DrawBand(target, src, src.At(p.lb.x, p.client.bottom, p.rb.x, sh),
+           {t.lb.x, t.client.bottom, t.rb.x, h}, area.stretch.bottom, true);
+  DrawBand(target, src, src.At(0, p.lt.y, p.client.left, p.lb.y),
+           {0, t.lt.y, t.client.left, t.lb.y}, area.stretch.left, false);
+  DrawBand(target, src, src.At(p.client.right, p.rt.y, sw, p.rb.y),
+           {t.client.right, t.rt.y, w, t.rb.y}, area.stretch.right, false);
 }
 
 void DrawFixedPieces(PixelBitmap& target, const Source& src, const TskSkinPoints& p,
@@ -182,8 +177,8 @@ PixelBitmap PaintTwoPartNineArea(const PixelBitmap& src, const TskNineArea& area
   StretchCopy(target, {c.left, c.top, width, client_bottom}, src,
               s.At(c.left, c.top, sw, c.bottom));
   StretchCopy(target, {p.lb.x, client_bottom, width, height}, src, s.At(p.lb.x, c.bottom, sw, sh));
-  DrawBandDown(target, s, s.At(0, p.lt.y, c.left, p.lb.y), {0, p.lt.y, c.left, lb_y},
-               area.stretch.left);
+  DrawBand(target, s, s.At(0, p.lt.y, c.left, p.lb.y), {0, p.lt.y, c.left, lb_y}, area.stretch.left,
+           false);
   auto piece = [&](TRect from, int x, int y) { CopyRect(target, x, y, src, from); };
   piece(s.At(0, 0, p.lt.x, c.top), 0, 0);
   piece(s.At(0, c.top, c.left, p.lt.y), 0, c.top);
