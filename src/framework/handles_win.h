@@ -7,6 +7,49 @@
 
 namespace vl {
 
+// A kernel handle that is INVALID_HANDLE_VALUE when there is none (a file, a directory search),
+// given back with `Free` when the owner goes.
+template <BOOL(WINAPI* Free)(HANDLE)>
+class TOwnedHandle {
+ public:
+  explicit TOwnedHandle(HANDLE h) : h_(h) {}
+  ~TOwnedHandle() { Close(); }
+  TOwnedHandle(const TOwnedHandle&) = delete;
+  TOwnedHandle& operator=(const TOwnedHandle&) = delete;
+
+  bool Valid() const { return h_ != INVALID_HANDLE_VALUE; }
+  HANDLE Get() const { return h_; }
+  // Gives the handle back now; false when that failed (for a file written through the handle,
+  // the last of its data may fail only here).
+  bool Close() {
+    if (!Valid()) return true;
+    const bool ok = Free(h_) != 0;
+    h_ = INVALID_HANDLE_VALUE;
+    return ok;
+  }
+
+ private:
+  HANDLE h_;
+};
+
+using TFileHandle = TOwnedHandle<CloseHandle>;
+using TFindHandle = TOwnedHandle<FindClose>;
+
+// The clipboard, open for the owner's lifetime; Open() is false when another program holds it.
+class TClipboardLock {
+ public:
+  explicit TClipboardLock(HWND owner) : open_(OpenClipboard(owner) != FALSE) {}
+  ~TClipboardLock() {
+    if (open_) CloseClipboard();
+  }
+  TClipboardLock(const TClipboardLock&) = delete;
+  TClipboardLock& operator=(const TClipboardLock&) = delete;
+  bool Open() const { return open_; }
+
+ private:
+  bool open_;
+};
+
 // An object selected into a device context for the owner's lifetime; the one it replaced goes
 // back in afterwards.
 class TSelectObject {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "framework/errors.h"
+#include "framework/handles_win.h"
 #include "framework/shell.h"
 #include "framework/text_win.h"
 
@@ -14,20 +15,6 @@ namespace {
 const char* OrNull(const std::string& s) {
   return s.empty() ? nullptr : s.c_str();
 }
-
-class ClipboardLock {
- public:
-  explicit ClipboardLock(HWND owner) : open_(OpenClipboard(owner) != FALSE) {}
-  ~ClipboardLock() {
-    if (open_) CloseClipboard();
-  }
-  ClipboardLock(const ClipboardLock&) = delete;
-  ClipboardLock& operator=(const ClipboardLock&) = delete;
-  bool Open() const { return open_; }
-
- private:
-  bool open_;
-};
 
 // Hands the clipboard a movable block with `size` bytes of text and a closing NUL of
 // `nul_size` bytes; the clipboard owns the block from then on.
@@ -53,7 +40,7 @@ class SystemShellImpl final : public Shell {
   }
 
   void CopyText(NativeWindow owner, std::string_view text) override {
-    ClipboardLock lock(static_cast<HWND>(owner));
+    TClipboardLock lock(static_cast<HWND>(owner));
     if (!lock.Open()) throw Error("Cannot open clipboard");
     EmptyClipboard();
     PutOnClipboard(CF_TEXT, text.data(), text.size(), 1);

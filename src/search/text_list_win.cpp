@@ -4,6 +4,7 @@
 #include <new>
 
 #include "framework/errors.h"
+#include "framework/handles_win.h"
 #include "framework/text_win.h"
 #include "search/file_errors.h"
 #include "search/locations.h"
@@ -47,25 +48,6 @@ std::string AbsolutePath(const std::string& path) {
 [[noreturn]] void ThrowCannotCreate(const std::string& path, DWORD code) {
   throw FileError(CannotCreateFileText(AbsolutePath(path), SystemMessage(code)));
 }
-
-class FileHandle {
- public:
-  explicit FileHandle(HANDLE h) : h_(h) {}
-  ~FileHandle() { Close(); }
-  FileHandle(const FileHandle&) = delete;
-  FileHandle& operator=(const FileHandle&) = delete;
-  bool Valid() const { return h_ != INVALID_HANDLE_VALUE; }
-  HANDLE Get() const { return h_; }
-  bool Close() {
-    if (!Valid()) return true;
-    bool ok = CloseHandle(h_) != 0;
-    h_ = INVALID_HANDLE_VALUE;
-    return ok;
-  }
-
- private:
-  HANDLE h_;
-};
 
 // A temporary file that is deleted unless it has taken its target's place.
 class TempFile {
@@ -173,13 +155,13 @@ class WinFileSystem : public FileSystem {
   bool FileExists(const std::string& path) override { return vl::FileExists(path); }
 
   std::string ReadWholeFile(const std::string& path) override {
-    FileHandle file(OpenForReading(path));
+    TFileHandle file(OpenForReading(path));
     return ReadAll(path, file.Get());
   }
 
   void ReadFilePieces(const std::string& path,
                       const std::function<bool(std::string_view)>& piece) override {
-    FileHandle file(OpenForReading(path));
+    TFileHandle file(OpenForReading(path));
     std::string buffer(kPiece, '\0');
     for (;;) {
       DWORD got = 0;
@@ -221,7 +203,7 @@ class WinFileSystem : public FileSystem {
     }
     if (handle == INVALID_HANDLE_VALUE) ThrowCannotCreate(path, GetLastError());
     TempFile temp(temp_name);
-    FileHandle file(handle);
+    TFileHandle file(handle);
     write([&](std::string_view bytes) { WriteAll(path, file.Get(), bytes); });
     if (!FlushFileBuffers(file.Get()) || !file.Close()) ThrowCannotCreate(path, GetLastError());
     if (!MoveFileExW(temp.Path().c_str(), target.c_str(),

@@ -1,40 +1,11 @@
 #include <windows.h>
 
+#include "framework/handles_win.h"
 #include "search/path_ops_win.h"
 #include "search/walk.h"
 
 namespace vl {
 namespace {
-
-class FindHandle {
- public:
-  explicit FindHandle(HANDLE h) : h_(h) {}
-  ~FindHandle() {
-    if (h_ != INVALID_HANDLE_VALUE) FindClose(h_);
-  }
-  FindHandle(const FindHandle&) = delete;
-  FindHandle& operator=(const FindHandle&) = delete;
-  bool Valid() const { return h_ != INVALID_HANDLE_VALUE; }
-  HANDLE Get() const { return h_; }
-
- private:
-  HANDLE h_;
-};
-
-class FileHandle {
- public:
-  explicit FileHandle(HANDLE h) : h_(h) {}
-  ~FileHandle() {
-    if (h_ != INVALID_HANDLE_VALUE) CloseHandle(h_);
-  }
-  FileHandle(const FileHandle&) = delete;
-  FileHandle& operator=(const FileHandle&) = delete;
-  bool Valid() const { return h_ != INVALID_HANDLE_VALUE; }
-  HANDLE Get() const { return h_; }
-
- private:
-  HANDLE h_;
-};
 
 // The identity class of GetFileInformationByHandleEx from Windows 8 on, with its 128-bit file
 // index; the headers declare it only for that version.
@@ -112,7 +83,7 @@ class FindLister : public DirectoryLister {
   bool List(const std::string& pattern, std::vector<DirEntry>& entries) override {
     entries.clear();
     WIN32_FIND_DATAW data;
-    FindHandle find(FindFirst(WideFilePath(pattern), data));
+    TFindHandle find(FindFirst(WideFilePath(pattern), data));
     if (!find.Valid()) return false;
     do {
       entries.push_back(EntryOf(data));
@@ -122,9 +93,9 @@ class FindLister : public DirectoryLister {
 
   std::optional<FolderId> Identify(const std::string& folder, const FolderId* parent) override {
     // A link or a mount point is followed to the folder it names.
-    FileHandle file(CreateFileW(WideFilePath(folder).c_str(), FILE_READ_ATTRIBUTES,
-                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    TFileHandle file(CreateFileW(WideFilePath(folder).c_str(), FILE_READ_ATTRIBUTES,
+                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                 OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
     if (!file.Valid()) return std::nullopt;
     const std::optional<std::uint64_t> index = FileIndexOf(file.Get());
     if (index && parent) return FolderId{parent->volume, 0, *index};
