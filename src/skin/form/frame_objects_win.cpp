@@ -302,12 +302,9 @@ void TskSkinStdButtonObject::DrawDefault(HDC dc, const TRect& r) {
   PixelBitmap picture(r.Width(), r.Height(), face);
   if (picture.Empty()) return;
   if (active && enabled) {
-    const Pixel frame = ColorToPixel(kDefaultLookFrame);
-    picture.Pixels().assign(picture.Pixels().size(), frame);
-    const Pixel inner = ColorToPixel(pressed ? kDefaultLookDownFill : kDefaultLookHotFill);
-    for (int y = 1; y < picture.Height() - 1; ++y) {
-      for (int x = 1; x < picture.Width() - 1; ++x) picture.At(x, y) = inner;
-    }
+    FillPixels(picture, picture.Bounds(),
+               ColorToPixel(pressed ? kDefaultLookDownFill : kDefaultLookHotFill));
+    FramePixels(picture, picture.Bounds(), ColorToPixel(kDefaultLookFrame));
   }
   const Pixel ink = ColorToPixel(GetSysColor(enabled ? COLOR_BTNTEXT : COLOR_BTNSHADOW));
   const int shift = pressed ? 1 : 0;
