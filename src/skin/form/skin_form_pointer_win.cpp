@@ -197,7 +197,7 @@ int TskSkinForm::HitTest(TPoint p) {
         LayoutDefaultFrame(g.width, DefaultCaptionHeight(), 17, 0, false).caption_area;
     for (const auto& object : objects_) {
       if (!object->visible) continue;
-      if (static_cast<TskSkinStdButtonObject*>(object.get())->command == TStdCommand::cmSysMenu) {
+      if (object->Command() == TStdCommand::cmSysMenu) {
         caption_area.left = std::max(caption_area.left, object->rect.right);
       } else {
         caption_area.right = std::min(caption_area.right, object->rect.left);

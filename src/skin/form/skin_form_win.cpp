@@ -555,8 +555,7 @@ void TskSkinForm::LayoutObjects() {
   }
   int visible = 0;
   for (const auto& object : objects_) {
-    auto* button = static_cast<TskSkinStdButtonObject*>(object.get());
-    if (button->visible && button->command != TStdCommand::cmSysMenu) ++visible;
+    if (object->visible && object->Command() != TStdCommand::cmSysMenu) ++visible;
   }
   const TskSkinStdButtonObject* sysmenu = FindButton(TStdCommand::cmSysMenu);
   const int s = DefaultCaptionHeight() == 15 ? 13 : 17;
