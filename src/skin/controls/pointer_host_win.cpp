@@ -23,6 +23,17 @@ void TskPointerHost::MarkHovered(int index) {
   hovered_ = index;
 }
 
+void TskPointerHost::Press(int index, int button, HWND window) {
+  Capture(index, window);
+  objects_.ObjectPress(index, button);
+}
+
+int TskPointerHost::Release(int button) {
+  const int index = EndCapture();
+  if (index >= 0 && index < objects_.ObjectCount()) objects_.ObjectRelease(index, button);
+  return index;
+}
+
 void TskPointerHost::Capture(int index, HWND window) {
   captured_ = index;
   capture_window_ = window;

@@ -34,6 +34,9 @@ class TskPointerObjects {
   virtual int ObjectCount() const = 0;
   virtual void ObjectEnter(int index) = 0;
   virtual void ObjectLeave(int index) = 0;
+  // A press of `button` went down on the object, or came up after going down on it.
+  virtual void ObjectPress(int index, int button) { (void)index, (void)button; }
+  virtual void ObjectRelease(int index, int button) { (void)index, (void)button; }
   // One poll of the pointer timer: the widget looks where the pointer is and hovers (or stops
   // polling) by its own rules.
   virtual void PollPointer() {}
@@ -60,8 +63,14 @@ class TskPointerHost {
   void Hover(int index);
   // The same without telling the objects: the pointer is known to be over `index` already.
   void MarkHovered(int index);
-  // A press went down on `index`: it holds the pointer until EndCapture, and with a window
-  // the platform sends that window the pointer's messages meanwhile.
+  // A press of `button` went down on `index`: the object captures the pointer (as Capture says)
+  // and is told.
+  void Press(int index, int button, HWND window = nullptr);
+  // The press came up: the capture ends and the object that had it is told. Returns that object,
+  // or -1 when no press was held.
+  int Release(int button);
+  // `index` holds the pointer until EndCapture, and with a window the platform sends that window
+  // the pointer's messages meanwhile.
   void Capture(int index, HWND window = nullptr);
   // The press is over: the platform's capture goes back when this host took it. Returns the
   // object that was captured, or -1.

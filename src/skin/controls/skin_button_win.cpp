@@ -340,7 +340,10 @@ void TskSkinButton::LeftDown() {
     if (!Focused()) return;
   }
   StopAnimation();
-  host_.Capture(0, Handle());
+  host_.Press(0, 1, Handle());
+}
+
+void TskSkinButton::ObjectPress(int, int) {
   if (down_) {
     if (group_index_ != 0) all_up_check_ = true;
     return;
@@ -361,8 +364,10 @@ void TskSkinButton::LeftDown() {
 }
 
 void TskSkinButton::LeftUp() {
-  if (!Pressing()) return;
-  host_.EndCapture();
+  host_.Release(1);
+}
+
+void TskSkinButton::ObjectRelease(int, int) {
   if (PointerOver()) {
     // The capture ended the leave tracking; the pointer is still here.
     TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, Handle(), 0};

@@ -136,6 +136,8 @@ class TskSkinButton : public TskSkinCustomControl, private TskPointerObjects {
   int ObjectCount() const override { return 1; }
   void ObjectEnter(int index) override;
   void ObjectLeave(int index) override;
+  void ObjectPress(int index, int button) override;
+  void ObjectRelease(int index, int button) override;
   TskEffectStep StepObject(TskEffectTimer timer, int index) override;
   void RepaintObject(int index) override;
   void EffectStopped(TskEffectTimer timer) override;

@@ -302,7 +302,7 @@ LRESULT TskSkinMainMenuBar::WndProc(UINT msg, WPARAM wparam, LPARAM lparam) {
     case WM_LBUTTONUP:
     case WM_RBUTTONUP:
     case WM_MBUTTONUP:
-      host_.EndCapture();
+      host_.Release(msg == WM_LBUTTONUP ? 0 : msg == WM_RBUTTONUP ? 1 : 2);
       return 0;
     default:
       break;
@@ -479,9 +479,8 @@ void TskSkinMainMenuBar::HoverTest(const TPoint* point) {
 
 void TskSkinMainMenuBar::Press(TPoint point, int button) {
   HoverTest(&point);
-  if (auto* item = ItemAt(host_.Hovered())) {
-    host_.Capture(host_.Hovered());
-    ItemMouseDown(*item, button);
+  if (ItemAt(host_.Hovered())) {
+    host_.Press(host_.Hovered(), button);
     return;
   }
   if (overflow_ && scroll_menu_ && OverflowStripRect().Contains(point)) OpenOverflowMenu();
@@ -495,6 +494,10 @@ void TskSkinMainMenuBar::ObjectEnter(int index) {
 
 void TskSkinMainMenuBar::ObjectLeave(int index) {
   if (auto* item = ItemAt(index)) ItemMouseLeave(*item);
+}
+
+void TskSkinMainMenuBar::ObjectPress(int index, int button) {
+  if (auto* item = ItemAt(index)) ItemMouseDown(*item, button);
 }
 
 void TskSkinMainMenuBar::ItemMouseEnter(TskSkinMainMenuBarItem& item) {

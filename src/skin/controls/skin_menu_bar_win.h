@@ -143,6 +143,7 @@ class TskSkinMainMenuBar : public TskSkinControl, public TskMenuBarLink, private
   int ObjectCount() const override { return int(items_.size()); }
   void ObjectEnter(int index) override;
   void ObjectLeave(int index) override;
+  void ObjectPress(int index, int button) override;
   void PollPointer() override;
   TskEffectStep StepObject(TskEffectTimer timer, int index) override;
   void RepaintObject(int index) override;

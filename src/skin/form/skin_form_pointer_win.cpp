@@ -20,6 +20,14 @@ void TskSkinForm::ObjectLeave(int index) {
   objects_[std::size_t(index)]->MouseLeave();
 }
 
+void TskSkinForm::ObjectPress(int index, int button) {
+  objects_[std::size_t(index)]->MouseDown(button);
+}
+
+void TskSkinForm::ObjectRelease(int index, int button) {
+  objects_[std::size_t(index)]->MouseUp(button);
+}
+
 void TskSkinForm::RepaintObject(int index) {
   RepaintObject(*objects_[std::size_t(index)]);
 }
@@ -92,16 +100,9 @@ void TskSkinForm::Press(int button, TPoint p) {
   TestHover(p);
   const int hovered = pointer_.Hovered();
   if (hovered < 0) return;
-  TskActiveSkinObject& object = *objects_[std::size_t(hovered)];
   // The caption keeps no capture: the platform's move loop takes the pointer over.
-  pointer_.Capture(hovered, object.IsCaption() ? nullptr : form_.Handle());
-  object.MouseDown(button);
-}
-
-void TskSkinForm::Release(int button) {
-  const int captured = pointer_.EndCapture();
-  if (captured < 0) return;
-  objects_[std::size_t(captured)]->MouseUp(button);
+  const bool caption = objects_[std::size_t(hovered)]->IsCaption();
+  pointer_.Press(hovered, button, caption ? nullptr : form_.Handle());
 }
 
 void TskSkinForm::CancelPress() {
@@ -176,11 +177,11 @@ void TskSkinForm::HandlePointer(UINT msg, WPARAM wparam, LPARAM lparam) {
       break;
     case WM_NCLBUTTONUP:
     case WM_LBUTTONUP:
-      Release(1);
+      pointer_.Release(1);
       break;
     case WM_NCRBUTTONUP:
     case WM_RBUTTONUP:
-      Release(2);
+      pointer_.Release(2);
       break;
     default:
       break;

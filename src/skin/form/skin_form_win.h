@@ -278,13 +278,14 @@ class TskSkinForm : public TComponent,
   int ObjectCount() const override { return int(objects_.size()); }
   void ObjectEnter(int index) override;
   void ObjectLeave(int index) override;
+  void ObjectPress(int index, int button) override;
+  void ObjectRelease(int index, int button) override;
   void PollPointer() override;
   TskEffectStep StepObject(TskEffectTimer timer, int index) override;
   void RepaintObject(int index) override;
 
   void TestHover(TPoint p);
   void Press(int button, TPoint p);
-  void Release(int button);
   void CancelPress();
   TPoint WindowPoint(LPARAM screen) const;
   TPoint ClientToWindowPoint(LPARAM client) const;

@@ -22,6 +22,12 @@ class Objects : public TskPointerObjects {
   int ObjectCount() const override { return 3; }
   void ObjectEnter(int index) override { told.push_back("enter " + std::to_string(index)); }
   void ObjectLeave(int index) override { told.push_back("leave " + std::to_string(index)); }
+  void ObjectPress(int index, int button) override {
+    told.push_back("press " + std::to_string(index) + " with " + std::to_string(button));
+  }
+  void ObjectRelease(int index, int button) override {
+    told.push_back("release " + std::to_string(index) + " with " + std::to_string(button));
+  }
   void PollPointer() override { ++polls; }
   TskEffectStep StepObject(TskEffectTimer timer, int index) override {
     if (timer != TskEffectTimer::kMorph || work[std::size_t(index)] == 0) return {};
@@ -65,6 +71,20 @@ TEST(TskPointerHost, ACaptureWithAWindowTakesThePointerAndGivesItBack) {
   EXPECT_EQ(GetCapture(), nullptr);
   EXPECT_EQ(host.EndCapture(), -1);
   DestroyWindow(window);
+}
+
+TEST(TskPointerHost, APressTellsItsObjectAndOnlyThatObjectHearsTheRelease) {
+  Objects objects;
+  TskPointerHost host(objects);
+  EXPECT_EQ(host.Release(1), -1);
+  host.Press(2, 1);
+  EXPECT_EQ(host.Captured(), 2);
+  host.Hover(0);
+  EXPECT_EQ(host.Release(2), 2);
+  EXPECT_EQ(host.Captured(), -1);
+  EXPECT_EQ(host.Release(1), -1);
+  EXPECT_EQ(objects.told,
+            (std::vector<std::string>{"press 2 with 1", "enter 0", "release 2 with 2"}));
 }
 
 TEST(TskPointerHost, AnEffectTimerRepaintsWhatChangedAndStopsOnATickWithNothingToDo) {
