@@ -10,7 +10,7 @@
 //   bar selected  -> popup from the bar (OpenFromBar), closed (LeaveBar, End)
 //   popup open    -> closed (the chain ends, End), popup from the bar (OpenFromBar)
 //   popup from the bar -> bar selected (Esc on the last level), closed (End, LeaveBar, the
-//                    chain ends)
+//                    chain ends), popup open (OpenPopup: a context menu over the bar's menu)
 // A chain that ends by itself (a command chosen, a press elsewhere) reaches the window as
 // SKN_CLOSEMENUS, which the window hands to ChainEnded.
 
@@ -60,7 +60,6 @@ class TskMenuSession {
   TskMenuSession(const TskMenuSession&) = delete;
   TskMenuSession& operator=(const TskMenuSession&) = delete;
 
-  TskMenuChain& Chain() const { return chain_; }
   TskMenuState State() const;
   // A popup chain opened by a session opener is open (it may have closed by itself since).
   bool PopupOpen() const { return popup_open_; }

@@ -5,7 +5,6 @@
 
 #include "framework/application_win.h"
 #include "framework/text_win.h"
-#include "skin/controls/skin_menu_win.h"
 #include "skin/data/resource_strings.h"
 #include "skin/data/skin_messages.h"
 #include "skin/form/skin_form_win.h"
