@@ -98,22 +98,17 @@ void TskMenuSession::SelectBar() {
 void TskMenuSession::LeaveBar() {
   if (!bar_selected_) return;
   bar_selected_ = false;
-  const bool was_open = popup_open_;
   chain_.CloseFrom(0);
-  popup_open_ = false;
   if (bar_) bar_->LeaveMenuMode();
-  RemoveHook();
-  // Every open is paired with a close, also when menu mode ends with a menu open.
-  if (was_open) Fire(OnPopupClose);
+  // Every open is paired with a close, also when menu mode ends with a menu open; with menu
+  // mode off the hook goes.
+  PopupClosed();
   Fire(OnBarExit);
 }
 
 void TskMenuSession::ChainEnded() {
-  const bool was_open = popup_open_;
-  popup_open_ = false;
   Fire(OnChainEnd);
-  RemoveHook();
-  if (was_open) Fire(OnPopupClose);
+  PopupClosed();
   LeaveBar();
 }
 

@@ -24,6 +24,22 @@ namespace {
 
 constexpr unsigned kMorphMilliseconds = 25;
 
+// The bar's button numbers: 0 left, 1 right, 2 middle.
+int ButtonOf(UINT msg) {
+  switch (msg) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_LBUTTONUP:
+      return 0;
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
+    case WM_RBUTTONUP:
+      return 1;
+    default:
+      return 2;
+  }
+}
+
 TRect AnimationFrameRect(const TskDataSkinMainMenuItem& d, int frame) {
   return StripFrame(d.animateskinrect, d.framecount, frame,
                     StripLayoutByWidth(d.animateskinrect, d.skinrect.Width()));
@@ -292,17 +308,13 @@ LRESULT TskSkinMainMenuBar::WndProc(UINT msg, WPARAM wparam, LPARAM lparam) {
     case WM_MBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
     case WM_RBUTTONDBLCLK:
-    case WM_MBUTTONDBLCLK: {
-      const int button = (msg == WM_LBUTTONDOWN || msg == WM_LBUTTONDBLCLK)   ? 0
-                         : (msg == WM_RBUTTONDOWN || msg == WM_RBUTTONDBLCLK) ? 1
-                                                                              : 2;
-      Press({GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)}, button);
+    case WM_MBUTTONDBLCLK:
+      Press({GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)}, ButtonOf(msg));
       return 0;
-    }
     case WM_LBUTTONUP:
     case WM_RBUTTONUP:
     case WM_MBUTTONUP:
-      host_.Release(msg == WM_LBUTTONUP ? 0 : msg == WM_RBUTTONUP ? 1 : 2);
+      host_.Release(ButtonOf(msg));
       return 0;
     default:
       break;

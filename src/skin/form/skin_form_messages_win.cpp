@@ -183,7 +183,7 @@ bool TskSkinForm::HandleFrameMessage(UINT msg, WPARAM wparam, LPARAM lparam, LRE
 void TskSkinForm::WmDestroy() {
   StopTimers();
   HideGlowFrames();
-  if (GetCapture() == form_.Handle()) pointer_.EndCapture();
+  pointer_.EndCapture();
 }
 
 LRESULT TskSkinForm::WmNcCalcSize(WPARAM wparam, LPARAM lparam) {

@@ -306,7 +306,7 @@ void TskSkinForm::ApplyTranslucency() {
     return;
   }
   const HWND h = form_.Handle();
-  fade_alpha_ = alpha_blend_ ? alpha_blend_value_ : 255;
+  fade_alpha_ = TargetAlpha();
   if (fade_alpha_ == 255) {
     DropLayeredStyle();
     return;
@@ -325,7 +325,7 @@ void TskSkinForm::StartFade() {
 }
 
 void TskSkinForm::FadeTick() {
-  const int target = alpha_blend_ ? alpha_blend_value_ : 255;
+  const int target = TargetAlpha();
   fade_alpha_ = AlphaBlendAnimation ? NextFadeAlpha(fade_alpha_, target) : target;
   SetLayeredWindowAttributes(form_.Handle(), 0, BYTE(fade_alpha_), LWA_ALPHA);
   if (fade_alpha_ != target) return;

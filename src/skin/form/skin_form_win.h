@@ -244,6 +244,7 @@ class TskSkinForm : public TComponent,
   void Reapply(Reapplied what);
   // The translucency asked for, on a shown window with no fade running.
   void ApplyTranslucency();
+  int TargetAlpha() const { return alpha_blend_ ? alpha_blend_value_ : 255; }
   void LoadHints();
   void LayoutObjects();
   void UpdateRegion();
