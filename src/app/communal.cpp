@@ -14,8 +14,8 @@ void SelectInExplorer(Shell& shell, std::string_view path) {
   shell.Execute(nullptr, "", "explorer.exe", "/e, /select," + std::string(path), sw::kShowNormal);
 }
 
-void OpenWithShell(Shell& shell, std::string_view path) {
-  shell.Execute(nullptr, "Open", path, "", sw::kShow);
+bool OpenWithShell(Shell& shell, std::string_view path) {
+  return shell.Execute(nullptr, "Open", path, "", sw::kShow);
 }
 
 }  // namespace vl

@@ -21,8 +21,8 @@ void CopyTextToClipboard(Shell& shell, NativeWindow owner, std::string_view text
 // not quoted: the file manager takes everything after "/select," as the path.
 void SelectInExplorer(Shell& shell, std::string_view path);
 
-// The file opened with its associated program.
-void OpenWithShell(Shell& shell, std::string_view path);
+// The file opened with its associated program; false when the shell cannot open it.
+bool OpenWithShell(Shell& shell, std::string_view path);
 
 // The path in a form the shell and the file manager can open: the path itself when it is
 // shorter than MAX_PATH, otherwise its short (8.3) form when that is; nothing when neither is,

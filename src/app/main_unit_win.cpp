@@ -242,6 +242,8 @@ void TFrmMain::btnFindClick() {
   const std::string text = edtName->Text();
   if (Trim(text).empty()) {
     dialogs_.Inform(kEmptyKeyword);
+    // The message asks for a name; what the user types next goes where it belongs.
+    edtName->SetFocus();
     return;
   }
   queries_->SearchByKeyword(Trim(text));
@@ -288,7 +290,11 @@ void TFrmMain::lvResultDblClick() {
     dialogs_.Inform(kTooLongForShell);
     return;
   }
-  OpenWithShell(Application().GetShell(), *shell_path);
+  if (!OpenWithShell(Application().GetShell(), *shell_path)) {
+    dialogs_.Inform("The shell cannot open \"" + *path +
+                    "\": no program is set to open it, or "
+                    "its name is not one the shell can open.");
+  }
 }
 
 void TFrmMain::mniOpenFiledirClick() {
@@ -329,7 +335,7 @@ void TFrmMain::mniIndexClick() {
 }
 
 void TFrmMain::mniSetClick() {
-  if (frm_set_) frm_set_->Show();
+  if (frm_set_) frm_set_->ShowRestored();
 }
 
 void TFrmMain::SetRebuildRunning(bool running) {

@@ -7,39 +7,32 @@ namespace vl {
 EditorText EditorTextFromFile(std::string_view bytes, const LeadBytes& lead) {
   EditorText shown;
   std::string& out = shown.text;
-  out.reserve(std::min(bytes.size() + bytes.size() / 16, kLongestEditorText));
-  std::size_t line = 0;
-  std::size_t i = 0;
-  for (; i < bytes.size(); ++i) {
+  out.reserve(bytes.size() + bytes.size() / 16);
+  std::size_t line_start = 0;
+  for (std::size_t i = 0; i < bytes.size(); ++i) {
     const char c = bytes[i];
     if (c == '\0') break;
     if (c == '\r' || c == '\n') {
       if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
-      if (out.size() + 2 > kLongestEditorText) break;
+      shown.longest_line = std::max(shown.longest_line, out.size() - line_start);
       out += "\r\n";
-      line = 0;
+      line_start = out.size();
       continue;
     }
     const bool pair =
         lead.IsLead(static_cast<unsigned char>(c)) && i + 1 < bytes.size() && bytes[i + 1] != '\0';
-    const std::size_t width = pair ? 2 : 1;
-    if (out.size() + width > kLongestEditorText) break;
-    if (line + width > kLongestEditorLine) {
-      shown.cut = true;
-      i += width - 1;
-      continue;
-    }
-    out.append(bytes.substr(i, width));
-    line += width;
-    i += width - 1;
+    out.append(bytes.substr(i, pair ? 2 : 1));
+    if (pair) ++i;
   }
-  if (i < bytes.size() && bytes[i] != '\0') {
-    // The text ends with the last whole line that fits.
-    shown.cut = true;
-    const std::size_t end = out.rfind("\r\n");
-    out.resize(end == std::string::npos ? out.size() : end + 2);
-  }
+  shown.longest_line = std::max(shown.longest_line, out.size() - line_start);
   return shown;
+}
+
+EditorFit FitOf(const EditorText& shown) {
+  if (shown.text.size() > kLargestEditorText || shown.longest_line > kLongestEditorLine) {
+    return EditorFit::kTooLarge;
+  }
+  return shown.longest_line > kLongestWrappedLine ? EditorFit::kUnwrapped : EditorFit::kWrapped;
 }
 
 std::string DrivesText(std::uint32_t drive_mask) {

@@ -2,6 +2,8 @@
 
 #include "app/unit_set.h"
 #include "app/window_skin_win.h"
+#include "framework/errors.h"
+#include "search/file_errors.h"
 #include "search/locations.h"
 #include "search/text_list.h"
 
@@ -9,9 +11,9 @@ namespace vl {
 namespace {
 
 constexpr std::string_view kSaved = "Successfully saved\xEF\xBC\x81";
-constexpr std::string_view kShownCut =
-    "Parts of the root list are not shown: it has lines longer than 1024 characters or more "
-    "than 32767 characters in all. Save writes what is shown.";
+constexpr std::string_view kTooLarge =
+    "It is too large for this editor (more than 2 MB, or a line longer than any folder path). "
+    "It is left as it is; edit it in a text editor";
 
 TskSkinButton* MakeButton(TFrmSet* form, const char* name, const char* caption, int top) {
   auto* button = new TskSkinButton(form);
@@ -69,29 +71,44 @@ TFrmSet::TFrmSet(TComponent* owner, std::string app_directory)
   DoCreate();
 }
 
-void TFrmSet::FormShow() {
-  // A root list that cannot be read is reported, and the window still opens on the editor's
-  // previous text.
-  try {
-    LoadEditor();
-  } catch (const std::exception& error) {
-    Application().HandleException(error);
+void TFrmSet::ShowRestored() {
+  if (skSkinForm1->WindowState() == TskWindowState::wsMinimized) {
+    skSkinForm1->SetWindowState(TskWindowState::wsNormal);
   }
+  Show();
 }
 
-void TFrmSet::LoadEditor() {
-  const std::string file = RootListFileName(app_dir_);
-  if (!FileExists(file)) {
+void TFrmSet::FormShow() {
+  // A root list that cannot be read is reported, and the window still opens on the editor's
+  // previous text. One too large for the editor keeps the window closed: a Save of anything
+  // shown instead would replace it.
+  std::optional<EditorText> shown;
+  try {
+    shown = ReadRootList();
+  } catch (const std::exception& error) {
+    Application().HandleException(error);
+    return;
+  }
+  if (!shown) {
     FillWithLogicalDrives();
     return;
   }
-  const EditorText shown =
-      EditorTextFromFile(SystemFileSystem().ReadWholeFile(file), SystemLeadBytes());
-  mmoList->SetText(shown.text);
-  if (shown.cut) dialogs_.Inform(kShownCut);
+  const EditorFit fit = FitOf(*shown);
+  if (fit == EditorFit::kTooLarge) {
+    throw FileError(CannotOpenFileText(RootListFileName(app_dir_), kTooLarge));
+  }
+  mmoList->SetWordWrap(fit == EditorFit::kWrapped);
+  mmoList->SetText(shown->text);
+}
+
+std::optional<EditorText> TFrmSet::ReadRootList() const {
+  const std::string file = RootListFileName(app_dir_);
+  if (!FileExists(file)) return std::nullopt;
+  return EditorTextFromFile(SystemFileSystem().ReadWholeFile(file), SystemLeadBytes());
 }
 
 void TFrmSet::FillWithLogicalDrives() {
+  mmoList->SetWordWrap(true);
   mmoList->SetText(DrivesText(GetLogicalDrives()));
 }
 

@@ -3,9 +3,11 @@
 // hidden, reloads the root list each time it goes from hidden to visible, and only hides when
 // closed.
 
+#include <optional>
 #include <string>
 
 #include "app/seams_win.h"
+#include "app/unit_set.h"
 #include "framework/form_win.h"
 #include "skin/controls/skin_button_win.h"
 #include "skin/controls/skin_label_win.h"
@@ -30,6 +32,11 @@ class TFrmSet : public TForm {
   TskSkinData* skSkinData1;
   TskSkinForm* skSkinForm1;
 
+  // Set Find Path: shows the window, or brings it to the front, back from its minimized bar if
+  // need be. The focus would otherwise sit in an editor nobody sees, and keys typed then would
+  // change the root list unseen.
+  void ShowRestored();
+
   void btnSaveClick();
   void btncloseClick() { Hide(); }
   // One line per drive present, after emptying the editor.
@@ -39,7 +46,8 @@ class TFrmSet : public TForm {
   void FormShow() override;
 
  private:
-  void LoadEditor();
+  // The root list as the editor shows it; nothing when there is no root list yet.
+  std::optional<EditorText> ReadRootList() const;
 
   std::string app_dir_;
   ApplicationDialogs dialogs_;

@@ -87,7 +87,21 @@ void TMemo::CreateParams(TCreateParams& params) {
   TCustomEdit::CreateParams(params);
   params.class_name = L"EDIT";
   params.style |= ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL | ES_LEFT;
+  if (!word_wrap_) params.style |= ES_AUTOHSCROLL;
   params.ex_style |= WS_EX_CLIENTEDGE;
+}
+
+void TMemo::HandleCreated() {
+  SendMessageW(Handle(), EM_LIMITTEXT, 0, 0);
+  TCustomEdit::HandleCreated();
+}
+
+void TMemo::SetWordWrap(bool wrap) {
+  if (wrap == word_wrap_) return;
+  word_wrap_ = wrap;
+  if (!HandleAllocated()) return;
+  DestroyHandle();
+  HandleNeeded();
 }
 
 int TMemo::LineCount() const {

@@ -56,8 +56,19 @@ class TMemo : public TCustomEdit {
   int LineCount() const;
   int FirstVisibleLine() const;
 
+  // Long lines wrap at the right edge (on), or the text scrolls sideways with the caret (off).
+  // Changing it re-creates the window, which keeps the text.
+  bool WordWrap() const { return word_wrap_; }
+  void SetWordWrap(bool wrap);
+
  protected:
   void CreateParams(TCreateParams& params) override;
+  // The memo holds as much text as the platform allows: a text cut at a typing limit would be
+  // saved cut.
+  void HandleCreated() override;
+
+ private:
+  bool word_wrap_ = true;
 };
 
 }  // namespace vl

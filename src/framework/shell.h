@@ -17,9 +17,9 @@ class Shell {
  public:
   virtual ~Shell() = default;
 
-  // ShellExecuteA; an empty verb means the file's default verb. The result is not examined:
-  // whatever the shell shows on failure is all the user sees.
-  virtual void Execute(NativeWindow owner, std::string_view verb, std::string_view file,
+  // ShellExecuteA; an empty verb means the file's default verb. False when the shell refused
+  // (no program for the file, a name it cannot open): it shows nothing of its own then.
+  virtual bool Execute(NativeWindow owner, std::string_view verb, std::string_view file,
                        std::string_view parameters, int show) = 0;
 
   // Puts `text` (bytes in the process's code page) on the clipboard as CF_TEXT and, converted

@@ -33,10 +33,12 @@ void PutOnClipboard(UINT format, const void* text, std::size_t size, std::size_t
 
 class SystemShellImpl final : public Shell {
  public:
-  void Execute(NativeWindow owner, std::string_view verb, std::string_view file,
+  bool Execute(NativeWindow owner, std::string_view verb, std::string_view file,
                std::string_view parameters, int show) override {
     std::string v(verb), f(file), p(parameters);
-    ShellExecuteA(static_cast<HWND>(owner), OrNull(v), f.c_str(), OrNull(p), nullptr, show);
+    const HINSTANCE result =
+        ShellExecuteA(static_cast<HWND>(owner), OrNull(v), f.c_str(), OrNull(p), nullptr, show);
+    return reinterpret_cast<INT_PTR>(result) > 32;
   }
 
   void CopyText(NativeWindow owner, std::string_view text) override {

@@ -10,6 +10,9 @@ namespace {
 constexpr std::string_view kAskRebuild = "Sure you want to rebuild the index database?";
 constexpr std::string_view kAskClear = "Sure to clear the cache\xEF\xBC\x9F";
 constexpr std::string_view kNoRootList = "Please first set the path to search \xEF\xBC\x81";
+constexpr std::string_view kWrittenElsewhere =
+    "\" is being written by another copy of Vorlisk. Nothing was changed; try again when it "
+    "has finished.";
 constexpr std::string_view kRebuilt =
     "Successful update the index, You can enjoy the high-speed search\xEF\xBC\x81";
 
@@ -39,6 +42,10 @@ RebuildOutcome WalkRoots(IndexStore& store, const TextList& roots, const std::st
     store.Set(fresh);
   }
   return RebuildOutcome::kDone;
+}
+
+std::string WrittenElsewhereText(const std::string& index_file) {
+  return "The index file \"" + index_file + std::string(kWrittenElsewhere);
 }
 
 }  // namespace
@@ -73,6 +80,12 @@ IndexCommands::IndexCommands(IndexStore& store, std::string root_list_file, std:
 void IndexCommands::mniIndexClick() {
   if (rebuilding_) return;
   if (dialogs_.Ask(owner_, kAskRebuild, kRebuildFlags) != mb::kIdOk) return;
+  // Two writers taking turns would each leave the other's roots out of the file.
+  const auto claim = seams_.files.ClaimWriter(index_file_);
+  if (!claim) {
+    dialogs_.Inform(WrittenElsewhereText(index_file_));
+    return;
+  }
 
   // Marks the rebuild as running for as long as this call lasts, however it ends.
   struct Running {
@@ -97,6 +110,11 @@ void IndexCommands::mniIndexClick() {
 void IndexCommands::mniRefreshClick() {
   if (rebuilding_) return;
   if (dialogs_.Ask(owner_, kAskClear, kClearFlags) != mb::kIdOk) return;
+  const auto claim = seams_.files.ClaimWriter(index_file_);
+  if (!claim) {
+    dialogs_.Inform(WrittenElsewhereText(index_file_));
+    return;
+  }
   ClearIndex(store_, index_file_, seams_.files);
 }
 

@@ -12,6 +12,7 @@
 // interrupted replacement left is removed by the next replacement of the same file.
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,6 +23,12 @@ using TextList = std::vector<std::string>;
 
 TextList SplitTextList(std::string_view bytes);
 std::string JoinTextList(const TextList& lines);
+
+// The right to write a file, held by one process at a time for as long as the object lives.
+class WriterClaim {
+ public:
+  virtual ~WriterClaim() = default;
+};
 
 // The file services the index and the root list go through. Failures throw FileError with the
 // text the user reads: "Cannot open file "<absolute path>". <system text>" for reading and
@@ -35,6 +42,12 @@ class FileSystem {
   virtual std::string ReadWholeFile(const std::string& path) = 0;
   // Replaces the file with exactly these bytes, in one step.
   virtual void ReplaceWholeFile(const std::string& path, std::string_view bytes) = 0;
+  // The claim to write the file through a series of replacements; null while another process
+  // (another copy of the program started from the same folder) holds it.
+  virtual std::unique_ptr<WriterClaim> ClaimWriter(const std::string& path) {
+    (void)path;
+    return std::make_unique<WriterClaim>();
+  }
 
   // The same two for a file too large to be held whole. ReadFilePieces hands the file's bytes
   // to piece in order, a piece at a time, until piece returns false; ReplaceFilePieces writes

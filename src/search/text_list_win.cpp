@@ -1,6 +1,8 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstdint>
+#include <memory>
 #include <new>
 
 #include "framework/errors.h"
@@ -150,8 +152,42 @@ std::wstring TempNameFor(const std::wstring& target) {
   return target + kTempMark + Hex(GetCurrentProcessId()) + L"-" + Hex(++count) + kTempEnd;
 }
 
+class MutexClaim final : public WriterClaim {
+ public:
+  explicit MutexClaim(HANDLE mutex) : mutex_(mutex) {}
+  ~MutexClaim() override {
+    if (mutex_) CloseHandle(mutex_);
+  }
+  MutexClaim(const MutexClaim&) = delete;
+  MutexClaim& operator=(const MutexClaim&) = delete;
+
+ private:
+  HANDLE mutex_;
+};
+
+// One name for a file however its path is spelt in letter case: a hash of its absolute path.
+std::wstring ClaimName(const std::string& path) {
+  std::wstring full = PrefixedFilePath(path);
+  CharUpperBuffW(full.data(), DWORD(full.size()));
+  std::uint64_t hash = 14695981039346656037ull;
+  for (wchar_t c : full) hash = (hash ^ std::uint64_t(c)) * 1099511628211ull;
+  return L"Local\\Vorlisk-writer-" + Hex(static_cast<unsigned long>(hash >> 32)) + L"-" +
+         Hex(static_cast<unsigned long>(hash & 0xFFFFFFFFu));
+}
+
 class WinFileSystem : public FileSystem {
  public:
+  // The claim is a named object that exists while its first holder keeps it open; the process
+  // that finds it there already is not the first. A system that cannot make one grants it.
+  std::unique_ptr<WriterClaim> ClaimWriter(const std::string& path) override {
+    HANDLE mutex = CreateMutexW(nullptr, FALSE, ClaimName(path).c_str());
+    if (mutex && GetLastError() == ERROR_ALREADY_EXISTS) {
+      CloseHandle(mutex);
+      return nullptr;
+    }
+    return std::make_unique<MutexClaim>(mutex);
+  }
+
   bool FileExists(const std::string& path) override { return vl::FileExists(path); }
 
   std::string ReadWholeFile(const std::string& path) override {
@@ -178,11 +214,11 @@ class WinFileSystem : public FileSystem {
 
   void ReplaceFilePieces(const std::string& path,
                          const std::function<void(const Put&)>& write) override {
-    // The file is replaced only where creating it by its own name would work, so that every
-    // reader finds what was saved: a folder that is missing or a path beyond the platform's
-    // limit for such names fails here as the creation would. Creating a file over a read-only
-    // one fails too; the replacement keeps that rule.
-    const DWORD attributes = GetFileAttributesA(path.c_str());
+    // The file is replaced only where creating it by its own name would work: a folder that is
+    // missing fails here as the creation would. Creating a file over a read-only one fails
+    // too; the replacement keeps that rule. Every reader takes the long path, so a path past
+    // MAX_PATH is no failure.
+    const DWORD attributes = GetFileAttributesW(WideFilePath(path).c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES && GetLastError() != ERROR_FILE_NOT_FOUND) {
       ThrowCannotCreate(path, GetLastError());
     }
@@ -215,8 +251,9 @@ class WinFileSystem : public FileSystem {
 
  private:
   static HANDLE OpenForReading(const std::string& path) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+    // The wide call, as for the existence test: a data folder past MAX_PATH must read too.
+    HANDLE file = CreateFileW(WideFilePath(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                              OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
     if (file == INVALID_HANDLE_VALUE) ThrowCannotOpen(path, GetLastError());
     return file;
   }

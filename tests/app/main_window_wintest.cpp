@@ -370,6 +370,15 @@ TEST_F(MainWindowTest, OpenTakesFilesOnlyAndHandsThemToTheShell) {
   EXPECT_EQ(shell.calls[0].file, file);
   EXPECT_EQ(shell.calls[0].parameters, "");
   EXPECT_EQ(shell.calls[0].show, 5);
+  EXPECT_EQ(dialogs.informs.size(), 2u);
+
+  // A file the shell refuses is not opened in silence.
+  shell.opens = false;
+  form->mniOpen->Click();
+  EXPECT_EQ(shell.calls.size(), 2u);
+  EXPECT_EQ(dialogs.informs.back(), "The shell cannot open \"" + file +
+                                        "\": no program is set to open it, or its name is not "
+                                        "one the shell can open.");
 }
 
 TEST_F(MainWindowTest, OpenPathAndCopyPathReportAVanishedEntryEachInItsOwnWords) {

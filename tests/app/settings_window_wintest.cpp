@@ -10,6 +10,7 @@
 
 #include "app/unit_set.h"
 #include "app/unit_set_win.h"
+#include "framework/errors.h"
 #include "skin/paint/paint_win.h"
 #include "support/gui_test_win.h"
 #include "support/temp_dir.h"
@@ -157,6 +158,60 @@ TEST_F(SettingsWindowTest, AFailedSaveShowsTheErrorBoxAndKeepsTheText) {
   EXPECT_EQ(dialogs.errors[0].rfind("Cannot create file \"", 0), 0u) << dialogs.errors[0];
   EXPECT_TRUE(dialogs.informs.empty());
   EXPECT_EQ(form->mmoList->Text(), "C:\\");
+}
+
+// The editor takes any root list a user can keep whole, and a Save after one more typed root
+// writes the list plus that root. A line longer than any folder path turns wrapping off, which
+// the native editor needs to lay such a line out quickly.
+TEST_F(SettingsWindowTest, HoldsEveryRootListWholeAndSavesItWithWhatIsTyped) {
+  std::string many;
+  while (many.size() < 40000) many += "J:\\roots\\folder\\abcdefghijk\\\r\n";
+  struct Case {
+    std::string list;
+    bool wrapped;
+  } cases[] = {
+      {many, true},
+      {"C:\\\r\n" + std::string(2000, 'a') + "\r\nD:\\\r\n", false},
+      {"C:\\\r\n", true},
+  };
+  for (const Case& c : cases) {
+    dir.Write("data\\list.txt", c.list);
+    form->Show();
+    const HWND edit = form->mmoList->Handle();
+    EXPECT_EQ(form->mmoList->Text(), c.list) << c.list.size();
+    EXPECT_EQ(form->mmoList->WordWrap(), c.wrapped) << c.list.size();
+    EXPECT_EQ((GetWindowLongW(edit, GWL_STYLE) & ES_AUTOHSCROLL) == 0, c.wrapped);
+    EXPECT_GE(DWORD(SendMessageW(edit, EM_GETLIMITTEXT, 0, 0)), DWORD(0x7FFFFFFE));
+    SendMessageW(edit, EM_SETSEL, WPARAM(-1), -1);
+    SendMessageW(edit, WM_CHAR, 'x', 0);
+    Click(form->btnSave->Handle());
+    EXPECT_EQ(dir.Read("data\\list.txt"), c.list + "x") << c.list.size();
+    form->Hide();
+  }
+}
+
+// A list the editor could not take within seconds is not shown at all: nothing else shown in
+// its place could be saved over it.
+TEST_F(SettingsWindowTest, ARootListTooLargeForTheEditorStaysClosedAndUntouched) {
+  const std::string lists[] = {
+      "C:\\\r\n" + std::string(kLongestEditorLine + 1, 'a') + "\r\n",
+      std::string(kLargestEditorText / 2, '\n') + "C:\\",
+  };
+  for (const std::string& list : lists) {
+    dir.Write("data\\list.txt", list);
+    std::string error;
+    try {
+      form->Show();
+    } catch (const FileError& e) {
+      error = e.what();
+    }
+    EXPECT_EQ(error, "Cannot open file \"" + dir.Str() +
+                         "data\\list.txt\". It is too large for "
+                         "this editor (more than 2 MB, or a line longer than any folder path). It "
+                         "is left as it is; edit it in a text editor");
+    EXPECT_FALSE(form->Visible());
+    EXPECT_EQ(dir.Read("data\\list.txt"), list);
+  }
 }
 
 using testing::VisiblePopups;

@@ -38,36 +38,42 @@ TEST(EditorTextFromFile, TheSecondByteOfADoubleByteCharacterIsNeverABreak) {
   EXPECT_EQ(EditorTextFromFile("D:\\\xB5\\\r\n", lead).text, "D:\\\xB5\\\r\n");
 }
 
-// A root list with absurd lengths is shown cut, so the editor can take it at once: each line
-// after kLongestEditorLine bytes, the text after kLongestEditorText, never inside a character.
-TEST(EditorTextFromFile, LongLinesAndLongListsAreShownCut) {
+// Nothing of a root list is ever left out, however long its lines or the whole: the editor
+// either takes it whole (wrapped or not) or does not take it.
+TEST(EditorTextFromFile, LongLinesAndLongListsAreKeptWholeAndMeasured) {
   const LeadBytes single = LeadBytes::SingleByte();
-  const std::string longest(kLongestEditorLine, 'a');
-  const std::string many = [] {
+  const auto many = [](std::size_t size) {
     std::string text;
-    while (text.size() < 2 * kLongestEditorText) text += "C:\\Data\\\r\n";
+    while (text.size() < size) text += "C:\\Data\\\r\n";
     return text;
-  }();
+  };
+  const std::string wrapped(kLongestWrappedLine, 'a');
+  const std::string unwrapped(kLongestWrappedLine + 1, 'a');
+  const std::string longest(kLongestEditorLine, 'a');
   struct Case {
     std::string file;
-    std::string editor;
-    bool cut;
+    std::size_t longest_line;
+    EditorFit fit;
   } cases[] = {
-      {longest + "\r\nD:\\", longest + "\r\nD:\\", false},
-      {longest + "b\nD:\\", longest + "\r\nD:\\", true},
-      {"C:\\\n" + std::string(5 << 20, 'x') + "\nD:\\\n",
-       "C:\\\r\n" + std::string(kLongestEditorLine, 'x') + "\r\nD:\\\r\n", true},
-      {many, many.substr(0, kLongestEditorText - kLongestEditorText % 10), true},
+      {"", 0, EditorFit::kWrapped},
+      {"C:\\\r\n" + wrapped + "\r\nD:\\", wrapped.size(), EditorFit::kWrapped},
+      {"C:\\\r\n" + unwrapped, unwrapped.size(), EditorFit::kUnwrapped},
+      {longest + "\r\nD:\\\r\n", longest.size(), EditorFit::kUnwrapped},
+      {longest + "a\r\n", longest.size() + 1, EditorFit::kTooLarge},
+      {many(40000), 8, EditorFit::kWrapped},
+      {many(kLargestEditorText - 10), 8, EditorFit::kWrapped},
+      {many(kLargestEditorText + 1), 8, EditorFit::kTooLarge},
   };
   for (const auto& c : cases) {
     const EditorText shown = EditorTextFromFile(c.file, single);
-    EXPECT_EQ(shown.text, c.editor) << c.file.size();
-    EXPECT_EQ(shown.cut, c.cut) << c.file.size();
+    EXPECT_EQ(shown.text, c.file) << c.file.size();
+    EXPECT_EQ(shown.longest_line, c.longest_line) << c.file.size();
+    EXPECT_EQ(FitOf(shown), c.fit) << c.file.size();
   }
-  // A double-byte character that would cross the cut is left out whole.
+  // A line's length counts both bytes of a double-byte character, and a NUL ends the last line.
   const LeadBytes lead = LeadBytes::Range(0x81, 0xFE);
-  const std::string line = std::string(kLongestEditorLine - 1, 'a') + "\x81\x40";
-  EXPECT_EQ(EditorTextFromFile(line, lead).text, std::string(kLongestEditorLine - 1, 'a'));
+  EXPECT_EQ(EditorTextFromFile("ab\x81\n\r\nc", lead).longest_line, 4u);
+  EXPECT_EQ(EditorTextFromFile(std::string("abc\0defgh", 9), lead).longest_line, 3u);
 }
 
 TEST(DrivesText, OneLinePerPresentDriveInLetterOrder) {

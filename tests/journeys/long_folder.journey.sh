@@ -1,16 +1,17 @@
 # A program folder whose path is 254 characters long. The temporary file of a save once got its
 # name from a system call that overran inside the platform for such folders and ended the
-# process without a word. Now every save works where creating the file itself works (vl.vl,
-# 259 characters), and says why not where it does not (data\list.txt, 267 characters, beyond
-# the platform's 260).
+# process without a word; the root list (data\list.txt, 267 characters, beyond the platform's
+# 260 for the byte calls) could be found but not read. Now vl.vl and the root list both save
+# and load there.
 #
 # | step                                          | expected                                    |
 # |-----------------------------------------------|---------------------------------------------|
 # | start from K:\<254 characters>\               | the main window                             |
 # | File > Remove file index, OK                  | vl.vl is 0 bytes                            |
-# | Settings > Save                               | the error box "Cannot create file ...";     |
-# |                                               | then Settings active, the program running,  |
-# |                                               | no temporary file left                      |
+# | Set Find Path                                 | the editor shows the list's K:\             |
+# | Ctrl+A, type J:\, Save                        | "Successfully saved！"; list.txt holds J:\  |
+# |                                               | and nothing else is left in data            |
+# | Close, Set Find Path                          | the editor shows J:\ read from list.txt     |
 # | vorlisk-cli index from that folder            | exit code 0; the index of J:\ in vl.vl      |
 make_sample_tree
 long=$(printf 'p%.0s' $(seq 1 121))\\$(printf 'q%.0s' $(seq 1 128))
@@ -23,6 +24,7 @@ mv "$J_PROGRAM"/* "$unix/"
 J_PROGRAM=$unix
 cp "$VL_BIN/vorlisk-cli.exe" "$J_PROGRAM/"
 index_of_sample_tree >"$J_PROGRAM/vl.vl"
+write_lines "$J_PROGRAM/data/list.txt" 'K:\'
 (cd "$J_PROGRAM" && exec wine "${folder}Vorlisk.exe" </dev/null >"$J_WORK/vorlisk.out" 2>&1) &
 J_PID=$!
 await active Vorlisk
@@ -36,18 +38,29 @@ await active Vorlisk
 await focus Edit
 expect_file "$J_PROGRAM/vl.vl" ''
 
-step "Settings > Save beyond the limit"
+step "Settings reads the root list from beyond MAX_PATH"
 key F10 Right Down Return
 await active Settings
 await focus Edit
+expect_text "Settings>Edit" $'K:\\\r\n'
+
+step "Settings > Save beyond MAX_PATH"
+key ctrl+a
 type_text 'J:\'
 click "Settings>VorliskControl=Save" 30 10
-await_box Vorlisk "Cannot create file \"${folder}data\\list.txt\". " prefix
+await_box Vorlisk "Successfully saved！"
 key Return
 await active Settings
-expect running
+expect_file "$J_PROGRAM/data/list.txt" 'J:\\'
 leftovers=$(ls -A "$J_PROGRAM/data")
-[ -z "$leftovers" ] || fail "left in data: $leftovers"
+[ "$leftovers" = list.txt ] || fail "left in data: $leftovers"
+
+step "Close, Set Find Path: the saved list read back"
+click "Settings>VorliskControl=Close" 30 10
+await hidden Settings
+key F10 Right Down Return
+await active Settings
+expect_text "Settings>Edit" 'J:\'
 key alt+F4
 await active Vorlisk
 await focus Edit

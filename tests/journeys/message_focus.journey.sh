@@ -4,8 +4,9 @@
 # | step                                          | expected                                    |
 # |-----------------------------------------------|---------------------------------------------|
 # | Tab to Find in an empty keyword box, Space    | "The file name cannot be empty！"            |
-# | Return                                        | Vorlisk active, focus on Find               |
-# | Shift+Tab, type "song"                        | the keyword box holds "song"                |
+# | Return                                        | Vorlisk active, focus in the keyword box,   |
+# |                                               | which the message asked to fill             |
+# | type "song"                                   | the keyword box holds "song"                |
 # | Settings: Save, Return                        | Settings active, focus back on Save         |
 # | Alt+F4 on the main window, Esc on "Tips"      | Vorlisk active, focus where it was          |
 make_sample_tree
@@ -23,11 +24,9 @@ key space
 await_box Vorlisk "The file name cannot be empty！"
 key Return
 await active Vorlisk
-expect text "@focus" "Find"
-
-step "back to the keyword box and type"
-key shift+Tab
 await focus Edit
+
+step "type the name the message asked for"
 type_text song
 expect_text "Vorlisk>Edit" song
 await rows "Vorlisk>SysListView32" 2

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <memory>
+#include <set>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -36,6 +38,19 @@ class FakeFileSystem : public FileSystem {
     if (before_write) before_write(path);
     writes.push_back(path);
     files[path] = std::string(bytes);
+  }
+
+  // Files another process is writing; claims of this one held now.
+  std::set<std::string> claimed_elsewhere;
+  int claims_held = 0;
+  std::unique_ptr<WriterClaim> ClaimWriter(const std::string& path) override {
+    if (claimed_elsewhere.contains(path)) return nullptr;
+    struct Claim : WriterClaim {
+      explicit Claim(int& held) : held(++held) {}
+      ~Claim() override { --held; }
+      int& held;
+    };
+    return std::make_unique<Claim>(claims_held);
   }
 };
 

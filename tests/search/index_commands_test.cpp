@@ -20,6 +20,9 @@ const std::string kIndex = "C:\\app\\vl.vl";
 const std::string kAskRebuild = "Sure you want to rebuild the index database?";
 const std::string kAskClear = "Sure to clear the cache\xEF\xBC\x9F";
 const std::string kNoRoots = "Please first set the path to search \xEF\xBC\x81";
+const std::string kWrittenElsewhere =
+    "The index file \"C:\\app\\vl.vl\" is being written by another copy of Vorlisk. Nothing "
+    "was changed; try again when it has finished.";
 const std::string kDone =
     "Successful update the index, You can enjoy the high-speed search\xEF\xBC\x81";
 
@@ -72,6 +75,29 @@ TEST_F(IndexCommandsTest, RebuildWalksEveryRootAndWritesAfterEach) {
   EXPECT_EQ(written[1], "R1\\a\r\n");
   EXPECT_EQ(IndexText(), files.files[kIndex]);
   EXPECT_EQ(dialogs.messages, (std::vector<std::string>{kDone}));
+}
+
+// Two copies of the program started from one folder write one index file: while one rebuilds
+// or clears it, the other is told and changes nothing; the claim is held through every write.
+TEST_F(IndexCommandsTest, AnIndexWrittenByAnotherCopyIsLeftAloneAndTheUserIsTold) {
+  files.files[kRoots] = "R1\\\r\nR2\\";
+  files.files[kIndex] = "theirs\r\n";
+  files.claimed_elsewhere.insert(kIndex);
+  commands.mniIndexClick();
+  commands.mniRefreshClick();
+  EXPECT_EQ(dialogs.messages, (std::vector<std::string>{kWrittenElsewhere, kWrittenElsewhere}));
+  EXPECT_TRUE(files.writes.empty());
+  EXPECT_EQ(files.files[kIndex], "theirs\r\n");
+  EXPECT_FALSE(store.Exists());
+
+  files.claimed_elsewhere.clear();
+  std::vector<int> held;
+  files.before_write = [&](const std::string&) { held.push_back(files.claims_held); };
+  commands.mniIndexClick();
+  commands.mniRefreshClick();
+  EXPECT_EQ(held, (std::vector<int>{1, 1, 1}));
+  EXPECT_EQ(files.claims_held, 0);
+  EXPECT_EQ(files.files[kIndex], "");
 }
 
 TEST_F(IndexCommandsTest, CancelAtTheQuestionChangesNothing) {

@@ -56,9 +56,12 @@ class RecordingShell : public Shell {
   std::vector<Call> calls;
   std::vector<std::string> copied;
 
-  void Execute(NativeWindow owner, std::string_view verb, std::string_view file,
+  // What Execute answers: whether the shell took the file.
+  bool opens = true;
+  bool Execute(NativeWindow owner, std::string_view verb, std::string_view file,
                std::string_view parameters, int show) override {
     calls.push_back({owner, std::string(verb), std::string(file), std::string(parameters), show});
+    return opens;
   }
   void CopyText(NativeWindow owner, std::string_view text) override {
     copied.emplace_back(text);
