@@ -4,6 +4,15 @@
 
 namespace vl {
 
+namespace {
+
+void EndLine(EditorText& shown, std::size_t length) {
+  shown.longest_line = std::max(shown.longest_line, length);
+  shown.wrap_cost += std::uint64_t(length) * length;
+}
+
+}  // namespace
+
 EditorText EditorTextFromFile(std::string_view bytes, const LeadBytes& lead) {
   EditorText shown;
   std::string& out = shown.text;
@@ -14,7 +23,7 @@ EditorText EditorTextFromFile(std::string_view bytes, const LeadBytes& lead) {
     if (c == '\0') break;
     if (c == '\r' || c == '\n') {
       if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
-      shown.longest_line = std::max(shown.longest_line, out.size() - line_start);
+      EndLine(shown, out.size() - line_start);
       out += "\r\n";
       line_start = out.size();
       continue;
@@ -24,7 +33,7 @@ EditorText EditorTextFromFile(std::string_view bytes, const LeadBytes& lead) {
     out.append(bytes.substr(i, pair ? 2 : 1));
     if (pair) ++i;
   }
-  shown.longest_line = std::max(shown.longest_line, out.size() - line_start);
+  EndLine(shown, out.size() - line_start);
   return shown;
 }
 
@@ -32,7 +41,7 @@ EditorFit FitOf(const EditorText& shown) {
   if (shown.text.size() > kLargestEditorText || shown.longest_line > kLongestEditorLine) {
     return EditorFit::kTooLarge;
   }
-  return shown.longest_line > kLongestWrappedLine ? EditorFit::kUnwrapped : EditorFit::kWrapped;
+  return shown.wrap_cost > kWrapBudget ? EditorFit::kUnwrapped : EditorFit::kWrapped;
 }
 
 std::string DrivesText(std::uint32_t drive_mask) {

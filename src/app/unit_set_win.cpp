@@ -97,6 +97,8 @@ void TFrmSet::FormShow() {
   if (fit == EditorFit::kTooLarge) {
     throw FileError(CannotOpenFileText(RootListFileName(app_dir_), kTooLarge));
   }
+  // A change of wrapping re-creates the editor with its text: the old one goes first.
+  mmoList->SetText("");
   mmoList->SetWordWrap(fit == EditorFit::kWrapped);
   mmoList->SetText(shown->text);
 }

@@ -161,8 +161,7 @@ TEST_F(SettingsWindowTest, AFailedSaveShowsTheErrorBoxAndKeepsTheText) {
 }
 
 // The editor takes any root list a user can keep whole, and a Save after one more typed root
-// writes the list plus that root. A line longer than any folder path turns wrapping off, which
-// the native editor needs to lay such a line out quickly.
+// writes the list plus that root. Lines long enough to make wrapping slow turn it off.
 TEST_F(SettingsWindowTest, HoldsEveryRootListWholeAndSavesItWithWhatIsTyped) {
   std::string many;
   while (many.size() < 40000) many += "J:\\roots\\folder\\abcdefghijk\\\r\n";
@@ -171,7 +170,8 @@ TEST_F(SettingsWindowTest, HoldsEveryRootListWholeAndSavesItWithWhatIsTyped) {
     bool wrapped;
   } cases[] = {
       {many, true},
-      {"C:\\\r\n" + std::string(2000, 'a') + "\r\nD:\\\r\n", false},
+      {"C:\\\r\n" + std::string(2000, 'a') + "\r\nD:\\\r\n", true},
+      {"C:\\\r\n" + std::string(32767, 'a') + "\r\nD:\\\r\n", false},
       {"C:\\\r\n", true},
   };
   for (const Case& c : cases) {

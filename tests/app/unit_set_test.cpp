@@ -39,30 +39,32 @@ TEST(EditorTextFromFile, TheSecondByteOfADoubleByteCharacterIsNeverABreak) {
 }
 
 // Nothing of a root list is ever left out, however long its lines or the whole: the editor
-// either takes it whole (wrapped or not) or does not take it.
+// takes it whole, wrapped while wrapping costs little, or does not take it.
 TEST(EditorTextFromFile, LongLinesAndLongListsAreKeptWholeAndMeasured) {
   const LeadBytes single = LeadBytes::SingleByte();
-  const auto many = [](std::size_t size) {
+  const auto repeat = [](const std::string& line, std::size_t size) {
     std::string text;
-    while (text.size() < size) text += "C:\\Data\\\r\n";
+    while (text.size() < size) text += line;
     return text;
   };
-  const std::string wrapped(kLongestWrappedLine, 'a');
-  const std::string unwrapped(kLongestWrappedLine + 1, 'a');
-  const std::string longest(kLongestEditorLine, 'a');
+  const std::string wide(8192, 'a');  // 8192 squared is the whole wrap budget
+  const std::string line1k = std::string(1022, 'b') + "\r\n";
+  const std::string longest(kLongestEditorLine, 'c');
   struct Case {
     std::string file;
     std::size_t longest_line;
     EditorFit fit;
   } cases[] = {
       {"", 0, EditorFit::kWrapped},
-      {"C:\\\r\n" + wrapped + "\r\nD:\\", wrapped.size(), EditorFit::kWrapped},
-      {"C:\\\r\n" + unwrapped, unwrapped.size(), EditorFit::kUnwrapped},
-      {longest + "\r\nD:\\\r\n", longest.size(), EditorFit::kUnwrapped},
-      {longest + "a\r\n", longest.size() + 1, EditorFit::kTooLarge},
-      {many(40000), 8, EditorFit::kWrapped},
-      {many(kLargestEditorText - 10), 8, EditorFit::kWrapped},
-      {many(kLargestEditorText + 1), 8, EditorFit::kTooLarge},
+      {wide, wide.size(), EditorFit::kWrapped},
+      {wide + "\r\nD:\\", wide.size(), EditorFit::kUnwrapped},
+      {repeat(line1k, 64 * line1k.size()), 1022, EditorFit::kWrapped},
+      {repeat(line1k, 65 * line1k.size()), 1022, EditorFit::kUnwrapped},
+      {"C:\\\r\n" + longest + "\r\nD:\\\r\n", longest.size(), EditorFit::kUnwrapped},
+      {longest + "c\r\n", longest.size() + 1, EditorFit::kTooLarge},
+      {repeat("C:\\Data\\\r\n", 40000), 8, EditorFit::kWrapped},
+      {repeat("C:\\Data\\\r\n", kLargestEditorText - 10), 8, EditorFit::kWrapped},
+      {repeat("C:\\Data\\\r\n", kLargestEditorText + 1), 8, EditorFit::kTooLarge},
   };
   for (const auto& c : cases) {
     const EditorText shown = EditorTextFromFile(c.file, single);

@@ -33,6 +33,8 @@ cmp -s "$J_PROGRAM/data/list.txt" "$J_WORK/list.typed" ||
 step "a paste of 1 MB, Save"
 click "Settings>Edit" 40 40
 key ctrl+a ctrl+c ctrl+End Return ctrl+v
+# The window answers again once the paste has been laid out.
+J_TIMEOUT=120 await exists "Settings>VorliskControl=Save"
 click "Settings>VorliskControl=Save" 30 10
 J_TIMEOUT=120 await_box Vorlisk "Successfully saved！"
 key Return
