@@ -22,6 +22,8 @@ constexpr std::string_view kVanishedFullWidth =
 constexpr std::string_view kTooLongForShell =
     "This path is too long for the shell to open (more than 259 characters). Copy path still "
     "copies it whole.";
+constexpr std::string_view kShellRefused =
+    "\": no program is set to open it, or its name is not one the shell can open.";
 constexpr std::string_view kResultCaption = "\xE7\xBB\x93\xE6\x9E\x9C";  // "result"
 constexpr unsigned kQuitFlags = mb::kOkCancel | mb::kIconQuestion;
 
@@ -291,9 +293,7 @@ void TFrmMain::lvResultDblClick() {
     return;
   }
   if (!OpenWithShell(Application().GetShell(), *shell_path)) {
-    dialogs_.Inform("The shell cannot open \"" + *path +
-                    "\": no program is set to open it, or "
-                    "its name is not one the shell can open.");
+    dialogs_.Inform("The shell cannot open \"" + *path + std::string(kShellRefused));
   }
 }
 

@@ -44,10 +44,6 @@ RebuildOutcome WalkRoots(IndexStore& store, const TextList& roots, const std::st
   return RebuildOutcome::kDone;
 }
 
-std::string WrittenElsewhereText(const std::string& index_file) {
-  return "The index file \"" + index_file + std::string(kWrittenElsewhere);
-}
-
 }  // namespace
 
 RebuildOutcome RebuildIndex(IndexStore& store, const std::string& root_list_file,
@@ -80,12 +76,8 @@ IndexCommands::IndexCommands(IndexStore& store, std::string root_list_file, std:
 void IndexCommands::mniIndexClick() {
   if (rebuilding_) return;
   if (dialogs_.Ask(owner_, kAskRebuild, kRebuildFlags) != mb::kIdOk) return;
-  // Two writers taking turns would each leave the other's roots out of the file.
-  const auto claim = seams_.files.ClaimWriter(index_file_);
-  if (!claim) {
-    dialogs_.Inform(WrittenElsewhereText(index_file_));
-    return;
-  }
+  const auto claim = ClaimIndexFile();
+  if (!claim) return;
 
   // Marks the rebuild as running for as long as this call lasts, however it ends.
   struct Running {
@@ -107,14 +99,18 @@ void IndexCommands::mniIndexClick() {
   if (outcome == RebuildOutcome::kDone) dialogs_.Inform(kRebuilt);
 }
 
+std::unique_ptr<WriterClaim> IndexCommands::ClaimIndexFile() {
+  // Two writers taking turns would each leave the other's roots out of the file.
+  auto claim = seams_.files.ClaimWriter(index_file_);
+  if (!claim) dialogs_.Inform("The index file \"" + index_file_ + std::string(kWrittenElsewhere));
+  return claim;
+}
+
 void IndexCommands::mniRefreshClick() {
   if (rebuilding_) return;
   if (dialogs_.Ask(owner_, kAskClear, kClearFlags) != mb::kIdOk) return;
-  const auto claim = seams_.files.ClaimWriter(index_file_);
-  if (!claim) {
-    dialogs_.Inform(WrittenElsewhereText(index_file_));
-    return;
-  }
+  const auto claim = ClaimIndexFile();
+  if (!claim) return;
   ClearIndex(store_, index_file_, seams_.files);
 }
 

@@ -77,6 +77,10 @@ class IndexCommands {
   std::function<void(bool)> running_changed;
 
  private:
+  // The claim to write the index file; null, after telling the user, while another copy of the
+  // program holds it.
+  std::unique_ptr<WriterClaim> ClaimIndexFile();
+
   IndexStore& store_;
   std::string root_list_file_;
   std::string index_file_;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <filesystem>
 
 #include "framework/errors.h"
@@ -153,6 +154,22 @@ TEST(Files, AFileIsReplacedAndReadWhateverItsFolder) {
     EXPECT_TRUE(FileExists(path)) << length;
     EXPECT_EQ(LoadTextList(path), TextList{"b"}) << length;
   }
+}
+
+// One writer of a file at a time, whatever the letter case of its path; the claim ends with its
+// holder. (Another copy of the program finds the same named object.)
+TEST(Files, OneWriterClaimsAFileAtATime) {
+  TempDir dir;
+  FileSystem& files = SystemFileSystem();
+  const std::string path = dir.Str() + "vl.vl";
+  std::string upper = path;
+  for (char& c : upper) c = char(std::toupper(static_cast<unsigned char>(c)));
+  auto first = files.ClaimWriter(path);
+  ASSERT_NE(first, nullptr);
+  EXPECT_EQ(files.ClaimWriter(upper), nullptr);
+  EXPECT_NE(files.ClaimWriter(dir.Str() + "list.txt"), nullptr);
+  first.reset();
+  EXPECT_NE(files.ClaimWriter(upper), nullptr);
 }
 
 // What an interrupted replacement of the same file left is removed; nothing else is touched.
