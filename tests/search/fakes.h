@@ -46,7 +46,7 @@ class FakeFileSystem : public FileSystem {
   std::unique_ptr<WriterClaim> ClaimWriter(const std::string& path) override {
     if (claimed_elsewhere.contains(path)) return nullptr;
     struct Claim : WriterClaim {
-      explicit Claim(int& held) : held(++held) {}
+      explicit Claim(int& count) : held(++count) {}
       ~Claim() override { --held; }
       int& held;
     };
