@@ -178,14 +178,16 @@ TEST_F(SettingsWindowTest, HoldsEveryRootListWholeAndSavesItWithWhatIsTyped) {
     dir.Write("data\\list.txt", c.list);
     form->Show();
     const HWND edit = form->mmoList->Handle();
-    EXPECT_EQ(form->mmoList->Text(), c.list) << c.list.size();
+    // Compared as a whole: the lists are too long to print.
+    EXPECT_TRUE(form->mmoList->Text() == c.list) << c.list.size();
     EXPECT_EQ(form->mmoList->WordWrap(), c.wrapped) << c.list.size();
     EXPECT_EQ((GetWindowLongW(edit, GWL_STYLE) & ES_AUTOHSCROLL) == 0, c.wrapped);
     EXPECT_GE(DWORD(SendMessageW(edit, EM_GETLIMITTEXT, 0, 0)), DWORD(0x7FFFFFFE));
-    SendMessageW(edit, EM_SETSEL, WPARAM(-1), -1);
+    const auto end = WPARAM(GetWindowTextLengthW(edit));
+    SendMessageW(edit, EM_SETSEL, end, LPARAM(end));
     SendMessageW(edit, WM_CHAR, 'x', 0);
     Click(form->btnSave->Handle());
-    EXPECT_EQ(dir.Read("data\\list.txt"), c.list + "x") << c.list.size();
+    EXPECT_TRUE(dir.Read("data\\list.txt") == c.list + "x") << c.list.size();
     form->Hide();
   }
 }
@@ -210,7 +212,7 @@ TEST_F(SettingsWindowTest, ARootListTooLargeForTheEditorStaysClosedAndUntouched)
                          "this editor (more than 2 MB, or a line longer than any folder path). It "
                          "is left as it is; edit it in a text editor");
     EXPECT_FALSE(form->Visible());
-    EXPECT_EQ(dir.Read("data\\list.txt"), list);
+    EXPECT_TRUE(dir.Read("data\\list.txt") == list) << list.size();
   }
 }
 
