@@ -97,10 +97,14 @@ void TFrmSet::FormShow() {
   if (fit == EditorFit::kTooLarge) {
     throw FileError(CannotOpenFileText(RootListFileName(app_dir_), kTooLarge));
   }
+  ShowInEditor(shown->text, fit == EditorFit::kWrapped);
+}
+
+void TFrmSet::ShowInEditor(const std::string& text, bool wrapped) {
   // A change of wrapping re-creates the editor with its text: the old one goes first.
   mmoList->SetText("");
-  mmoList->SetWordWrap(fit == EditorFit::kWrapped);
-  mmoList->SetText(shown->text);
+  mmoList->SetWordWrap(wrapped);
+  mmoList->SetText(text);
 }
 
 std::optional<EditorText> TFrmSet::ReadRootList() const {
@@ -110,8 +114,7 @@ std::optional<EditorText> TFrmSet::ReadRootList() const {
 }
 
 void TFrmSet::FillWithLogicalDrives() {
-  mmoList->SetWordWrap(true);
-  mmoList->SetText(DrivesText(GetLogicalDrives()));
+  ShowInEditor(DrivesText(GetLogicalDrives()), true);
 }
 
 void TFrmSet::btnSaveClick() {

@@ -48,6 +48,7 @@ class TFrmSet : public TForm {
  private:
   // The root list as the editor shows it; nothing when there is no root list yet.
   std::optional<EditorText> ReadRootList() const;
+  void ShowInEditor(const std::string& text, bool wrapped);
 
   std::string app_dir_;
   ApplicationDialogs dialogs_;
