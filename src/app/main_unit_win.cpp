@@ -80,13 +80,13 @@ TFrmMain::TFrmMain(TComponent* owner, std::string app_directory)
       std::make_unique<IndexCommands>(store_, RootListFileName(app_dir_), IndexFileName(app_dir_),
                                       dialogs_, Handle(), std::move(seams));
   commands_->running_changed = [this](bool running) { SetRebuildRunning(running); };
-  live_ = std::make_unique<LiveIndex>(store_, LiveSeams{SystemDirectoryLister(), progress, [this] {
-                                                          Application().ProcessMessages();
-                                                          if (GetTickCount() - last_collect_ >=
-                                                              kCollectMs) {
-                                                            CollectChanges();
-                                                          }
-                                                        }});
+  live_ = std::make_unique<LiveIndex>(
+      store_, LiveSeams{SystemDirectoryLister(), progress, [this] {
+                          Application().ProcessMessages();
+                          if (GetTickCount() - last_collect_ >= kCollectMs) {
+                            CollectChanges();
+                          }
+                        }});
   DoCreate();
 }
 

@@ -85,8 +85,9 @@ class LiveLister : public DirectoryLister {
     }
     for (const DirEntry& entry : entries) {
       old_index_->LineInto(at++, line_);
-      if (line_.size() != folder.size() + entry.name.size() ||
-          std::string_view(line_).substr(folder.size()) != StoredName(entry.name)) {
+      const std::string_view old(line_);
+      if (old.size() != folder.size() + entry.name.size() || !old.starts_with(folder) ||
+          old.substr(folder.size()) != StoredName(entry.name)) {
         changed_ = true;
         return;
       }
@@ -145,7 +146,8 @@ bool ChangeSet::Touches(std::string_view folder) const {
   return false;
 }
 
-LiveIndex::LiveIndex(IndexStore& store, LiveSeams seams) : store_(store), seams_(std::move(seams)) {}
+LiveIndex::LiveIndex(IndexStore& store, LiveSeams seams)
+    : store_(store), seams_(std::move(seams)) {}
 
 void LiveIndex::Follow(TextList roots) {
   roots_ = std::move(roots);
@@ -193,8 +195,7 @@ bool LiveIndex::CatchesUp(const ChangeSet& changes) const {
   return false;
 }
 
-LiveIndex::PassOutcome LiveIndex::Pass(ChangeSet changes,
-                                       const std::function<bool()>& cancelled) {
+LiveIndex::PassOutcome LiveIndex::Pass(ChangeSet changes, const std::function<bool()>& cancelled) {
   const std::uint64_t state = store_.State();
   const std::uint64_t follows = follows_;
   std::shared_ptr<IndexList> old_index = store_.Current();
@@ -240,7 +241,8 @@ LiveIndex::PassOutcome LiveIndex::Pass(ChangeSet changes,
   return PassOutcome::kChanged;
 }
 
-std::optional<std::size_t> RowNear(const TBallArray& rows, std::string_view path, std::size_t near) {
+std::optional<std::size_t> RowNear(const TBallArray& rows, std::string_view path,
+                                   std::size_t near) {
   const std::size_t count = rows.Count();
   if (count == 0) return std::nullopt;
   near = std::min(near, count - 1);
