@@ -268,7 +268,8 @@ void TFrmMain::RunQuery(std::function<void()> query) {
 }
 
 void TFrmMain::edtNameChange() {
-  RunQuery([this, keyword = Trim(edtName->Text())] { queries_->SearchByKeyword(keyword); });
+  RunQuery(
+      [this, keyword = std::string(Trim(edtName->Text()))] { queries_->SearchByKeyword(keyword); });
 }
 
 void TFrmMain::edtNameKeyPress(char& key) {
@@ -281,7 +282,7 @@ void TFrmMain::btnFindClick() {
     dialogs_.Inform(kEmptyKeyword);
     return;
   }
-  RunQuery([this, keyword = Trim(text)] { queries_->SearchByKeyword(keyword); });
+  RunQuery([this, keyword = std::string(Trim(text))] { queries_->SearchByKeyword(keyword); });
 }
 
 void TFrmMain::btnMusicClick() {

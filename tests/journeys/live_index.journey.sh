@@ -71,8 +71,8 @@ await rows "$list" 2
 key alt+F4
 await_box Tips "Sure to Quit？"
 key Return
-code=$(vorlisk_exit_code)
-[ "$code" = 0 ] || fail "Vorlisk ended with $code"
+await exited
+[ "$(vorlisk_exit_code)" = 0 ] || fail "Vorlisk ended with another exit code"
 expect_index "$J_PROGRAM/vl.vl"
 
 step "a change made while closed is found after start"

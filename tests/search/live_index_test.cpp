@@ -143,7 +143,7 @@ class RandomChanges {
   std::size_t Pick(std::size_t n) {
     return std::uniform_int_distribution<std::size_t>(0, n - 1)(random_);
   }
-  std::string NewName() { return "n" + std::to_string(names_++); }
+  std::string NewName() { return std::string("n").append(std::to_string(names_++)); }
   std::string RandomFolder() {
     auto it = disk_.folders.begin();
     std::advance(it, std::ptrdiff_t(Pick(disk_.folders.size())));
@@ -379,5 +379,26 @@ TEST(ChangeSet, NamesTheFoldersAPlatformPathTouches) {
   EXPECT_FALSE(lost.Touches("C:\\"));
 }
 
+TEST(LiveIndex, AQueryAfterAPassFindsWhatChanged) {
+  ChangingDisk disk;
+  disk.AddFolder("J:\\", {Folder("Docs"), File("notes.txt")});
+  disk.AddFolder("J:\\Docs\\", {Folder("."), Folder(".."), File("report.doc")});
+  Live live(disk);
+  live.store.Set(std::make_shared<IndexList>(IndexList::FromText(FreshWalk({"J:\\"}, disk))));
+  TBallArray rows;
+  testing::FakeView view;
+  testing::FakeClock clock;
+  Queries queries(live.store, rows, view, clock, LeadBytes::SingleByte());
+  live.live.Follow({"J:\\"});
+  live.live.Update();
+  queries.SearchByKeyword("fresh");
+  EXPECT_EQ(rows.Count(), 0u);
+  disk.Create("J:\\", File("fresh one.txt"), 1);
+  live.live.Add(std::exchange(disk.changes, {}));
+  live.live.Update();
+  queries.SearchByKeyword("fresh");
+  ASSERT_EQ(rows.Count(), 1u);
+  EXPECT_EQ(rows.Path(0), "J:\\fresh one.txt");
+}
 }  // namespace
 }  // namespace vl
