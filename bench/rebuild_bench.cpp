@@ -83,18 +83,19 @@ class CorpusLister : public vl::DirectoryLister {
     Keep(paths, roots);
   }
 
-  bool List(const std::string& pattern, std::vector<vl::DirEntry>& entries) override {
+  vl::Listing List(const std::string& pattern, std::vector<vl::DirEntry>& entries) override {
     entries.clear();
     auto it = folders_.find(pattern.substr(0, pattern.size() - 3));
-    if (it == folders_.end()) return false;
+    if (it == folders_.end()) return vl::Listing::kFailed;
     entries = it->second;
-    return true;
+    return vl::Listing::kListed;
   }
 
   // The corpus holds no links, and the walk lists every real folder whatever its identity.
   std::optional<vl::FolderId> Identify(const std::string&, const vl::FolderId*) override {
     return std::nullopt;
   }
+  std::optional<std::string> FinalPath(const std::string&) override { return std::nullopt; }
 
  private:
   // Keeps the folders that a walk of the roots reaches, in the walk's order, until they hold

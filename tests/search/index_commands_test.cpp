@@ -43,6 +43,7 @@ class IndexCommandsTest : public ::testing::Test {
                                     [this] {
                                       if (pump) pump();
                                     },
+                                    {},
                                     {}}};
 
   void SetUp() override {
