@@ -74,7 +74,7 @@ int IndexCommand(Args args, Context& context) {
   auto report = [&](std::size_t i, std::size_t n, const std::string& root) {
     context.err << "root " << i + 1 << "/" << n << ": " << root << kEol;
   };
-  IndexSeams seams{context.files, context.lister, progress, {}, report};
+  IndexSeams seams{context.files, context.lister, progress, {}, report, {}};
   IndexStore store;
   // The index being replaced gives its entries to the roots that cannot be read.
   if (context.files.FileExists(args[1])) store.Set(LoadIndexList(context.files, args[1]));

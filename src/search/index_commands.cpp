@@ -154,8 +154,10 @@ std::string ProblemsText(const RebuildProblems& problems) {
   const RootWalks::Unreadable& folders = problems.unreadable_folders;
   if (folders.count == 0) return text;
   if (!text.empty()) text += "\r\n\r\n";
-  text += std::to_string(folders.count) + (folders.count == 1 ? " folder" : " folders") +
-          " could not be read (access denied or gone), so what they hold is not in the index";
+  const bool one = folders.count == 1;
+  text += std::to_string(folders.count) + (one ? " folder" : " folders") +
+          " could not be read (access denied or gone), so what " +
+          (one ? "it holds" : "they hold") + " is not in the index";
   text += folders.count > folders.first.size() ? ". The first of them:" : ":";
   for (const std::string& folder : folders.first) text += "\r\n    " + folder;
   return text;
