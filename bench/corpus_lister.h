@@ -50,12 +50,12 @@ class CorpusLister : public DirectoryLister {
     Keep(paths, roots);
   }
 
-  bool List(const std::string& pattern, std::vector<DirEntry>& entries) override {
+  Listing List(const std::string& pattern, std::vector<DirEntry>& entries) override {
     entries.clear();
     auto it = folders_.find(pattern.substr(0, pattern.size() - 3));
-    if (it == folders_.end()) return false;
+    if (it == folders_.end()) return Listing::kFailed;
     entries = it->second;
-    return true;
+    return Listing::kListed;
   }
 
   // A file made in a folder, at the end of its listing.
@@ -68,6 +68,7 @@ class CorpusLister : public DirectoryLister {
   std::optional<FolderId> Identify(const std::string&, const FolderId*) override {
     return std::nullopt;
   }
+  std::optional<std::string> FinalPath(const std::string&) override { return std::nullopt; }
 
  private:
   // Keeps the folders that a walk of the roots reaches, in the walk's order, until they hold

@@ -3,6 +3,7 @@
 #include "app/communal.h"
 #include "app/unit_set_win.h"
 #include "app/window_skin_win.h"
+#include "framework/text_win.h"
 #include "search/locations.h"
 #include "search/result_rows.h"
 #include "search/size_text.h"
@@ -74,8 +75,12 @@ TFrmMain::TFrmMain(TComponent* owner, std::string app_directory)
   IndexProgress& progress = *this;
   queries_ = std::make_unique<Queries>(store_, results_, view, clock_, SystemLeadBytes(),
                                        [] { Application().ProcessMessages(); });
-  IndexSeams seams{SystemFileSystem(), SystemDirectoryLister(), progress,
-                   [] { Application().ProcessMessages(); }, nullptr};
+  IndexSeams seams{SystemFileSystem(),
+                   SystemDirectoryLister(),
+                   progress,
+                   [] { Application().ProcessMessages(); },
+                   nullptr,
+                   [](std::string_view path) { return WideToUtf8(AnsiToWide(path)); }};
   commands_ =
       std::make_unique<IndexCommands>(store_, RootListFileName(app_dir_), IndexFileName(app_dir_),
                                       dialogs_, Handle(), std::move(seams));

@@ -21,64 +21,81 @@ std::string StoredName(std::string_view name) {
 // The lister of a pass: a folder the changes leave alone comes from memory and the index of the
 // last pass, every other one from the disk. It learns what the next pass needs as it goes, and
 // finds out whether the index it makes differs from the last one by comparing each entry with
-// the old entry in its place.
+// the old entry in its place. Folders are asked for in their listing form (see ListingRoot);
+// changes and entries spell them as the root is written.
 class LiveLister : public DirectoryLister {
  public:
-  LiveLister(DirectoryLister& disk, const IndexList* old_index, const RootMemory* old,
-             const ChangeSet& changes, RootMemory& fresh, bool& changed)
-      : disk_(disk),
-        old_index_(old_index),
-        old_(old),
-        changes_(changes),
-        fresh_(fresh),
-        changed_(changed) {}
+  LiveLister(DirectoryLister& disk, const IndexList* old_index, const std::vector<RootMemory>& old,
+             const ChangeSet& changes, bool& changed)
+      : disk_(disk), old_index_(old_index), old_roots_(old), changes_(changes), changed_(changed) {}
 
-  bool List(const std::string& pattern, std::vector<DirEntry>& entries) override {
+  // The walk of a root starts, its entries from `fresh.base` of the new index on.
+  void StartRoot(std::size_t i, const std::string& root, RootMemory& fresh) {
+    old_ = i < old_roots_.size() ? &old_roots_[i] : nullptr;
+    fresh_ = &fresh;
+    root_ = root;
+    listing_root_ = disk_.ListingRoot(root);
+    next_ = 0;
+  }
+
+  Listing List(const std::string& pattern, std::vector<DirEntry>& entries) override {
     const std::string folder = pattern.substr(0, pattern.size() - kMask.size());
+    const std::string written = Written(folder);
     const RootMemory::Listed* known = Known(folder);
-    bool listed = true;
-    if (known && !changes_.Touches(folder)) {
-      FromMemory(folder, *known, entries);
-      if (old_->base + known->first != fresh_.base + next_) changed_ = true;
+    Listing listed;
+    if (known && !changes_.Touches(written)) {
+      FromMemory(written, *known, entries);
+      listed = known->listing;
+      if (old_->base + known->first != fresh_->base + next_) changed_ = true;
     } else {
       listed = disk_.List(pattern, entries);
-      if (!changed_) Compare(folder, entries);
+      if (!changed_) Compare(written, entries);
     }
-    Remember(folder, entries);
+    Remember(folder, listed, entries);
     return listed;
   }
 
   std::optional<FolderId> Identify(const std::string& folder, const FolderId* parent) override {
     std::optional<FolderId> id;
-    const auto known = old_ ? old_->ids.find(folder) : fresh_.ids.end();
-    if (old_ && known != old_->ids.end() && !changes_.Touches(folder)) {
+    const auto known = old_ ? old_->ids.find(folder) : fresh_->ids.end();
+    if (old_ && known != old_->ids.end() && !changes_.Touches(Written(folder))) {
       id = known->second;
     } else {
       id = disk_.Identify(folder, parent);
     }
-    fresh_.ids[folder] = id;
+    fresh_->ids[folder] = id;
     return id;
   }
 
+  std::optional<std::string> FinalPath(const std::string& folder) override {
+    return disk_.FinalPath(folder);
+  }
+  std::string ListingRoot(const std::string& root) override { return disk_.ListingRoot(root); }
+
  private:
+  std::string Written(const std::string& folder) const {
+    if (folder.compare(0, listing_root_.size(), listing_root_) != 0) return folder;
+    return root_ + folder.substr(listing_root_.size());
+  }
+
   const RootMemory::Listed* Known(const std::string& folder) const {
     if (!old_) return nullptr;
     auto it = old_->listed.find(folder);
     return it == old_->listed.end() ? nullptr : &it->second;
   }
 
-  void FromMemory(const std::string& folder, const RootMemory::Listed& known,
+  void FromMemory(const std::string& written, const RootMemory::Listed& known,
                   std::vector<DirEntry>& entries) {
     entries.clear();
     for (std::uint32_t k = 0; k < known.count; ++k) {
       old_index_->LineInto(old_->base + known.first + k, line_);
-      entries.push_back({line_.substr(folder.size()), 0, 0});
+      entries.push_back({line_.substr(written.size()), 0, 0});
     }
     for (const auto& [place, entry] : known.folders) entries[place] = entry;
   }
 
-  void Compare(const std::string& folder, const std::vector<DirEntry>& entries) {
-    std::size_t at = fresh_.base + next_;
+  void Compare(const std::string& written, const std::vector<DirEntry>& entries) {
+    std::size_t at = fresh_->base + next_;
     if (!old_index_ || at + entries.size() > old_index_->Count()) {
       changed_ = true;
       return;
@@ -86,31 +103,35 @@ class LiveLister : public DirectoryLister {
     for (const DirEntry& entry : entries) {
       old_index_->LineInto(at++, line_);
       const std::string_view old(line_);
-      if (old.size() != folder.size() + entry.name.size() || !old.starts_with(folder) ||
-          old.substr(folder.size()) != StoredName(entry.name)) {
+      if (old.size() != written.size() + entry.name.size() || !old.starts_with(written) ||
+          old.substr(written.size()) != StoredName(entry.name)) {
         changed_ = true;
         return;
       }
     }
   }
 
-  void Remember(const std::string& folder, const std::vector<DirEntry>& entries) {
-    RootMemory::Listed& listed = fresh_.listed[folder];
-    listed.first = next_;
-    listed.count = std::uint32_t(entries.size());
-    listed.folders.clear();
+  void Remember(const std::string& folder, Listing listed, const std::vector<DirEntry>& entries) {
+    RootMemory::Listed& known = fresh_->listed[folder];
+    known.first = next_;
+    known.count = std::uint32_t(entries.size());
+    known.listing = listed;
+    known.folders.clear();
     for (std::uint32_t k = 0; k < entries.size(); ++k) {
-      if (entries[k].attributes & fa::kDirectory) listed.folders.push_back({k, entries[k]});
+      if (entries[k].attributes & fa::kDirectory) known.folders.push_back({k, entries[k]});
     }
-    next_ += listed.count;
+    next_ += known.count;
   }
 
   DirectoryLister& disk_;
   const IndexList* old_index_;
-  const RootMemory* old_;
+  const std::vector<RootMemory>& old_roots_;
   const ChangeSet& changes_;
-  RootMemory& fresh_;
   bool& changed_;
+  const RootMemory* old_ = nullptr;
+  RootMemory* fresh_ = nullptr;
+  std::string root_;
+  std::string listing_root_;
   std::uint32_t next_ = 0;
   std::string line_;
 };
@@ -213,17 +234,25 @@ LiveIndex::PassOutcome LiveIndex::Pass(ChangeSet changes, const std::function<bo
   std::vector<RootMemory> fresh(roots.size());
   bool changed = false;
   const WalkHooks hooks{seams_.process_messages, gone};
+  LiveLister lister(seams_.lister, old_index.get(), old, changes, changed);
+  RootWalks walks(roots, lister);
   for (std::size_t i = 0; i < roots.size(); ++i) {
     fresh[i].base = next->Count();
-    LiveLister lister(seams_.lister, old_index.get(), i < old.size() ? &old[i] : nullptr, changes,
-                      fresh[i], changed);
-    IndexList entries = CollectFiles(roots[i], kMask, lister, hooks);
+    lister.StartRoot(i, roots[i], fresh[i]);
+    IndexList entries = walks.Walk(i, kMask, hooks);
     if (gone()) {
       // A Follow or a Stop came between: what this pass was to do no longer applies.
       if (follows_ != follows) return PassOutcome::kAbandoned;
       pending_.Merge(std::move(changes));
       if (store_.State() == state) memory_ = std::move(old);
       return PassOutcome::kAbandoned;
+    }
+    // A root that cannot be listed (its drive is away) keeps its entries, as in a rebuild, and
+    // is walked on the disk again by the next pass.
+    if (!walks.RootRead()) {
+      entries = old_index ? EntriesOfRoot(*old_index, roots, i) : IndexList();
+      fresh[i].listed.clear();
+      fresh[i].ids.clear();
     }
     next->AppendList(std::move(entries));
     if (catching_up) seams_.progress.SetPartsComplete(int(i + 1));

@@ -66,6 +66,7 @@ struct RootMemory {
   struct Listed {
     std::uint32_t first = 0;  // its entries in the index, from the root's first entry
     std::uint32_t count = 0;
+    Listing listing = Listing::kListed;
     // The folder entries of its listing, with their places in it.
     std::vector<std::pair<std::uint32_t, DirEntry>> folders;
   };
