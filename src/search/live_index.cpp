@@ -8,6 +8,20 @@ namespace {
 
 constexpr std::string_view kMask = "*.*";
 constexpr std::size_t kRowSearch = 4096;
+// Entries of a table let go between two chances the window has to process its messages.
+constexpr std::size_t kReleaseSlice = 4096;
+
+// Lets go of a large table a slice at a time: at a million paths, what a pass learnt takes tens
+// of milliseconds to free, longer than a key may wait.
+template <class Table>
+void ReleaseInSlices(Table& table, const std::function<void()>& process_messages) {
+  while (!table.empty()) {
+    auto end = table.begin();
+    std::advance(end, std::ptrdiff_t(std::min(table.size(), kReleaseSlice)));
+    table.erase(table.begin(), end);
+    if (process_messages) process_messages();
+  }
+}
 
 // A name as the index stores it (see IndexList::Append).
 std::string StoredName(std::string_view name) {
@@ -208,6 +222,15 @@ bool LiveIndex::Update(const std::function<bool()>& cancelled) {
   return changed;
 }
 
+void LiveIndex::Release(std::vector<RootMemory>& old, ChangeSet& changes) const {
+  for (RootMemory& root : old) {
+    ReleaseInSlices(root.listed, seams_.process_messages);
+    ReleaseInSlices(root.ids, seams_.process_messages);
+  }
+  ReleaseInSlices(changes.folders, seams_.process_messages);
+  ReleaseInSlices(changes.subtrees, seams_.process_messages);
+}
+
 bool LiveIndex::CatchesUp(const ChangeSet& changes) const {
   if (memory_.size() != roots_.size()) return true;
   for (const std::string& root : roots_) {
@@ -262,11 +285,13 @@ LiveIndex::PassOutcome LiveIndex::Pass(ChangeSet changes, const std::function<bo
   memory_ = std::move(fresh);
   if (!changed) {
     memory_state_ = state;
+    Release(old, changes);
     return PassOutcome::kSame;
   }
   store_.Set(std::move(next));
   memory_state_ = store_.State();
   unsaved_ = true;
+  Release(old, changes);
   return PassOutcome::kChanged;
 }
 

@@ -110,6 +110,8 @@ class LiveIndex {
   enum class PassOutcome { kSame, kChanged, kAbandoned };
   PassOutcome Pass(ChangeSet changes, const std::function<bool()>& cancelled);
   bool CatchesUp(const ChangeSet& changes) const;
+  // Lets go of what the last pass learnt and of the changes this one took in, in slices.
+  void Release(std::vector<RootMemory>& old, ChangeSet& changes) const;
 
   IndexStore& store_;
   LiveSeams seams_;
