@@ -24,6 +24,7 @@
 #include <unistd.h>
 
 #include "bench/corpus.h"
+#include "bench/corpus_lister.h"
 #include "bench/disk_files.h"
 #include "bench/null_seams.h"
 #include "framework/errors.h"
@@ -46,85 +47,6 @@ void ResetPeak() {
   std::ofstream("/proc/self/clear_refs") << "5";
 }
 
-// Every folder of the corpus with its entries, listed by "folder\*.*".
-class CorpusLister : public vl::DirectoryLister {
- public:
-  CorpusLister(const std::string& text, std::size_t paths, const std::vector<std::string>& roots) {
-    // The corpus may list a folder name twice in one folder; such a folder is listed once, by
-    // its first listing, and entered once.
-    std::set<std::string> closed;
-    std::string open;
-    std::size_t start = 0;
-    while (start < text.size()) {
-      std::size_t end = text.find("\r\n", start);
-      std::string_view line(text.data() + start, end - start);
-      start = end + 2;
-      std::size_t cut = line.rfind('\\');
-      std::string folder(line.substr(0, cut + 1));
-      std::string_view name = line.substr(cut + 1);
-      if (folder != open) {
-        if (!open.empty()) closed.insert(open);
-        open = folder;
-      }
-      if (closed.count(folder) != 0) continue;
-      std::vector<vl::DirEntry>& entries = folders_[folder];
-      bool dot = name == "." || name == "..";
-      entries.push_back({std::string(name), dot ? vl::fa::kDirectory : 0x20u, 0});
-    }
-    for (auto& [folder, entries] : folders_) {
-      std::set<std::string_view> seen;
-      for (auto& entry : entries) {
-        if (entry.attributes == 0x20u && folders_.count(folder + entry.name + "\\") != 0 &&
-            seen.insert(entry.name).second) {
-          entry.attributes = vl::fa::kDirectory;
-        }
-      }
-    }
-    Keep(paths, roots);
-  }
-
-  bool List(const std::string& pattern, std::vector<vl::DirEntry>& entries) override {
-    entries.clear();
-    auto it = folders_.find(pattern.substr(0, pattern.size() - 3));
-    if (it == folders_.end()) return false;
-    entries = it->second;
-    return true;
-  }
-
-  // The corpus holds no links, and the walk lists every real folder whatever its identity.
-  std::optional<vl::FolderId> Identify(const std::string&, const vl::FolderId*) override {
-    return std::nullopt;
-  }
-
- private:
-  // Keeps the folders that a walk of the roots reaches, in the walk's order, until they hold
-  // exactly `paths` entries.
-  void Keep(std::size_t paths, const std::vector<std::string>& roots) {
-    std::map<std::string, std::vector<vl::DirEntry>> kept;
-    for (const std::string& root : roots) {
-      std::deque<std::string> queue{root};
-      while (!queue.empty() && paths > 0) {
-        std::string folder = std::move(queue.front());
-        queue.pop_front();
-        auto it = folders_.find(folder);
-        if (it == folders_.end()) continue;
-        std::vector<vl::DirEntry>& entries = it->second;
-        if (entries.size() > paths) entries.resize(paths);
-        paths -= entries.size();
-        for (const vl::DirEntry& entry : entries) {
-          if (entry.attributes == vl::fa::kDirectory && entry.name != "." && entry.name != "..") {
-            queue.push_back(folder + entry.name + "\\");
-          }
-        }
-        kept[folder] = std::move(entries);
-      }
-    }
-    folders_ = std::move(kept);
-  }
-
-  std::map<std::string, std::vector<vl::DirEntry>> folders_;
-};
-
 class NoProgress : public vl::IndexProgress {
  public:
   void SetTotalParts(int) override {}
@@ -143,12 +65,12 @@ int main(int argc, char** argv) {
   const std::string root_file = (dir / "list.txt").string();
 
   const std::vector<std::string> roots = {"C:\\", "D:\\", "E:\\"};
-  std::unique_ptr<CorpusLister> lister;
+  std::unique_ptr<vl::bench::CorpusLister> lister;
   {
     // A fifth of the corpus's folders repeat a name in their listing and are walked once, so
     // the corpus is made larger than the walk.
     vl::bench::PathCorpus corpus(lines + lines / 2);
-    lister = std::make_unique<CorpusLister>(corpus.Text(), lines, roots);
+    lister = std::make_unique<vl::bench::CorpusLister>(corpus.Text(), lines, roots);
   }
   std::ofstream(root_file, std::ios::binary) << "C:\\\r\nD:\\\r\nE:\\\r\n";
 

@@ -3,6 +3,7 @@
 #include "app/communal.h"
 #include "app/unit_set_win.h"
 #include "app/window_skin_win.h"
+#include "framework/text_win.h"
 #include "search/locations.h"
 #include "search/result_rows.h"
 #include "search/size_text.h"
@@ -29,10 +30,21 @@ constexpr unsigned kQuitFlags = mb::kOkCancel | mb::kIconQuestion;
 
 constexpr COLORREF kBlue = RGB(0, 0, 255);
 
+// A query runs again at most this often while the index keeps changing under it.
+constexpr unsigned kRequeryMs = 300;
+// The index file is written again once the index has been quiet this long.
+constexpr DWORD kQuietMs = 3000;
+// How often a pass takes in the changes that arrived while it runs.
+constexpr DWORD kCollectMs = 50;
+
 }  // namespace
 
 TFrmMain::TFrmMain(TComponent* owner, std::string app_directory)
-    : TForm(owner), app_dir_(std::move(app_directory)) {
+    : TForm(owner),
+      app_dir_(std::move(app_directory)),
+      kick_(CreateEventW(nullptr, TRUE, FALSE, nullptr)),
+      requery_timer_(nullptr, kRequeryMs, [this] { Requery(); }),
+      live_timer_(nullptr, 1000, [this] { LiveTick(); }) {
   SetName("FrmMain");
   SetCaption("Vorlisk");
   Font().Assign(TFont("Tahoma", -11, 0, kBlue));
@@ -65,16 +77,30 @@ TFrmMain::TFrmMain(TComponent* owner, std::string app_directory)
   IndexProgress& progress = *this;
   queries_ = std::make_unique<Queries>(store_, results_, view, clock_, SystemLeadBytes(),
                                        [] { Application().ProcessMessages(); });
-  IndexSeams seams{SystemFileSystem(), SystemDirectoryLister(), progress,
-                   [] { Application().ProcessMessages(); }, nullptr};
+  IndexSeams seams{SystemFileSystem(),
+                   SystemDirectoryLister(),
+                   progress,
+                   [] { Application().ProcessMessages(); },
+                   nullptr,
+                   [](std::string_view path) { return WideToUtf8(AnsiToWide(path)); }};
   commands_ =
       std::make_unique<IndexCommands>(store_, RootListFileName(app_dir_), IndexFileName(app_dir_),
                                       dialogs_, Handle(), std::move(seams));
   commands_->running_changed = [this](bool running) { SetRebuildRunning(running); };
+  live_ = std::make_unique<LiveIndex>(
+      store_, LiveSeams{SystemDirectoryLister(), progress, [this] {
+                          Application().ProcessMessages();
+                          if (GetTickCount() - last_collect_ >= kCollectMs) {
+                            CollectChanges();
+                          }
+                        }});
   DoCreate();
 }
 
-TFrmMain::~TFrmMain() = default;
+TFrmMain::~TFrmMain() {
+  Application().SetWaitHandles({}, nullptr);
+  CloseHandle(kick_);
+}
 
 void TFrmMain::BuildMenus() {
   mmn = new TMainMenu(this);
@@ -211,15 +237,25 @@ void TFrmMain::FormCreate() {
   // The list exists before the load, so an index file that cannot be read leaves an empty one.
   store_.Set(std::make_shared<IndexList>());
   store_.Set(LoadIndexList(SystemFileSystem(), index_file_));
+  FollowDisk();
 }
 
 void TFrmMain::FormCloseQuery(bool& can_close) {
   can_close = dialogs_.Ask(Handle(), kAskQuit, kQuitFlags) == mb::kIdOk;
+  if (!can_close) return;
   // The walk stops before its next folder; the roots already written stay in the index file.
-  if (can_close && commands_->Rebuilding()) commands_->CancelRebuild();
+  if (commands_->Rebuilding()) commands_->CancelRebuild();
+  // A pass under way is dropped; the next start walks the roots again and finds what it had.
+  closing_ = true;
+  try {
+    SaveIfUnsaved();
+  } catch (const std::exception& error) {
+    Application().HandleException(error);
+  }
 }
 
 void TFrmMain::FormDestroy() {
+  StopFollowing();
   results_.Clear();
   store_.Set(nullptr);
 }
@@ -232,12 +268,19 @@ LRESULT TFrmMain::WndProc(UINT msg, WPARAM wparam, LPARAM lparam) {
   return TForm::WndProc(msg, wparam, lparam);
 }
 
+void TFrmMain::RunQuery(std::function<void()> query) {
+  last_query_ = std::move(query);
+  const std::function<void()> run = last_query_;
+  run();
+}
+
 void TFrmMain::edtNameChange() {
-  queries_->SearchByKeyword(Trim(edtName->Text()));
+  RunQuery(
+      [this, keyword = std::string(Trim(edtName->Text()))] { queries_->SearchByKeyword(keyword); });
 }
 
 void TFrmMain::edtNameKeyPress(char& key) {
-  if (key == '\r') queries_->SearchByKeyword(Trim(edtName->Text()));
+  if (key == '\r') edtNameChange();
 }
 
 void TFrmMain::btnFindClick() {
@@ -248,23 +291,23 @@ void TFrmMain::btnFindClick() {
     edtName->SetFocus();
     return;
   }
-  queries_->SearchByKeyword(Trim(text));
+  RunQuery([this, keyword = std::string(Trim(text))] { queries_->SearchByKeyword(keyword); });
 }
 
 void TFrmMain::btnMusicClick() {
-  queries_->SearchByExtensions(".mp3", ".wma");
+  RunQuery([this] { queries_->SearchByExtensions(".mp3", ".wma"); });
 }
 void TFrmMain::btnPicClick() {
-  queries_->SearchByExtensions(".jpg", ".gif");
+  RunQuery([this] { queries_->SearchByExtensions(".jpg", ".gif"); });
 }
 void TFrmMain::btnVideoClick() {
-  queries_->SearchByExtensions(".avi", ".rm");
+  RunQuery([this] { queries_->SearchByExtensions(".avi", ".rm"); });
 }
 void TFrmMain::btnDocClick() {
-  queries_->SearchByExtensions(".doc", ".txt");
+  RunQuery([this] { queries_->SearchByExtensions(".doc", ".txt"); });
 }
 void TFrmMain::btnExeClick() {
-  queries_->SearchByExtensions(".exe", ".bat");
+  RunQuery([this] { queries_->SearchByExtensions(".exe", ".bat"); });
 }
 
 void TFrmMain::lvResultData(int row, std::vector<std::string>& texts) {
@@ -327,11 +370,15 @@ void TFrmMain::mniOpendirClick() {
 }
 
 void TFrmMain::mniRefreshClick() {
+  const std::uint64_t before = store_.State();
   commands_->mniRefreshClick();
+  if (store_.State() != before) StopFollowing();
 }
 
 void TFrmMain::mniIndexClick() {
+  const std::uint64_t before = store_.State();
   commands_->mniIndexClick();
+  if (store_.State() != before && !closing_) FollowDisk();
 }
 
 void TFrmMain::mniSetClick() {
@@ -358,6 +405,85 @@ void TFrmMain::SetTotalParts(int total) {
 
 void TFrmMain::SetPartsComplete(int complete) {
   if (progress_bar_) progress_bar_->SetPartsComplete(complete);
+}
+
+void TFrmMain::FollowDisk() {
+  const std::string root_list = RootListFileName(app_dir_);
+  if (!store_.Exists() || !FileExists(root_list)) {
+    StopFollowing();
+    return;
+  }
+  TextList roots = LoadTextList(SystemFileSystem(), root_list);
+  watcher_.Watch(roots);
+  live_->Follow(std::move(roots));
+  std::vector<HANDLE> handles = watcher_.Events();
+  handles.push_back(kick_);
+  Application().SetWaitHandles(std::move(handles), [this] { WatchSignalled(); });
+  live_timer_.SetEnabled(true);
+  SetEvent(kick_);
+}
+
+void TFrmMain::StopFollowing() {
+  live_->Stop();
+  watcher_.Stop();
+  Application().SetWaitHandles({}, nullptr);
+  live_timer_.SetEnabled(false);
+}
+
+void TFrmMain::CollectChanges() {
+  last_collect_ = GetTickCount();
+  ChangeSet changes;
+  watcher_.Collect(changes);
+  live_->Add(std::move(changes));
+}
+
+void TFrmMain::WatchSignalled() {
+  ResetEvent(kick_);
+  CollectChanges();
+  UpdateFromDisk();
+}
+
+void TFrmMain::UpdateFromDisk() {
+  if (commands_->Rebuilding() || closing_) return;
+  if (!live_->Update([this] { return closing_; })) return;
+  last_change_ = GetTickCount();
+  requery_due_ = true;
+  if (!requery_timer_.Enabled()) Requery();
+}
+
+// Runs the last query again when the index changed, then waits a while before the next time.
+void TFrmMain::Requery() {
+  requery_timer_.SetEnabled(requery_due_);
+  if (!requery_due_) return;
+  requery_due_ = false;
+  if (!last_query_) return;
+  const std::optional<std::string> selected = SelectedPath();
+  const int top = lvResult->TopIndex();
+  const std::string top_path =
+      std::size_t(top) < results_.Count() ? results_.Path(std::size_t(top)) : std::string();
+  const int row = lvResult->ItemIndex();
+  RunQuery(last_query_);
+  if (selected) {
+    const std::optional<std::size_t> found = RowNear(results_, *selected, std::size_t(row));
+    lvResult->SetItemIndex(found ? int(*found) : -1);
+  }
+  if (const auto found = RowNear(results_, top_path, std::size_t(top))) {
+    lvResult->SetTopIndex(int(*found));
+  }
+}
+
+void TFrmMain::LiveTick() {
+  // The loop collects what the watches have (and opens lost ones again) and runs a pass.
+  SetEvent(kick_);
+  if (live_->Running() || commands_->Rebuilding()) return;
+  if (GetTickCount() - last_change_ >= kQuietMs) SaveIfUnsaved();
+}
+
+void TFrmMain::SaveIfUnsaved() {
+  if (!live_->Unsaved() || !store_.Exists()) return;
+  // Marked first, so that a disk that refuses the file shows its error once, not every second.
+  live_->MarkSaved();
+  SaveIndexList(SystemFileSystem(), *store_.Current(), index_file_);
 }
 
 }  // namespace vl

@@ -11,7 +11,10 @@
 #include "app/seams_win.h"
 #include "framework/form_win.h"
 #include "framework/menu_win.h"
+#include "framework/timer_win.h"
+#include "search/change_source_win.h"
 #include "search/index_commands.h"
+#include "search/live_index.h"
 #include "search/queries.h"
 #include "skin/controls/skin_button_win.h"
 #include "skin/controls/skin_label_win.h"
@@ -77,6 +80,7 @@ class TFrmMain : public TForm, private ResultView, private IndexProgress {
   void SetProgressBar(IndexProgress* bar) { progress_bar_ = bar; }
 
   const IndexStore& Index() const { return store_; }
+  const LiveIndex& Live() const { return *live_; }
   const TBallArray& Results() const { return results_; }
   bool Rebuilding() const { return commands_->Rebuilding(); }
   const std::string& DataDirectory() const { return data_dir_; }
@@ -113,6 +117,17 @@ class TFrmMain : public TForm, private ResultView, private IndexProgress {
   TskSkinButton* AddQueryButton(const char* name, const char* caption, int width);
   std::optional<std::string> SelectedPath() const;
   void SetRebuildRunning(bool running);
+  void RunQuery(std::function<void()> query);
+
+  // The index following the disk between rebuilds.
+  void FollowDisk();
+  void StopFollowing();
+  void WatchSignalled();
+  void UpdateFromDisk();
+  void CollectChanges();
+  void LiveTick();
+  void Requery();
+  void SaveIfUnsaved();
 
   // ResultView
   void SetRowCount(std::size_t rows) override;
@@ -132,6 +147,19 @@ class TFrmMain : public TForm, private ResultView, private IndexProgress {
   std::unique_ptr<IndexCommands> commands_;
   TFrmSet* frm_set_ = nullptr;
   IndexProgress* progress_bar_ = nullptr;
+
+  SystemChangeSource watcher_;
+  std::unique_ptr<LiveIndex> live_;
+  // Set to have the message loop collect changes and run a pass, from wherever it is asked.
+  HANDLE kick_ = nullptr;
+  // The last query the user ran, run again when the index changes under it.
+  std::function<void()> last_query_;
+  bool requery_due_ = false;
+  TTimer requery_timer_;
+  TTimer live_timer_;
+  DWORD last_change_ = 0;
+  DWORD last_collect_ = 0;
+  bool closing_ = false;
 };
 
 }  // namespace vl

@@ -74,13 +74,18 @@ int IndexCommand(Args args, Context& context) {
   auto report = [&](std::size_t i, std::size_t n, const std::string& root) {
     context.err << "root " << i + 1 << "/" << n << ": " << root << kEol;
   };
-  IndexSeams seams{context.files, context.lister, progress, {}, report};
+  IndexSeams seams{context.files, context.lister, progress, {}, report, {}};
   IndexStore store;
-  if (RebuildIndex(store, args[0], args[1], seams) == RebuildOutcome::kNoRootList) {
+  // The index being replaced gives its entries to the roots that cannot be read.
+  if (context.files.FileExists(args[1])) store.Set(LoadIndexList(context.files, args[1]));
+  RebuildProblems problems;
+  if (RebuildIndex(store, args[0], args[1], seams, {}, &problems) == RebuildOutcome::kNoRootList) {
     context.err << "The root list \"" << args[0] << "\" does not exist" << kEol;
     return kFailed;
   }
-  return kOk;
+  std::string text = ProblemsText(problems);
+  if (!text.empty()) context.err << text << kEol;
+  return problems.unread_roots.empty() ? kOk : kFailed;
 }
 
 int SearchCommand(Args args, Context& context) {

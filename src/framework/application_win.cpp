@@ -19,6 +19,10 @@ Dialogs& TApplication::GetDialogs() const {
 void TApplication::Run() {
   MSG msg;
   while (!terminated_) {
+    if (!wait_handles_.empty()) {
+      WaitForInputOrHandle();
+      continue;
+    }
     BOOL got = GetMessageW(&msg, nullptr, 0, 0);
     if (got <= 0) {
       terminated_ = true;
@@ -27,6 +31,30 @@ void TApplication::Run() {
     if (PreTranslate(msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
+  }
+}
+
+void TApplication::SetWaitHandles(std::vector<HANDLE> handles, std::function<void()> signalled) {
+  wait_handles_ = std::move(handles);
+  signalled_ = std::move(signalled);
+}
+
+void TApplication::WaitForInputOrHandle() {
+  const DWORD count = DWORD(wait_handles_.size());
+  const DWORD woken = MsgWaitForMultipleObjectsEx(count, wait_handles_.data(), INFINITE,
+                                                  QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+  if (woken >= WAIT_OBJECT_0 + count) {
+    ProcessMessages();
+    return;
+  }
+  // Nothing of the platform's is on the stack here, so an error ends only the work it stopped.
+  try {
+    std::function<void()> signalled = signalled_;
+    signalled();
+  } catch (const std::exception& error) {
+    HandleException(error);
+  } catch (...) {
+    HandleUnknownException();
   }
 }
 

@@ -39,6 +39,10 @@ class TApplication {
 
   // Runs the message loop until Terminate.
   void Run();
+  // Kernel objects the loop of Run waits on together with the input (at most 63). When one of
+  // them is set, `signalled` runs from that loop, never from ProcessMessages, so it never runs
+  // inside other work that pumps messages. An empty list waits for input only.
+  void SetWaitHandles(std::vector<HANDLE> handles, std::function<void()> signalled);
   // Handles every message that is waiting, then returns. A quit message ends the loop of Run.
   void ProcessMessages();
   // Ends the message loop.
@@ -82,6 +86,8 @@ class TApplication {
 
  private:
   bool HandleMessage();
+  // One wait of Run for input or a handle, and its handling.
+  void WaitForInputOrHandle();
   // Filters, short-cuts, key navigation and dialog keys; true when the message was taken.
   bool PreTranslate(MSG& msg);
   bool IsKeyNavigation(const MSG& msg);
@@ -96,6 +102,8 @@ class TApplication {
   std::vector<Hook> hooks_;
   int hook_calls_ = 0;
   std::vector<std::function<void()>> tasks_;
+  std::vector<HANDLE> wait_handles_;
+  std::function<void()> signalled_;
   std::vector<HWND> hidden_with_main_form_;
   HWND task_window_ = nullptr;
   // The release of a key that a short-cut took (and of Alt, when Alt was held) is dropped, so

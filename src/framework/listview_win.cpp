@@ -69,6 +69,15 @@ int TListView::TopIndex() const {
   return HandleAllocated() ? ListView_GetTopIndex(Handle()) : 0;
 }
 
+void TListView::SetTopIndex(int row) {
+  if (!HandleAllocated() || item_count_ == 0) return;
+  RECT rect{};
+  rect.left = LVIR_BOUNDS;
+  const int top = TopIndex();
+  if (!ListView_GetItemRect(Handle(), top, &rect, LVIR_BOUNDS)) return;
+  ListView_Scroll(Handle(), 0, (row - top) * (rect.bottom - rect.top));
+}
+
 int TListView::VisibleRowCount() const {
   return HandleAllocated() ? ListView_GetCountPerPage(Handle()) : 0;
 }

@@ -29,6 +29,8 @@ class TListView : public TWinControl {
   int ItemIndex() const;
   void SetItemIndex(int row);
   int TopIndex() const;
+  // Scrolls so that row is the first one on show, as far as the rows below it allow.
+  void SetTopIndex(int row);
   int VisibleRowCount() const;
 
   void SetColors(COLORREF background, COLORREF text);

@@ -16,6 +16,8 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "framework/dialogs.h"
 #include "search/index_list.h"
@@ -40,16 +42,38 @@ struct IndexSeams {
   std::function<void()> process_messages;
   // Told before each root is walked (index from 0, number of roots, root text).
   std::function<void(std::size_t, std::size_t, const std::string&)> root_started;
+  // Paths in the process's code page made into UTF-8 for the messages (as they are when unset).
+  std::function<std::string(std::string_view)> path_to_utf8;
 };
 
 enum class RebuildOutcome { kDone, kNoRootList, kCancelled };
 
-// The rebuild without its questions and messages (the console tool runs this). Throws
-// FileError when a file cannot be read or written and Error("Out of memory") when memory runs
-// out; in both cases the index and the file keep the roots completed so far.
+// What a rebuild could not read: roots whose own listing failed (their entries from the index
+// replaced were kept), and folders below the roots whose listing failed.
+struct RebuildProblems {
+  std::vector<std::string> unread_roots;
+  RootWalks::Unreadable unreadable_folders;
+};
+
+// The rebuild without its questions and messages (the console tool runs this). A root that
+// cannot be listed, and every root that a cancelled rebuild did not finish, keeps its entries
+// from the index that the rebuild replaces, so the index always covers every root of the list.
+// Throws FileError when a file cannot be read or written and Error("Out of memory") when
+// memory runs out; in both cases the index and the file keep the roots completed so far.
 RebuildOutcome RebuildIndex(IndexStore& store, const std::string& root_list_file,
                             const std::string& index_file, const IndexSeams& seams,
-                            const std::function<bool()>& cancelled = {});
+                            const std::function<bool()>& cancelled = {},
+                            RebuildProblems* problems = nullptr);
+
+// The entries of one root (index i of roots) in an index: its lines that start with the root's
+// text, less those that a longer root of the list starting with the same text holds. A root
+// text listed twice gets them at its first place only, so that the two walks' entries that
+// the index holds are kept once each.
+IndexList EntriesOfRoot(const IndexList& index, const TextList& roots, std::size_t i);
+
+// The text that tells the user what a rebuild could not read (empty when it read everything):
+// the unread roots, then how many folders could not be read and the first few.
+std::string ProblemsText(const RebuildProblems& problems);
 
 // Empties the index and writes the zero-byte index file; an absent index counts as empty.
 // The file is written first, so a write that fails leaves the index in memory as it was.

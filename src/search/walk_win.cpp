@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include "framework/handles_win.h"
+#include "framework/text_win.h"
 #include "search/path_ops_win.h"
 #include "search/walk.h"
 
@@ -78,24 +79,36 @@ std::optional<FolderId> IdentityOf(HANDLE file) {
                   (std::uint64_t(info.nFileIndexHigh) << 32) | info.nFileIndexLow};
 }
 
+TFileHandle OpenFolder(const std::string& folder) {
+  // A link or a mount point is followed to the folder it names.
+  return TFileHandle(CreateFileW(WideFilePath(folder).c_str(), FILE_READ_ATTRIBUTES,
+                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                 OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+}
+
+// No match is an answer of its own; every other failure (missing folder, access denied) is
+// the folder's listing failing.
+Listing FailedListing() {
+  DWORD error = GetLastError();
+  return error == ERROR_FILE_NOT_FOUND || error == ERROR_NO_MORE_FILES ? Listing::kNoMatch
+                                                                       : Listing::kFailed;
+}
+
 class FindLister : public DirectoryLister {
  public:
-  bool List(const std::string& pattern, std::vector<DirEntry>& entries) override {
+  Listing List(const std::string& pattern, std::vector<DirEntry>& entries) override {
     entries.clear();
     WIN32_FIND_DATAW data;
     TFindHandle find(FindFirst(WideFilePath(pattern), data));
-    if (!find.Valid()) return false;
+    if (!find.Valid()) return FailedListing();
     do {
       entries.push_back(EntryOf(data));
     } while (FindNextFileW(find.Get(), &data));
-    return true;
+    return Listing::kListed;
   }
 
   std::optional<FolderId> Identify(const std::string& folder, const FolderId* parent) override {
-    // A link or a mount point is followed to the folder it names.
-    TFileHandle file(CreateFileW(WideFilePath(folder).c_str(), FILE_READ_ATTRIBUTES,
-                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                 OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    TFileHandle file = OpenFolder(folder);
     if (!file.Valid()) return std::nullopt;
     const std::optional<std::uint64_t> index = FileIndexOf(file.Get());
     if (index && parent) return FolderId{parent->volume, 0, *index};
@@ -106,6 +119,28 @@ class FindLister : public DirectoryLister {
     // file systems) cannot tell its folders from those of another such volume.
     if (id && id->volume == 0) return std::nullopt;
     return id;
+  }
+
+  std::optional<std::string> FinalPath(const std::string& folder) override {
+    TFileHandle file = OpenFolder(folder);
+    if (!file.Valid()) return std::nullopt;
+    DWORD size = GetFinalPathNameByHandleW(file.Get(), nullptr, 0, VOLUME_NAME_DOS);
+    if (size == 0) return std::nullopt;
+    std::wstring path(size, L'\0');
+    DWORD length = GetFinalPathNameByHandleW(file.Get(), path.data(), size, VOLUME_NAME_DOS);
+    if (length == 0 || length >= size) return std::nullopt;
+    path.resize(length);
+    if (path.back() != L'\\') path += L'\\';
+    return WideToAnsi(path);
+  }
+
+  // The root made whole and given the long-path prefix, so that no name after it is cleaned
+  // up: without the prefix a folder named "apache." would be listed as "apache". The "*" keeps
+  // a root that is a prefix of names ("C:", "D:\Data") from being taken for a folder.
+  std::string ListingRoot(const std::string& root) override {
+    std::string whole = WideToAnsi(PrefixedFilePath(root + "*"));
+    whole.pop_back();
+    return whole;
   }
 };
 

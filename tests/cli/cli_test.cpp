@@ -39,6 +39,20 @@ TEST_F(CliTest, IndexRebuildsTheFileAndReportsEachRoot) {
   EXPECT_EQ(err.str(), "root 1/2: C:\\\r\nroot 2/2: D:\\\r\n");
 }
 
+TEST_F(CliTest, AnUnreadRootKeepsItsEntriesAndFails) {
+  files.files["roots"] = "C:\\\r\nD:\\";
+  files.files["vl.vl"] = "C:\\old\r\nD:\\kept\r\n";
+  lister.AddFolder("C:\\", {File("a"), Folder("locked")});
+  EXPECT_EQ(Run({"index", "roots", "vl.vl"}), kFailed);
+  EXPECT_EQ(files.files["vl.vl"], "C:\\a\r\nC:\\locked\r\nD:\\kept\r\n");
+  EXPECT_EQ(err.str(),
+            "root 1/2: C:\\\r\nroot 2/2: D:\\\r\n"
+            "These roots could not be read, so their entries from the previous index were kept:\r\n"
+            "    D:\\\r\n\r\n"
+            "1 folder could not be read (access denied or gone), so what it holds is not in the "
+            "index:\r\n    C:\\locked\r\n");
+}
+
 TEST_F(CliTest, IndexWithoutARootListFails) {
   EXPECT_EQ(Run({"index", "roots", "vl.vl"}), kFailed);
   EXPECT_EQ(err.str(), "The root list \"roots\" does not exist\r\n");

@@ -7,6 +7,7 @@
 #include <memory>
 #include <set>
 #include <optional>
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -80,12 +81,16 @@ class FakeProgress : public IndexProgress {
   void SetPartsComplete(int done) override { events.push_back("done " + std::to_string(done)); }
 };
 
-// Listings by exact pattern and folder identities by exact folder path; every pattern asked
-// for is recorded, and the parent identity given with each folder identified.
+// Listings by exact pattern, folder identities and final paths by exact folder path; every
+// pattern asked for is recorded, and the parent identity given with each folder identified. A
+// pattern not listed fails, unless it is listed as holding no match.
 class FakeLister : public DirectoryLister {
  public:
   std::map<std::string, std::vector<DirEntry>> listings;
   std::map<std::string, FolderId> ids;
+  std::map<std::string, std::string> finals;
+  std::set<std::string> no_match;
+  std::map<std::string, std::string> listing_roots;
   std::map<std::string, std::optional<FolderId>> parents;
   std::vector<std::string> asked;
   std::function<void(const std::string&)> on_list;
@@ -96,19 +101,29 @@ class FakeLister : public DirectoryLister {
     listings[folder + "*"] = std::move(entries);
   }
 
-  bool List(const std::string& pattern, std::vector<DirEntry>& entries) override {
+  Listing List(const std::string& pattern, std::vector<DirEntry>& entries) override {
     asked.push_back(pattern);
     if (on_list) on_list(pattern);
     entries.clear();
     auto it = listings.find(pattern);
-    if (it == listings.end()) return false;
+    if (it == listings.end())
+      return no_match.contains(pattern) ? Listing::kNoMatch : Listing::kFailed;
     entries = it->second;
-    return true;
+    return Listing::kListed;
   }
   std::optional<FolderId> Identify(const std::string& folder, const FolderId* parent) override {
     parents[folder] = parent ? std::optional<FolderId>(*parent) : std::nullopt;
     auto it = ids.find(folder);
     if (it == ids.end()) return std::nullopt;
+    return it->second;
+  }
+  std::string ListingRoot(const std::string& root) override {
+    auto it = listing_roots.find(root);
+    return it == listing_roots.end() ? root : it->second;
+  }
+  std::optional<std::string> FinalPath(const std::string& folder) override {
+    auto it = finals.find(folder);
+    if (it == finals.end()) return std::nullopt;
     return it->second;
   }
 };

@@ -46,6 +46,7 @@ class IndexCommandsTest : public ::testing::Test {
                                     [this] {
                                       if (pump) pump();
                                     },
+                                    {},
                                     {}}};
 
   void SetUp() override {
@@ -171,6 +172,67 @@ TEST_F(IndexCommandsTest, CancelKeepsTheRootsAlreadyWritten) {
   pump = nullptr;
   commands.mniIndexClick();
   EXPECT_EQ(dialogs.messages, (std::vector<std::string>{kDone}));
+}
+
+// Closed after the first root: the index keeps what the rebuild found for R1 and the previous
+// entries of the root it was walking and of the root it did not reach.
+TEST_F(IndexCommandsTest, CancelKeepsThePreviousEntriesOfEveryRootNotFinished) {
+  files.files[kRoots] = "R1\\\r\nR2\\\r\nR3\\";
+  store.Set(std::make_shared<IndexList>(
+      IndexList::FromText("R1\\old\r\nR2\\old2\r\nR2\\c\\old3\r\nR3\\old4\r\ngone\\x\r\n")));
+  pump = [&] {
+    if (progress.events.size() == 2) commands.CancelRebuild();
+  };
+  commands.mniIndexClick();
+  const std::string expected = "R1\\a\r\nR2\\old2\r\nR2\\c\\old3\r\nR3\\old4\r\n";
+  EXPECT_EQ(files.files[kIndex], expected);
+  EXPECT_EQ(IndexText(), expected);
+  EXPECT_TRUE(dialogs.messages.empty());
+}
+
+// A root that cannot be listed keeps its entries and is named; the success text is not shown.
+TEST_F(IndexCommandsTest, AnUnreadRootKeepsItsEntriesAndIsNamed) {
+  files.files[kRoots] = "R1\\\r\nQ:\\\r\nR3\\";
+  store.Set(std::make_shared<IndexList>(IndexList::FromText("Q:\\x\r\nQ:\\x\\y\r\nR1\\a\r\n")));
+  commands.mniIndexClick();
+  EXPECT_EQ(files.files[kIndex], "R1\\a\r\nQ:\\x\r\nQ:\\x\\y\r\nR3\\e\r\n");
+  EXPECT_EQ(IndexText(), files.files[kIndex]);
+  EXPECT_EQ(dialogs.messages,
+            (std::vector<std::string>{"These roots could not be read, so their entries from the "
+                                      "previous index were kept:\r\n    Q:\\"}));
+}
+
+TEST_F(IndexCommandsTest, FoldersThatCouldNotBeReadAreCountedAfterTheSuccessText) {
+  files.files[kRoots] = "R1\\";
+  lister.AddFolder("R1\\", {File("a")});
+  for (const char* name : {"f1", "f2", "f3", "f4", "f5", "f6", "f7"}) {
+    lister.listings["R1\\*.*"].push_back(Folder(name));
+  }
+  lister.no_match.insert("R1\\f7\\*.*");
+  commands.mniIndexClick();
+  EXPECT_EQ(dialogs.messages,
+            (std::vector<std::string>{
+                kDone + "\r\n\r\n6 folders could not be read (access denied or gone), so what "
+                        "they hold is not in the index. The first of them:\r\n    R1\\f1\r\n    "
+                        "R1\\f2\r\n    R1\\f3\r\n    R1\\f4\r\n    R1\\f5"}));
+}
+
+TEST(EntriesOfRoot, TakesTheLinesOfTheRootThatNoLongerRootHolds) {
+  IndexList index = IndexList::FromText(
+      "C:\\a\r\nC:\\Users\r\nC:\\Users\\u\r\nC:\\Data1\\d\r\nC:\\Users\\u\r\nD:\\x\r\nC:\\a\r\n");
+  const TextList roots = {"C:\\", "C:\\Users\\", "C:\\Data", "C:\\"};
+  struct Case {
+    std::size_t root;
+    std::string lines;
+  } cases[] = {
+      {0, "C:\\a\r\nC:\\Users\r\nC:\\a\r\n"},
+      {1, "C:\\Users\\u\r\nC:\\Users\\u\r\n"},
+      {2, "C:\\Data1\\d\r\n"},
+      {3, ""},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(EntriesOfRoot(index, roots, c.root).FileText(), c.lines) << roots[c.root];
+  }
 }
 
 TEST_F(IndexCommandsTest, AFailedWriteStopsTheRebuildAndKeepsTheSavedRoots) {

@@ -145,5 +145,112 @@ TEST(Walk, PumpsOncePerFolderAndStopsWhenCancelled) {
   EXPECT_EQ(entries.Count(), 7u);
 }
 
+TextList WalkAll(RootWalks& walks, std::size_t roots) {
+  TextList lines;
+  for (std::size_t i = 0; i < roots; ++i) {
+    TextList root = Lines(walks.Walk(i, "*.*"));
+    lines.insert(lines.end(), root.begin(), root.end());
+  }
+  return lines;
+}
+
+// Two roots, C:\A\ and C:\B\, and a folder D:\out\ under neither. A links to its own
+// sub-folder before the folder itself ("early" before "target"), into B and out of both roots;
+// "out" holds a link back to itself, and B links to "out" and to its sub-folder "inner".
+FakeLister LinkedRoots() {
+  FakeLister lister;
+  lister.AddFolder("C:\\A\\", {Link("early", kSymlink), Folder("target"), Link("toB", kJunction),
+                               Link("out", kSymlink), File("a.txt")});
+  lister.AddFolder("C:\\A\\target\\", {File("t.txt")});
+  lister.AddFolder("C:\\A\\out\\", {File("o.txt"), Link("self", 0), Folder("inner")});
+  lister.AddFolder("C:\\A\\out\\inner\\", {File("i.txt")});
+  lister.AddFolder("C:\\B\\", {Folder("x"), Link("out", kSymlink), Link("inner", kSymlink)});
+  lister.AddFolder("C:\\B\\x\\", {File("x.txt")});
+  for (const char* never :
+       {"C:\\A\\early\\", "C:\\A\\toB\\", "C:\\A\\out\\self\\", "C:\\B\\out\\", "C:\\B\\inner\\"}) {
+    lister.AddFolder(never, {File("never.txt")});
+  }
+  const FolderId a{7, 0, 1}, target{7, 0, 2}, b{7, 0, 3}, x{7, 0, 4}, out{9, 0, 1}, inner{9, 0, 2};
+  lister.ids = {{"C:\\A\\", a},
+                {"C:\\A\\early\\", target},
+                {"C:\\A\\target\\", target},
+                {"C:\\A\\toB\\", x},
+                {"C:\\A\\out\\", out},
+                {"C:\\A\\out\\self\\", out},
+                {"C:\\A\\out\\inner\\", inner},
+                {"C:\\B\\", b},
+                {"C:\\B\\x\\", x},
+                {"C:\\B\\out\\", out},
+                {"C:\\B\\inner\\", inner}};
+  lister.finals = {{"C:\\A\\", "C:\\A\\"},
+                   {"C:\\B\\", "C:\\B\\"},
+                   {"C:\\A\\early\\", "C:\\A\\target\\"},
+                   {"C:\\A\\toB\\", "C:\\B\\x\\"},
+                   {"C:\\A\\out\\", "D:\\out\\"},
+                   {"C:\\A\\out\\self\\", "D:\\out\\"},
+                   {"C:\\B\\out\\", "D:\\out\\"},
+                   {"C:\\B\\inner\\", "D:\\out\\inner\\"}};
+  return lister;
+}
+
+const TextList kRootA = {
+    "C:\\A\\early",      "C:\\A\\target",           "C:\\A\\toB",        "C:\\A\\out",
+    "C:\\A\\a.txt",      "C:\\A\\target\\t.txt",    "C:\\A\\out\\o.txt", "C:\\A\\out\\self",
+    "C:\\A\\out\\inner", "C:\\A\\out\\inner\\i.txt"};
+const TextList kRootB = {"C:\\B\\x", "C:\\B\\out", "C:\\B\\inner", "C:\\B\\x\\x.txt"};
+
+TextList Joined(std::initializer_list<TextList> parts) {
+  TextList lines;
+  for (const TextList& part : parts) lines.insert(lines.end(), part.begin(), part.end());
+  return lines;
+}
+
+// Every folder once: a link into a root is left to that root's walk, a folder outside every
+// root is listed under the first path that reaches it, and every link is still an entry.
+TEST(Walk, EveryFolderIsListedOncePerRebuild) {
+  FakeLister lister = LinkedRoots();
+  RootWalks walks({"C:\\A\\", "C:\\B\\"}, lister);
+  EXPECT_EQ(WalkAll(walks, 2), Joined({kRootA, kRootB}));
+  EXPECT_EQ(lister.asked,
+            (std::vector<std::string>{"C:\\A\\*.*", "C:\\A\\target\\*.*", "C:\\A\\out\\*.*",
+                                      "C:\\A\\out\\inner\\*.*", "C:\\B\\*.*", "C:\\B\\x\\*.*"}));
+}
+
+TEST(Walk, ARootListedTwiceIsWalkedTwiceAlike) {
+  FakeLister lister = LinkedRoots();
+  RootWalks walks({"C:\\A\\", "C:\\B\\", "C:\\A\\"}, lister);
+  EXPECT_EQ(WalkAll(walks, 3), Joined({kRootA, kRootB, kRootA}));
+}
+
+// The roots in the other order: B now reaches the outside folder first, and its sub-folder
+// through a link before its real path; A leaves both.
+TEST(Walk, TheFirstPathToAFolderOutsideEveryRootKeepsIt) {
+  FakeLister lister = LinkedRoots();
+  RootWalks walks({"C:\\B\\", "C:\\A\\"}, lister);
+  lister.AddFolder("C:\\B\\out\\", {File("o.txt"), Folder("inner")});
+  lister.AddFolder("C:\\B\\inner\\", {File("i.txt")});
+  lister.AddFolder("C:\\B\\out\\inner\\", {File("never.txt")});
+  lister.ids["C:\\B\\out\\inner\\"] = {9, 0, 2};
+  EXPECT_EQ(
+      WalkAll(walks, 2),
+      (TextList{"C:\\B\\x", "C:\\B\\out", "C:\\B\\inner", "C:\\B\\x\\x.txt", "C:\\B\\out\\o.txt",
+                "C:\\B\\out\\inner", "C:\\B\\inner\\i.txt", "C:\\A\\early", "C:\\A\\target",
+                "C:\\A\\toB", "C:\\A\\out", "C:\\A\\a.txt", "C:\\A\\target\\t.txt"}));
+}
+
+// The lister is asked with the root in its own form and every name after it as it is; the
+// entries keep the root as written.
+TEST(Walk, NamesBelowTheRootReachTheListerAsTheyAre) {
+  FakeLister lister;
+  lister.listing_roots["C:\\x\\"] = "\\?\\C:\\x\\";
+  lister.AddFolder("\\?\\C:\\x\\", {Folder("apache."), Folder("apache"), Folder("dir ")});
+  lister.AddFolder("\\?\\C:\\x\\apache.\\", {File("dot.txt")});
+  lister.AddFolder("\\?\\C:\\x\\apache\\", {File("plain.txt")});
+  lister.AddFolder("\\?\\C:\\x\\dir \\", {File("space.txt")});
+  EXPECT_EQ(Lines(CollectFiles("C:\\x\\", "*.*", lister)),
+            (TextList{"C:\\x\\apache.", "C:\\x\\apache", "C:\\x\\dir ", "C:\\x\\apache.\\dot.txt",
+                      "C:\\x\\apache\\plain.txt", "C:\\x\\dir \\space.txt"}));
+}
+
 }  // namespace
 }  // namespace vl
