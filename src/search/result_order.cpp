@@ -4,26 +4,21 @@
 #include <bit>
 #include <cstring>
 #include <numeric>
+#include <unordered_map>
 
 #include "search/natural_order.h"
-#include "search/queries_scan.h"
 
 namespace vl {
 namespace {
 
 constexpr std::size_t kKeyPartBytes = 8;
-// Below this many texts a part of a sort costs more to hand to a thread than it saves.
-constexpr std::size_t kMinTextsPerPart = std::size_t(1) << 15;
+// The texts a slice of a sort handles: a few milliseconds of work.
+constexpr std::size_t kSliceTexts = std::size_t(1) << 16;
 // A name sort picks its rows from the prepared order of all names when they are at least this
 // part of the index; fewer rows are cheaper to sort by their texts.
-constexpr std::size_t kDenseDivisor = 8;
+constexpr std::size_t kDenseDivisor = 32;
 
-// A position and the part of its key that the sort is at.
-struct Item {
-  std::uint64_t key;
-  std::uint32_t id;
-  std::uint32_t more;  // the key goes on past this part
-};
+using Item = TextOrderBuilder::Item;
 
 bool Less(const Item& a, const Item& b) {
   return a.key != b.key ? a.key < b.key : a.id < b.id;
@@ -66,14 +61,6 @@ void Refine(std::vector<Item>& items, std::size_t begin, std::size_t end, const 
       first = last;
     }
   }
-}
-
-// Where part p of `parts` parts of items begins: an even share, moved on to the next change of
-// key so that no run of equal keys spans two parts.
-std::size_t PartStart(const std::vector<Item>& items, unsigned p, unsigned parts) {
-  std::size_t at = items.size() * p / parts;
-  while (at > 0 && at < items.size() && items[at].key == items[at - 1].key) ++at;
-  return at;
 }
 
 // Hands order's positions to emit, in order or in reverse, equal ones in order either way.
@@ -134,7 +121,22 @@ Rows PickedByName(const TextOrder& names, std::size_t entries, const Rows* rows,
   return out;
 }
 
-// A counting sort of the rows by the ranks of their folder column.
+// A counting sort of positions by their ranks (each below `ranks`).
+Rows CountedByRank(const std::vector<std::uint32_t>& rank_of, std::size_t ranks, bool descending) {
+  std::vector<std::uint32_t> start(ranks);
+  for (std::uint32_t r : rank_of) ++start[r];
+  std::uint32_t next = 0;
+  for (std::size_t k = 0; k < ranks; ++k) {
+    const std::size_t r = descending ? ranks - 1 - k : k;
+    const std::uint32_t n = start[r];
+    start[r] = next;
+    next += n;
+  }
+  Rows out(rank_of.size());
+  for (std::size_t p = 0; p < rank_of.size(); ++p) out[start[rank_of[p]]++] = std::uint32_t(p);
+  return out;
+}
+
 Rows CountedByFolder(const IndexList& index, const FolderRanks& ranks, const Rows* rows,
                      std::size_t count, bool descending) {
   std::vector<std::uint32_t> rank_of(count);
@@ -147,18 +149,31 @@ Rows CountedByFolder(const IndexList& index, const FolderRanks& ranks, const Row
     const bool irregular = odd < ranks.irregular.size() && ranks.irregular[odd] == e;
     rank_of[p] = irregular ? ranks.irregular_rank[odd] : ranks.of_folder[index.Runs()[run].folder];
   }
-  std::vector<std::uint32_t> start(ranks.ranks + 1);
-  for (std::uint32_t r : rank_of) ++start[r];
-  std::uint32_t next = 0;
-  for (std::size_t k = 0; k < ranks.ranks; ++k) {
-    const std::size_t r = descending ? ranks.ranks - 1 - k : k;
-    const std::uint32_t n = start[r];
-    start[r] = next;
-    next += n;
+  return CountedByRank(rank_of, ranks.ranks, descending);
+}
+
+// Rows have few distinct extensions: each is ranked once and the rows are counted into them.
+Rows CountedByType(const IndexList& index, const Rows* rows, std::size_t count,
+                   const LeadBytes& lead, bool descending) {
+  std::unordered_map<std::string_view, std::uint32_t> ids;
+  std::vector<std::string_view> types;
+  std::vector<std::uint32_t> rank_of(count);
+  for (std::size_t p = 0; p < count; ++p) {
+    const std::string_view type = ExtractFileExt(index.Name(EntryAt(rows, p)), lead);
+    const auto [it, added] = ids.emplace(type, std::uint32_t(types.size()));
+    if (added) types.push_back(type);
+    rank_of[p] = it->second;
   }
-  Rows out(count);
-  for (std::size_t p = 0; p < count; ++p) out[start[rank_of[p]]++] = std::uint32_t(p);
-  return out;
+  const TextOrder sorted =
+      OrderByText(types.size(), [&types](std::uint32_t id, std::string&) { return types[id]; });
+  std::vector<std::uint32_t> rank_of_type(types.size());
+  std::uint32_t rank = 0;
+  for (std::size_t k = 0; k < sorted.order.size(); ++k) {
+    if (k > 0 && !sorted.tied[k]) ++rank;
+    rank_of_type[sorted.order[k]] = rank;
+  }
+  for (std::uint32_t& r : rank_of) r = rank_of_type[r];
+  return CountedByRank(rank_of, types.empty() ? 0 : rank + 1, descending);
 }
 
 Rows BySize(const IndexList& index, const Rows* rows, std::size_t count, const SortContext& context,
@@ -208,70 +223,114 @@ std::size_t TextOrder::MemoryBytes() const {
   return order.capacity() * sizeof(std::uint32_t) + tied.capacity() / 8;
 }
 
-TextOrder OrderByText(std::size_t count, const TextOf& text, unsigned threads) {
-  std::vector<Item> items(count);
-  const unsigned parts = unsigned(
-      std::clamp<std::size_t>(count / kMinTextsPerPart, 1, std::size_t(threads) * kPartsPerThread));
-  std::vector<std::size_t> bounds(parts + 1);
-  for (unsigned p = 0; p <= parts; ++p) bounds[p] = count * p / parts;
-  ForkJoin(parts, threads, [&](unsigned p) {
-    std::string scratch;
-    for (std::size_t i = bounds[p]; i < bounds[p + 1]; ++i) {
-      items[i].id = std::uint32_t(i);
-      SetKey(items[i], text, 0, scratch);
-    }
-    std::sort(items.begin() + std::ptrdiff_t(bounds[p]),
-              items.begin() + std::ptrdiff_t(bounds[p + 1]), Less);
-  });
-  // Sorted parts are merged in pairs, the pairs of one round side by side.
-  for (unsigned width = 1; width < parts; width *= 2) {
-    const unsigned pairs = (parts + 2 * width - 1) / (2 * width);
-    ForkJoin(pairs, threads, [&](unsigned k) {
-      const unsigned first = k * 2 * width;
-      const unsigned middle = std::min(first + width, parts);
-      const unsigned last = std::min(first + 2 * width, parts);
-      std::inplace_merge(items.begin() + std::ptrdiff_t(bounds[first]),
-                         items.begin() + std::ptrdiff_t(bounds[middle]),
-                         items.begin() + std::ptrdiff_t(bounds[last]), Less);
-    });
+TextOrderBuilder::TextOrderBuilder(std::size_t count, TextOf text)
+    : count_(count), text_(std::move(text)), items_(count) {}
+
+bool TextOrderBuilder::Step() {
+  const std::size_t end = std::min(at_ + kSliceTexts, count_);
+  switch (phase_) {
+    case Phase::kKeys:
+      for (; at_ < end; ++at_) {
+        Item& item = items_[at_];
+        item.id = std::uint32_t(at_);
+        SetKey(item, text_, 0, scratch_);
+        for (std::size_t b = 0; b < kKeyPartBytes; ++b) ++counts_[b][(item.key >> (8 * b)) & 0xFF];
+      }
+      if (at_ == count_) NextPass();
+      break;
+    case Phase::kScatter:
+      for (; at_ < end; ++at_) {
+        const Item& item = items_[at_];
+        spare_[next_[(item.key >> (8 * pass_)) & 0xFF]++] = item;
+      }
+      if (at_ == count_) {
+        items_.swap(spare_);
+        NextPass();
+      }
+      break;
+    case Phase::kRefine:
+      for (const std::size_t from = at_; at_ < count_ && at_ - from < kSliceTexts;) {
+        std::size_t last = at_ + 1;
+        while (last < count_ && items_[last].key == items_[at_].key) ++last;
+        Refine(items_, at_, last, text_, scratch_, tied_);
+        at_ = last;
+      }
+      if (at_ == count_) Finish();
+      break;
+    case Phase::kDone:
+      break;
   }
-  std::vector<std::uint8_t> tied(count);
-  ForkJoin(parts, threads, [&](unsigned p) {
-    std::string scratch;
-    Refine(items, PartStart(items, p, parts), PartStart(items, p + 1, parts), text, scratch, tied);
-  });
-  TextOrder sorted;
-  sorted.order.resize(count);
-  sorted.tied.resize(count);
-  for (std::size_t k = 0; k < count; ++k) {
-    sorted.order[k] = items[k].id;
-    sorted.tied[k] = tied[k] != 0;
-  }
-  return sorted;
+  return phase_ == Phase::kDone;
 }
 
-FolderRanks FolderRanks::Of(const IndexList& index, const LeadBytes& lead, unsigned threads) {
+// The key parts are sorted a byte at a time from the lowest, each pass stable, so positions
+// with equal parts stay in position order; a byte that every part shares needs no pass.
+void TextOrderBuilder::NextPass() {
+  at_ = 0;
+  for (++pass_; pass_ < int(kKeyPartBytes); ++pass_) {
+    const auto& counts = counts_[std::size_t(pass_)];
+    if (std::find(counts.begin(), counts.end(), count_) != counts.end()) continue;
+    std::uint32_t next = 0;
+    for (std::size_t v = 0; v < counts.size(); ++v) {
+      next_[v] = next;
+      next += counts[v];
+    }
+    spare_.resize(count_);
+    phase_ = Phase::kScatter;
+    return;
+  }
+  spare_ = {};
+  tied_.resize(count_);
+  phase_ = Phase::kRefine;
+  if (count_ == 0) Finish();
+}
+
+void TextOrderBuilder::Finish() {
+  order_.order.resize(count_);
+  order_.tied.resize(count_);
+  for (std::size_t k = 0; k < count_; ++k) {
+    order_.order[k] = items_[k].id;
+    order_.tied[k] = tied_[k] != 0;
+  }
+  items_ = {};
+  tied_ = {};
+  phase_ = Phase::kDone;
+}
+
+TextOrder OrderByText(std::size_t count, const TextOf& text) {
+  TextOrderBuilder builder(count, text);
+  while (!builder.Step()) {
+  }
+  return builder.Take();
+}
+
+FolderRanks FolderRanks::Of(const IndexList& index, const LeadBytes& lead) {
   FolderRanks ranks;
   ranks.irregular = IrregularEntries(index, lead);
-  const std::size_t folders = index.FolderCount();
-  const TextOrder sorted = OrderByText(
-      folders + ranks.irregular.size(),
-      [&](std::uint32_t id, std::string& scratch) {
-        if (id < folders) return ExtractFileDir(index.FolderText(id), lead);
-        index.LineInto(ranks.irregular[id - folders], scratch);
-        return ExtractFileDir(scratch, lead);
-      },
-      threads);
-  ranks.of_folder.resize(folders);
-  ranks.irregular_rank.resize(ranks.irregular.size());
+  ranks.Rank(OrderByText(index.FolderCount() + ranks.irregular.size(), ranks.TextOf(index, lead)),
+             index.FolderCount());
+  return ranks;
+}
+
+TextOf FolderRanks::TextOf(const IndexList& index, const LeadBytes& lead) const {
+  return [&index, this, lead](std::uint32_t id, std::string& scratch) {
+    const std::size_t folders = index.FolderCount();
+    if (id < folders) return ExtractFileDir(index.FolderText(id), lead);
+    index.LineInto(irregular[id - folders], scratch);
+    return ExtractFileDir(scratch, lead);
+  };
+}
+
+void FolderRanks::Rank(const TextOrder& sorted, std::size_t folders) {
+  of_folder.resize(folders);
+  irregular_rank.resize(irregular.size());
   std::uint32_t rank = 0;
   for (std::size_t k = 0; k < sorted.order.size(); ++k) {
     if (k > 0 && !sorted.tied[k]) ++rank;
     const std::uint32_t id = sorted.order[k];
-    (id < folders ? ranks.of_folder[id] : ranks.irregular_rank[id - folders]) = rank;
+    (id < folders ? of_folder[id] : irregular_rank[id - folders]) = rank;
   }
-  ranks.ranks = sorted.order.empty() ? 0 : rank + 1;
-  return ranks;
+  ranks = sorted.order.empty() ? 0 : rank + 1;
 }
 
 std::size_t FolderRanks::MemoryBytes() const {
@@ -279,51 +338,75 @@ std::size_t FolderRanks::MemoryBytes() const {
          sizeof(std::uint32_t);
 }
 
-PreparedOrders::PreparedOrders(const IndexList& index, const LeadBytes& lead, unsigned threads)
-    : index_(&index),
-      names_(OrderByText(
-          index.Count(),
-          [&](std::uint32_t e, std::string&) { return NameColumn(index.Name(e), lead); }, threads)),
-      folders_(FolderRanks::Of(index, lead, threads)) {}
+PreparedOrders PreparedOrders::Of(const IndexList& index, const LeadBytes& lead) {
+  OrderPreparation preparation(index, lead);
+  while (!preparation.Step()) {
+  }
+  return preparation.Take();
+}
+
+OrderPreparation::OrderPreparation(const IndexList& index, const LeadBytes& lead)
+    : lead_(lead), names_(index.Count(), [&index, lead](std::uint32_t e, std::string&) {
+        return NameColumn(index.Name(e), lead);
+      }) {
+  orders_.index = &index;
+}
+
+bool OrderPreparation::Step() {
+  if (done_) return true;
+  if (!names_done_) {
+    names_done_ = names_.Step();
+    if (names_done_) orders_.names = names_.Take();
+    return false;
+  }
+  const IndexList& index = *orders_.index;
+  FolderRanks& ranks = orders_.folders;
+  if (!folders_) {
+    ranks.irregular = IrregularEntries(index, lead_);
+    folders_.emplace(index.FolderCount() + ranks.irregular.size(), ranks.TextOf(index, lead_));
+    return false;
+  }
+  if (!folders_->Step()) return false;
+  ranks.Rank(folders_->Take(), index.FolderCount());
+  folders_.reset();
+  done_ = true;
+  return true;
+}
 
 std::optional<Rows> SortedPositions(const IndexList& index, const Rows* rows, ResultOrder order,
                                     const SortContext& context) {
   const std::size_t count = rows ? rows->size() : index.Count();
   const bool descending = order.descending;
-  const bool prepared = context.prepared && &context.prepared->Index() == &index;
+  const bool prepared = context.prepared && context.prepared->index == &index;
   const bool dense = count * kDenseDivisor >= index.Count();
   const LeadBytes& lead = context.lead;
   auto by_text = [&](auto&& text_of_entry) {
-    return Arranged(OrderByText(
-                        count,
-                        [&](std::uint32_t p, std::string& scratch) {
-                          return text_of_entry(EntryAt(rows, p), scratch);
-                        },
-                        context.threads),
+    return Arranged(OrderByText(count,
+                                [&](std::uint32_t p, std::string& scratch) {
+                                  return text_of_entry(EntryAt(rows, p), scratch);
+                                }),
                     descending);
   };
   switch (order.column) {
     case SortColumn::kName:
       if (prepared && dense) {
-        return PickedByName(context.prepared->Names(), index.Count(), rows, count, descending);
+        return PickedByName(context.prepared->names, index.Count(), rows, count, descending);
       }
       return by_text(
           [&](std::uint32_t e, std::string&) { return NameColumn(index.Name(e), lead); });
     case SortColumn::kFolder:
       if (prepared) {
-        return CountedByFolder(index, context.prepared->Folders(), rows, count, descending);
+        return CountedByFolder(index, context.prepared->folders, rows, count, descending);
       }
       if (dense) {
-        return CountedByFolder(index, FolderRanks::Of(index, lead, context.threads), rows, count,
-                               descending);
+        return CountedByFolder(index, FolderRanks::Of(index, lead), rows, count, descending);
       }
       return by_text([&](std::uint32_t e, std::string& scratch) {
         index.LineInto(e, scratch);
         return ExtractFileDir(scratch, lead);
       });
     case SortColumn::kType:
-      return by_text(
-          [&](std::uint32_t e, std::string&) { return ExtractFileExt(index.Name(e), lead); });
+      return CountedByType(index, rows, count, lead, descending);
     case SortColumn::kSize:
       if (count > context.size_limit) return std::nullopt;
       return BySize(index, rows, count, context, descending);

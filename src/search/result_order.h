@@ -12,6 +12,7 @@
 // rebuild replaced), are sorted by their texts directly. Sizes come from the disk, a lookup a
 // row, so a size sort is given only up to a number of rows.
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -47,11 +48,48 @@ struct TextOrder {
   std::size_t MemoryBytes() const;
 };
 
-// The text of position p; scratch is the caller's, one per thread, for a text made on demand.
+// The text of position p; scratch is the caller's, for a text made on demand.
 using TextOf = std::function<std::string_view(std::uint32_t p, std::string& scratch)>;
 
-// Sorts positions 0 .. count - 1 by their texts, split across up to `threads` threads.
-TextOrder OrderByText(std::size_t count, const TextOf& text, unsigned threads);
+// Sorts positions 0 .. count - 1 by their texts a slice at a time, so that the window thread
+// can sort a whole index between its messages: the first eight bytes of every key, then the
+// runs of equal first parts by the rest of their keys. It holds the texts' positions and key
+// parts, 16 bytes a text, twice while the first parts are sorted.
+class TextOrderBuilder {
+ public:
+  TextOrderBuilder(std::size_t count, TextOf text);
+  // Does a slice of the work, a few milliseconds; true once the order is complete.
+  bool Step();
+  TextOrder Take() { return std::move(order_); }
+
+  // A position and the part of its key that the sort is at.
+  struct Item {
+    std::uint64_t key;
+    std::uint32_t id;
+    std::uint32_t more;  // the key goes on past this part
+  };
+
+ private:
+  enum class Phase { kKeys, kScatter, kRefine, kDone };
+  void NextPass();
+  void Finish();
+
+  std::size_t count_;
+  TextOf text_;
+  Phase phase_ = Phase::kKeys;
+  std::size_t at_ = 0;
+  int pass_ = -1;
+  std::vector<Item> items_;
+  std::vector<Item> spare_;
+  std::array<std::array<std::uint32_t, 256>, 8> counts_{};
+  std::array<std::uint32_t, 256> next_{};
+  std::vector<std::uint8_t> tied_;
+  std::string scratch_;
+  TextOrder order_;
+};
+
+// Sorts positions 0 .. count - 1 by their texts at once.
+TextOrder OrderByText(std::size_t count, const TextOf& text);
 
 // The ranks of what the folder column shows for each entry of an index: equal texts share a
 // rank. The column text of an entry is that of its folder, except for an entry whose name
@@ -62,24 +100,41 @@ struct FolderRanks {
   std::vector<std::uint32_t> irregular_rank;
   std::size_t ranks = 0;
 
-  static FolderRanks Of(const IndexList& index, const LeadBytes& lead, unsigned threads);
+  static FolderRanks Of(const IndexList& index, const LeadBytes& lead);
+  // The column texts to rank: folders 0 .. FolderCount() - 1, then the irregular entries.
+  vl::TextOf TextOf(const IndexList& index, const LeadBytes& lead) const;
+  // Takes the ranks from the sorted column texts.
+  void Rank(const TextOrder& sorted, std::size_t folders);
   std::size_t MemoryBytes() const;
 };
 
-// The name and folder orders of one index, prepared before a user asks for them.
-class PreparedOrders {
- public:
-  PreparedOrders(const IndexList& index, const LeadBytes& lead, unsigned threads);
+// The name and folder orders of one index.
+struct PreparedOrders {
+  const IndexList* index = nullptr;
+  TextOrder names;
+  FolderRanks folders;
 
-  const IndexList& Index() const { return *index_; }
-  const TextOrder& Names() const { return names_; }
-  const FolderRanks& Folders() const { return folders_; }
-  std::size_t MemoryBytes() const { return names_.MemoryBytes() + folders_.MemoryBytes(); }
+  static PreparedOrders Of(const IndexList& index, const LeadBytes& lead);
+  std::size_t MemoryBytes() const { return names.MemoryBytes() + folders.MemoryBytes(); }
+};
+
+// Prepares the orders of an index a slice at a time. The index must outlive it.
+class OrderPreparation {
+ public:
+  OrderPreparation(const IndexList& index, const LeadBytes& lead);
+  // Does a slice of the work; true once the orders are complete.
+  bool Step();
+  const IndexList& Index() const { return *orders_.index; }
+  // The orders, once complete.
+  PreparedOrders Take() { return std::move(orders_); }
 
  private:
-  const IndexList* index_;
-  TextOrder names_;
-  FolderRanks folders_;
+  PreparedOrders orders_;
+  LeadBytes lead_;
+  TextOrderBuilder names_;
+  std::optional<TextOrderBuilder> folders_;
+  bool names_done_ = false;
+  bool done_ = false;
 };
 
 struct SortContext {
@@ -89,7 +144,6 @@ struct SortContext {
   // The size of a path on disk (-1 when it does not exist).
   std::function<std::int64_t(const std::string&)> size_of;
   std::size_t size_limit = 0;
-  unsigned threads = 1;
 };
 
 // The positions in rows (entries of index, ascending; null stands for every entry) in the

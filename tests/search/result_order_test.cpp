@@ -90,21 +90,17 @@ Rows PlainSort(const std::vector<std::string>& lines, const Rows& rows, ResultOr
   return positions;
 }
 
-class SortedRowsTest : public ::testing::TestWithParam<unsigned> {};
-
-TEST_P(SortedRowsTest, EqualAPlainSortOfTheResultSet) {
-  const unsigned threads = GetParam();
-  std::mt19937 rng(threads * 1000 + 11);
+TEST(SortedRowsTest, EqualAPlainSortOfTheResultSet) {
+  std::mt19937 rng(11);
   for (std::size_t count : {0u, 1u, 40u, 700u, 70000u}) {
     const std::vector<std::string> lines = RandomLines(rng, count);
     const IndexList index = IndexList::FromText(IndexText(lines));
-    const PreparedOrders prepared(index, LeadBytes(), threads);
+    const PreparedOrders prepared = PreparedOrders::Of(index, LeadBytes());
     std::map<std::string, std::int64_t> sizes;
     for (const std::string& line : lines) sizes.emplace(line, std::int64_t(rng() % 5) - 1);
     SortContext context;
     context.size_of = [&sizes](const std::string& path) { return sizes.at(path); };
     context.size_limit = count;
-    context.threads = threads;
     // Every row, most of them, and a few: each way of putting rows in order is taken.
     for (unsigned keep_per_mille : {1000u, 600u, 30u}) {
       Rows rows;
@@ -130,8 +126,6 @@ TEST_P(SortedRowsTest, EqualAPlainSortOfTheResultSet) {
     }
   }
 }
-
-INSTANTIATE_TEST_SUITE_P(Threads, SortedRowsTest, ::testing::Values(1u, 3u));
 
 TEST(ResultOrderTest, EveryEntryOfAListWithoutRows) {
   const IndexList index = IndexList::FromText("b\r\nA\r\nc\r\na\r\n");
