@@ -213,6 +213,10 @@ Rows IrregularEntries(const IndexList& index, const LeadBytes& lead) {
 
 }  // namespace
 
+bool UsesPreparedOrders(std::size_t rows, std::size_t entries) {
+  return rows * kDenseDivisor >= entries;
+}
+
 ResultOrder NextOrder(ResultOrder current, SortColumn clicked) {
   if (clicked == SortColumn::kIndex || current.column != clicked) return {clicked, false};
   if (!current.descending) return {clicked, true};
@@ -378,7 +382,7 @@ std::optional<Rows> SortedPositions(const IndexList& index, const Rows* rows, Re
   const std::size_t count = rows ? rows->size() : index.Count();
   const bool descending = order.descending;
   const bool prepared = context.prepared && context.prepared->index == &index;
-  const bool dense = count * kDenseDivisor >= index.Count();
+  const bool dense = UsesPreparedOrders(count, index.Count());
   const LeadBytes& lead = context.lead;
   auto by_text = [&](auto&& text_of_entry) {
     return Arranged(OrderByText(count,

@@ -146,6 +146,10 @@ struct SortContext {
   std::size_t size_limit = 0;
 };
 
+// Whether a name sort of this many rows of an index of `entries` entries picks them from the
+// prepared orders (fewer are sorted by their texts).
+bool UsesPreparedOrders(std::size_t rows, std::size_t entries);
+
 // The positions in rows (entries of index, ascending; null stands for every entry) in the
 // order asked for: position k of the result is the row shown k-th. Nothing when the order
 // cannot be given: a size sort of more rows than size_limit.
