@@ -1,5 +1,7 @@
 #include "app/main_unit_win.h"
 
+#include <chrono>
+
 #include "app/communal.h"
 #include "app/unit_set_win.h"
 #include "app/window_skin_win.h"
@@ -22,15 +24,36 @@ constexpr std::string_view kVanishedFullWidth =
 constexpr std::string_view kTooLongForShell =
     "This path is too long for the shell to open (more than 259 characters). Copy path still "
     "copies it whole.";
+constexpr std::string_view kSizeSortTooMany =
+    "Sorting by size looks up every row on the disk, which takes about a second for %1 rows. "
+    "These %2 rows are more than that: narrow the search, then click FileSize again.";
 constexpr std::string_view kResultCaption = "\xE7\xBB\x93\xE6\x9E\x9C";  // "result"
 constexpr unsigned kQuitFlags = mb::kOkCancel | mb::kIconQuestion;
 
 constexpr COLORREF kBlue = RGB(0, 0, 255);
 
+// Looking up one row's size under Wine on this machine takes about SIZE_US microseconds, so this
+// many rows take about a second.
+constexpr std::size_t kSizeSortLimit = 20000;
+// The orders of a large index take seconds to prepare: a slice runs whenever the window has
+// no message waiting (a timer's tick comes only then), for at most this long, so a key typed
+// meanwhile waits no longer than that.
+constexpr unsigned kPrepareTickMs = 10;
+constexpr auto kPrepareSlice = std::chrono::milliseconds(15);
+
+std::string Substituted(std::string_view text, std::size_t first, std::size_t second) {
+  std::string out(text);
+  out.replace(out.find("%1"), 2, std::to_string(first));
+  out.replace(out.find("%2"), 2, std::to_string(second));
+  return out;
+}
+
 }  // namespace
 
 TFrmMain::TFrmMain(TComponent* owner, std::string app_directory)
-    : TForm(owner), app_dir_(std::move(app_directory)) {
+    : TForm(owner),
+      app_dir_(std::move(app_directory)),
+      prepare_orders_(nullptr, kPrepareTickMs, [this] { PrepareOrdersSlice(); }) {
   SetName("FrmMain");
   SetCaption("Vorlisk");
   Font().Assign(TFont("Tahoma", -11, 0, kBlue));
@@ -63,6 +86,7 @@ TFrmMain::TFrmMain(TComponent* owner, std::string app_directory)
   IndexProgress& progress = *this;
   queries_ = std::make_unique<Queries>(store_, results_, view, clock_, SystemLeadBytes(),
                                        [] { Application().ProcessMessages(); });
+  queries_->SetSizeLookup([](const std::string& path) { return FileSizeOf(path); }, kSizeSortLimit);
   IndexSeams seams{SystemFileSystem(), SystemDirectoryLister(), progress,
                    [] { Application().ProcessMessages(); }, nullptr};
   commands_ =
@@ -194,6 +218,7 @@ void TFrmMain::BuildResultArea() {
   lvResult->SetPopupMenu(pmLvResult);
   lvResult->OnData = [this](int row, std::vector<std::string>& texts) { lvResultData(row, texts); };
   lvResult->OnDblClick = [this] { lvResultDblClick(); };
+  lvResult->OnColumnClick = [this](int column) { lvResultColumnClick(column); };
   lvResult->SetAlign(TAlign::alClient);
   lvResult->SetParent(pnl2);
 }
@@ -209,6 +234,7 @@ void TFrmMain::FormCreate() {
   // The list exists before the load, so an index file that cannot be read leaves an empty one.
   store_.Set(std::make_shared<IndexList>());
   store_.Set(LoadIndexList(SystemFileSystem(), index_file_));
+  prepare_orders_.SetEnabled(true);
 }
 
 void TFrmMain::FormCloseQuery(bool& can_close) {
@@ -335,6 +361,27 @@ void TFrmMain::mniSetClick() {
 void TFrmMain::SetRebuildRunning(bool running) {
   mniIndex->SetEnabled(!running);
   mniRefresh->SetEnabled(!running);
+  // Each step of a rebuild is a new index: its orders are prepared once the last is in.
+  prepare_orders_.SetEnabled(!running);
+}
+
+void TFrmMain::PrepareOrdersSlice() {
+  const auto end = std::chrono::steady_clock::now() + kPrepareSlice;
+  while (!queries_->PrepareOrdersStep()) {
+    if (std::chrono::steady_clock::now() >= end) return;
+  }
+  prepare_orders_.SetEnabled(false);
+}
+
+void TFrmMain::lvResultColumnClick(int column) {
+  const ResultOrder order = NextOrder(queries_->Order(), SortColumn(column));
+  if (!queries_->SetOrder(order)) {
+    dialogs_.Inform(Substituted(kSizeSortTooMany, queries_->SizeSortLimit(), results_.Count()));
+  }
+}
+
+void TFrmMain::ShowOrder(ResultOrder order) {
+  lvResult->SetSortMark(int(order.column), order.descending);
 }
 
 void TFrmMain::SetRowCount(std::size_t rows) {

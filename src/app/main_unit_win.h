@@ -11,6 +11,7 @@
 #include "app/seams_win.h"
 #include "framework/form_win.h"
 #include "framework/menu_win.h"
+#include "framework/timer_win.h"
 #include "search/index_commands.h"
 #include "search/queries.h"
 #include "skin/controls/skin_button_win.h"
@@ -99,6 +100,11 @@ class TFrmMain : public TForm, private ResultView, private IndexProgress {
   void mniSetClick();
   void mniAboutClick() {}
   void lvResultData(int row, std::vector<std::string>& texts);
+  // A click on a column's header section: that column's order, its reverse, index order.
+  void lvResultColumnClick(int column);
+
+  // Whether the name and folder orders of the current index are still being prepared.
+  bool PreparingOrders() const { return prepare_orders_.Enabled(); }
 
  protected:
   void FormCreate() override;
@@ -117,6 +123,8 @@ class TFrmMain : public TForm, private ResultView, private IndexProgress {
   // ResultView
   void SetRowCount(std::size_t rows) override;
   void SetResultLabel(std::string_view text) override;
+  void ShowOrder(ResultOrder order) override;
+  void PrepareOrdersSlice();
   // IndexProgress
   void SetTotalParts(int total) override;
   void SetPartsComplete(int complete) override;
@@ -132,6 +140,8 @@ class TFrmMain : public TForm, private ResultView, private IndexProgress {
   std::unique_ptr<IndexCommands> commands_;
   TFrmSet* frm_set_ = nullptr;
   IndexProgress* progress_bar_ = nullptr;
+  // Prepares the orders of the index between messages once it has been loaded or rebuilt.
+  TTimer prepare_orders_;
 };
 
 }  // namespace vl

@@ -129,6 +129,9 @@ LRESULT TListView::Notify(NMHDR& header) {
     case NM_DBLCLK:
       if (OnDblClick) OnDblClick();
       return 0;
+    case LVN_COLUMNCLICK:
+      if (OnColumnClick) OnColumnClick(reinterpret_cast<NMLISTVIEW&>(header).iSubItem);
+      return 0;
     default:
       return TWinControl::Notify(header);
   }

@@ -39,6 +39,8 @@ class TListView : public TWinControl {
   // Fills `texts` with the row's caption and then its sub-items, as ANSI bytes.
   std::function<void(int row, std::vector<std::string>& texts)> OnData;
   std::function<void()> OnDblClick;
+  // A click on a column's header section (not on a divider).
+  std::function<void(int column)> OnColumnClick;
 
  protected:
   void CreateParams(TCreateParams& params) override;

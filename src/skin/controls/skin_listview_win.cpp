@@ -88,6 +88,13 @@ void TskSkinListView::ApplyLook() {
   RedrawHeader();
 }
 
+void TskSkinListView::SetSortMark(int column, bool descending) {
+  if (column == sort_column_ && descending == sort_descending_) return;
+  sort_column_ = column;
+  sort_descending_ = descending;
+  RedrawHeader();
+}
+
 void TskSkinListView::RedrawHeader() {
   // The captions are drawn in the list's font, which the header is not told to redraw with.
   if (header_->HandleAllocated()) InvalidateRect(header_->Handle(), nullptr, TRUE);
