@@ -6,7 +6,7 @@
 # | type "item"                           | 30 rows in index order (as the index file lists them)|
 # | click FileName                        | item1.txt, item2.txt, item3.txt ... on screen (digits|
 # |                                       | by value, case ignored); a mark on the section      |
-# | Page Down in the list                 | the rows go on in order to item30.txt               |
+# | Page Down in the list                 | the rows go on in order to item30.DOC               |
 # | type "1" (keyword "item1")            | item1, item10 ... item19, still by name             |
 # | click FileName again                  | the reverse: item19.txt first, item1.txt last       |
 # | click FileName a third time           | index order; no mark                                |
@@ -70,7 +70,7 @@ step "Page Down goes on in order"
 click "$list" 100 40
 key Next Next
 last=$(shown_column 0 | awk '{ print $NF }')
-[ "$last" = item30.txt ] || fail "the last row after Page Down is $last"
+[ "$last" = item30.DOC ] || fail "the last row after Page Down is $last"
 shown_column 0 | awk '{ for (i = 2; i <= NF; i++) { a = $(i-1); b = $i; gsub(/[^0-9]/, "", a)
   gsub(/[^0-9]/, "", b); if (a + 0 >= b + 0) exit 1 } }' ||
   fail "the rows after Page Down are not in order: $(shown_column 0)"
