@@ -4,9 +4,11 @@
 #include <bit>
 #include <cstring>
 #include <numeric>
+#include <thread>
 #include <unordered_map>
 
 #include "search/natural_order.h"
+#include "search/queries_scan.h"
 
 namespace vl {
 namespace {
@@ -17,6 +19,8 @@ constexpr std::size_t kSliceTexts = std::size_t(1) << 16;
 // A name sort picks its rows from the prepared order of all names when they are at least this
 // part of the index; fewer rows are cheaper to sort by their texts.
 constexpr std::size_t kDenseDivisor = 32;
+// Below this many entries a pick from the order of every name is left to one thread.
+constexpr std::size_t kMinParallelPick = std::size_t(1) << 16;
 
 using Item = TextOrderBuilder::Item;
 
@@ -63,17 +67,19 @@ void Refine(std::vector<Item>& items, std::size_t begin, std::size_t end, const 
   }
 }
 
-// Hands order's positions to emit, in order or in reverse, equal ones in order either way.
+// Hands the positions of order[begin, end) to emit, in order or in reverse, equal ones in order
+// either way; begin and end start runs of equal positions.
 template <typename Emit>
-void Walk(const TextOrder& sorted, bool descending, Emit&& emit) {
+void Walk(const TextOrder& sorted, std::size_t begin, std::size_t end, bool descending,
+          Emit&& emit) {
   const Rows& order = sorted.order;
   if (!descending) {
-    for (std::uint32_t p : order) emit(p);
+    for (std::size_t k = begin; k < end; ++k) emit(order[k]);
     return;
   }
-  for (std::size_t end = order.size(); end > 0;) {
+  while (end > begin) {
     std::size_t first = end - 1;
-    while (first > 0 && sorted.tied[first]) --first;
+    while (first > begin && sorted.tied[first]) --first;
     for (std::size_t k = first; k < end; ++k) emit(order[k]);
     end = first;
   }
@@ -82,7 +88,7 @@ void Walk(const TextOrder& sorted, bool descending, Emit&& emit) {
 Rows Arranged(const TextOrder& sorted, bool descending) {
   Rows out;
   out.reserve(sorted.order.size());
-  Walk(sorted, descending, [&out](std::uint32_t p) { out.push_back(p); });
+  Walk(sorted, 0, sorted.order.size(), descending, [&out](std::uint32_t p) { out.push_back(p); });
   return out;
 }
 
@@ -96,7 +102,8 @@ std::string_view NameColumn(std::string_view name, const LeadBytes& lead) {
 }
 
 // The rows picked from the prepared order of every name: one pass over it, with the rows marked
-// in a bitmap whose counts give each row's position.
+// in a bitmap whose counts give each row's position. The pass is split across the cores, each
+// part a stretch of the order that starts a run of equal names, its picks joined in order.
 Rows PickedByName(const TextOrder& names, std::size_t entries, const Rows* rows, std::size_t count,
                   bool descending) {
   const std::size_t words = (entries + 63) / 64;
@@ -111,13 +118,28 @@ Rows PickedByName(const TextOrder& names, std::size_t entries, const Rows* rows,
     before[w] = total;
     total += std::uint32_t(std::popcount(marks[w]));
   }
+  const unsigned threads = std::clamp(std::thread::hardware_concurrency(), 1u, kMaxParts);
+  const unsigned parts = entries >= kMinParallelPick ? threads : 1;
+  std::vector<std::size_t> bounds(parts + 1, entries);
+  for (unsigned p = 0; p < parts; ++p) {
+    bounds[p] = entries * p / parts;
+    while (bounds[p] > 0 && bounds[p] < entries && names.tied[bounds[p]]) ++bounds[p];
+  }
+  std::vector<Rows> picked(parts);
+  ForkJoin(parts, threads, [&](unsigned p) {
+    picked[p].reserve(count / parts + 1);
+    Walk(names, bounds[p], bounds[p + 1], descending, [&](std::uint32_t e) {
+      const std::uint64_t word = marks[e / 64];
+      const std::uint64_t bit = std::uint64_t(1) << (e % 64);
+      if (word & bit) {
+        picked[p].push_back(before[e / 64] + std::uint32_t(std::popcount(word & (bit - 1))));
+      }
+    });
+  });
+  if (descending) std::reverse(picked.begin(), picked.end());
   Rows out;
   out.reserve(count);
-  Walk(names, descending, [&](std::uint32_t e) {
-    const std::uint64_t word = marks[e / 64];
-    const std::uint64_t bit = std::uint64_t(1) << (e % 64);
-    if (word & bit) out.push_back(before[e / 64] + std::uint32_t(std::popcount(word & (bit - 1))));
-  });
+  for (const Rows& part : picked) out.insert(out.end(), part.begin(), part.end());
   return out;
 }
 
@@ -137,19 +159,52 @@ Rows CountedByRank(const std::vector<std::uint32_t>& rank_of, std::size_t ranks,
   return out;
 }
 
+// The rows of one run of entries (one folder) lie side by side and share their folder's rank,
+// so the rows are counted into the ranks a stretch of them at a time: one rank lookup a stretch
+// and sequential writes, where a row at a time would jump through the output for every row.
 Rows CountedByFolder(const IndexList& index, const FolderRanks& ranks, const Rows* rows,
                      std::size_t count, bool descending) {
-  std::vector<std::uint32_t> rank_of(count);
-  std::size_t run = 0;
+  struct Stretch {
+    std::uint32_t rank;
+    std::uint32_t first;  // position
+    std::uint32_t end;
+  };
+  std::vector<Stretch> stretches;
   std::size_t odd = 0;
-  for (std::size_t p = 0; p < count; ++p) {
+  for (std::size_t p = 0; p < count;) {
     const std::uint32_t e = EntryAt(rows, p);
-    if (index.RunEnd(run) <= e || index.Runs()[run].first > e) run = index.RunOf(e);
     while (odd < ranks.irregular.size() && ranks.irregular[odd] < e) ++odd;
-    const bool irregular = odd < ranks.irregular.size() && ranks.irregular[odd] == e;
-    rank_of[p] = irregular ? ranks.irregular_rank[odd] : ranks.of_folder[index.Runs()[run].folder];
+    if (odd < ranks.irregular.size() && ranks.irregular[odd] == e) {
+      stretches.push_back({ranks.irregular_rank[odd], std::uint32_t(p), std::uint32_t(p + 1)});
+      ++p;
+      continue;
+    }
+    const std::size_t run = index.RunOf(e);
+    const std::size_t run_end = index.RunEnd(run);
+    const std::size_t next_odd = odd < ranks.irregular.size()
+                                     ? std::min<std::size_t>(ranks.irregular[odd], run_end)
+                                     : run_end;
+    const std::size_t first = p;
+    while (p < count && EntryAt(rows, p) < next_odd) ++p;
+    stretches.push_back(
+        {ranks.of_folder[index.Runs()[run].folder], std::uint32_t(first), std::uint32_t(p)});
   }
-  return CountedByRank(rank_of, ranks.ranks, descending);
+  std::vector<std::uint32_t> start(ranks.ranks);
+  for (const Stretch& s : stretches) start[s.rank] += s.end - s.first;
+  std::uint32_t next = 0;
+  for (std::size_t k = 0; k < ranks.ranks; ++k) {
+    const std::size_t r = descending ? ranks.ranks - 1 - k : k;
+    const std::uint32_t n = start[r];
+    start[r] = next;
+    next += n;
+  }
+  Rows out(count);
+  for (const Stretch& s : stretches) {
+    std::iota(out.begin() + start[s.rank], out.begin() + start[s.rank] + (s.end - s.first),
+              s.first);
+    start[s.rank] += s.end - s.first;
+  }
+  return out;
 }
 
 // Rows have few distinct extensions: each is ranked once and the rows are counted into them.
