@@ -209,6 +209,7 @@ void TFrmMain::FormCreate() {
   // The list exists before the load, so an index file that cannot be read leaves an empty one.
   store_.Set(std::make_shared<IndexList>());
   store_.Set(LoadIndexList(SystemFileSystem(), index_file_));
+  queries_->Prepare();
 }
 
 void TFrmMain::FormCloseQuery(bool& can_close) {
