@@ -4,8 +4,10 @@
 //   shown        waits until the main window is visible and active with its result label;
 //                prints "shown"
 //   gone         waits until no main window is left; prints "gone"
-//   arm          takes the label's text as it is now; prints "armed"
-//   changed      waits until the label's text differs from the armed one; prints the new text
+//   arm          takes the label's text and the time as they are now; prints "armed"
+//   changed      waits until the label's text differs from the armed one and then stays the
+//                same for kSettleMs (a key may run more than one query); prints the
+//                milliseconds from arm to its last change, a tab, and its text
 //   rect TEXT    the screen rectangle "x y width height" of the main window's child showing TEXT
 //
 // The label is read with InternalGetWindowText, which asks the window server and never the
@@ -20,6 +22,14 @@
 namespace {
 
 constexpr DWORD kTimeoutMs = 60000;
+constexpr double kSettleMs = 300;
+
+double NowMs() {
+  LARGE_INTEGER now, frequency;
+  QueryPerformanceCounter(&now);
+  QueryPerformanceFrequency(&frequency);
+  return 1000.0 * double(now.QuadPart) / double(frequency.QuadPart);
+}
 
 std::string Utf8(const std::wstring& text) {
   if (text.empty()) return {};
@@ -81,6 +91,7 @@ bool WaitFor(Fn&& done) {
 int main() {
   HWND label = nullptr;
   std::wstring armed;
+  double armed_at = 0;
   std::string command;
   while (std::getline(std::cin, command)) {
     if (!command.empty() && command.back() == '\r') command.pop_back();
@@ -98,10 +109,20 @@ int main() {
       if (WaitFor([] { return MainWindow() == nullptr; })) answer = "gone";
     } else if (command == "arm") {
       armed = TextOf(label);
+      armed_at = NowMs();
       answer = "armed";
     } else if (command == "changed") {
-      std::wstring now;
-      if (WaitFor([&] { return (now = TextOf(label)) != armed; })) answer = Utf8(now);
+      std::wstring last = armed;
+      double changed_at = 0;
+      auto settled = [&] {
+        std::wstring now = TextOf(label);
+        if (now != last) {
+          last = now;
+          changed_at = NowMs();
+        }
+        return last != armed && NowMs() - changed_at >= kSettleMs;
+      };
+      if (WaitFor(settled)) answer = std::to_string(int(changed_at - armed_at)) + "\t" + Utf8(last);
     } else if (command.rfind("rect ", 0) == 0) {
       RECT r{};
       HWND child = ChildWithText(MainWindow(), Wide(command.substr(5)));
