@@ -444,8 +444,9 @@ void ParseLines(std::string_view text, ParsedLines& out) {
       // The text ends here; an unbroken last line counts only when it holds something.
       if (stop == p) return;
     }
-    if (!same_folder)
+    if (!same_folder) {
       out.runs.push_back({folder, HashText(folder), std::uint32_t(out.ends.size())});
+    }
     out.names.insert(out.names.end(), d + name_at, d + stop);
     out.names.push_back('\n');
     out.ends.push_back(std::uint32_t(out.names.size()));
@@ -604,13 +605,12 @@ void IndexLoader::ReadAll(FileSystem::PieceReader& reader, unsigned threads, Siz
     if (read) {
       reading.whole = at_end ? reading.size : WholeLinesEnd(reading.Bytes());
       reading.state = State::kRead;
-      // The cut line moves to the front of the next stretch, whose buffer has just been joined.
-      Stretch& next = stretches[(s + 1) % 3];
-      next.size = 0;
-      next.Grow(reading.size - reading.whole);
+      // The cut line moves to the front of the next stretch, into the buffer just joined.
+      joining.size = 0;
+      joining.Grow(reading.size - reading.whole);
       std::copy_n(reading.data.get() + reading.whole, reading.size - reading.whole,
-                  next.data.get());
-      next.size = reading.size - reading.whole;
+                  joining.data.get());
+      joining.size = reading.size - reading.whole;
     }
   }
 }
