@@ -235,6 +235,7 @@ void TFrmMain::FormCreate() {
   // The list exists before the load, so an index file that cannot be read leaves an empty one.
   store_.Set(std::make_shared<IndexList>());
   store_.Set(LoadIndexList(SystemFileSystem(), index_file_));
+  queries_->Prepare();
   prepare_orders_.SetEnabled(true);
 }
 

@@ -46,6 +46,7 @@ class TListView : public TWinControl {
   void CreateParams(TCreateParams& params) override;
   void HandleCreated() override;
   LRESULT Notify(NMHDR& header) override;
+  LRESULT WndProc(UINT msg, WPARAM wparam, LPARAM lparam) override;
 
  private:
   struct Column {
@@ -59,6 +60,11 @@ class TListView : public TWinControl {
 
   std::vector<Column> columns_;
   int item_count_ = 0;
+  // While the list paints, it asks for each column of a row in turn: the row's texts are made
+  // once for all its columns (one size lookup a row). Outside a paint every request is fresh.
+  bool painting_ = false;
+  mutable int painted_row_ = -1;
+  mutable std::vector<std::string> painted_texts_;
 };
 
 }  // namespace vl

@@ -103,6 +103,10 @@ void Queries::IndexReplaced(std::shared_ptr<IndexList> old) {
   results_.Detach(std::move(old));
 }
 
+void Queries::Prepare() {
+  if (store_.Current()) scratch_.Prepare(*store_.Current());
+}
+
 void Queries::SearchByKeyword(std::string_view keyword) {
   std::uint32_t start = clock_.TickCount();
   ++generation_;

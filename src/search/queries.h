@@ -118,6 +118,10 @@ class Queries {
   // A category button: its two extensions, dot included (".mp3", ".wma").
   void SearchByExtensions(std::string_view first, std::string_view second);
 
+  // Makes ready what the first query over the index on show needs (ScanScratch::Prepare); the
+  // window calls it before it takes input.
+  void Prepare();
+
   // How the last keyword query got its rows (for measurements).
   const KeywordCache& Keywords() const { return keywords_; }
 
