@@ -143,6 +143,18 @@ Rows PickedByName(const TextOrder& names, std::size_t entries, const Rows* rows,
   return out;
 }
 
+// Hands every position of sorted its rank (equal positions share one) and returns how many
+// ranks there are.
+template <typename Assign>
+std::size_t AssignRanks(const TextOrder& sorted, Assign&& assign) {
+  std::uint32_t rank = 0;
+  for (std::size_t k = 0; k < sorted.order.size(); ++k) {
+    if (k > 0 && !sorted.tied[k]) ++rank;
+    assign(sorted.order[k], rank);
+  }
+  return sorted.order.empty() ? 0 : rank + 1;
+}
+
 // A counting sort of positions by their ranks (each below `ranks`).
 Rows CountedByRank(const std::vector<std::uint32_t>& rank_of, std::size_t ranks, bool descending) {
   std::vector<std::uint32_t> start(ranks);
@@ -222,13 +234,10 @@ Rows CountedByType(const IndexList& index, const Rows* rows, std::size_t count,
   const TextOrder sorted =
       OrderByText(types.size(), [&types](std::uint32_t id, std::string&) { return types[id]; });
   std::vector<std::uint32_t> rank_of_type(types.size());
-  std::uint32_t rank = 0;
-  for (std::size_t k = 0; k < sorted.order.size(); ++k) {
-    if (k > 0 && !sorted.tied[k]) ++rank;
-    rank_of_type[sorted.order[k]] = rank;
-  }
+  const std::size_t ranks =
+      AssignRanks(sorted, [&](std::uint32_t id, std::uint32_t rank) { rank_of_type[id] = rank; });
   for (std::uint32_t& r : rank_of) r = rank_of_type[r];
-  return CountedByRank(rank_of, types.empty() ? 0 : rank + 1, descending);
+  return CountedByRank(rank_of, ranks, descending);
 }
 
 Rows BySize(const IndexList& index, const Rows* rows, std::size_t count, const SortContext& context,
@@ -383,13 +392,9 @@ TextOf FolderRanks::TextOf(const IndexList& index, const LeadBytes& lead) const 
 void FolderRanks::Rank(const TextOrder& sorted, std::size_t folders) {
   of_folder.resize(folders);
   irregular_rank.resize(irregular.size());
-  std::uint32_t rank = 0;
-  for (std::size_t k = 0; k < sorted.order.size(); ++k) {
-    if (k > 0 && !sorted.tied[k]) ++rank;
-    const std::uint32_t id = sorted.order[k];
+  ranks = AssignRanks(sorted, [&](std::uint32_t id, std::uint32_t rank) {
     (id < folders ? of_folder[id] : irregular_rank[id - folders]) = rank;
-  }
-  ranks = sorted.order.empty() ? 0 : rank + 1;
+  });
 }
 
 std::size_t FolderRanks::MemoryBytes() const {
