@@ -21,22 +21,16 @@ class DiskFiles : public FileSystem {
 
   std::string ReadWholeFile(const std::string& path) override {
     std::string bytes;
-    ReadFilePieces(path, [&](std::string_view piece) {
-      bytes.append(piece);
-      return true;
-    });
+    std::string piece(kPiece, '\0');
+    auto reader = OpenPieces(path);
+    while (std::size_t got = reader->Read(piece.data(), piece.size())) bytes.append(piece, 0, got);
     return bytes;
   }
 
-  void ReadFilePieces(const std::string& path,
-                      const std::function<bool(std::string_view)>& piece) override {
+  std::unique_ptr<PieceReader> OpenPieces(const std::string& path) override {
     File file(std::fopen(path.c_str(), "rb"));
     if (!file) throw FileError("Cannot open file \"" + path + "\"");
-    std::string buffer(kPiece, '\0');
-    for (;;) {
-      std::size_t got = std::fread(buffer.data(), 1, buffer.size(), file.get());
-      if (got == 0 || !piece(std::string_view(buffer.data(), got))) return;
-    }
+    return std::make_unique<Reader>(std::move(file));
   }
 
   void ReplaceWholeFile(const std::string& path, std::string_view bytes) override {
@@ -63,6 +57,17 @@ class DiskFiles : public FileSystem {
     void operator()(std::FILE* f) const { std::fclose(f); }
   };
   using File = std::unique_ptr<std::FILE, Close>;
+
+  class Reader : public PieceReader {
+   public:
+    explicit Reader(File file) : file_(std::move(file)) {}
+    std::size_t Read(char* into, std::size_t size) override {
+      return std::fread(into, 1, size, file_.get());
+    }
+
+   private:
+    File file_;
+  };
 };
 
 }  // namespace vl::bench

@@ -103,6 +103,11 @@ class TFrmMain : public TForm, private ResultView, private IndexProgress {
   void mniSetClick();
   void mniAboutClick() {}
   void lvResultData(int row, std::vector<std::string>& texts);
+  // A click on a column's header section: that column's order, its reverse, index order.
+  void lvResultColumnClick(int column);
+
+  // Whether the name and folder orders of the current index are still being prepared.
+  bool PreparingOrders() const { return prepare_orders_.Enabled(); }
 
  protected:
   void FormCreate() override;
@@ -132,6 +137,8 @@ class TFrmMain : public TForm, private ResultView, private IndexProgress {
   // ResultView
   void SetRowCount(std::size_t rows) override;
   void SetResultLabel(std::string_view text) override;
+  void ShowOrder(ResultOrder order) override;
+  void PrepareOrdersSlice();
   // IndexProgress
   void SetTotalParts(int total) override;
   void SetPartsComplete(int complete) override;
@@ -160,6 +167,8 @@ class TFrmMain : public TForm, private ResultView, private IndexProgress {
   DWORD last_change_ = 0;
   DWORD last_collect_ = 0;
   bool closing_ = false;
+  // Prepares the orders of the index between messages once it has been loaded or rebuilt.
+  TTimer prepare_orders_;
 };
 
 }  // namespace vl

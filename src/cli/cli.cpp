@@ -32,7 +32,7 @@ constexpr Command kCommands[] = {
     {"index", "ROOTLIST INDEXFILE", 2, 2, IndexCommand},
     {"search", "INDEXFILE KEYWORD", 2, 2, SearchCommand},
     {"category", "INDEXFILE EXT1 EXT2", 3, 3, CategoryCommand},
-    {"rows", "INDEXFILE KEYWORD", 2, 2, RowsCommand},
+    {"rows", kRowsUsage, 2, 4, RowsCommand},
     {"bench", "INDEXFILE KEYWORD...", 2, kAny, BenchCommand},
     {"skin",
      "unpack PACKAGE FOLDER | build DEFINITION PACKAGE | draw [--package FILE] SECTION WIDTH "

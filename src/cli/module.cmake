@@ -12,4 +12,8 @@ if(WIN32)
   add_executable(walk_bench ${PROJECT_SOURCE_DIR}/bench/walk_bench_win.cpp)
   vl_apply_flags(walk_bench)
   target_link_libraries(walk_bench PRIVATE vl_search_win vl_framework_win)
+  # The window benchmark's watcher of the result label (scripts/window-bench).
+  add_executable(label_watch ${PROJECT_SOURCE_DIR}/bench/label_watch_win.cpp)
+  vl_apply_flags(label_watch)
+  target_link_libraries(label_watch PRIVATE user32)
 endif()

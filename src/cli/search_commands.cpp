@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <limits>
+#include <optional>
+#include <utility>
 #include <vector>
 
 #include "search/index_commands.h"
@@ -104,8 +107,34 @@ int CategoryCommand(Args args, Context& context) {
   return kOk;
 }
 
+namespace {
+
+constexpr std::pair<std::string_view, SortColumn> kSortColumns[] = {{"name", SortColumn::kName},
+                                                                    {"folder", SortColumn::kFolder},
+                                                                    {"type", SortColumn::kType},
+                                                                    {"size", SortColumn::kSize}};
+
+std::optional<SortColumn> SortColumnNamed(std::string_view name) {
+  for (const auto& [column_name, column] : kSortColumns) {
+    if (column_name == name) return column;
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
 int RowsCommand(Args args, Context& context) {
+  std::optional<SortColumn> column = SortColumn::kIndex;
+  if (args.size() == 3 || (args.size() == 4 && args[2] != "--sort")) column = std::nullopt;
+  if (args.size() == 4 && column) column = SortColumnNamed(args[3]);
+  if (!column) {
+    context.err << "usage: vorlisk-cli rows " << kRowsUsage << kEol;
+    return kUsage;
+  }
   QueryRun run(context, args[0]);
+  // The console looks every row's size up anyway, so a size sort has no limit here.
+  run.queries.SetSizeLookup(context.file_size, std::numeric_limits<std::size_t>::max());
+  run.queries.SetOrder({*column, false});
   run.queries.SearchByKeyword(Trim(args[1]));
   for (std::size_t row = 0; row < run.results.Count(); ++row) {
     std::string path(run.results.Path(row));

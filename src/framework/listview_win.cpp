@@ -92,9 +92,28 @@ void TListView::SetColors(COLORREF background, COLORREF text) {
 
 std::string TListView::FetchText(int row, int column) const {
   if (!OnData || row < 0 || row >= item_count_ || column < 0) return {};
-  std::vector<std::string> texts;
-  OnData(row, texts);
+  std::vector<std::string> fresh;
+  std::vector<std::string>& texts = painting_ ? painted_texts_ : fresh;
+  if (!painting_ || row != painted_row_) {
+    painted_row_ = -1;
+    texts.clear();
+    OnData(row, texts);
+    if (painting_) painted_row_ = row;
+  }
   return std::size_t(column) < texts.size() ? texts[std::size_t(column)] : std::string();
+}
+
+LRESULT TListView::WndProc(UINT msg, WPARAM wparam, LPARAM lparam) {
+  if (msg != WM_PAINT) return TWinControl::WndProc(msg, wparam, lparam);
+  struct Paint {
+    TListView& list;
+    explicit Paint(TListView& l) : list(l) { list.painting_ = true; }
+    ~Paint() {
+      list.painting_ = false;
+      list.painted_row_ = -1;
+    }
+  } paint(*this);
+  return TWinControl::WndProc(msg, wparam, lparam);
 }
 
 std::string TListView::ItemText(int row, int column) const {
@@ -137,6 +156,9 @@ LRESULT TListView::Notify(NMHDR& header) {
       return 0;
     case NM_DBLCLK:
       if (OnDblClick) OnDblClick();
+      return 0;
+    case LVN_COLUMNCLICK:
+      if (OnColumnClick) OnColumnClick(reinterpret_cast<NMLISTVIEW&>(header).iSubItem);
       return 0;
     default:
       return TWinControl::Notify(header);

@@ -41,11 +41,14 @@ class TListView : public TWinControl {
   // Fills `texts` with the row's caption and then its sub-items, as ANSI bytes.
   std::function<void(int row, std::vector<std::string>& texts)> OnData;
   std::function<void()> OnDblClick;
+  // A click on a column's header section (not on a divider).
+  std::function<void(int column)> OnColumnClick;
 
  protected:
   void CreateParams(TCreateParams& params) override;
   void HandleCreated() override;
   LRESULT Notify(NMHDR& header) override;
+  LRESULT WndProc(UINT msg, WPARAM wparam, LPARAM lparam) override;
 
  private:
   struct Column {
@@ -59,6 +62,11 @@ class TListView : public TWinControl {
 
   std::vector<Column> columns_;
   int item_count_ = 0;
+  // While the list paints, it asks for each column of a row in turn: the row's texts are made
+  // once for all its columns (one size lookup a row). Outside a paint every request is fresh.
+  bool painting_ = false;
+  mutable int painted_row_ = -1;
+  mutable std::vector<std::string> painted_texts_;
 };
 
 }  // namespace vl

@@ -56,7 +56,11 @@ class SimdAnchor {
 
 }  // namespace
 
-std::size_t FindBreakOrNul(std::string_view text, std::size_t from) {
+namespace {
+
+// The first offset at or after from whose byte is CR, LF, NUL or (with kSeparator) "\".
+template <bool kSeparator>
+std::size_t FindStop(std::string_view text, std::size_t from) {
   const unsigned char* d = Bytes(text);
   std::size_t n = text.size();
   std::size_t p = from;
@@ -64,18 +68,30 @@ std::size_t FindBreakOrNul(std::string_view text, std::size_t from) {
   const __m128i cr = _mm_set1_epi8('\r');
   const __m128i lf = _mm_set1_epi8('\n');
   const __m128i nul = _mm_setzero_si128();
+  const __m128i separator = _mm_set1_epi8('\\');
   for (; p + 16 <= n; p += 16) {
     __m128i v = Load(d + p);
     __m128i hit = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(v, cr), _mm_cmpeq_epi8(v, lf)),
                                _mm_cmpeq_epi8(v, nul));
+    if (kSeparator) hit = _mm_or_si128(hit, _mm_cmpeq_epi8(v, separator));
     auto mask = static_cast<unsigned>(_mm_movemask_epi8(hit));
     if (mask != 0) return p + std::size_t(std::countr_zero(mask));
   }
 #endif
   for (; p < n; ++p) {
-    if (IsBreakOrNul(d[p])) return p;
+    if (IsBreakOrNul(d[p]) || (kSeparator && d[p] == '\\')) return p;
   }
   return n;
+}
+
+}  // namespace
+
+std::size_t FindBreakOrNul(std::string_view text, std::size_t from) {
+  return FindStop<false>(text, from);
+}
+
+std::size_t FindBreakNulOrSeparator(std::string_view text, std::size_t from) {
+  return FindStop<true>(text, from);
 }
 
 std::uint64_t ReadPass(std::string_view text) {

@@ -28,6 +28,8 @@ inline void PrefetchForRead(const void* at) {
 
 // Offset of the first CR, LF or NUL at or after from; text.size() when there is none.
 std::size_t FindBreakOrNul(std::string_view text, std::size_t from);
+// The same, stopping at a "\" too.
+std::size_t FindBreakNulOrSeparator(std::string_view text, std::size_t from);
 
 // Calls line(start, end, break_length) for every line of a text-list file's bytes: CR, LF and
 // CR LF end a line, the text ends at the first NUL, and a break at the very end adds no empty

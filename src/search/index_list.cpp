@@ -8,6 +8,7 @@
 
 #include "framework/errors.h"
 #include "search/byte_scan.h"
+#include "search/fork_join.h"
 
 namespace vl {
 namespace {
@@ -35,11 +36,30 @@ std::uint32_t HashText(std::string_view text) {
   return std::uint32_t(h ^ (h >> 32));
 }
 
+bool IsBreakOrNul(char c) {
+  return c == '\r' || c == '\n' || c == '\0';
+}
+
 bool HasBreakOrNul(std::string_view text) {
   return text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
 }
 
 }  // namespace
+
+// What the load makes of a stretch of whole lines before they join the index: the names one
+// after another, each followed by LF, and the runs of lines that share a folder, the folder still
+// a text of the stretch with its hash. Parts of one load make these side by side.
+struct ParsedLines {
+  struct Run {
+    std::string_view folder;
+    std::uint32_t hash;
+    std::uint32_t first;  // the run's first name
+  };
+  std::vector<char> names;
+  std::vector<std::uint32_t> ends;  // the end of each name's LF in names
+  std::vector<Run> runs;
+  bool ended = false;  // the text ended at a NUL byte among the lines
+};
 
 std::string_view TextBlocks::Text(std::size_t i) const {
   const Block& block = blocks_[BlockOf(i)];
@@ -58,34 +78,60 @@ bool TextBlocks::StartsBlock(std::size_t length) const {
   return last.Count() > 0 && last.bytes.size() + length + 1 > kBlockBytes;
 }
 
+void TextBlocks::StartBlock() {
+  Block block;
+  block.first = count_;
+  // Blocks of one list hold about as many texts each, so the next one gets room for as many
+  // starts as the last, with an eighth to spare, and is seldom moved while it fills.
+  if (!blocks_.empty()) {
+    std::vector<std::uint32_t>& last = blocks_.back().starts;
+    block.starts.reserve(last.size() + last.size() / 8);
+    // Only the first block grows its starts by doubling; it gives its spare room back.
+    if (last.capacity() > last.size() + last.size() / 8) last.shrink_to_fit();
+  }
+  blocks_.push_back(std::move(block));
+}
+
+void TextBlocks::Reserve(std::size_t need) {
+  std::vector<char>& bytes = blocks_.back().bytes;
+  if (need <= bytes.capacity()) return;
+  // Geometric growth, but never past the block's size: a full block wastes no room.
+  bytes.reserve(std::min(std::max(need, 2 * bytes.capacity()), std::max(need, kBlockBytes)));
+}
+
 void TextBlocks::Append(std::string_view text) {
   if (text.size() > kMaxNumber - kBlockBytes || count_ >= kMaxNumber) throw std::bad_alloc();
-  if (StartsBlock(text.size())) {
-    Block block;
-    block.first = count_;
-    // Blocks of one list hold about as many texts each, so the next one gets room for as many
-    // starts as the last, with an eighth to spare, and is seldom moved while it fills.
-    if (!blocks_.empty()) {
-      std::vector<std::uint32_t>& last = blocks_.back().starts;
-      block.starts.reserve(last.size() + last.size() / 8);
-      // Only the first block grows its starts by doubling; it gives its spare room back.
-      if (last.capacity() > last.size() + last.size() / 8) last.shrink_to_fit();
-    }
-    blocks_.push_back(std::move(block));
-  }
+  if (StartsBlock(text.size())) StartBlock();
   // Everything that can fail comes first, so that a failed append leaves the texts as they were.
   Block& b = blocks_.back();
   if (b.starts.size() == b.starts.capacity()) b.starts.reserve(2 * b.starts.size());
-  const std::size_t size = b.bytes.size();
-  const std::size_t need = size + text.size() + 1;
-  if (need > b.bytes.capacity()) {
-    // Geometric growth, but never past the block's size: a full block wastes no room.
-    b.bytes.reserve(std::min(std::max(need, 2 * b.bytes.capacity()), std::max(need, kBlockBytes)));
-  }
+  Reserve(b.bytes.size() + text.size() + 1);
   b.bytes.insert(b.bytes.end(), text.begin(), text.end());
   b.bytes.push_back('\n');
   b.starts.push_back(std::uint32_t(b.bytes.size()));
   ++count_;
+}
+
+std::size_t TextBlocks::AppendTexts(std::string_view bytes, const std::vector<std::uint32_t>& ends,
+                                    std::size_t from, std::size_t to) {
+  const std::size_t base = from == 0 ? 0 : ends[from - 1];
+  if (ends[from] - base > kMaxNumber - kBlockBytes || count_ + (to - from) > kMaxNumber) {
+    throw std::bad_alloc();
+  }
+  if (StartsBlock(ends[from] - base - 1)) StartBlock();
+  Block& b = blocks_.back();
+  const std::size_t room = kBlockBytes > b.bytes.size() ? kBlockBytes - b.bytes.size() : 0;
+  std::size_t end = from + 1;
+  while (end < to && ends[end] - base <= room) ++end;
+  const std::size_t at = b.bytes.size();
+  Reserve(at + ends[end - 1] - base);
+  if (b.starts.capacity() < b.starts.size() + (end - from)) {
+    b.starts.reserve(std::max(b.starts.size() + (end - from), 2 * b.starts.size()));
+  }
+  b.bytes.insert(b.bytes.end(), bytes.data() + base, bytes.data() + ends[end - 1]);
+  for (std::size_t k = from; k < end; ++k) b.starts.push_back(std::uint32_t(at + ends[k] - base));
+  count_ += end - from;
+  return end - from;
 }
 
 void TextBlocks::AppendBlocks(TextBlocks&& other) {
@@ -186,10 +232,40 @@ void IndexList::AppendSplit(std::string_view folder, std::string_view name) {
   if (new_run) runs_.push_back({id, entry});
 }
 
+void IndexList::AppendParsed(const ParsedLines& parsed) {
+  const std::string_view names(parsed.names.data(), parsed.names.size());
+  for (std::size_t r = 0; r < parsed.runs.size(); ++r) {
+    const ParsedLines::Run& run = parsed.runs[r];
+    const std::size_t end =
+        r + 1 < parsed.runs.size() ? parsed.runs[r + 1].first : parsed.ends.size();
+    const bool same_folder =
+        !runs_.empty() && runs_.back().folder == last_folder_id_ && run.folder == last_folder_;
+    if (!same_folder) {
+      last_folder_id_ = FolderId(run.folder, run.hash);
+      last_folder_.assign(run.folder);
+    }
+    bool new_run = !same_folder;
+    for (std::size_t k = run.first; k < end;) {
+      const std::size_t length = parsed.ends[k] - (k == 0 ? 0 : parsed.ends[k - 1]) - 1;
+      new_run = new_run || names_.StartsBlock(length);
+      if (new_run && runs_.size() == runs_.capacity()) {
+        runs_.reserve(std::max<std::size_t>(16, 2 * runs_.size()));
+      }
+      const auto entry = std::uint32_t(Count());
+      k += names_.AppendTexts(names, parsed.ends, k, end);
+      if (new_run) runs_.push_back({last_folder_id_, entry});
+      new_run = false;
+    }
+  }
+}
+
 std::uint32_t IndexList::FolderId(std::string_view folder) {
+  return FolderId(folder, HashText(folder));
+}
+
+std::uint32_t IndexList::FolderId(std::string_view folder, std::uint32_t hash) {
   // The table is kept at most three quarters full.
   if (4 * (folders_.Count() + 1) > 3 * lookup_.size()) RebuildLookup();
-  const std::uint32_t hash = HashText(folder);
   const std::size_t mask = lookup_.size() - 1;
   std::size_t i = hash & mask;
   for (; lookup_[i].folder_plus_one != 0; i = (i + 1) & mask) {
@@ -209,12 +285,22 @@ void IndexList::RebuildLookup() {
   while (size < 2 * (folders_.Count() + 1)) size *= 2;
   std::vector<Slot> table(size, Slot{0, 0});
   const std::size_t mask = size - 1;
-  for (const TextBlocks::Block& block : folders_.Blocks()) {
-    for (std::size_t k = 0; k < block.Count(); ++k) {
-      const std::uint32_t hash = HashText(block.Text(k));
-      std::size_t i = hash & mask;
-      while (table[i].folder_plus_one != 0) i = (i + 1) & mask;
-      table[i] = {hash, std::uint32_t(block.first + k + 1)};
+  auto put = [&](Slot slot) {
+    std::size_t i = slot.hash & mask;
+    while (table[i].folder_plus_one != 0) i = (i + 1) & mask;
+    table[i] = slot;
+  };
+  // The table grows while the list is appended to: the hashes of the old table are moved over;
+  // only a table dropped by FinishAppending is made again from the texts.
+  if (!lookup_.empty()) {
+    for (const Slot& slot : lookup_) {
+      if (slot.folder_plus_one != 0) put(slot);
+    }
+  } else {
+    for (const TextBlocks::Block& block : folders_.Blocks()) {
+      for (std::size_t k = 0; k < block.Count(); ++k) {
+        put({HashText(block.Text(k)), std::uint32_t(block.first + k + 1)});
+      }
     }
   }
   lookup_ = std::move(table);
@@ -325,44 +411,212 @@ std::size_t IndexList::MemoryBytes() const {
          lookup_.capacity() * sizeof(Slot) + last_folder_.capacity();
 }
 
+namespace {
+
+// Cuts whole lines into names and runs.
+void ParseLines(std::string_view text, ParsedLines& out) {
+  out.names.clear();
+  out.ends.clear();
+  out.runs.clear();
+  out.ended = false;
+  const char* d = text.data();
+  const std::size_t n = text.size();
+  std::string_view folder;
+  for (std::size_t p = 0; p < n;) {
+    // A line of the folder of the line before is that folder followed by a name without "\":
+    // only the name is searched for its end.
+    std::size_t name_at = p + folder.size();
+    std::size_t stop = n;
+    bool same_folder = !out.runs.empty() && folder.size() <= n - p &&
+                       std::memcmp(d + p, folder.data(), folder.size()) == 0;
+    if (same_folder) {
+      stop = FindBreakNulOrSeparator(text, name_at);
+      same_folder = stop == n || d[stop] != '\\';
+    }
+    if (!same_folder) {
+      stop = FindBreakOrNul(text, p);
+      name_at = stop;
+      while (name_at > p && d[name_at - 1] != '\\') --name_at;
+      folder = text.substr(p, name_at - p);
+    }
+    if (stop < n && d[stop] == '\0') {
+      out.ended = true;
+      // The text ends here; an unbroken last line counts only when it holds something.
+      if (stop == p) return;
+    }
+    if (!same_folder) {
+      out.runs.push_back({folder, HashText(folder), std::uint32_t(out.ends.size())});
+    }
+    out.names.insert(out.names.end(), d + name_at, d + stop);
+    out.names.push_back('\n');
+    out.ends.push_back(std::uint32_t(out.names.size()));
+    if (stop == n || out.ended) return;
+    p = stop + 1;
+    if (d[stop] == '\r' && p < n && d[p] == '\n') ++p;
+  }
+}
+
+// The end of the whole lines at the front of text, after the last break; a CR that is the last
+// byte does not count, since the LF of its pair may follow.
+std::size_t WholeLinesEnd(std::string_view text) {
+  std::size_t end = text.size();
+  if (end > 0 && text[end - 1] == '\r') --end;
+  while (end > 0 && !IsBreakOrNul(text[end - 1])) --end;
+  return end;
+}
+
+// The offset of the first line that starts at or after from.
+std::size_t NextLineStart(std::string_view text, std::size_t from) {
+  const std::size_t brk = FindBreakOrNul(text, from);
+  if (brk == text.size()) return brk;
+  return brk + (text[brk] == '\r' && brk + 1 < text.size() && text[brk + 1] == '\n' ? 2 : 1);
+}
+
+}  // namespace
+
+// A stretch of the file on its way through the load: its bytes, the end of its whole lines,
+// and what its parts made of them.
+struct IndexLoader::Stretch {
+  enum class State { kFree, kRead, kParsed };
+  State state = State::kFree;
+  std::unique_ptr<char[]> data;
+  std::size_t capacity = 0;
+  std::size_t size = 0;
+  std::size_t whole = 0;
+  std::vector<std::size_t> cuts;   // where each part starts, then whole
+  std::vector<ParsedLines> parts;  // at least one for each cut; kept for the next stretch
+
+  std::string_view Bytes() const { return {data.get(), size}; }
+  void Grow(std::size_t need) {
+    if (need <= capacity) return;
+    const std::size_t room = std::max(need, 2 * capacity);
+    auto bigger = std::make_unique<char[]>(room);
+    std::copy_n(data.get(), size, bigger.get());
+    data = std::move(bigger);
+    capacity = room;
+  }
+};
+
+IndexLoader::IndexLoader() : parsed_(std::make_unique<ParsedLines>()) {}
+IndexLoader::~IndexLoader() = default;
+
+void IndexLoader::Take(std::string_view text) {
+  ParseLines(text, *parsed_);
+  list_.AppendParsed(*parsed_);
+  ended_ = parsed_->ended;
+}
+
 bool IndexLoader::Feed(std::string_view piece) {
   if (ended_) return false;
-  std::size_t p = 0;
-  if (after_cr_ && !piece.empty()) {
-    if (piece[0] == '\n') p = 1;
-    after_cr_ = false;
-  }
-  while (p < piece.size()) {
-    const std::size_t brk = FindBreakOrNul(piece, p);
-    if (brk == piece.size()) {
-      carry_.append(piece.substr(p));
+  if (!carry_.empty()) {
+    // The line cut at the end of the last piece ends in this one, unless this one holds no
+    // break either (or only a CR at its very end).
+    const std::size_t end = NextLineStart(piece, 0);
+    if (end == piece.size() && WholeLinesEnd(piece) == 0) {
+      carry_.append(piece);
       return true;
     }
-    std::string_view line = piece.substr(p, brk - p);
-    if (!carry_.empty()) line = carry_.append(line);
-    if (piece[brk] == '\0') {
-      // The text ends here; an unbroken last line counts only when it holds something.
-      if (!line.empty()) list_.AppendLine(line);
-      carry_.clear();
-      ended_ = true;
-      return false;
-    }
-    list_.AppendLine(line);
+    carry_.append(piece.substr(0, end));
+    Take(carry_);
     carry_.clear();
-    p = brk + 1;
-    if (piece[brk] == '\r') {
-      if (p == piece.size()) {
-        after_cr_ = true;
-      } else if (piece[p] == '\n') {
-        ++p;
-      }
+    if (ended_) return false;
+    piece.remove_prefix(end);
+  }
+  const std::size_t whole = WholeLinesEnd(piece);
+  Take(piece.substr(0, whole));
+  carry_.assign(piece.substr(whole));
+  return !ended_;
+}
+
+void IndexLoader::ReadStretch(FileSystem::PieceReader& reader, const Sizes& sizes, Stretch& stretch,
+                              bool& at_end) {
+  // At least a stretch's bytes, then on until a line ends among the bytes read: a line longer
+  // than a stretch is read whole, with the buffer doubling, instead of being carried again.
+  const std::size_t start = stretch.size;
+  std::size_t searched = start;
+  for (;;) {
+    stretch.Grow(stretch.size + sizes.piece);
+    const std::size_t got = reader.Read(stretch.data.get() + stretch.size, sizes.piece);
+    stretch.size += got;
+    if (got == 0) {
+      at_end = true;
+      return;
+    }
+    if (stretch.size - start < sizes.stretch) continue;
+    const std::size_t brk = FindBreakOrNul(stretch.Bytes(), searched);
+    if (brk + 1 < stretch.size) return;
+    searched = std::min(brk, stretch.size);
+  }
+}
+
+void IndexLoader::JoinParts(const Stretch& stretch) {
+  for (std::size_t k = 0; k + 1 < stretch.cuts.size(); ++k) {
+    const ParsedLines& part = stretch.parts[k];
+    list_.AppendParsed(part);
+    if (part.ended) {
+      ended_ = true;
+      return;
     }
   }
-  return true;
+}
+
+void IndexLoader::ReadAll(FileSystem::PieceReader& reader, unsigned threads, Sizes sizes) {
+  using State = Stretch::State;
+  Stretch stretches[3];
+  bool at_end = false;
+  // Step s reads stretch s into buffer s % 3, cuts stretch s - 1 into parts and joins stretch
+  // s - 2 to the index; stretch s starts with the cut line at the end of stretch s - 1.
+  for (std::size_t s = 0; !ended_; ++s) {
+    Stretch& reading = stretches[s % 3];
+    Stretch& cutting = stretches[(s + 2) % 3];
+    Stretch& joining = stretches[(s + 1) % 3];
+    const bool read = !at_end;
+    const bool cut = cutting.state == State::kRead;
+    const bool join = joining.state == State::kParsed;
+    if (!read && !cut && !join) break;
+    unsigned cut_parts = 0;
+    if (cut) {
+      const std::string_view text = cutting.Bytes().substr(0, cutting.whole);
+      cut_parts = unsigned(std::clamp<std::size_t>(text.size() / sizes.part, 1, 64));
+      cutting.cuts.assign(1, 0);
+      for (unsigned p = 1; p < cut_parts; ++p) {
+        cutting.cuts.push_back(
+            std::max(cutting.cuts.back(), NextLineStart(text, text.size() * p / cut_parts)));
+      }
+      cutting.cuts.push_back(text.size());
+      if (cutting.parts.size() < cut_parts) cutting.parts.resize(cut_parts);
+    }
+    // The read and the join go first: each is one part, the longest of the step.
+    const unsigned first_cut = unsigned(read) + unsigned(join);
+    ForkJoin(first_cut + cut_parts, threads, [&](unsigned p) {
+      if (read && p == 0) {
+        ReadStretch(reader, sizes, reading, at_end);
+      } else if (join && p == unsigned(read)) {
+        JoinParts(joining);
+      } else {
+        const unsigned k = p - first_cut;
+        const std::string_view text = cutting.Bytes();
+        ParseLines(text.substr(cutting.cuts[k], cutting.cuts[k + 1] - cutting.cuts[k]),
+                   cutting.parts[k]);
+      }
+    });
+    if (join) joining.state = State::kFree;
+    if (cut) cutting.state = State::kParsed;
+    if (read) {
+      reading.whole = at_end ? reading.size : WholeLinesEnd(reading.Bytes());
+      reading.state = State::kRead;
+      // The cut line moves to the front of the next stretch, into the buffer just joined.
+      joining.size = 0;
+      joining.Grow(reading.size - reading.whole);
+      std::copy_n(reading.data.get() + reading.whole, reading.size - reading.whole,
+                  joining.data.get());
+      joining.size = reading.size - reading.whole;
+    }
+  }
 }
 
 IndexList IndexLoader::Finish() {
-  if (!ended_ && !carry_.empty()) list_.AppendLine(carry_);
+  if (!ended_ && !carry_.empty()) Take(carry_);
   carry_.clear();
   list_.FinishAppending();
   return std::move(list_);
@@ -371,7 +625,7 @@ IndexList IndexLoader::Finish() {
 std::shared_ptr<IndexList> LoadIndexList(FileSystem& fs, const std::string& path) {
   try {
     IndexLoader loader;
-    fs.ReadFilePieces(path, [&](std::string_view piece) { return loader.Feed(piece); });
+    loader.ReadAll(*fs.OpenPieces(path), CoreCount());
     return std::make_shared<IndexList>(loader.Finish());
   } catch (const std::bad_alloc&) {
     throw Error("Out of memory");

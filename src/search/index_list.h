@@ -64,6 +64,10 @@ class TextBlocks {
   // Whether appending a text of this length starts a new block.
   bool StartsBlock(std::size_t length) const;
   void Append(std::string_view text);
+  // Appends texts from .. to - 1 of bytes, text k ending with its LF just before ends[k] (text 0
+  // starting at 0), as many as one block takes (at least one); returns how many.
+  std::size_t AppendTexts(std::string_view bytes, const std::vector<std::uint32_t>& ends,
+                          std::size_t from, std::size_t to);
   // Moves the blocks of other behind these, renumbering their texts.
   void AppendBlocks(TextBlocks&& other);
   // Frees the memory of block k (its texts can no longer be read).
@@ -74,9 +78,15 @@ class TextBlocks {
   std::size_t MemoryBytes() const;
 
  private:
+  void StartBlock();
+  // Room in the last block for need bytes.
+  void Reserve(std::size_t need);
+
   std::vector<Block> blocks_;
   std::size_t count_ = 0;
 };
+
+struct ParsedLines;
 
 class IndexList {
  public:
@@ -139,7 +149,9 @@ class IndexList {
   // A line as read from a file: it holds no CR, LF or NUL.
   void AppendLine(std::string_view line);
   void AppendSplit(std::string_view folder, std::string_view name);
+  void AppendParsed(const ParsedLines& parsed);
   std::uint32_t FolderId(std::string_view folder);
+  std::uint32_t FolderId(std::string_view folder, std::uint32_t hash);
   void RebuildLookup();
 
   TextBlocks folders_;
@@ -156,19 +168,46 @@ class IndexList {
   std::uint32_t last_folder_id_ = 0;
 };
 
-// Builds an index from the bytes of an index file handed over piece by piece, by the text-list
-// rules; a line or a CR LF break may be cut between two pieces.
+// How a whole index file is read: in pieces of piece bytes, a stretch of at least stretch bytes
+// at a time, cut into parts of about part bytes for the cores.
+struct IndexLoadSizes {
+  std::size_t piece = std::size_t(1) << 20;
+  std::size_t stretch = std::size_t(4) << 20;
+  std::size_t part = std::size_t(512) << 10;
+};
+
+// Builds an index from the bytes of an index file, by the text-list rules. The lines are cut
+// into folder texts and names in parts that may run side by side (ParsedLines), which then join
+// the index in order.
 class IndexLoader {
  public:
+  IndexLoader();
+  ~IndexLoader();
+  IndexLoader(const IndexLoader&) = delete;
+  IndexLoader& operator=(const IndexLoader&) = delete;
+
+  // The bytes handed over piece by piece; a line or a CR LF break may be cut between two pieces.
   // Returns false once the text has ended (at a NUL byte): the rest is not needed.
   bool Feed(std::string_view piece);
+  using Sizes = IndexLoadSizes;
+  // Reads the whole file on up to threads cores as a pipeline of fork-joins: while one stretch
+  // of the file is read, the stretch before it is cut into parts, and the one before that joins
+  // the index.
+  void ReadAll(FileSystem::PieceReader& reader, unsigned threads, Sizes sizes = Sizes());
   IndexList Finish();
 
  private:
+  struct Stretch;
+  // Whole lines: every line ends with its break, or the text ends after them.
+  void Take(std::string_view text);
+  void JoinParts(const Stretch& stretch);
+  static void ReadStretch(FileSystem::PieceReader& reader, const Sizes& sizes, Stretch& stretch,
+                          bool& at_end);
+
   IndexList list_;
   std::string carry_;  // the start of a line cut at the end of the last piece
-  bool after_cr_ = false;
   bool ended_ = false;
+  std::unique_ptr<ParsedLines> parsed_;
 };
 
 // Reads and writes the index file, piece by piece: neither holds the whole file in memory.

@@ -1,6 +1,7 @@
 #include "search/queries.h"
 
 #include <algorithm>
+#include <new>
 
 namespace vl {
 namespace {
@@ -26,6 +27,7 @@ std::size_t TBallArray::Count() const {
 }
 
 void TBallArray::Assign(std::shared_ptr<IndexList> index, ResultLines rows) {
+  order_.reset();
   if (!index || !rows || rows->empty()) {
     Clear();
     return;
@@ -37,11 +39,13 @@ void TBallArray::Assign(std::shared_ptr<IndexList> index, ResultLines rows) {
 void TBallArray::Clear() {
   index_.reset();
   rows_.reset();
+  order_.reset();
 }
 
 void TBallArray::Swap(TBallArray& other) noexcept {
   index_.swap(other.index_);
   rows_.swap(other.rows_);
+  order_.swap(other.order_);
 }
 
 void TBallArray::Detach(std::shared_ptr<IndexList> old) {
@@ -93,15 +97,21 @@ void Queries::IndexReplaced(std::shared_ptr<IndexList> old) {
   // last reference. A rebuild needs its memory now, so the scans' buffers go too.
   keywords_.Clear();
   scratch_.Release();
+  preparing_.reset();
+  prepared_.reset();
+  unprepared_ = nullptr;
   results_.Detach(std::move(old));
+}
+
+void Queries::Prepare() {
+  if (store_.Current()) scratch_.Prepare(*store_.Current());
 }
 
 void Queries::SearchByKeyword(std::string_view keyword) {
   std::uint32_t start = clock_.TickCount();
   ++generation_;
-  auto label = [&] {
-    view_.SetResultLabel(KeywordResultLabel(results_.Count(), clock_.TickCount() - start));
-  };
+  last_query_ = LastQuery::kKeyword;
+  auto label = [&] { view_.SetResultLabel(Label(start)); };
   try {
     std::shared_ptr<IndexList> index = store_.Current();
     ResultLines lines;
@@ -113,6 +123,7 @@ void Queries::SearchByKeyword(std::string_view keyword) {
     ResultLines previous = results_.Lines();
     results_.Assign(std::move(index), std::move(lines));
     scratch_.Recycle(std::move(previous));
+    ApplyOrder();
     view_.SetRowCount(results_.Count());
   } catch (...) {
     label();
@@ -124,14 +135,14 @@ void Queries::SearchByKeyword(std::string_view keyword) {
 void Queries::SearchByExtensions(std::string_view first, std::string_view second) {
   std::uint32_t start = clock_.TickCount();
   std::uint64_t generation = ++generation_;
-  auto label = [&] {
-    view_.SetResultLabel(CategoryResultLabel(results_.Count(), clock_.TickCount() - start));
-  };
+  last_query_ = LastQuery::kCategory;
+  auto label = [&] { view_.SetResultLabel(Label(start)); };
   try {
     std::shared_ptr<IndexList> index = store_.Current();
     Rows matches;
     if (index) FindExtensions(*index, first, second, lead_, matches, scratch_);
     if (!FillWhilePumping(generation, std::move(index), matches)) return;
+    ApplyOrder();
     view_.SetRowCount(results_.Count());
   } catch (...) {
     if (generation == generation_) label();
@@ -161,6 +172,72 @@ bool Queries::FillWhilePumping(std::uint64_t generation, std::shared_ptr<IndexLi
   // rows come from: they let it go as the rows on show did.
   if (index != store_.Current()) fresh.Detach(std::move(index));
   results_.Swap(fresh);
+  return true;
+}
+
+std::string Queries::Label(std::uint32_t start) const {
+  const std::uint32_t ms = clock_.TickCount() - start;
+  return last_query_ == LastQuery::kCategory ? CategoryResultLabel(results_.Count(), ms)
+                                             : KeywordResultLabel(results_.Count(), ms);
+}
+
+bool Queries::SetOrder(ResultOrder order) {
+  const std::uint32_t start = clock_.TickCount();
+  if (order.column == SortColumn::kSize && results_.Count() > size_limit_) return false;
+  order_ = order;
+  ApplyOrder();
+  view_.SetRowCount(results_.Count());
+  if (last_query_ != LastQuery::kNone) view_.SetResultLabel(Label(start));
+  return true;
+}
+
+void Queries::SetSizeLookup(std::function<std::int64_t(const std::string&)> size_of,
+                            std::size_t limit) {
+  size_of_ = std::move(size_of);
+  size_limit_ = size_of_ ? limit : 0;
+}
+
+void Queries::ApplyOrder() {
+  shown_ = {};
+  results_.SetOrder(nullptr);
+  const IndexList* source = results_.Source();
+  if (order_.column != SortColumn::kIndex && source) {
+    const std::size_t count = results_.Count();
+    const SortContext context{lead_, PreparedFor(*source, count), size_of_, size_limit_};
+    std::optional<Rows> positions =
+        SortedPositions(*source, results_.Lines().get(), order_, context);
+    if (positions) {
+      results_.SetOrder(std::make_shared<Rows>(std::move(*positions)));
+      shown_ = order_;
+    }
+  }
+  view_.ShowOrder(shown_);
+}
+
+const PreparedOrders* Queries::PreparedFor(const IndexList& index, std::size_t rows) {
+  const bool text_column =
+      order_.column == SortColumn::kName || order_.column == SortColumn::kFolder;
+  if (text_column && &index == store_.Current().get() && UsesPreparedOrders(rows, index.Count())) {
+    while (!PrepareOrdersStep()) {
+    }
+  }
+  return prepared_ && prepared_->index == &index ? prepared_.get() : nullptr;
+}
+
+bool Queries::PrepareOrdersStep() {
+  const IndexList* index = store_.Current().get();
+  if (!index || index == unprepared_ || (prepared_ && prepared_->index == index)) return true;
+  try {
+    if (!preparing_ || &preparing_->Index() != index) {
+      preparing_ = std::make_unique<OrderPreparation>(*index, lead_);
+    }
+    if (!preparing_->Step()) return false;
+    prepared_ = std::make_unique<PreparedOrders>(preparing_->Take());
+  } catch (const std::bad_alloc&) {
+    // Sorts of this index go by the texts of their rows instead.
+    unprepared_ = index;
+  }
+  preparing_.reset();
   return true;
 }
 

@@ -20,6 +20,7 @@
 #include "search/keyword_cache.h"
 #include "search/path_ops.h"
 #include "search/queries_scan.h"
+#include "search/result_order.h"
 
 namespace vl {
 
@@ -37,8 +38,9 @@ class TBall {
 };
 
 // The result set: row i of the result list shows element i, an entry number of the index the
-// rows came from (4 bytes a row). The entry numbers may be shared with the keyword cache;
-// neither side ever changes them. When that index is replaced (a rebuild, a clear), the rows
+// rows came from (4 bytes a row), or, in a column's order, the element that the order puts i-th
+// (4 bytes more a row). The entry numbers may be shared with the keyword cache; neither side
+// ever changes them. When that index is replaced (a rebuild, a clear), the rows
 // let it go and keep what they show: see Detach.
 class TBallArray {
  public:
@@ -48,7 +50,11 @@ class TBallArray {
   std::string Path(std::size_t row) const { return index_->Line(Entry(row)); }
 
   // Empty rows leave nothing held.
+  // Rows in index order.
   void Assign(std::shared_ptr<IndexList> index, ResultLines rows);
+  // Shows the rows in an order: row i shows the element at position (*positions)[i]; null
+  // gives index order back.
+  void SetOrder(ResultLines positions) { order_ = std::move(positions); }
   void Clear();
   void Swap(TBallArray& other) noexcept;
 
@@ -61,14 +67,21 @@ class TBallArray {
   void Detach(std::shared_ptr<IndexList> old);
   // The list the rows read their paths from; null when there are no rows.
   const IndexList* Source() const { return index_.get(); }
+  // The rows in index order.
   const ResultLines& Lines() const { return rows_; }
 
  private:
-  std::size_t Entry(std::size_t row) const { return rows_ ? (*rows_)[row] : row; }
+  std::size_t Entry(std::size_t row) const {
+    const std::size_t at = order_ ? (*order_)[row] : row;
+    return rows_ ? (*rows_)[at] : at;
+  }
 
   std::shared_ptr<IndexList> index_;
   // Null, with an index, after Detach: every entry of the index in order.
   ResultLines rows_;
+  // Positions in rows_ in the order shown; null for index order. A Detach keeps them: the
+  // entries of the detached list are the rows' positions.
+  ResultLines order_;
 };
 
 // The result list and its label, as the main window shows them.
@@ -79,6 +92,8 @@ class ResultView {
   // texts now, inside the query's measured time).
   virtual void SetRowCount(std::size_t rows) = 0;
   virtual void SetResultLabel(std::string_view text) = 0;
+  // The order the rows on show are in (for the header's direction mark).
+  virtual void ShowOrder(ResultOrder) {}
 };
 
 // The result label texts: count, fixed text, milliseconds, fixed text.
@@ -103,13 +118,38 @@ class Queries {
   // A category button: its two extensions, dot included (".mp3", ".wma").
   void SearchByExtensions(std::string_view first, std::string_view second);
 
+  // Makes ready what the first query over the index on show needs (ScanScratch::Prepare); the
+  // window calls it before it takes input.
+  void Prepare();
+
   // How the last keyword query got its rows (for measurements).
   const KeywordCache& Keywords() const { return keywords_; }
+
+  // Shows the rows on show, and every later result, in an order, and repaints and labels the
+  // rows with the time the sort took. A size sort of more rows than the size limit is refused
+  // (false) and changes nothing; a later result of more rows than the limit is shown in index
+  // order while the size order waits for a smaller one.
+  bool SetOrder(ResultOrder order);
+  ResultOrder Order() const { return order_; }
+  // The order the rows on show are in.
+  ResultOrder ShownOrder() const { return shown_; }
+  // How sizes are looked up, and the most rows a size sort looks up (none without a lookup).
+  void SetSizeLookup(std::function<std::int64_t(const std::string&)> size_of, std::size_t limit);
+  std::size_t SizeSortLimit() const { return size_limit_; }
+
+  // Prepares the name and folder orders of the current index a slice at a time (a few
+  // milliseconds each), for the window to call while it is idle; true once there is nothing
+  // left to do. A sort that needs them before they are complete completes them first.
+  bool PrepareOrdersStep();
+  const PreparedOrders* Prepared() const { return prepared_.get(); }
 
  private:
   bool FillWhilePumping(std::uint64_t generation, std::shared_ptr<IndexList> index,
                         const Rows& matches);
   void IndexReplaced(std::shared_ptr<IndexList> old);
+  void ApplyOrder();
+  const PreparedOrders* PreparedFor(const IndexList& index, std::size_t rows);
+  std::string Label(std::uint32_t start) const;
 
   IndexStore& store_;
   TBallArray& results_;
@@ -120,6 +160,15 @@ class Queries {
   std::uint64_t generation_ = 0;
   KeywordCache keywords_;
   ScanScratch scratch_;
+  ResultOrder order_;
+  ResultOrder shown_;
+  std::function<std::int64_t(const std::string&)> size_of_;
+  std::size_t size_limit_ = 0;
+  std::unique_ptr<OrderPreparation> preparing_;
+  std::unique_ptr<PreparedOrders> prepared_;
+  // The index whose preparation ran out of memory: its sorts go by the texts.
+  const IndexList* unprepared_ = nullptr;
+  enum class LastQuery { kNone, kKeyword, kCategory } last_query_ = LastQuery::kNone;
 };
 
 }  // namespace vl

@@ -1,11 +1,7 @@
 #include "search/queries_scan.h"
 
 #include <algorithm>
-#include <condition_variable>
-#include <exception>
-#include <mutex>
 #include <string>
-#include <thread>
 
 #include "search/byte_scan.h"
 
@@ -245,109 +241,10 @@ void InParts(unsigned parts, std::size_t total, Rows& rows, ScanScratch& scratch
   }
 }
 
-// Threads that run the parts of scans beside the calling thread, started when first needed and
-// kept for the life of the process, so that a scan does not wait for threads to start. Each
-// thread takes the next part not yet taken; the caller takes parts too and then waits only for
-// the parts under way, so a helper that the system is slow to run costs nothing but its share.
-class Helpers {
- public:
-  // Never destroyed: the helpers wait on it until the process ends.
-  static Helpers& Instance() {
-    static Helpers* helpers = new Helpers;
-    return *helpers;
-  }
-
-  void Run(unsigned parts, unsigned threads, const std::function<void(unsigned)>& part,
-           std::vector<std::exception_ptr>& errors) {
-    const std::lock_guard<std::mutex> one_at_a_time(run_);
-    {
-      const std::lock_guard<std::mutex> lock(mutex_);
-      Start(threads - 1);
-      part_ = &part;
-      errors_ = &errors;
-      parts_ = parts;
-      next_ = 0;
-      running_ = 0;
-    }
-    wake_.notify_all();
-    TakeParts();
-    std::unique_lock<std::mutex> lock(mutex_);
-    idle_.wait(lock, [&] { return running_ == 0; });
-    part_ = nullptr;
-  }
-
- private:
-  // Starts helpers up to count; a thread that cannot be had (no room for its stack) leaves the
-  // work to the others.
-  void Start(unsigned count) {
-    try {
-      for (; started_ < count; ++started_) {
-        std::thread([this] { Serve(); }).detach();
-      }
-    } catch (...) {
-    }
-  }
-
-  void Serve() {
-    std::unique_lock<std::mutex> lock(mutex_);
-    for (;;) {
-      wake_.wait(lock, [&] { return part_ != nullptr && next_ < parts_; });
-      lock.unlock();
-      TakeParts();
-      lock.lock();
-    }
-  }
-
-  void TakeParts() {
-    for (;;) {
-      const std::function<void(unsigned)>* part = nullptr;
-      unsigned p = 0;
-      {
-        const std::lock_guard<std::mutex> lock(mutex_);
-        if (part_ == nullptr || next_ >= parts_) return;
-        part = part_;
-        p = next_++;
-        ++running_;
-      }
-      try {
-        (*part)(p);
-      } catch (...) {
-        (*errors_)[p] = std::current_exception();
-      }
-      const std::lock_guard<std::mutex> lock(mutex_);
-      if (--running_ == 0 && next_ >= parts_) idle_.notify_all();
-    }
-  }
-
-  std::mutex run_;
-  std::mutex mutex_;
-  std::condition_variable wake_;
-  std::condition_variable idle_;
-  const std::function<void(unsigned)>* part_ = nullptr;
-  std::vector<std::exception_ptr>* errors_ = nullptr;
-  unsigned parts_ = 0;
-  unsigned next_ = 0;
-  unsigned running_ = 0;
-  unsigned started_ = 0;
-};
-
 }  // namespace
 
-void ForkJoin(unsigned parts, unsigned threads, const std::function<void(unsigned)>& part) {
-  if (parts <= 1 || threads <= 1) {
-    for (unsigned p = 0; p < parts; ++p) part(p);
-    return;
-  }
-  std::vector<std::exception_ptr> errors(parts);
-  Helpers::Instance().Run(parts, std::min(threads, kMaxParts), part, errors);
-  for (const std::exception_ptr& error : errors) {
-    if (error) std::rethrow_exception(error);
-  }
-}
-
 unsigned ScanScratch::Threads() const {
-  const unsigned cores = max_parts != 0 ? max_parts : std::thread::hardware_concurrency();
-  return std::clamp(cores, 1u, kMaxParts);
+  return max_parts != 0 ? std::min(max_parts, kMaxParts) : CoreCount();
 }
 
 unsigned ScanScratch::Parts(std::size_t units, std::size_t min_units) const {
@@ -379,6 +276,16 @@ void ScanScratch::Release() {
   Rows().swap(spare_);
   marks_.reset();
   marks_size_ = 0;
+}
+
+void ScanScratch::Prepare(const IndexList& index) {
+  StartHelpers(Threads());
+  Marks(index.FolderCount());
+  if (spare_.capacity() < index.Count()) {
+    Rows rows(index.Count());
+    rows.clear();
+    GiveBack(std::move(rows));
+  }
 }
 
 Rows& ScanScratch::PartRows(unsigned part) {

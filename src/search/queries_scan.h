@@ -20,12 +20,10 @@
 // empty extension, or one holding "\", looks at the whole path.
 //
 // Parts. A scan of a large index is split into parts of a tenth of a millisecond of work or more,
-// a few for each core up to kMaxParts cores, each a range of folders, runs or candidates. The
-// calling thread and helper threads (one fewer than the cores, started with the first such scan
-// and kept for the life of the process) each take the next part not yet taken, and the scan
-// returns when every part has ended, with the rows of the parts joined in order. The parts read
-// the index, which does not change while they run, and write rows of their own; they touch no
-// window. With one core, or little to scan, the calling thread scans alone.
+// a few for each core, each a range of folders, runs or candidates, and run as a fork-join
+// (fork_join.h) with the rows of the parts joined in order. The parts read the index, which does
+// not change while they run, and write rows of their own. With one core, or little to scan, the
+// calling thread scans alone.
 
 #include <atomic>
 #include <cstddef>
@@ -35,19 +33,14 @@
 #include <string_view>
 #include <vector>
 
+#include "search/fork_join.h"
 #include "search/index_list.h"
 #include "search/path_ops.h"
 
 namespace vl {
 
-// The most cores a scan uses, and how many parts it makes for each.
-constexpr unsigned kMaxParts = 8;
+// How many parts a scan makes for each core.
 constexpr unsigned kPartsPerThread = 4;
-
-// Runs part(0) .. part(parts - 1) on the calling thread and up to threads - 1 helpers, as
-// described above, and rethrows the first exception of a part (in part order) once all have
-// ended. When no helper can be started, the calling thread runs every part.
-void ForkJoin(unsigned parts, unsigned threads, const std::function<void(unsigned)>& part);
 
 // The buffers that scans reuse from one query to the next, so that no query allocates per row
 // nor grows a buffer row by row, and the most threads a scan may use (0: one per core).
@@ -74,6 +67,10 @@ class ScanScratch {
   void GiveBack(Rows&& rows);
   // Frees every buffer: the index they were sized for has gone.
   void Release();
+  // Starts the helpers and makes the buffers a scan of index needs (the folder marks, room for
+  // a result of every entry), written once so that the system has given their memory: the
+  // first query then costs what any other does.
+  void Prepare(const IndexList& index);
 
  private:
   std::vector<Rows> part_rows_;

@@ -1,5 +1,7 @@
 #include "search/text_list.h"
 
+#include <algorithm>
+
 #include "search/byte_scan.h"
 
 namespace vl {
@@ -22,6 +24,17 @@ std::string JoinTextList(const TextList& lines) {
     out += "\r\n";
   }
   return out;
+}
+
+std::size_t StringReader::Read(char* into, std::size_t size) {
+  const std::size_t n = std::min(size, bytes_.size() - at_);
+  std::copy_n(bytes_.data() + at_, n, into);
+  at_ += n;
+  return n;
+}
+
+std::unique_ptr<FileSystem::PieceReader> FileSystem::OpenPieces(const std::string& path) {
+  return std::make_unique<StringReader>(ReadWholeFile(path));
 }
 
 TextList LoadTextList(FileSystem& fs, const std::string& path) {

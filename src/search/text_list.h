@@ -11,6 +11,7 @@
 // temporary file is named after the target ("vl.vl.~vl<process>-<count>.tmp"); one that an
 // interrupted replacement left is removed by the next replacement of the same file.
 
+#include <cstddef>
 #include <functional>
 #include <memory>
 #include <string>
@@ -49,21 +50,35 @@ class FileSystem {
     return std::make_unique<WriterClaim>();
   }
 
-  // The same two for a file too large to be held whole. ReadFilePieces hands the file's bytes
-  // to piece in order, a piece at a time, until piece returns false; ReplaceFilePieces writes
-  // what write hands to put, piece by piece, and replaces the file in one step when write
-  // returns. These ones hold the whole file; the platform's do not.
+  // The same two for a file too large to be held whole. OpenPieces opens the file for reading
+  // (shared as ReadWholeFile's open is) into the caller's buffers; ReplaceFilePieces writes what
+  // write hands to put, piece by piece, and replaces the file in one step when write returns.
+  // These ones hold the whole file; the platform's do not.
+  class PieceReader {
+   public:
+    virtual ~PieceReader() = default;
+    // Reads up to size bytes into into and returns how many; 0 at the end of the file.
+    virtual std::size_t Read(char* into, std::size_t size) = 0;
+  };
   using Put = std::function<void(std::string_view)>;
-  virtual void ReadFilePieces(const std::string& path,
-                              const std::function<bool(std::string_view)>& piece) {
-    piece(ReadWholeFile(path));
-  }
+  virtual std::unique_ptr<PieceReader> OpenPieces(const std::string& path);
   virtual void ReplaceFilePieces(const std::string& path,
                                  const std::function<void(const Put&)>& write) {
     std::string bytes;
     write([&](std::string_view part) { bytes.append(part); });
     ReplaceWholeFile(path, bytes);
   }
+};
+
+// Reads bytes held in memory as a file.
+class StringReader : public FileSystem::PieceReader {
+ public:
+  explicit StringReader(std::string bytes) : bytes_(std::move(bytes)) {}
+  std::size_t Read(char* into, std::size_t size) override;
+
+ private:
+  std::string bytes_;
+  std::size_t at_ = 0;
 };
 
 // The platform's files (Windows build only).

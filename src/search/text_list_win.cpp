@@ -18,9 +18,6 @@ namespace vl {
 namespace {
 
 constexpr DWORD kChunk = 1u << 24;
-// A file read piece by piece is read in pieces of this size, small enough to stay in the cache
-// while the reader splits them.
-constexpr DWORD kPiece = 1u << 20;
 
 std::string SystemMessage(DWORD code) {
   char* buffer = nullptr;
@@ -175,6 +172,22 @@ std::wstring ClaimName(const std::string& path) {
          Hex(static_cast<unsigned long>(hash & 0xFFFFFFFFu));
 }
 
+class FileReader : public FileSystem::PieceReader {
+ public:
+  FileReader(std::string path, HANDLE file) : path_(std::move(path)), file_(file) {}
+  std::size_t Read(char* into, std::size_t size) override {
+    DWORD got = 0;
+    if (!::ReadFile(file_.Get(), into, DWORD(std::min<std::size_t>(size, kChunk)), &got, nullptr)) {
+      ThrowCannotOpen(path_, GetLastError());
+    }
+    return got;
+  }
+
+ private:
+  std::string path_;
+  TFileHandle file_;
+};
+
 class WinFileSystem : public FileSystem {
  public:
   // The claim is a named object that exists while its first holder keeps it open; the process
@@ -195,17 +208,8 @@ class WinFileSystem : public FileSystem {
     return ReadAll(path, file.Get());
   }
 
-  void ReadFilePieces(const std::string& path,
-                      const std::function<bool(std::string_view)>& piece) override {
-    TFileHandle file(OpenForReading(path));
-    std::string buffer(kPiece, '\0');
-    for (;;) {
-      DWORD got = 0;
-      if (!::ReadFile(file.Get(), buffer.data(), DWORD(buffer.size()), &got, nullptr)) {
-        ThrowCannotOpen(path, GetLastError());
-      }
-      if (got == 0 || !piece(std::string_view(buffer.data(), got))) return;
-    }
+  std::unique_ptr<PieceReader> OpenPieces(const std::string& path) override {
+    return std::make_unique<FileReader>(path, OpenForReading(path));
   }
 
   void ReplaceWholeFile(const std::string& path, std::string_view bytes) override {

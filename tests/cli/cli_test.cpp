@@ -81,6 +81,33 @@ TEST_F(CliTest, RowsPrintTheFourColumns) {
             "gone.txt\tC:\\\t.txt\t0,00 KB\r\n");
 }
 
+TEST_F(CliTest, RowsTakeTheOrderOfAColumn) {
+  files.files["vl.vl"] = "D:\\b10.txt\r\nC:\\x\\B2.mp3\r\nC:\\a\r\nC:\\b1.mp3\r\n";
+  struct Case {
+    const char* column;
+    const char* names;
+  } cases[] = {{"name", "a b1.mp3 B2.mp3 b10.txt "},
+               {"folder", "a b1.mp3 B2.mp3 b10.txt "},
+               {"type", "a B2.mp3 b1.mp3 b10.txt "},
+               {"size", "b10.txt a B2.mp3 b1.mp3 "}};
+  for (const Case& c : cases) {
+    out.str("");
+    EXPECT_EQ(Run({"rows", "vl.vl", ":", "--sort", c.column}), kOk);
+    std::string names;
+    std::istringstream lines(out.str());
+    for (std::string line; std::getline(lines, line);)
+      names += line.substr(0, line.find('\t')) + " ";
+    EXPECT_EQ(names, c.names) << c.column;
+  }
+  err.str("");
+  EXPECT_EQ(Run({"rows", "vl.vl", ":", "--sort", "date"}), kUsage);
+  EXPECT_EQ(Run({"rows", "vl.vl", ":", "--sort"}), kUsage);
+  EXPECT_EQ(Run({"rows", "vl.vl", ":", "--order", "name"}), kUsage);
+  EXPECT_NE(
+      err.str().find("usage: vorlisk-cli rows INDEXFILE KEYWORD [--sort name|folder|type|size]"),
+      std::string::npos);
+}
+
 TEST_F(CliTest, BenchReportsMatchesPerKeyword) {
   files.files["vl.vl"] = "C:\\a\r\nC:\\b\r\n";
   EXPECT_EQ(Run({"bench", "vl.vl", "a", "c:"}), kOk);

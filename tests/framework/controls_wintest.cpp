@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <memory>
 #include <string>
 
@@ -222,6 +223,34 @@ TEST_F(FrameworkTest, TheOwnerDataListAsksForTheRowsItShows) {
   EXPECT_EQ(list->ItemIndex(), 99999);
   EXPECT_GT(list->TopIndex(), 99000);
   EXPECT_GE(requests, 2);
+  form.Release();
+}
+
+// A row's texts are made once for all its columns while the list paints (one size lookup a row
+// for the result list), and afresh for every request outside a paint.
+TEST_F(FrameworkTest, APaintAsksForEachRowOnce) {
+  TestForm form(true);
+  form.SetClientSize(400, 300);
+  auto* list = new TListView(&form);
+  for (const char* caption : {"Name", "Folder", "Type", "Size"}) list->AddColumn(caption, 90);
+  list->SetAlign(TAlign::alClient);
+  list->SetParent(&form);
+  std::map<int, int> asked;
+  list->OnData = [&](int row, std::vector<std::string>& texts) {
+    ++asked[row];
+    texts = {"name" + std::to_string(row), "folder", "type", "size"};
+  };
+  list->SetItemCount(1000);
+  form.Show();
+  Pump();
+  asked.clear();
+  list->Repaint();
+  ASSERT_FALSE(asked.empty());
+  for (const auto& [row, times] : asked) EXPECT_EQ(times, 1) << "row " << row;
+  asked.clear();
+  EXPECT_EQ(list->ItemText(3, 0), "name3");
+  EXPECT_EQ(list->ItemText(3, 3), "size");
+  EXPECT_EQ(asked[3], 2);
   form.Release();
 }
 

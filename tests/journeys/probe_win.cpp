@@ -28,6 +28,7 @@
 //   close SEL               asks a window to close (WM_CLOSE), for tidying up after a journey
 //   rows SEL                a list view's row count and selected row (-1 for none)
 //   selection SEL           an edit control's selection: "start end"
+//   shown SEL COLUMN        the texts of one column of the rows a list view shows, one a line
 //   clipboard               the clipboard's text
 //   desktop                 the size of the screen the program sees
 //   drives                  the drives present (GetLogicalDrives), one a line: C:\ ...
@@ -42,6 +43,7 @@
 #include <shellapi.h>
 #include <tlhelp32.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cwchar>
@@ -385,6 +387,41 @@ void PrintRect(const RECT& rc) {
   std::printf("%ld %ld %ld %ld\n", rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top);
 }
 
+// The texts of one column of the rows a list view shows, one a line, top to bottom. The item
+// text is asked for through memory of the list's own process: pointers are not carried over
+// between processes.
+int PrintShownRows(HWND list, int column) {
+  DWORD pid = 0;
+  GetWindowThreadProcessId(list, &pid);
+  HANDLE process =
+      OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+  if (!process) return 1;
+  constexpr int kTextBytes = 1024;
+  auto* remote = static_cast<char*>(
+      VirtualAllocEx(process, nullptr, sizeof(LVITEMA) + kTextBytes, MEM_COMMIT, PAGE_READWRITE));
+  if (!remote) {
+    CloseHandle(process);
+    return 1;
+  }
+  const int count = int(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+  const int top = int(SendMessageW(list, LVM_GETTOPINDEX, 0, 0));
+  const int end = std::min(count, top + int(SendMessageW(list, LVM_GETCOUNTPERPAGE, 0, 0)));
+  for (int row = top; row < end; ++row) {
+    LVITEMA item{};
+    item.iSubItem = column;
+    item.pszText = remote + sizeof(LVITEMA);
+    item.cchTextMax = kTextBytes;
+    char text[kTextBytes] = {};
+    WriteProcessMemory(process, remote, &item, sizeof item, nullptr);
+    SendMessageA(list, LVM_GETITEMTEXTA, WPARAM(row), reinterpret_cast<LPARAM>(remote));
+    ReadProcessMemory(process, remote + sizeof(LVITEMA), text, kTextBytes - 1, nullptr);
+    std::printf("%s\n", text);
+  }
+  VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+  CloseHandle(process);
+  return 0;
+}
+
 int Run(const std::vector<std::wstring>& args) {
   const std::wstring& command = args[0];
   const std::vector<std::wstring> rest(args.begin() + 1, args.end());
@@ -498,6 +535,9 @@ int Run(const std::vector<std::wstring>& args) {
     std::printf("%ld %ld\n", long(SendMessageW(window, LVM_GETITEMCOUNT, 0, 0)),
                 long(SendMessageW(window, LVM_GETNEXTITEM, WPARAM(-1), LVNI_SELECTED)));
     return 0;
+  }
+  if (command == L"shown" && rest.size() == 2) {
+    return PrintShownRows(window, _wtoi(rest[1].c_str()));
   }
   if (command == L"selection") {
     DWORD start = 0, end = 0;

@@ -148,6 +148,8 @@ class FakeView : public ResultView {
     if (on_row_count) on_row_count();
   }
   void SetResultLabel(std::string_view text) override { labels.emplace_back(text); }
+  ResultOrder shown;
+  void ShowOrder(ResultOrder order) override { shown = order; }
 };
 
 }  // namespace vl::testing

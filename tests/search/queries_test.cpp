@@ -434,5 +434,76 @@ TEST_F(QueriesTest, AQueryStartedWhileACategoryFillsWins) {
   EXPECT_EQ(view.row_counts, (std::vector<std::size_t>{1}));
 }
 
+std::vector<std::string> PathsOf(const TBallArray& rows) {
+  std::vector<std::string> paths;
+  for (std::size_t row = 0; row < rows.Count(); ++row) paths.push_back(rows.Path(row));
+  return paths;
+}
+
+TEST_F(QueriesTest, AnOrderHoldsForLaterResultsUntilIndexOrderComesBack) {
+  Load("C:\\b10.txt\r\nD:\\B2.txt\r\nC:\\a.mp3\r\nC:\\b1.mp3\r\n");
+  queries.SearchByKeyword("b");
+  clock.step = 7;
+  ASSERT_TRUE(queries.SetOrder({SortColumn::kName, false}));
+  EXPECT_EQ(PathsOf(results),
+            (std::vector<std::string>{"C:\\b1.mp3", "D:\\B2.txt", "C:\\b10.txt"}));
+  EXPECT_EQ(view.shown, (ResultOrder{SortColumn::kName, false}));
+  EXPECT_EQ(view.row_counts.back(), 3u);
+  EXPECT_EQ(view.labels.back(), "3    results taken   7    milliseconds");
+  queries.SearchByKeyword("b1");
+  EXPECT_EQ(PathsOf(results), (std::vector<std::string>{"C:\\b1.mp3", "C:\\b10.txt"}));
+  queries.SetOrder({SortColumn::kName, true});
+  queries.SearchByExtensions(".mp3", ".wma");
+  EXPECT_EQ(PathsOf(results), (std::vector<std::string>{"C:\\b1.mp3", "C:\\a.mp3"}));
+  EXPECT_EQ(view.labels.back(), "2  results taken   7     milliseconds");
+  queries.SetOrder({});
+  EXPECT_EQ(PathsOf(results), (std::vector<std::string>{"C:\\a.mp3", "C:\\b1.mp3"}));
+  EXPECT_EQ(view.shown, ResultOrder{});
+}
+
+TEST_F(QueriesTest, SortedRowsKeepTheirOrderWhenTheirIndexIsReplaced) {
+  Load("C:\\z\\a\r\nC:\\y\\b\r\nC:\\x\\c\r\nC:\\other\r\n");
+  queries.SearchByKeyword(":\\");
+  queries.SetOrder({SortColumn::kFolder, false});
+  const std::vector<std::string> before = PathsOf(results);
+  EXPECT_EQ(before.front(), "C:\\other");
+  Load("C:\\new\r\n");
+  EXPECT_EQ(PathsOf(results), before);
+  queries.SetOrder({SortColumn::kFolder, true});
+  EXPECT_EQ(PathsOf(results),
+            (std::vector<std::string>{"C:\\z\\a", "C:\\y\\b", "C:\\x\\c", "C:\\other"}));
+}
+
+TEST_F(QueriesTest, ASizeSortIsRefusedAboveItsLimitAndWaitsForFewerRows) {
+  Load("C:\\big\r\nC:\\small\r\nD:\\mid\r\n");
+  queries.SetSizeLookup(
+      [](const std::string& path) { return std::int64_t(path == "C:\\big" ? 9 : path.size()); }, 2);
+  queries.SearchByKeyword(":");
+  EXPECT_FALSE(queries.SetOrder({SortColumn::kSize, false}));
+  EXPECT_EQ(queries.Order(), ResultOrder{});
+  queries.SearchByKeyword("C:");
+  ASSERT_TRUE(queries.SetOrder({SortColumn::kSize, true}));
+  EXPECT_EQ(PathsOf(results), (std::vector<std::string>{"C:\\big", "C:\\small"}));
+  queries.SearchByKeyword(":");
+  EXPECT_EQ(PathsOf(results), (std::vector<std::string>{"C:\\big", "C:\\small", "D:\\mid"}));
+  EXPECT_EQ(view.shown, ResultOrder{});
+  EXPECT_EQ(queries.Order(), (ResultOrder{SortColumn::kSize, true}));
+}
+
+TEST_F(QueriesTest, OrdersArePreparedInSlicesForTheCurrentIndex) {
+  std::string text;
+  for (int i = 0; i < 200000; ++i)
+    text += "C:\\d" + std::to_string(i % 97) + "\\f" + std::to_string(i) + "\r\n";
+  Load(text);
+  int steps = 1;
+  while (!queries.PrepareOrdersStep()) ++steps;
+  EXPECT_GT(steps, 2);
+  ASSERT_NE(queries.Prepared(), nullptr);
+  EXPECT_EQ(queries.Prepared()->index, store.Current().get());
+  EXPECT_TRUE(queries.PrepareOrdersStep());
+  Load("C:\\a\r\n");
+  EXPECT_EQ(queries.Prepared(), nullptr);
+}
+
 }  // namespace
 }  // namespace vl

@@ -59,5 +59,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
        at < bytes.size() && loader.Feed(std::string_view(bytes).substr(at, step)); at += step) {
   }
   Check(loader.Finish().FileText() == index.FileText());
+
+  // The same bytes read whole as the program reads a file, in stretches and parts of a few bytes
+  // (the parts run in turn here: the unit tests run them side by side).
+  const vl::IndexLoader::Sizes sizes{step, 1 + data[0] % 13u, 1 + data[0] % 5u};
+  vl::StringReader reader(bytes);
+  vl::IndexLoader whole;
+  whole.ReadAll(reader, 1, sizes);
+  Check(whole.Finish().FileText() == index.FileText());
   return 0;
 }

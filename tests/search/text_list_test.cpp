@@ -92,6 +92,43 @@ TEST(IndexList, AgreesWithTheTextListOnRandomTexts) {
   }
 }
 
+// The whole file read as the program reads it, in stretches and parts of a few bytes each so
+// that lines, CR LF pairs, runs of one folder and the text's end fall across every cut.
+IndexList ReadWhole(const std::string& text, unsigned threads, IndexLoader::Sizes sizes) {
+  testing::FakeFileSystem fs;
+  fs.files["vl.vl"] = text;
+  IndexLoader loader;
+  loader.ReadAll(*fs.OpenPieces("vl.vl"), threads, sizes);
+  return loader.Finish();
+}
+
+TEST(IndexList, ReadWholeAgreesWithTheTextListOnRandomTexts) {
+  const IndexLoader::Sizes sizes[] = {{1, 1, 1}, {3, 7, 2}, {5, 16, 4}, {64, 256, 32}};
+  std::mt19937 rng(11);
+  for (int round = 0; round < 300; ++round) {
+    std::string text = RandomText(rng, rng() % 300);
+    TextList lines = SplitTextList(text);
+    for (const IndexLoader::Sizes& size : sizes) {
+      for (unsigned threads : {1u, 3u}) {
+        ASSERT_EQ(LinesOf(ReadWhole(text, threads, size)), lines)
+            << ::testing::PrintToString(text) << " piece " << size.piece << " stretch "
+            << size.stretch << " part " << size.part << " threads " << threads;
+      }
+    }
+  }
+}
+
+TEST(IndexList, ReadWholeStoresAFolderOnceAcrossItsCuts) {
+  std::string text;
+  for (int i = 0; i < 50; ++i) text += "C:\\a\\" + std::to_string(i) + "\r\n";
+  text += "C:\\b\\x\r\nC:\\a\\y";
+  IndexList index = ReadWhole(text, 3, {3, 10, 4});
+  ASSERT_EQ(index.Count(), 52u);
+  EXPECT_EQ(index.FolderCount(), 2u);
+  EXPECT_EQ(index.Line(51), "C:\\a\\y");
+  EXPECT_EQ(index.FileText(), text + "\r\n");
+}
+
 TEST(IndexList, StoresEachFolderOnceInTheOrderFirstMet) {
   IndexList index = IndexList::FromText(
       "C:\\a\\x\r\nC:\\b\\y\r\nC:\\a\\z\r\nnone\r\n\r\nC:x.txt\r\nC:\\a\\\r\nC:\\a\\.\r\n");

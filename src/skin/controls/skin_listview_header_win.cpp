@@ -86,10 +86,16 @@ void TskListViewHeader::DrawSection(HDC dc, const TskHeaderSkin* skin, int index
     font.SetColor(ColorToRGB(clBtnText));
   }
   canvas.SetFont(font);
+  TRect room{kCaptionInset, 0, width - kCaptionInset, height};
+  if (index == list_.SortMarkColumn()) {
+    for (const TRect& row : SortMarkRows(room, list_.SortMarkDescending())) {
+      canvas.FillRect(row, font.Color());
+    }
+    room.right -= kSortMarkWidth + kSortMarkGap;
+  }
   if (list_.OnDrawHeaderSection) {
     list_.OnDrawHeaderSection(canvas, index, pressed, section);
   } else {
-    const TRect room{kCaptionInset, 0, width - kCaptionInset, height};
     const std::wstring caption = ShortenedCaption(
         text, room.Width(), [&canvas](std::wstring_view t) { return canvas.TextWidth(t); });
     const SIZE size = canvas.TextExtent(caption);

@@ -88,6 +88,13 @@ void TskSkinListView::ApplyLook() {
   RedrawHeader();
 }
 
+void TskSkinListView::SetSortMark(int column, bool descending) {
+  if (column == sort_column_ && descending == sort_descending_) return;
+  sort_column_ = column;
+  sort_descending_ = descending;
+  RedrawHeader();
+}
+
 void TskSkinListView::RedrawHeader() {
   // The captions are drawn in the list's font, which the header is not told to redraw with.
   if (header_->HandleAllocated()) InvalidateRect(header_->Handle(), nullptr, TRUE);
@@ -121,6 +128,12 @@ void TskSkinListView::HookHeader() {
 }
 
 LRESULT TskSkinListView::WndProc(UINT msg, WPARAM wparam, LPARAM lparam) {
+  if (msg == WM_NOTIFY && header_->HandleAllocated() &&
+      reinterpret_cast<const NMHDR*>(lparam)->hwndFrom == header_->Handle()) {
+    // The header is ours for its looks only: what it tells the list (a click on a section, a
+    // column resized) goes to the native list, which answers with notifications of its own.
+    return DefaultHandler(msg, wparam, lparam);
+  }
   if (msg == WM_SIZE) {
     const LRESULT result = TListView::WndProc(msg, wparam, lparam);
     if (header_->HandleAllocated()) InvalidateRect(header_->Handle(), nullptr, FALSE);

@@ -44,6 +44,11 @@ class TskSkinListView : public TListView, public TskSkinnable {
   // picture, column, pressed, the section's rectangle in that picture.
   std::function<void(TCanvas&, int, bool, const TRect&)> OnDrawHeaderSection;
 
+  // The column whose header section shows the direction mark of a sort (-1: none).
+  void SetSortMark(int column, bool descending);
+  int SortMarkColumn() const { return sort_column_; }
+  bool SortMarkDescending() const { return sort_descending_; }
+
   // The column header the list draws (its window exists while the list's does).
   TskListViewHeader& Header() { return *header_; }
 
@@ -69,6 +74,8 @@ class TskSkinListView : public TListView, public TskSkinnable {
   // in between, the header draws nothing from the skin.
   bool skin_applied_ = false;
   std::optional<TskHeaderSkin> header_skin_;
+  int sort_column_ = -1;
+  bool sort_descending_ = false;
 };
 
 }  // namespace vl

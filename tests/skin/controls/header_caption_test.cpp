@@ -46,5 +46,27 @@ TEST(CaptionLeft, LeftRightAndCentred) {
   for (const auto& c : cases) EXPECT_EQ(CaptionLeft(5, 105, 30, c.alignment), c.left);
 }
 
+TEST(SortMarkRows, PointUpWhenAscendingAndDownWhenDescendingAtTheRightOfTheRoom) {
+  const TRect room{5, 0, 75, 20};
+  const std::vector<TRect> up = SortMarkRows(room, false);
+  ASSERT_EQ(up.size(), 4u);
+  EXPECT_EQ(up.front(), (TRect{71, 8, 72, 9}));
+  EXPECT_EQ(up.back(), (TRect{68, 11, 75, 12}));
+  const std::vector<TRect> down = SortMarkRows(room, true);
+  ASSERT_EQ(down.size(), 4u);
+  EXPECT_EQ(down.front(), (TRect{68, 8, 75, 9}));
+  EXPECT_EQ(down.back(), (TRect{71, 11, 72, 12}));
+  for (const TRect& row : down) {
+    EXPECT_LE(row.right, room.right);
+    EXPECT_GE(row.left, room.right - kSortMarkWidth);
+  }
+}
+
+TEST(SortMarkRows, NoneInARoomTooSmall) {
+  EXPECT_TRUE(SortMarkRows({0, 0, kSortMarkWidth - 1, 20}, false).empty());
+  EXPECT_TRUE(SortMarkRows({0, 0, 40, 3}, true).empty());
+  EXPECT_EQ(SortMarkRows({0, 0, kSortMarkWidth, 4}, true).size(), 4u);
+}
+
 }  // namespace
 }  // namespace vl

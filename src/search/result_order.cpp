@@ -1,0 +1,485 @@
+#include "search/result_order.h"
+
+#include <algorithm>
+#include <bit>
+#include <cstring>
+#include <numeric>
+#include <thread>
+#include <unordered_map>
+
+#include "search/natural_order.h"
+#include "search/queries_scan.h"
+
+namespace vl {
+namespace {
+
+constexpr std::size_t kKeyPartBytes = 8;
+// The texts a slice of a sort handles: a few milliseconds of work.
+constexpr std::size_t kSliceTexts = std::size_t(1) << 16;
+// A name sort picks its rows from the prepared order of all names when they are at least this
+// part of the index; fewer rows are cheaper to sort by their texts.
+constexpr std::size_t kDenseDivisor = 32;
+// Below this many entries a pick from the order of every name is left to one thread.
+constexpr std::size_t kMinParallelPick = std::size_t(1) << 16;
+
+using Item = TextOrderBuilder::Item;
+
+bool Less(const Item& a, const Item& b) {
+  return a.key != b.key ? a.key < b.key : a.id < b.id;
+}
+
+void SetKey(Item& item, const TextOf& text, std::size_t offset, std::string& scratch) {
+  bool more = false;
+  item.key = NaturalKeyPart(text(item.id, scratch), offset, more);
+  item.more = more;
+}
+
+// items[begin, end) are sorted by the first part of their keys. Sorts each run of equal parts
+// by the next part of the keys, as deep as the keys go, and marks the positions that sort equal
+// to the one before. Long equal texts make deep runs, so the runs wait on a list of their own
+// rather than on the stack.
+void Refine(std::vector<Item>& items, std::size_t begin, std::size_t end, const TextOf& text,
+            std::string& scratch, std::vector<std::uint8_t>& tied) {
+  struct Span {
+    std::size_t begin, end, offset;
+  };
+  std::vector<Span> pending{{begin, end, 0}};
+  while (!pending.empty()) {
+    const Span span = pending.back();
+    pending.pop_back();
+    for (std::size_t first = span.begin; first < span.end;) {
+      std::size_t last = first + 1;
+      bool more = items[first].more != 0;
+      while (last < span.end && items[last].key == items[first].key) {
+        more |= items[last++].more != 0;
+      }
+      if (last - first > 1 && !more) {
+        std::fill(tied.begin() + std::ptrdiff_t(first + 1), tied.begin() + std::ptrdiff_t(last), 1);
+      } else if (last - first > 1) {
+        const std::size_t offset = span.offset + kKeyPartBytes;
+        for (std::size_t k = first; k < last; ++k) SetKey(items[k], text, offset, scratch);
+        std::sort(items.begin() + std::ptrdiff_t(first), items.begin() + std::ptrdiff_t(last),
+                  Less);
+        pending.push_back({first, last, offset});
+      }
+      first = last;
+    }
+  }
+}
+
+// Hands the positions of order[begin, end) to emit, in order or in reverse, equal ones in order
+// either way; begin and end start runs of equal positions.
+template <typename Emit>
+void Walk(const TextOrder& sorted, std::size_t begin, std::size_t end, bool descending,
+          Emit&& emit) {
+  const Rows& order = sorted.order;
+  if (!descending) {
+    for (std::size_t k = begin; k < end; ++k) emit(order[k]);
+    return;
+  }
+  while (end > begin) {
+    std::size_t first = end - 1;
+    while (first > begin && sorted.tied[first]) --first;
+    for (std::size_t k = first; k < end; ++k) emit(order[k]);
+    end = first;
+  }
+}
+
+Rows Arranged(const TextOrder& sorted, bool descending) {
+  Rows out;
+  out.reserve(sorted.order.size());
+  Walk(sorted, 0, sorted.order.size(), descending, [&out](std::uint32_t p) { out.push_back(p); });
+  return out;
+}
+
+std::uint32_t EntryAt(const Rows* rows, std::size_t p) {
+  return rows ? (*rows)[p] : std::uint32_t(p);
+}
+
+// The name column of an entry: its stored name, cut after a ":" when it holds one.
+std::string_view NameColumn(std::string_view name, const LeadBytes& lead) {
+  return name.find(':') == std::string_view::npos ? name : ExtractFileName(name, lead);
+}
+
+// The rows picked from the prepared order of every name: one pass over it, with the rows marked
+// in a bitmap whose counts give each row's position. The pass is split across the cores, each
+// part a stretch of the order that starts a run of equal names, its picks joined in order.
+Rows PickedByName(const TextOrder& names, std::size_t entries, const Rows* rows, std::size_t count,
+                  bool descending) {
+  const std::size_t words = (entries + 63) / 64;
+  std::vector<std::uint64_t> marks(words);
+  for (std::size_t p = 0; p < count; ++p) {
+    const std::uint32_t e = EntryAt(rows, p);
+    marks[e / 64] |= std::uint64_t(1) << (e % 64);
+  }
+  std::vector<std::uint32_t> before(words);
+  std::uint32_t total = 0;
+  for (std::size_t w = 0; w < words; ++w) {
+    before[w] = total;
+    total += std::uint32_t(std::popcount(marks[w]));
+  }
+  const unsigned threads = std::clamp(std::thread::hardware_concurrency(), 1u, kMaxParts);
+  const unsigned parts = entries >= kMinParallelPick ? threads : 1;
+  std::vector<std::size_t> bounds(parts + 1, entries);
+  for (unsigned p = 0; p < parts; ++p) {
+    bounds[p] = entries * p / parts;
+    while (bounds[p] > 0 && bounds[p] < entries && names.tied[bounds[p]]) ++bounds[p];
+  }
+  std::vector<Rows> picked(parts);
+  ForkJoin(parts, threads, [&](unsigned p) {
+    picked[p].reserve(count / parts + 1);
+    Walk(names, bounds[p], bounds[p + 1], descending, [&](std::uint32_t e) {
+      const std::uint64_t word = marks[e / 64];
+      const std::uint64_t bit = std::uint64_t(1) << (e % 64);
+      if (word & bit) {
+        picked[p].push_back(before[e / 64] + std::uint32_t(std::popcount(word & (bit - 1))));
+      }
+    });
+  });
+  if (descending) std::reverse(picked.begin(), picked.end());
+  Rows out;
+  out.reserve(count);
+  for (const Rows& part : picked) out.insert(out.end(), part.begin(), part.end());
+  return out;
+}
+
+// Hands every position of sorted its rank (equal positions share one) and returns how many
+// ranks there are.
+template <typename Assign>
+std::size_t AssignRanks(const TextOrder& sorted, Assign&& assign) {
+  std::uint32_t rank = 0;
+  for (std::size_t k = 0; k < sorted.order.size(); ++k) {
+    if (k > 0 && !sorted.tied[k]) ++rank;
+    assign(sorted.order[k], rank);
+  }
+  return sorted.order.empty() ? 0 : rank + 1;
+}
+
+// A counting sort of positions by their ranks (each below `ranks`).
+Rows CountedByRank(const std::vector<std::uint32_t>& rank_of, std::size_t ranks, bool descending) {
+  std::vector<std::uint32_t> start(ranks);
+  for (std::uint32_t r : rank_of) ++start[r];
+  std::uint32_t next = 0;
+  for (std::size_t k = 0; k < ranks; ++k) {
+    const std::size_t r = descending ? ranks - 1 - k : k;
+    const std::uint32_t n = start[r];
+    start[r] = next;
+    next += n;
+  }
+  Rows out(rank_of.size());
+  for (std::size_t p = 0; p < rank_of.size(); ++p) out[start[rank_of[p]]++] = std::uint32_t(p);
+  return out;
+}
+
+// The rows of one run of entries (one folder) lie side by side and share their folder's rank,
+// so the rows are counted into the ranks a stretch of them at a time: one rank lookup a stretch
+// and sequential writes, where a row at a time would jump through the output for every row.
+Rows CountedByFolder(const IndexList& index, const FolderRanks& ranks, const Rows* rows,
+                     std::size_t count, bool descending) {
+  struct Stretch {
+    std::uint32_t rank;
+    std::uint32_t first;  // position
+    std::uint32_t end;
+  };
+  std::vector<Stretch> stretches;
+  std::size_t odd = 0;
+  for (std::size_t p = 0; p < count;) {
+    const std::uint32_t e = EntryAt(rows, p);
+    while (odd < ranks.irregular.size() && ranks.irregular[odd] < e) ++odd;
+    if (odd < ranks.irregular.size() && ranks.irregular[odd] == e) {
+      stretches.push_back({ranks.irregular_rank[odd], std::uint32_t(p), std::uint32_t(p + 1)});
+      ++p;
+      continue;
+    }
+    const std::size_t run = index.RunOf(e);
+    const std::size_t run_end = index.RunEnd(run);
+    const std::size_t next_odd = odd < ranks.irregular.size()
+                                     ? std::min<std::size_t>(ranks.irregular[odd], run_end)
+                                     : run_end;
+    const std::size_t first = p;
+    while (p < count && EntryAt(rows, p) < next_odd) ++p;
+    stretches.push_back(
+        {ranks.of_folder[index.Runs()[run].folder], std::uint32_t(first), std::uint32_t(p)});
+  }
+  std::vector<std::uint32_t> start(ranks.ranks);
+  for (const Stretch& s : stretches) start[s.rank] += s.end - s.first;
+  std::uint32_t next = 0;
+  for (std::size_t k = 0; k < ranks.ranks; ++k) {
+    const std::size_t r = descending ? ranks.ranks - 1 - k : k;
+    const std::uint32_t n = start[r];
+    start[r] = next;
+    next += n;
+  }
+  Rows out(count);
+  for (const Stretch& s : stretches) {
+    std::iota(out.begin() + start[s.rank], out.begin() + start[s.rank] + (s.end - s.first),
+              s.first);
+    start[s.rank] += s.end - s.first;
+  }
+  return out;
+}
+
+// Rows have few distinct extensions: each is ranked once and the rows are counted into them.
+Rows CountedByType(const IndexList& index, const Rows* rows, std::size_t count,
+                   const LeadBytes& lead, bool descending) {
+  std::unordered_map<std::string_view, std::uint32_t> ids;
+  std::vector<std::string_view> types;
+  std::vector<std::uint32_t> rank_of(count);
+  for (std::size_t p = 0; p < count; ++p) {
+    const std::string_view type = ExtractFileExt(index.Name(EntryAt(rows, p)), lead);
+    const auto [it, added] = ids.emplace(type, std::uint32_t(types.size()));
+    if (added) types.push_back(type);
+    rank_of[p] = it->second;
+  }
+  const TextOrder sorted =
+      OrderByText(types.size(), [&types](std::uint32_t id, std::string&) { return types[id]; });
+  std::vector<std::uint32_t> rank_of_type(types.size());
+  const std::size_t ranks =
+      AssignRanks(sorted, [&](std::uint32_t id, std::uint32_t rank) { rank_of_type[id] = rank; });
+  for (std::uint32_t& r : rank_of) r = rank_of_type[r];
+  return CountedByRank(rank_of, ranks, descending);
+}
+
+Rows BySize(const IndexList& index, const Rows* rows, std::size_t count, const SortContext& context,
+            bool descending) {
+  std::vector<std::int64_t> sizes(count);
+  std::string path;
+  for (std::size_t p = 0; p < count; ++p) {
+    index.LineInto(EntryAt(rows, p), path);
+    sizes[p] = context.size_of(path);
+  }
+  Rows out(count);
+  std::iota(out.begin(), out.end(), 0u);
+  std::stable_sort(out.begin(), out.end(), [&](std::uint32_t a, std::uint32_t b) {
+    return descending ? sizes[a] > sizes[b] : sizes[a] < sizes[b];
+  });
+  return out;
+}
+
+// Entries whose name holds a ":" that ends a drive or a folder, ascending.
+Rows IrregularEntries(const IndexList& index, const LeadBytes& lead) {
+  Rows found;
+  for (const TextBlocks::Block& block : index.Names().Blocks()) {
+    const std::string_view bytes = block.Bytes();
+    for (std::size_t at = bytes.find(':'); at != std::string_view::npos;
+         at = bytes.find(':', at + 1)) {
+      const auto k = std::size_t(
+          std::upper_bound(block.starts.begin(), block.starts.end(), std::uint32_t(at)) -
+          block.starts.begin() - 1);
+      const auto entry = std::uint32_t(block.first + k);
+      if (!found.empty() && found.back() == entry) continue;
+      const std::string_view name = block.Text(k);
+      if (ExtractFileName(name, lead).size() != name.size()) found.push_back(entry);
+    }
+  }
+  return found;
+}
+
+}  // namespace
+
+bool UsesPreparedOrders(std::size_t rows, std::size_t entries) {
+  return rows * kDenseDivisor >= entries;
+}
+
+ResultOrder NextOrder(ResultOrder current, SortColumn clicked) {
+  if (clicked == SortColumn::kIndex || current.column != clicked) return {clicked, false};
+  if (!current.descending) return {clicked, true};
+  return {};
+}
+
+std::size_t TextOrder::MemoryBytes() const {
+  return order.capacity() * sizeof(std::uint32_t) + tied.capacity() / 8;
+}
+
+TextOrderBuilder::TextOrderBuilder(std::size_t count, TextOf text)
+    : count_(count), text_(std::move(text)), items_(count) {}
+
+bool TextOrderBuilder::Step() {
+  const std::size_t end = std::min(at_ + kSliceTexts, count_);
+  switch (phase_) {
+    case Phase::kKeys:
+      for (; at_ < end; ++at_) {
+        Item& item = items_[at_];
+        item.id = std::uint32_t(at_);
+        SetKey(item, text_, 0, scratch_);
+        for (std::size_t b = 0; b < kKeyPartBytes; ++b) ++counts_[b][(item.key >> (8 * b)) & 0xFF];
+      }
+      if (at_ == count_) NextPass();
+      break;
+    case Phase::kScatter:
+      for (; at_ < end; ++at_) {
+        const Item& item = items_[at_];
+        spare_[next_[(item.key >> (8 * pass_)) & 0xFF]++] = item;
+      }
+      if (at_ == count_) {
+        items_.swap(spare_);
+        NextPass();
+      }
+      break;
+    case Phase::kRefine:
+      for (const std::size_t from = at_; at_ < count_ && at_ - from < kSliceTexts;) {
+        std::size_t last = at_ + 1;
+        while (last < count_ && items_[last].key == items_[at_].key) ++last;
+        Refine(items_, at_, last, text_, scratch_, tied_);
+        at_ = last;
+      }
+      if (at_ == count_) Finish();
+      break;
+    case Phase::kDone:
+      break;
+  }
+  return phase_ == Phase::kDone;
+}
+
+// The key parts are sorted a byte at a time from the lowest, each pass stable, so positions
+// with equal parts stay in position order; a byte that every part shares needs no pass.
+void TextOrderBuilder::NextPass() {
+  at_ = 0;
+  for (++pass_; pass_ < int(kKeyPartBytes); ++pass_) {
+    const auto& counts = counts_[std::size_t(pass_)];
+    if (std::find(counts.begin(), counts.end(), count_) != counts.end()) continue;
+    std::uint32_t next = 0;
+    for (std::size_t v = 0; v < counts.size(); ++v) {
+      next_[v] = next;
+      next += counts[v];
+    }
+    spare_.resize(count_);
+    phase_ = Phase::kScatter;
+    return;
+  }
+  spare_ = {};
+  tied_.resize(count_);
+  phase_ = Phase::kRefine;
+  if (count_ == 0) Finish();
+}
+
+void TextOrderBuilder::Finish() {
+  order_.order.resize(count_);
+  order_.tied.resize(count_);
+  for (std::size_t k = 0; k < count_; ++k) {
+    order_.order[k] = items_[k].id;
+    order_.tied[k] = tied_[k] != 0;
+  }
+  items_ = {};
+  tied_ = {};
+  phase_ = Phase::kDone;
+}
+
+TextOrder OrderByText(std::size_t count, const TextOf& text) {
+  TextOrderBuilder builder(count, text);
+  while (!builder.Step()) {
+  }
+  return builder.Take();
+}
+
+FolderRanks FolderRanks::Of(const IndexList& index, const LeadBytes& lead) {
+  FolderRanks ranks;
+  ranks.irregular = IrregularEntries(index, lead);
+  ranks.Rank(OrderByText(index.FolderCount() + ranks.irregular.size(), ranks.TextOf(index, lead)),
+             index.FolderCount());
+  return ranks;
+}
+
+TextOf FolderRanks::TextOf(const IndexList& index, const LeadBytes& lead) const {
+  return [&index, this, lead](std::uint32_t id, std::string& scratch) {
+    const std::size_t folders = index.FolderCount();
+    if (id < folders) return ExtractFileDir(index.FolderText(id), lead);
+    index.LineInto(irregular[id - folders], scratch);
+    return ExtractFileDir(scratch, lead);
+  };
+}
+
+void FolderRanks::Rank(const TextOrder& sorted, std::size_t folders) {
+  of_folder.resize(folders);
+  irregular_rank.resize(irregular.size());
+  ranks = AssignRanks(sorted, [&](std::uint32_t id, std::uint32_t rank) {
+    (id < folders ? of_folder[id] : irregular_rank[id - folders]) = rank;
+  });
+}
+
+std::size_t FolderRanks::MemoryBytes() const {
+  return (of_folder.capacity() + irregular.capacity() + irregular_rank.capacity()) *
+         sizeof(std::uint32_t);
+}
+
+PreparedOrders PreparedOrders::Of(const IndexList& index, const LeadBytes& lead) {
+  OrderPreparation preparation(index, lead);
+  while (!preparation.Step()) {
+  }
+  return preparation.Take();
+}
+
+OrderPreparation::OrderPreparation(const IndexList& index, const LeadBytes& lead)
+    : lead_(lead), names_(index.Count(), [&index, lead](std::uint32_t e, std::string&) {
+        return NameColumn(index.Name(e), lead);
+      }) {
+  orders_.index = &index;
+}
+
+bool OrderPreparation::Step() {
+  if (done_) return true;
+  if (!names_done_) {
+    names_done_ = names_.Step();
+    if (names_done_) orders_.names = names_.Take();
+    return false;
+  }
+  const IndexList& index = *orders_.index;
+  FolderRanks& ranks = orders_.folders;
+  if (!folders_) {
+    ranks.irregular = IrregularEntries(index, lead_);
+    folders_.emplace(index.FolderCount() + ranks.irregular.size(), ranks.TextOf(index, lead_));
+    return false;
+  }
+  if (!folders_->Step()) return false;
+  ranks.Rank(folders_->Take(), index.FolderCount());
+  folders_.reset();
+  done_ = true;
+  return true;
+}
+
+std::optional<Rows> SortedPositions(const IndexList& index, const Rows* rows, ResultOrder order,
+                                    const SortContext& context) {
+  const std::size_t count = rows ? rows->size() : index.Count();
+  const bool descending = order.descending;
+  const bool prepared = context.prepared && context.prepared->index == &index;
+  const bool dense = UsesPreparedOrders(count, index.Count());
+  const LeadBytes& lead = context.lead;
+  auto by_text = [&](auto&& text_of_entry) {
+    return Arranged(OrderByText(count,
+                                [&](std::uint32_t p, std::string& scratch) {
+                                  return text_of_entry(EntryAt(rows, p), scratch);
+                                }),
+                    descending);
+  };
+  switch (order.column) {
+    case SortColumn::kName:
+      if (prepared && dense) {
+        return PickedByName(context.prepared->names, index.Count(), rows, count, descending);
+      }
+      return by_text(
+          [&](std::uint32_t e, std::string&) { return NameColumn(index.Name(e), lead); });
+    case SortColumn::kFolder:
+      if (prepared) {
+        return CountedByFolder(index, context.prepared->folders, rows, count, descending);
+      }
+      if (dense) {
+        return CountedByFolder(index, FolderRanks::Of(index, lead), rows, count, descending);
+      }
+      return by_text([&](std::uint32_t e, std::string& scratch) {
+        index.LineInto(e, scratch);
+        return ExtractFileDir(scratch, lead);
+      });
+    case SortColumn::kType:
+      return CountedByType(index, rows, count, lead, descending);
+    case SortColumn::kSize:
+      if (count > context.size_limit) return std::nullopt;
+      return BySize(index, rows, count, context, descending);
+    case SortColumn::kIndex:
+      break;
+  }
+  Rows out(count);
+  std::iota(out.begin(), out.end(), 0u);
+  return out;
+}
+
+}  // namespace vl
