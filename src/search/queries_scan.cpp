@@ -8,6 +8,8 @@
 #include <thread>
 
 #include "search/byte_scan.h"
+#include "search/case_fold.h"
+#include "search/queries_fold.h"
 
 namespace vl {
 namespace {
@@ -399,6 +401,7 @@ std::atomic<std::uint8_t>* ScanScratch::Marks(std::size_t folders) {
 
 void FindKeyword(const IndexList& index, std::string_view keyword, Rows& rows,
                  ScanScratch& scratch) {
+  if (!IsAscii(keyword)) return FindFoldedKeyword(index, keyword, rows, scratch);
   rows.clear();
   const KeywordPlan plan(keyword);
   if (plan.MatchesNothing() || index.Empty()) return;
@@ -430,6 +433,7 @@ Rows FindKeyword(const IndexList& index, std::string_view keyword) {
 
 void FindKeywordAmong(const IndexList& index, std::string_view keyword, const Rows& candidates,
                       Rows& rows, ScanScratch& scratch) {
+  if (!IsAscii(keyword)) return FindFoldedKeywordAmong(index, keyword, candidates, rows);
   rows.clear();
   const KeywordPlan plan(keyword);
   if (plan.MatchesNothing() || candidates.empty()) return;
