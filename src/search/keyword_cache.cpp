@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "search/case_fold.h"
 #include "search/path_ops.h"
 #include "search/queries_scan.h"
 
@@ -35,20 +36,23 @@ void KeywordCache::Bind(const IndexList& index, std::uint64_t state) {
 ResultLines KeywordCache::Find(const IndexList& index, std::uint64_t state,
                                std::string_view keyword, ScanScratch& scratch) {
   Bind(index, state);
-  std::string folded = LowerCase(keyword);
+  const bool ascii = IsAscii(keyword);
+  std::string folded = ascii ? LowerCase(keyword) : FoldText(keyword);
   last_source_ = Source::kCached;
   last_searched_ = 0;
   for (auto it = entries_.begin(); it != entries_.end(); ++it) {
-    if (it->folded != folded) continue;
+    if (it->folded != folded || it->ascii != ascii) continue;
     entries_.splice(entries_.begin(), entries_, it);
     return entries_.front().lines;
   }
 
   // The smallest earlier result whose keyword the new one holds. The empty keyword keeps no
-  // rows although every keyword holds it, so it is never kept as a source.
+  // rows although every keyword holds it, so it is never kept as a source. The Unicode rules
+  // match more than the ASCII ones ("s" finds "ſ" only by them), so an ASCII keyword's rows
+  // serve only another ASCII keyword.
   const Entry* source = nullptr;
   for (const Entry& entry : entries_) {
-    if (folded.find(entry.folded) == std::string::npos) continue;
+    if (folded.find(entry.folded) == std::string::npos || (entry.ascii && !ascii)) continue;
     if (!source || entry.lines->size() < source->lines->size()) source = &entry;
   }
   Rows lines = scratch.TakeRows();
@@ -69,18 +73,18 @@ ResultLines KeywordCache::Find(const IndexList& index, std::uint64_t state,
     lines = std::move(exact);
   }
   ResultLines shared = std::make_shared<Rows>(std::move(lines));
-  if (!folded.empty()) Keep(std::move(folded), shared);
+  if (!folded.empty()) Keep(std::move(folded), ascii, shared);
   return shared;
 }
 
-void KeywordCache::Keep(std::string folded, const ResultLines& lines) {
+void KeywordCache::Keep(std::string folded, bool ascii, const ResultLines& lines) {
   std::size_t bytes = EntryBytes(folded, *lines);
   if (bytes > bound_) return;
   while (!entries_.empty() && (bytes_ + bytes > bound_ || entries_.size() >= kMaxEntries)) {
     bytes_ -= entries_.back().bytes;
     entries_.pop_back();
   }
-  entries_.push_front({std::move(folded), lines, bytes});
+  entries_.push_front({std::move(folded), ascii, lines, bytes});
   bytes_ += bytes;
 }
 

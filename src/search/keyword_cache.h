@@ -58,12 +58,13 @@ class KeywordCache {
  private:
   struct Entry {
     std::string folded;
+    bool ascii;  // folded as an ASCII keyword is, not by the Unicode rules
     ResultLines lines;
     std::size_t bytes;
   };
 
   void Bind(const IndexList& index, std::uint64_t state);
-  void Keep(std::string folded, const ResultLines& lines);
+  void Keep(std::string folded, bool ascii, const ResultLines& lines);
 
   // Most recently used first.
   std::list<Entry> entries_;

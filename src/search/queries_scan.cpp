@@ -4,6 +4,8 @@
 #include <string>
 
 #include "search/byte_scan.h"
+#include "search/case_fold.h"
+#include "search/queries_fold.h"
 
 namespace vl {
 namespace {
@@ -306,6 +308,7 @@ std::atomic<std::uint8_t>* ScanScratch::Marks(std::size_t folders) {
 
 void FindKeyword(const IndexList& index, std::string_view keyword, Rows& rows,
                  ScanScratch& scratch) {
+  if (!IsAscii(keyword)) return FindFoldedKeyword(index, keyword, rows, scratch);
   rows.clear();
   const KeywordPlan plan(keyword);
   if (plan.MatchesNothing() || index.Empty()) return;
@@ -337,6 +340,7 @@ Rows FindKeyword(const IndexList& index, std::string_view keyword) {
 
 void FindKeywordAmong(const IndexList& index, std::string_view keyword, const Rows& candidates,
                       Rows& rows, ScanScratch& scratch) {
+  if (!IsAscii(keyword)) return FindFoldedKeywordAmong(index, keyword, candidates, rows);
   rows.clear();
   const KeywordPlan plan(keyword);
   if (plan.MatchesNothing() || candidates.empty()) return;

@@ -80,7 +80,8 @@ class ScanScratch {
 };
 
 // The keyword's matching entries, in index order, into rows (emptied first). An empty keyword,
-// or one holding a CR, LF or NUL byte (which no line holds), matches nothing.
+// or one holding a CR, LF or NUL byte (which no line holds), matches nothing. A keyword that
+// holds more than ASCII is searched by the Unicode rules (queries_fold.h).
 void FindKeyword(const IndexList& index, std::string_view keyword, Rows& rows,
                  ScanScratch& scratch);
 Rows FindKeyword(const IndexList& index, std::string_view keyword);
