@@ -97,7 +97,8 @@ class TskSkinForm : public TComponent,
   std::function<void()> OnRestore;
   std::function<void()> OnChangeRollUpState;
 
-  // Events of single frame objects, each told the object's IDName (its skin section).
+  // Events of single frame objects, each told the object's IDName (its skin section); a button
+  // is told as its TskMouseButton number (1 left, 2 right).
   std::function<void(const std::string&)> OnMouseEnterEvent;
   std::function<void(const std::string&)> OnMouseLeaveEvent;
   std::function<void(const std::string&, int button)> OnMouseDownEvent;
@@ -156,6 +157,8 @@ class TskSkinForm : public TComponent,
 
   const std::vector<std::unique_ptr<TskActiveSkinObject>>& Objects() const { return objects_; }
   int HoveredIndex() const { return pointer_.Hovered(); }
+  // The pointer is over `object`.
+  bool Hovers(const TskActiveSkinObject& object) const;
   int CapturedIndex() const { return pointer_.Captured(); }
   bool InSizeMoveLoop() const { return in_size_move_; }
   bool HoverTimerRunning() const { return pointer_.Polling(); }
@@ -279,14 +282,14 @@ class TskSkinForm : public TComponent,
   int ObjectCount() const override { return int(objects_.size()); }
   void ObjectEnter(int index) override;
   void ObjectLeave(int index) override;
-  void ObjectPress(int index, int button) override;
-  void ObjectRelease(int index, int button) override;
+  void ObjectPress(int index, TskMouseButton button) override;
+  void ObjectRelease(int index, TskMouseButton button) override;
   void PollPointer() override;
   TskEffectStep StepObject(TskEffectTimer timer, int index) override;
   void RepaintObject(int index) override;
 
   void TestHover(TPoint p);
-  void Press(int button, TPoint p);
+  void Press(TskMouseButton button, TPoint p);
   void CancelPress();
   TPoint WindowPoint(LPARAM screen) const;
   TPoint ClientToWindowPoint(LPARAM client) const;

@@ -409,7 +409,7 @@ TEST_F(SkinFormTest, AMorphingButtonBlendsIntoItsHotLookAndBack) {
   // The hover timer follows the real pointer, so a test that hovers by messages hovers again
   // whenever the timer let go.
   auto run_until = [&](double factor, bool hovered) {
-    for (int i = 0; i < 300 && close->morph_factor != factor; ++i) {
+    for (int i = 0; i < 300 && close->morph.Value() != factor; ++i) {
       if (hovered && frame->HoveredIndex() != IndexOf(close)) Hover(CentreOf(TStdCommand::cmClose));
       Sleep(5);
       testing::Pump();
@@ -417,20 +417,20 @@ TEST_F(SkinFormTest, AMorphingButtonBlendsIntoItsHotLookAndBack) {
   };
   Hover(CentreOf(TStdCommand::cmClose));
   EXPECT_TRUE(frame->MorphRunning());
-  EXPECT_EQ(close->morph_factor, 0);
+  EXPECT_EQ(close->morph.Value(), 0);
   run_until(1, true);
-  EXPECT_EQ(close->morph_factor, 1);
+  EXPECT_EQ(close->morph.Value(), 1);
   EXPECT_TRUE(ShowsPicture(w - 24, 5, Active(), {27, 2, 48, 23}));
   // Halfway back the button shows neither look.
   SetCursorPos(5, 5);
   frame->ClearHover();
-  close->morph_factor = 0.6;
+  close->morph.SetValue(0.6);
   frame->RepaintObject(*close);
   EXPECT_FALSE(ShowsPicture(w - 24, 5, Active(), {27, 2, 48, 23}));
   EXPECT_FALSE(ShowsPicture(w - 24, 5, Active(), {2, 2, 23, 23}));
   frame->StartMorph();
   run_until(0, false);
-  EXPECT_EQ(close->morph_factor, 0);
+  EXPECT_EQ(close->morph.Value(), 0);
   for (int i = 0; i < 100 && frame->MorphRunning(); ++i) {
     Sleep(5);
     testing::Pump();
