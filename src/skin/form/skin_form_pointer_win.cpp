@@ -11,6 +11,38 @@
 #include "skin/paint/effect_steps.h"
 
 namespace vl {
+namespace {
+
+constexpr unsigned kMorphInterval = 25;
+
+}  // namespace
+
+// The effects of the objects under the pointer: morphs and animations step on the pointer
+// host's timers, the glow frame shows around a hovered caption button.
+
+bool TskSkinForm::GlowFramesAllowed() const {
+  return skin_loaded_ && skin_data_->ShowCaptionButtonGlowFrames && TskLayerManager::Available();
+}
+
+void TskSkinForm::HideGlowFrames() {
+  caption_button_glow_.HideLayer();
+}
+
+bool TskSkinForm::SkinEffects() const {
+  return skin_loaded_ && skin_data_->EnableSkinEffects;
+}
+
+void TskSkinForm::StartAnimation() {
+  pointer_.StartEffect(TskEffectTimer::kAnimation, TskObjectAnimation::kTick);
+}
+
+bool TskSkinForm::Morphs(const TskActiveSkinObject& object) const {
+  return object.morphing && skin_loaded_ && skin_data_->EnableSkinEffects;
+}
+
+void TskSkinForm::StartMorph() {
+  pointer_.StartEffect(TskEffectTimer::kMorph, kMorphInterval);
+}
 
 void TskSkinForm::ObjectEnter(int index) {
   objects_[std::size_t(index)]->MouseEnter();
