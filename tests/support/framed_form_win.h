@@ -7,6 +7,7 @@
 #include "skin/data/carried_skin_win.h"
 #include "skin/form/skin_form_win.h"
 #include "skin/paint/paint_win.h"
+#include "support/skin_form_probe_win.h"
 #include "support/gui_test_win.h"
 
 namespace vl::testing {
@@ -37,6 +38,7 @@ class FramedFormTest : public SeamsFixture {
     Pump();
   }
 
+  TskSkinFormProbe Probe() const { return TskSkinFormProbe(*frame); }
   HWND H() const { return form.Handle(); }
   TRect Bounds() const {
     RECT r;

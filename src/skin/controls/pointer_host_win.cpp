@@ -17,18 +17,16 @@ void TskPointerHost::Hover(int index) {
   if (index >= 0) objects_.ObjectEnter(index);
 }
 
-void TskPointerHost::MarkHovered(int index) {
-  if (index == hovered_) return;
-  previous_ = hovered_;
-  hovered_ = index;
-}
-
-void TskPointerHost::Press(int index, int button, HWND window) {
+void TskPointerHost::Press(int index, TskMouseButton button, HWND window) {
+  if (index != hovered_) {
+    previous_ = hovered_;
+    hovered_ = index;
+  }
   Capture(index, window);
   objects_.ObjectPress(index, button);
 }
 
-int TskPointerHost::Release(int button) {
+int TskPointerHost::Release(TskMouseButton button) {
   const int index = EndCapture();
   if (index >= 0 && index < objects_.ObjectCount()) objects_.ObjectRelease(index, button);
   return index;
@@ -61,6 +59,17 @@ void TskPointerHost::DropCapture() {
 void TskPointerHost::Forget() {
   hovered_ = previous_ = captured_ = -1;
   capture_window_ = nullptr;
+}
+
+bool TskPointerHost::PointerMoved(TPoint point) {
+  if (last_pointer_ == point) return false;
+  last_pointer_ = point;
+  return true;
+}
+
+void TskPointerHost::ForgetHover() {
+  previous_ = hovered_;
+  hovered_ = -1;
 }
 
 void TskPointerHost::StartPolling() {

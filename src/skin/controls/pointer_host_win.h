@@ -11,9 +11,15 @@
 
 #include <windows.h>
 
+#include <optional>
+
+#include "framework/geometry.h"
 #include "framework/timer_win.h"
 
 namespace vl {
+
+// The mouse buttons, numbered as the frame's object events report them to the application.
+enum class TskMouseButton { kLeft = 1, kRight = 2, kMiddle = 3 };
 
 // The two effect timers. A widget that steps morph and animation on one timer runs it as the
 // morph timer.
@@ -35,8 +41,8 @@ class TskPointerObjects {
   virtual void ObjectEnter(int index) = 0;
   virtual void ObjectLeave(int index) = 0;
   // A press of `button` went down on the object, or came up after going down on it.
-  virtual void ObjectPress(int index, int button) { (void)index, (void)button; }
-  virtual void ObjectRelease(int index, int button) { (void)index, (void)button; }
+  virtual void ObjectPress(int index, TskMouseButton button) { (void)index, (void)button; }
+  virtual void ObjectRelease(int index, TskMouseButton button) { (void)index, (void)button; }
   // One poll of the pointer timer: the widget looks where the pointer is and hovers (or stops
   // polling) by its own rules.
   virtual void PollPointer() {}
@@ -61,14 +67,13 @@ class TskPointerHost {
 
   // The pointer is over `index` now: the object it left is told first, then the one it entered.
   void Hover(int index);
-  // The same without telling the objects: the pointer is known to be over `index` already.
-  void MarkHovered(int index);
-  // A press of `button` went down on `index`: the object captures the pointer (as Capture says)
-  // and is told.
-  void Press(int index, int button, HWND window = nullptr);
+  // A press of `button` went down on `index`: the pointer is over it (hovered from now on,
+  // without an enter: the press is what the object is told), the object captures the pointer
+  // (as Capture says) and is told.
+  void Press(int index, TskMouseButton button, HWND window = nullptr);
   // The press came up: the capture ends and the object that had it is told. Returns that object,
   // or -1 when no press was held.
-  int Release(int button);
+  int Release(TskMouseButton button);
   // `index` holds the pointer until EndCapture, and with a window the platform sends that window
   // the pointer's messages meanwhile.
   void Capture(int index, HWND window = nullptr);
@@ -83,6 +88,20 @@ class TskPointerHost {
   bool EndingCapture() const { return ending_capture_; }
   // The objects were made again or are gone: nothing is hovered or captured, and nobody is told.
   void Forget();
+  // The hovered object took its untouched look by other means: nothing is hovered, and nobody
+  // is told.
+  void ForgetHover();
+
+  // The pointer was seen at `point`: true when that is not where it was seen last. A widget's
+  // poll acts only when the pointer has moved, so that a pointer resting on an item leaves the
+  // keys' highlight alone.
+  bool PointerMoved(TPoint point);
+  // The next PointerMoved counts as a move wherever the pointer is.
+  void ForgetPointer() { last_pointer_.reset(); }
+  // While kept (a keyboard selection), the pointer leaving every object leaves the hovered one
+  // hovered; the widget's hover test asks.
+  void KeepHover(bool keep) { hover_kept_ = keep; }
+  bool HoverKept() const { return hover_kept_; }
 
   void StartPolling();
   void StopPolling();
@@ -111,6 +130,8 @@ class TskPointerHost {
   int captured_ = -1;
   HWND capture_window_ = nullptr;
   bool ending_capture_ = false;
+  bool hover_kept_ = false;
+  std::optional<TPoint> last_pointer_;
   TTimer poll_timer_;
   TTimer morph_timer_;
   TTimer animation_timer_;

@@ -178,15 +178,7 @@ int ScrollToShow(const std::vector<int>& heights, int area_height, int first_vis
 
 bool StepItemEffect(TskItemEffect& effect, bool hot, bool morphing, int framecount) {
   bool changed = false;
-  if (morphing) {
-    TskMorphFactor factor;
-    factor.SetValue(effect.morph);
-    if (factor.Pending(hot)) {
-      factor.Step(hot);
-      effect.morph = factor.Value();
-      changed = true;
-    }
-  }
+  if (morphing) changed = effect.morph.Step(hot);
   if (framecount > 0) {
     TskFrameCounter counter(framecount, 0);
     counter.SetFrame(effect.frame);
@@ -198,7 +190,7 @@ bool StepItemEffect(TskItemEffect& effect, bool hot, bool morphing, int framecou
   return changed;
 }
 
-TRect AnimationFrameRect(const TRect& strip, int item_width, int framecount, int k) {
+TRect PopupItemFrameRect(const TRect& strip, int item_width, int framecount, int k) {
   return StripFrame(strip, framecount, k, StripLayoutByWidth(strip, item_width));
 }
 

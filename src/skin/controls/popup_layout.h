@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "framework/geometry.h"
+#include "skin/paint/effect_steps.h"
 
 namespace vl {
 
@@ -94,8 +95,8 @@ int LastPageFirst(const std::vector<int>& heights, int area_height);
 
 // The morph factor and animation frame of one item, stepped by the popup's effect timer.
 struct TskItemEffect {
-  double morph = 0;  // 0 the normal look, 1 the active look
-  int frame = 0;     // 0 none, else 1 to the frame count
+  TskMorphFactor morph;  // none: the normal look, full: the active look
+  int frame = 0;         // 0 none, else 1 to the frame count
 };
 
 // One tick: the morph factor (when morphing) moves by 0.2 and the frame (when animating with
@@ -105,7 +106,7 @@ bool StepItemEffect(TskItemEffect& effect, bool hot, bool morphing, int framecou
 
 // Frame `k` (from 1) of an animation strip of `framecount` frames: side by side when the strip is
 // wider than the item picture, else stacked; empty for other `k`.
-TRect AnimationFrameRect(const TRect& strip, int item_width, int framecount, int k);
+TRect PopupItemFrameRect(const TRect& strip, int item_width, int framecount, int k);
 
 // Where the parts of a skinned item go, in item coordinates.
 struct TskItemParts {

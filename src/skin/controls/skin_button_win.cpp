@@ -115,7 +115,7 @@ void TskSkinButton::SetDefault(bool on) {
 }
 
 TButtonState TskSkinButton::State() const {
-  return TButtonState{down_, mouse_in_, Pressing(), FocusedHere(), group_index_ != 0};
+  return TButtonState{down_, MouseIn(), Pressing(), FocusedHere(), group_index_ != 0};
 }
 
 TskButtonInputs TskSkinButton::Inputs() const {
@@ -244,10 +244,8 @@ TskEffectStep TskSkinButton::StepObject(TskEffectTimer timer, int) {
     const bool changed = animation_.Step(animating_up_);
     return {changed, changed};
   }
-  const bool towards_hot = mouse_in_ || FocusedHere();
-  if (!morph_.Pending(towards_hot)) return {};
-  morph_.Step(towards_hot);
-  return {true, true};
+  const bool moved = morph_.Step(MouseIn() || FocusedHere());
+  return {moved, moved};
 }
 
 void TskSkinButton::RepaintObject(int) {
@@ -308,7 +306,6 @@ void TskSkinButton::MouseLeave() {
 
 void TskSkinButton::ObjectEnter(int) {
   TskSkinCustomControl::MouseEnter();
-  mouse_in_ = true;
   if (HoverChangesLook()) {
     if (down_) {
       morph_.Set(true);
@@ -325,7 +322,7 @@ void TskSkinButton::ObjectEnter(int) {
 void TskSkinButton::ObjectLeave(int) {
   TskSkinCustomControl::MouseLeave();
   // A default button that is active stays hot while the focus is elsewhere.
-  if (!(can_focused_ && default_ && active_ && !Focused())) mouse_in_ = false;
+  default_lit_ = can_focused_ && default_ && active_ && !Focused();
   if (HoverChangesLook()) {
     StartAnimation(false);
     MorphOrRepaint();
@@ -340,16 +337,14 @@ void TskSkinButton::LeftDown() {
     if (!Focused()) return;
   }
   StopAnimation();
-  host_.Press(0, 1, Handle());
+  host_.Press(0, TskMouseButton::kLeft, Handle());
 }
 
-void TskSkinButton::ObjectPress(int, int) {
+void TskSkinButton::ObjectPress(int, TskMouseButton) {
   if (down_) {
     if (group_index_ != 0) all_up_check_ = true;
     return;
   }
-  host_.MarkHovered(0);
-  mouse_in_ = true;
   down_ = true;
   all_up_check_ = false;
   StopMorph();
@@ -364,10 +359,10 @@ void TskSkinButton::ObjectPress(int, int) {
 }
 
 void TskSkinButton::LeftUp() {
-  host_.Release(1);
+  host_.Release(TskMouseButton::kLeft);
 }
 
-void TskSkinButton::ObjectRelease(int, int) {
+void TskSkinButton::ObjectRelease(int, TskMouseButton) {
   if (PointerOver()) {
     // The capture ended the leave tracking; the pointer is still here.
     TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, Handle(), 0};
@@ -379,10 +374,10 @@ void TskSkinButton::ObjectRelease(int, int) {
     StopRepeat();
     MorphOrRepaint();
     Invalidate();
-    if (was_down && mouse_in_) ButtonClick();
+    if (was_down && MouseIn()) ButtonClick();
     return;
   }
-  if (was_down && allow_all_up_ && all_up_check_ && mouse_in_) {
+  if (was_down && allow_all_up_ && all_up_check_ && MouseIn()) {
     down_ = false;
     Invalidate();
     ButtonClick();
@@ -446,7 +441,7 @@ void TskSkinButton::EnabledChanged() {
   StopAnimation();
   StopRepeat();
   HideGlow();
-  mouse_in_ = false;
+  default_lit_ = false;
   host_.Forget();
   space_pressed_ = false;
   if (group_index_ == 0) down_ = false;
@@ -458,10 +453,10 @@ void TskSkinButton::FocusChanged(TWinControl& receiver) {
   active_ = button ? button == this : default_;
   if (!can_focused_ || !default_ || button == this) return;
   if (button) {
-    mouse_in_ = PointerOver();
+    default_lit_ = false;
   } else {
     // Enter would click this button now: it looks hot until a button takes the focus.
-    mouse_in_ = true;
+    default_lit_ = true;
     StopMorph();
     morph_.Set(true);
   }
@@ -553,7 +548,7 @@ LRESULT TskSkinButton::WndProc(UINT msg, WPARAM wparam, LPARAM lparam) {
 // Drawing.
 
 void TskSkinButton::PaintGlyph(TBitmap& bitmap, TPoint at) {
-  const int cell = ButtonGlyphIndex(ShowsDown(State()), mouse_in_, Enabled(), num_glyphs_);
+  const int cell = ButtonGlyphIndex(ShowsDown(State()), MouseIn(), Enabled(), num_glyphs_);
   GdiFlush();
   PixelBitmap face = GrabPixels(bitmap, {0, 0, bitmap.Width(), bitmap.Height()});
   // The glyph's lower-left pixel is its background and stays transparent.

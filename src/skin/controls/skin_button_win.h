@@ -70,7 +70,8 @@ class TskSkinButton : public TskSkinCustomControl, private TskPointerObjects {
   bool AlwaysShowLayeredFrame() const { return always_show_layered_frame_; }
   void SetAlwaysShowLayeredFrame(bool on) { always_show_layered_frame_ = on; }
 
-  bool MouseIn() const { return mouse_in_; }
+  // The button looks hot: the pointer is over it, or it is the default button Enter would click.
+  bool MouseIn() const { return PointerOver() || default_lit_; }
   TButtonLook Look() const;
   // The skin rectangle the button shows now; empty in the default look.
   TRect FaceRect();
@@ -136,8 +137,8 @@ class TskSkinButton : public TskSkinCustomControl, private TskPointerObjects {
   int ObjectCount() const override { return 1; }
   void ObjectEnter(int index) override;
   void ObjectLeave(int index) override;
-  void ObjectPress(int index, int button) override;
-  void ObjectRelease(int index, int button) override;
+  void ObjectPress(int index, TskMouseButton button) override;
+  void ObjectRelease(int index, TskMouseButton button) override;
   TskEffectStep StepObject(TskEffectTimer timer, int index) override;
   void RepaintObject(int index) override;
   void EffectStopped(TskEffectTimer timer) override;
@@ -172,8 +173,8 @@ class TskSkinButton : public TskSkinCustomControl, private TskPointerObjects {
   bool always_show_layered_frame_ = false;
 
   bool down_ = false;
-  // The button looks hot; it may stay so without the pointer over it for a default button.
-  bool mouse_in_ = false;
+  // A default button that Enter would click looks hot without the pointer over it.
+  bool default_lit_ = false;
   bool active_ = false;
   bool all_up_check_ = false;
   // A Space press reached this button and its release has not.

@@ -24,28 +24,31 @@ namespace {
 
 constexpr unsigned kMorphMilliseconds = 25;
 
-// The bar's button numbers: 0 left, 1 right, 2 middle.
-int ButtonOf(UINT msg) {
+TskMouseButton ButtonOf(UINT msg) {
   switch (msg) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
     case WM_LBUTTONUP:
-      return 0;
+      return TskMouseButton::kLeft;
     case WM_RBUTTONDOWN:
     case WM_RBUTTONDBLCLK:
     case WM_RBUTTONUP:
-      return 1;
+      return TskMouseButton::kRight;
     default:
-      return 2;
+      return TskMouseButton::kMiddle;
   }
 }
 
-TRect AnimationFrameRect(const TskDataSkinMainMenuItem& d, int frame) {
+TRect BarItemFrameRect(const TskDataSkinMainMenuItem& d, int frame) {
   return StripFrame(d.animateskinrect, d.framecount, frame,
                     StripLayoutByWidth(d.animateskinrect, d.skinrect.Width()));
 }
 
 }  // namespace
+
+bool TskSkinMainMenuBarItem::Hot() const {
+  return bar_.HoveredItem() == this;
+}
 
 bool TskSkinMainMenuBarItem::HasChildren() const {
   return menu_item_ && !menu_item_->Items().empty();
@@ -221,7 +224,7 @@ void TskSkinMainMenuBar::RebuildItems() {
   FreeItems();
   if (!main_menu_) return;
   for (TMenuItem* menu_item : main_menu_->VisibleItems()) {
-    auto item = std::make_unique<TskSkinMainMenuBarItem>(menu_item);
+    auto item = std::make_unique<TskSkinMainMenuBarItem>(*this, menu_item);
     item->id_name_ = menu_item->Name();
     item->slot_.enabled = item->slot_.saved_enabled = menu_item->Enabled();
     FreeNotification(menu_item);
@@ -272,7 +275,7 @@ int TskSkinMainMenuBar::IndexOf(const TskSkinMainMenuBarItem* item) const {
 std::vector<TskBarPick> TskSkinMainMenuBar::Picks() const {
   std::vector<TskBarPick> picks;
   for (const auto& item : items_) {
-    picks.push_back({item->Enabled(), item->Fits(), item->hot_, item->down_});
+    picks.push_back({item->Enabled(), item->Fits(), item->Hot(), item->down_});
   }
   return picks;
 }
@@ -372,23 +375,23 @@ void TskSkinMainMenuBar::DrawItem(TBitmap& bitmap, const TskSkinMainMenuBarItem&
                               r.Width());
   };
   const bool stretch = d->stretcheffect;
-  const TRect frame = AnimationOn() && Animating() ? AnimationFrameRect(*d, item.frame_) : TRect{};
+  const TRect frame = AnimationOn() && Animating() ? BarItemFrameRect(*d, item.frame_) : TRect{};
   if (item.down_) {
     PutPixels(bitmap, fit(down_rect, stretch), r.left, r.top);
   } else if (!frame.IsEmpty()) {
     PutPixels(bitmap, fit(frame, stretch), r.left, r.top);
-  } else if (MorphOn() && item.morph_ > 0 && item.morph_ < 1) {
+  } else if (MorphOn() && item.morph_.Between()) {
     TskEffectBmp blend(fit(d->skinrect, false));
-    blend.Morph(TskEffectBmp(fit(hot_rect, stretch)), d->morphkind, item.morph_);
+    blend.Morph(TskEffectBmp(fit(hot_rect, stretch)), d->morphkind, item.morph_.Value());
     PutPixels(bitmap, blend.Picture(), r.left, r.top);
-  } else if (MorphOn() ? item.morph_ >= 1 : item.hot_) {
+  } else if (MorphOn() ? item.morph_.Full() : item.Hot()) {
     PutPixels(bitmap, fit(hot_rect, stretch), r.left, r.top);
   } else if (!(bar && bar->itemtransparent)) {
     PutPixels(bitmap, fit(d->skinrect, false), r.left, r.top);
   }
   TFont font = ItemFont();
   font.SetColor(item.down_       ? d->downfontcolor
-                : item.hot_      ? d->activefontcolor
+                : item.Hot()     ? d->activefontcolor
                 : item.Enabled() ? d->fontcolor
                                  : d->unenabledfontcolor);
   bitmap.Canvas().SetFont(font);
@@ -401,7 +404,7 @@ void TskSkinMainMenuBar::DrawDefaultItem(TBitmap& bitmap, const TskSkinMainMenuB
   TCanvas& canvas = bitmap.Canvas();
   const TRect& r = item.Rect();
   canvas.FillRect(r, ColorToRGB(clBtnFace));
-  if (item.down_ || item.hot_) {
+  if (item.down_ || item.Hot()) {
     canvas.FillRect(r, item.down_ ? kDefaultLookDownFill : kDefaultLookHotFill);
     canvas.FrameRect(r, kDefaultLookFrame);
   }
@@ -449,12 +452,12 @@ void TskSkinMainMenuBar::PollPointer() {
   const TPoint point{at.x, at.y};
   if (!over_bar || !ClientRect().Contains(point)) {
     host_.StopPolling();
-    has_last_point_ = false;
+    host_.ForgetPointer();
     HoverTest(nullptr);
     return;
   }
   // A pointer resting on an item leaves the keyboard's selection alone.
-  if (has_last_point_ && point == last_point_) return;
+  if (!host_.PointerMoved(point)) return;
   HoverTest(&point);
 }
 
@@ -467,14 +470,11 @@ int TskSkinMainMenuBar::HitTest(TPoint point) const {
 }
 
 void TskSkinMainMenuBar::HoverTest(const TPoint* point) {
-  if (point) {
-    has_last_point_ = true;
-    last_point_ = *point;
-  }
+  if (point) host_.PointerMoved(*point);
   const int hovered = host_.Hovered();
   const int captured = host_.Captured();
   int found = point ? HitTest(*point) : -1;
-  if (found == -1 && selection_kept_ && ItemAt(hovered)) found = hovered;
+  if (found == -1 && host_.HoverKept() && ItemAt(hovered)) found = hovered;
   if (captured != -1 && found != captured) found = -1;
   if (overflow_ && scroll_menu_) {
     const bool over = point && OverflowStripRect().Contains(*point);
@@ -489,7 +489,7 @@ void TskSkinMainMenuBar::HoverTest(const TPoint* point) {
   host_.Hover(found);
 }
 
-void TskSkinMainMenuBar::Press(TPoint point, int button) {
+void TskSkinMainMenuBar::Press(TPoint point, TskMouseButton button) {
   HoverTest(&point);
   if (ItemAt(host_.Hovered())) {
     host_.Press(host_.Hovered(), button);
@@ -508,7 +508,7 @@ void TskSkinMainMenuBar::ObjectLeave(int index) {
   if (auto* item = ItemAt(index)) ItemMouseLeave(*item);
 }
 
-void TskSkinMainMenuBar::ObjectPress(int index, int button) {
+void TskSkinMainMenuBar::ObjectPress(int index, TskMouseButton button) {
   if (auto* item = ItemAt(index)) ItemMouseDown(*item, button);
 }
 
@@ -517,24 +517,19 @@ void TskSkinMainMenuBar::ItemMouseEnter(TskSkinMainMenuBarItem& item) {
     if (other.get() == &item || !other->down_) continue;
     // Moving along the bar while a menu is open switches menus without a click.
     other->down_ = false;
-    other->hot_ = false;
-    other->morph_ = 0;
+    other->morph_.Set(false);
     RepaintItem(*other);
     if (item.HasChildren()) {
-      item.hot_ = true;
       OpenItemMenu(item);
       return;
     }
     // An item without a menu has nothing to switch to: the open menu closes and the item only
-    // lights, so that passing over it never runs its command.
+    // lights, so that passing over it never runs its command. Leaving menu mode put out every
+    // item, this one too: it is entered again.
     if (TskMenuHost* host = SkinForm()) host->MenuSession().End();
-    host_.MarkHovered(IndexOf(&item));
+    if (HoverAgain(item)) return;
     break;
   }
-  for (const auto& other : items_) {
-    if (other.get() != &item && other->hot_) ItemMouseLeave(*other);
-  }
-  item.hot_ = true;
   StartEffects();
   RepaintItem(item);
   hint_ = item.MenuItem()->Hint;
@@ -542,7 +537,6 @@ void TskSkinMainMenuBar::ItemMouseEnter(TskSkinMainMenuBarItem& item) {
 }
 
 void TskSkinMainMenuBar::ItemMouseLeave(TskSkinMainMenuBarItem& item) {
-  item.hot_ = false;
   const auto* d = ItemObject();
   if (!(d && d->inactiveanimation)) item.frame_ = 0;
   StartEffects();
@@ -550,9 +544,9 @@ void TskSkinMainMenuBar::ItemMouseLeave(TskSkinMainMenuBarItem& item) {
   if (OnItemMouseLeave) OnItemMouseLeave(item.MenuItem());
 }
 
-void TskSkinMainMenuBar::ItemMouseDown(TskSkinMainMenuBarItem& item, int button) {
+void TskSkinMainMenuBar::ItemMouseDown(TskSkinMainMenuBarItem& item, TskMouseButton button) {
   TskMenuHost* host = SkinForm();
-  if (button != 0 || !item.Enabled() || !host) return;
+  if (button != TskMouseButton::kLeft || !item.Enabled() || !host) return;
   if (item.HasChildren()) {
     OpenItemMenu(item);
     return;
@@ -566,8 +560,6 @@ void TskSkinMainMenuBar::ItemMouseDown(TskSkinMainMenuBarItem& item, int button)
 void TskSkinMainMenuBar::OpenItemMenu(TskSkinMainMenuBarItem& item) {
   TskMenuHost* host = SkinForm();
   if (!host) return;
-  const int index = IndexOf(&item);
-  const bool hot = item.hot_;
   // The chain open now ends first, so that its end (which leaves menu mode and tells the bar)
   // cannot undo the state the new menu sets up.
   TskMenuSession& session = host->MenuSession();
@@ -577,11 +569,10 @@ void TskSkinMainMenuBar::OpenItemMenu(TskSkinMainMenuBarItem& item) {
     other->down_ = false;
     RepaintItem(*other);
   }
-  selection_kept_ = true;
-  host_.MarkHovered(index);
-  item.hot_ = hot;
+  HoverAgain(item);
+  host_.KeepHover(true);
   item.down_ = true;
-  item.morph_ = 1;
+  item.morph_.Set(true);
   RepaintItem(item);
   if (session.OpenFromBar(SkinData(), PopupToUp, item.MenuItem()->VisibleItems(),
                           ScreenRect(item.Rect()))) {
@@ -589,8 +580,14 @@ void TskSkinMainMenuBar::OpenItemMenu(TskSkinMainMenuBarItem& item) {
   }
   // Nothing opened (no visible sub-item): the item must not stay drawn down over no menu.
   item.down_ = false;
-  item.hot_ = true;
   RepaintItem(item);
+}
+
+bool TskSkinMainMenuBar::HoverAgain(TskSkinMainMenuBarItem& item) {
+  const int index = IndexOf(&item);
+  if (host_.Hovered() == index) return false;
+  host_.Hover(index);
+  return true;
 }
 
 void TskSkinMainMenuBar::OpenOverflowMenu() {
@@ -617,22 +614,18 @@ TRect TskSkinMainMenuBar::ScreenRect(const TRect& r) const {
 void TskSkinMainMenuBar::Select(int index) {
   TskSkinMainMenuBarItem* item = ItemAt(index);
   if (!item) return;
-  host_.MarkHovered(index);
-  ItemMouseEnter(*item);
+  // The selected item is entered again: its hint and look are taken afresh.
+  if (!HoverAgain(*item)) ItemMouseEnter(*item);
 }
 
 void TskSkinMainMenuBar::SelectNextItem() {
   const std::vector<TskBarPick> picks = Picks();
-  const int current = SelectedBarItem(picks);
-  if (auto* item = ItemAt(current)) ItemMouseLeave(*item);
-  Select(StepBarItem(picks, current, true));
+  Select(StepBarItem(picks, SelectedBarItem(picks), true));
 }
 
 void TskSkinMainMenuBar::SelectPreviousItem() {
   const std::vector<TskBarPick> picks = Picks();
-  const int current = SelectedBarItem(picks);
-  if (auto* item = ItemAt(current)) ItemMouseLeave(*item);
-  Select(StepBarItem(picks, current, false));
+  Select(StepBarItem(picks, SelectedBarItem(picks), false));
 }
 
 bool TskSkinMainMenuBar::OpenByAccelerator(wchar_t key) {
@@ -644,7 +637,7 @@ bool TskSkinMainMenuBar::OpenByAccelerator(wchar_t key) {
   if (!item) return false;
   Select(index);
   // Entering an item while another one's menu is open has opened its menu already.
-  if (!item->down_) ItemMouseDown(*item, 0);
+  if (!item->down_) ItemMouseDown(*item, TskMouseButton::kLeft);
   return true;
 }
 
@@ -670,9 +663,9 @@ bool TskSkinMainMenuBar::OpenSelectedItem() {
   if (!host) return false;
   for (const auto& item : items_) {
     if (!item->Enabled() || !item->Fits()) continue;
-    if ((item->down_ && !item->HasChildren()) || (item->hot_ && !host->MenuSession().PopupOpen())) {
-      item->hot_ = false;
-      ItemMouseDown(*item, 0);
+    if ((item->down_ && !item->HasChildren()) ||
+        (item->Hot() && !host->MenuSession().PopupOpen())) {
+      ItemMouseDown(*item, TskMouseButton::kLeft);
       return true;
     }
   }
@@ -682,7 +675,7 @@ bool TskSkinMainMenuBar::OpenSelectedItem() {
 void TskSkinMainMenuBar::EnterMenuModeFromKeyboard() {
   TskMenuHost* host = SkinForm();
   if (!host) return;
-  selection_kept_ = true;
+  host_.KeepHover(true);
   const std::vector<TskBarPick> picks = Picks();
   int index = SelectedBarItem(picks);
   if (index == -1) index = StepBarItem(picks, -1, true);
@@ -695,25 +688,25 @@ void TskSkinMainMenuBar::PopupClosedInMenuMode() {
     auto& item = *items_[i];
     if (!item.down_) continue;
     item.down_ = false;
-    item.hot_ = true;
-    host_.MarkHovered(int(i));
+    HoverAgain(item);
     RepaintItem(item);
   }
 }
 
 void TskSkinMainMenuBar::LeaveMenuMode() {
-  selection_kept_ = false;
+  host_.KeepHover(false);
+  const TskSkinMainMenuBarItem* hovered = HoveredItem();
+  host_.ForgetHover();
   const auto* d = ItemObject();
   for (const auto& item : items_) {
-    if (!item->down_ && !item->hot_) continue;
-    item->down_ = item->hot_ = false;
+    if (!item->down_ && item.get() != hovered) continue;
+    item->down_ = false;
     if (!(d && d->inactiveanimation)) item->frame_ = 0;
     StartEffects();
     RepaintItem(*item);
   }
-  host_.MarkHovered(-1);
   // The item under a resting pointer lights again on the next tick.
-  has_last_point_ = false;
+  host_.ForgetPointer();
 }
 
 // Morphing and animation.
@@ -742,19 +735,15 @@ void TskSkinMainMenuBar::StartEffects() {
 TskEffectStep TskSkinMainMenuBar::StepObject(TskEffectTimer timer, int index) {
   TskSkinMainMenuBarItem& item = *items_[std::size_t(index)];
   if (timer == TskEffectTimer::kMorph) {
-    const bool lit = item.hot_ || item.down_;
-    TskMorphFactor factor;
-    factor.SetValue(item.morph_);
-    if (!factor.Pending(lit)) return {};
-    factor.Step(lit);
-    item.morph_ = factor.Value();
+    const bool lit = item.Hot() || item.down_;
+    if (!item.morph_.Step(lit)) return {};
     return {true, true};
   }
   const auto* d = ItemObject();
   if (!d) return {};
   TskFrameCounter counter(d->framecount, 0);
   counter.SetFrame(item.frame_);
-  if (!counter.Step(item.hot_)) return {};
+  if (!counter.Step(item.Hot())) return {};
   item.frame_ = counter.Frame();
   return {true, true};
 }

@@ -14,6 +14,7 @@
 #include "skin/controls/menu_host.h"
 #include "skin/controls/pointer_host_win.h"
 #include "skin/controls/skin_control_win.h"
+#include "skin/paint/effect_steps.h"
 
 namespace vl {
 
@@ -21,32 +22,35 @@ class TMainMenu;
 class TMenuItem;
 class TskDataSkinMainMenuItem;
 class TskMenuHost;
+class TskSkinMainMenuBar;
 
 // One item of the bar, standing for one visible top-level menu item.
 class TskSkinMainMenuBarItem {
  public:
-  explicit TskSkinMainMenuBarItem(TMenuItem* item) : menu_item_(item) {}
+  TskSkinMainMenuBarItem(const TskSkinMainMenuBar& bar, TMenuItem* item)
+      : bar_(bar), menu_item_(item) {}
 
   TMenuItem* MenuItem() const { return menu_item_; }
   const std::string& IDName() const { return id_name_; }
   const TRect& Rect() const { return slot_.rect; }
-  bool Hot() const { return hot_; }
+  // Lit: the pointer or the keyboard selects it (the bar's pointer host hovers it).
+  bool Hot() const;
   bool Down() const { return down_; }
   bool Enabled() const { return slot_.enabled; }
   bool Fits() const { return slot_.fits; }
   bool HasChildren() const;
-  double MorphFactor() const { return morph_; }
+  double MorphFactor() const { return morph_.Value(); }
   int AnimationFrame() const { return frame_; }
 
  private:
   friend class TskSkinMainMenuBar;
+  const TskSkinMainMenuBar& bar_;
   TMenuItem* menu_item_;
   std::string id_name_;
   int text_width_ = 0;
   TskBarSlot slot_;
-  bool hot_ = false;
   bool down_ = false;
-  double morph_ = 0;
+  TskMorphFactor morph_;
   int frame_ = 0;
 };
 
@@ -81,9 +85,10 @@ class TskSkinMainMenuBar : public TskSkinControl, public TskMenuBarLink, private
   bool Overflow() const { return overflow_; }
   TRect OverflowStripRect() const { return OverflowStrip(items_area_); }
   bool OverflowMarkerHot() const { return marker_hot_; }
-  bool SelectionKept() const { return selection_kept_; }
+  bool SelectionKept() const { return host_.HoverKept(); }
   // The item the hover test settled on, or -1.
   int HoveredIndex() const { return host_.Hovered(); }
+  const TskSkinMainMenuBarItem* HoveredItem() const { return ItemAt(host_.Hovered()); }
   bool PointerTracking() const { return host_.Polling(); }
   bool Morphing() const { return host_.EffectRunning(TskEffectTimer::kMorph); }
   bool Animating() const { return host_.EffectRunning(TskEffectTimer::kAnimation); }
@@ -136,14 +141,14 @@ class TskSkinMainMenuBar : public TskSkinControl, public TskMenuBarLink, private
   std::vector<TskBarPick> Picks() const;
   int HitTest(TPoint point) const;
   void HoverTest(const TPoint* point);
-  void Press(TPoint point, int button);
+  void Press(TPoint point, TskMouseButton button);
 
   // The items are the host's objects, numbered as in Items(); the host's pointer poll is the
   // bar's pointer tick, and its two effect timers step the items' morphs and animations.
   int ObjectCount() const override { return int(items_.size()); }
   void ObjectEnter(int index) override;
   void ObjectLeave(int index) override;
-  void ObjectPress(int index, int button) override;
+  void ObjectPress(int index, TskMouseButton button) override;
   void PollPointer() override;
   TskEffectStep StepObject(TskEffectTimer timer, int index) override;
   void RepaintObject(int index) override;
@@ -151,8 +156,10 @@ class TskSkinMainMenuBar : public TskSkinControl, public TskMenuBarLink, private
 
   void ItemMouseEnter(TskSkinMainMenuBarItem& item);
   void ItemMouseLeave(TskSkinMainMenuBarItem& item);
-  void ItemMouseDown(TskSkinMainMenuBarItem& item, int button);
+  void ItemMouseDown(TskSkinMainMenuBarItem& item, TskMouseButton button);
   void OpenItemMenu(TskSkinMainMenuBarItem& item);
+  // Hovers the item (telling it) unless it is hovered already; true when it was not.
+  bool HoverAgain(TskSkinMainMenuBarItem& item);
   void OpenOverflowMenu();
   void Select(int index);
   TRect ScreenRect(const TRect& r) const;
@@ -172,12 +179,9 @@ class TskSkinMainMenuBar : public TskSkinControl, public TskMenuBarLink, private
 
   std::vector<std::unique_ptr<TskSkinMainMenuBarItem>> items_;
   TRect items_area_;
-  bool selection_kept_ = false;
   bool overflow_ = false;
   bool marker_hot_ = false;
   bool erased_ = false;
-  bool has_last_point_ = false;
-  TPoint last_point_;
   TskPointerHost host_{*this};
 };
 

@@ -224,11 +224,13 @@ void TskSkinPopupWindow::Open(const TRect& anchor, bool sub_menu, bool popup_up,
   ApplyRegion();
   SetWindowPos(Handle(), HWND_TOPMOST, at.x, at.y, size_.width, size_.height,
                SWP_NOACTIVATE | SWP_SHOWWINDOW);
-  GetCursorPos(&last_pointer_);
+  // A pointer resting where the popup opens leaves the first item's highlight alone.
+  POINT now;
+  if (GetCursorPos(&now)) host_.PointerMoved({now.x, now.y});
   host_.StartPolling();
   for (int i = 0; i < ItemCount(); ++i) {
     if (!items_[std::size_t(i)].Selectable()) continue;
-    EnterItem(i, false);
+    HighlightByKey(i);
     items_[std::size_t(i)].keyboard_initial = true;
     break;
   }
@@ -283,8 +285,6 @@ int TskSkinPopupWindow::ItemAt(TPoint at) const {
 
 void TskSkinPopupWindow::EnterItem(int index, bool by_pointer) {
   TskSkinMenuItem& item = items_[std::size_t(index)];
-  active_ = index;
-  item.active = true;
   for (int i = 0; i < ItemCount(); ++i) {
     if (i == index || !items_[std::size_t(i)].down) continue;
     items_[std::size_t(i)].down = false;
@@ -303,9 +303,7 @@ void TskSkinPopupWindow::EnterItem(int index, bool by_pointer) {
 
 void TskSkinPopupWindow::LeaveItem(int index) {
   TskSkinMenuItem& item = items_[std::size_t(index)];
-  item.active = false;
   item.keyboard_initial = false;
-  if (active_ == index) active_ = -1;
   if (Animating() && !item_skin_->inactiveanimation) item.effect.frame = 0;
   RepaintItem(index);
   StartEffects();
@@ -347,15 +345,12 @@ void TskSkinPopupWindow::HoverAt(TPoint at) {
   const int index = ItemAt(at);
   if (index < 0) return;
   TskSkinMenuItem& item = items_[std::size_t(index)];
-  if (index == active_) {
+  if (index == ActiveIndex()) {
     if (!item.keyboard_initial) return;
     item.keyboard_initial = false;
     if (item.HasChildren()) controller_.ItemEntered(*this, index, true);
     return;
   }
-  // The keys may have moved the highlight since the pointer last lit an item: the item under
-  // the pointer takes it from whichever item holds it now.
-  host_.MarkHovered(active_);
   host_.Hover(item.Selectable() ? index : -1);
 }
 
@@ -364,15 +359,13 @@ void TskSkinPopupWindow::ReleaseAt(TPoint at) {
   // one the last poll saw.
   HoverAt(at);
   const int index = ItemAt(at);
-  if (index < 0 || index != active_) return;
+  if (index < 0 || index != ActiveIndex()) return;
   PressItem(index);
 }
 
 void TskSkinPopupWindow::PollPointer() {
   POINT p;
-  if (!GetCursorPos(&p)) return;
-  if (p.x == last_pointer_.x && p.y == last_pointer_.y) return;
-  last_pointer_ = p;
+  if (!GetCursorPos(&p) || !host_.PointerMoved({p.x, p.y})) return;
   if (WindowFromPoint(p) == Handle()) {
     ScreenToClient(Handle(), &p);
     HoverAt({p.x, p.y});
@@ -406,7 +399,7 @@ void TskSkinPopupWindow::RepaintMarkers() {
 void TskSkinPopupWindow::MoveByKey(bool down) {
   std::vector<bool> selectable;
   for (const TskSkinMenuItem& item : items_) selectable.push_back(item.Selectable());
-  const int from = active_;
+  const int from = ActiveIndex();
   const int target = NextSelectable(selectable, from, down);
   if (target < 0) return;
   if (size_.overflowing && scroll_code_ == 0) {
@@ -418,16 +411,24 @@ void TskSkinPopupWindow::MoveByKey(bool down) {
       Invalidate();
     }
   }
-  if (target == from) return;
-  if (from >= 0) LeaveItem(from);
-  EnterItem(target, false);
+  HighlightByKey(target);
+}
+
+void TskSkinPopupWindow::HighlightByKey(int index) {
+  highlighting_by_key_ = true;
+  host_.Hover(index);
+  highlighting_by_key_ = false;
+}
+
+bool TskSkinPopupWindow::Lit(const TskSkinMenuItem& item) const {
+  return Lit(int(&item - items_.data()));
 }
 
 bool TskSkinPopupWindow::KeyDown(WPARAM key) {
   switch (key) {
     case VK_RETURN:
-      if (active_ < 0) return false;
-      PressItem(active_);
+      if (ActiveIndex() < 0) return false;
+      PressItem(ActiveIndex());
       return true;
     case VK_ESCAPE:
     case VK_LEFT:
@@ -443,7 +444,7 @@ bool TskSkinPopupWindow::KeyDown(WPARAM key) {
       MoveByKey(key == VK_DOWN);
       return true;
     case VK_RIGHT:
-      if (ActiveItem() && ActiveItem()->HasChildren()) PressItem(active_);
+      if (ActiveItem() && ActiveItem()->HasChildren()) PressItem(ActiveIndex());
       return true;
     default:
       break;
@@ -455,10 +456,7 @@ bool TskSkinPopupWindow::KeyDown(WPARAM key) {
     TskSkinMenuItem& item = items_[std::size_t(i)];
     // A disabled item keeps its accelerator to itself: it can neither be entered nor run.
     if (!item.Selectable() || item.MenuItem().Accelerator() != ch) continue;
-    if (active_ != i) {
-      if (active_ >= 0) LeaveItem(active_);
-      EnterItem(i, false);
-    }
+    HighlightByKey(i);
     PressItem(i);
     return true;
   }
@@ -468,9 +466,9 @@ bool TskSkinPopupWindow::KeyDown(WPARAM key) {
 COLORREF TskSkinPopupWindow::TextColor(const TskSkinMenuItem& item) const {
   if (skinned_) {
     if (!item.MenuItem().Enabled()) return item_skin_->unenabledfontcolor;
-    return (item.active || item.down) ? item_skin_->activefontcolor : item_skin_->fontcolor;
+    return Lit(item) ? item_skin_->activefontcolor : item_skin_->fontcolor;
   }
-  if (!item.MenuItem().Enabled() && !(item.active || item.down)) return ColorToRGB(clBtnShadow);
+  if (!item.MenuItem().Enabled() && !Lit(item)) return ColorToRGB(clBtnShadow);
   return ColorToRGB(clWindowText);
 }
 
@@ -513,7 +511,7 @@ void TskSkinPopupWindow::DrawSkinnedItem(TBitmap& target, const TskSkinMenuItem&
     return;
   }
   if (item.IsHeader() && DrawHeader(target, item, r)) return;
-  const bool hot = item.active || item.down;
+  const bool hot = Lit(item);
   PixelBitmap picture = ItemBackground(item, width);
   if (picture.Empty()) return;
   const COLORREF text_colour = TextColor(item);
@@ -576,7 +574,7 @@ void TskSkinPopupWindow::WriteItemText(TBitmap& target, const TskSkinMenuItem& i
 
 PixelBitmap TskSkinPopupWindow::ItemBackground(const TskSkinMenuItem& item, int width) const {
   const TskDataSkinMenuItem& s = *item_skin_;
-  const bool hot = item.active || item.down;
+  const bool hot = Lit(item);
   auto look = [&](bool active) {
     return PaintThreePartHorz(*item_picture_, active ? s.activeskinrect : s.skinrect,
                               s.itemleftoffset, s.itemrightoffset,
@@ -584,16 +582,16 @@ PixelBitmap TskSkinPopupWindow::ItemBackground(const TskSkinMenuItem& item, int 
   };
   if (Animating() && item.effect.frame > 0) {
     const TRect frame =
-        AnimationFrameRect(s.animateskinrect, s.skinrect.Width(), s.framecount, item.effect.frame);
+        PopupItemFrameRect(s.animateskinrect, s.skinrect.Width(), s.framecount, item.effect.frame);
     return PaintThreePartHorz(*item_picture_, frame, s.itemleftoffset, s.itemrightoffset,
                               s.stretcheffect, width);
   }
-  if (Morphing() && item.effect.morph > 0 && item.effect.morph < 1) {
+  if (Morphing() && item.effect.morph.Between()) {
     TskEffectBmp from(look(false));
-    from.Morph(TskEffectBmp(look(true)), s.morphkind, item.effect.morph);
+    from.Morph(TskEffectBmp(look(true)), s.morphkind, item.effect.morph.Value());
     return from.Picture();
   }
-  if (Morphing()) return look(item.effect.morph >= 1);
+  if (Morphing()) return look(item.effect.morph.Full());
   if (!hot && s.inactivetransparent && !background_.Empty()) {
     return CropPixels(background_, item.rect);
   }
@@ -625,8 +623,8 @@ void TskSkinPopupWindow::StartEffects() {
 TskEffectStep TskSkinPopupWindow::StepObject(TskEffectTimer, int index) {
   TskSkinMenuItem& item = items_[std::size_t(index)];
   if (item.IsSeparator()) return {};
-  const bool changed = StepItemEffect(item.effect, item.active || item.down, Morphing(),
-                                      Animating() ? item_skin_->framecount : 0);
+  const bool changed =
+      StepItemEffect(item.effect, Lit(item), Morphing(), Animating() ? item_skin_->framecount : 0);
   return {changed, changed};
 }
 
@@ -661,7 +659,7 @@ void TskSkinPopupWindow::DrawDefaultItem(TBitmap& target, const TskSkinMenuItem&
                                          const TRect& r) const {
   const int w = r.Width(), h = r.Height();
   PixelBitmap picture(w, h, SystemPixel(clWindow));
-  const bool hot = (item.active || item.down) && !item.IsSeparator();
+  const bool hot = Lit(item) && !item.IsSeparator();
   if (item.IsHeader()) {
     picture = PixelBitmap(w, h, SystemPixel(clBtnShadow));
   } else if (hot) {

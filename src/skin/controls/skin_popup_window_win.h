@@ -41,9 +41,8 @@ class TskSkinMenuItem {
   // A disabled item whose caption starts and ends with "-".
   bool IsHeader() const;
 
-  TRect rect;           // popup coordinates; empty outside the visible range
-  bool active = false;  // highlighted
-  bool down = false;    // its sub-menu is open
+  TRect rect;         // popup coordinates; empty outside the visible range
+  bool down = false;  // its sub-menu is open
   bool keyboard_initial = false;
   TskItemEffect effect;
 
@@ -71,10 +70,15 @@ class TskSkinPopupWindow : public TCustomControl, private TskPointerObjects {
   TskSkinMenuItem& Item(int index) { return items_[std::size_t(index)]; }
   const TskSkinMenuItem& Item(int index) const { return items_[std::size_t(index)]; }
   // The highlighted item, or -1.
-  int ActiveIndex() const { return active_; }
+  int ActiveIndex() const { return host_.Hovered(); }
+  // The highlighted item or the one whose sub-menu is open: drawn and stepped towards its
+  // active look.
+  bool Lit(int index) const { return index == ActiveIndex() || Item(index).down; }
   // The items' morphs or animations are still stepping.
   bool EffectsRunning() const { return host_.EffectRunning(TskEffectTimer::kMorph); }
-  TskSkinMenuItem* ActiveItem() { return active_ >= 0 ? &items_[std::size_t(active_)] : nullptr; }
+  TskSkinMenuItem* ActiveItem() {
+    return ActiveIndex() >= 0 ? &items_[std::size_t(ActiveIndex())] : nullptr;
+  }
   bool Overflowing() const { return size_.overflowing; }
   bool Limited() const { return size_.limited; }
   int FirstVisible() const { return layout_.first_visible; }
@@ -119,12 +123,16 @@ class TskSkinPopupWindow : public TCustomControl, private TskPointerObjects {
   void StopScrolling();
   void RepaintMarkers();
   void MoveByKey(bool down);
+  // The keys move the highlight through the host as the pointer does, so that an item the
+  // pointer enters takes it from whichever item holds it.
+  void HighlightByKey(int index);
   void EnterItem(int index, bool by_pointer);
   void LeaveItem(int index);
-  // The host's objects are the items. Its hovered item is the one the pointer lit last; the
-  // pointer entering an item highlights it and takes the highlight from the one left.
+  bool Lit(const TskSkinMenuItem& item) const;
+  // The host's objects are the items. Its hovered item is the highlighted one, lit by the
+  // pointer or by a key.
   int ObjectCount() const override { return ItemCount(); }
-  void ObjectEnter(int index) override { EnterItem(index, true); }
+  void ObjectEnter(int index) override { EnterItem(index, !highlighting_by_key_); }
   void ObjectLeave(int index) override { LeaveItem(index); }
   void PollPointer() override;
   TskEffectStep StepObject(TskEffectTimer timer, int index) override;
@@ -160,11 +168,8 @@ class TskSkinPopupWindow : public TCustomControl, private TskPointerObjects {
   TRect items_rect_;
   TskItemsLayout layout_;
   std::vector<int> heights_;
-  // The highlighted item, lit by the pointer or by a key.
-  int active_ = -1;
+  bool highlighting_by_key_ = false;
   int scroll_code_ = 0;
-  // Where the last poll found the pointer: a poll acts only when it has moved.
-  POINT last_pointer_{-100000, -100000};
   TTimer scroll_timer_;
   // The frame behind the items, for a skin whose normal items let it show through.
   PixelBitmap background_;

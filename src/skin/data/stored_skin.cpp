@@ -1,6 +1,7 @@
 #include "skin/data/stored_skin.h"
 
 #include <string>
+#include <utility>
 
 #include "framework/errors.h"
 #include "skin/data/bmp_codec.h"
@@ -61,12 +62,43 @@ namespace {
 constexpr const char* kRequiredSections[] = {"VERSION", "PICTURES", "FORMINFO", "SKINOBJECTS",
                                              "SKINCONTROLS"};
 
-SkinPicture LoadPictureFile(const std::string& path) {
-  return DecodeBmp(ReadFileBytes(path));
-}
+// Loads the pictures a definition names while they stay within what a package may hold
+// together: however many entries name one picture, each is held whole, so the running total, not
+// the files on disk, is what bounds the memory of a build.
+class PictureLoader {
+ public:
+  PictureLoader(std::string folder, std::string definition)
+      : folder_(std::move(folder)), definition_(std::move(definition)) {}
 
-SkinPicture LoadNamedPicture(const std::string& folder, const std::string& name) {
-  return name.empty() ? SkinPicture{} : LoadPictureFile(folder + name);
+  SkinPicture Named(const std::string& name) { return name.empty() ? SkinPicture{} : Load(name); }
+
+  SkinPicture Load(const std::string& name) {
+    SkinPicture picture = DecodeBmp(ReadFileBytes(folder_ + name));
+    pixels_left_ -= std::int64_t(picture.bitmap.Width()) * picture.bitmap.Height();
+    if (pixels_left_ < 0) {
+      throw FormatError("The pictures \"" + definition_ + "\" names hold more than " +
+                        std::to_string(kMaxPackagePixels) +
+                        " pixels together, more than a package may hold (the limit was passed "
+                        "at \"" +
+                        name + "\")");
+    }
+    return picture;
+  }
+
+ private:
+  std::string folder_;
+  std::string definition_;
+  std::int64_t pixels_left_ = kMaxPackagePixels;
+};
+
+std::int32_t ActivePictureCount(const TIniText& ini, const std::string& definition) {
+  std::int32_t count = ini.ReadInteger("PICTURES", "activepicturescount", 0);
+  if (count > kMaxActivePictures) {
+    throw FormatError("\"" + definition + "\" lists " + std::to_string(count) +
+                      " active pictures; a package holds at most " +
+                      std::to_string(kMaxActivePictures));
+  }
+  return count;
 }
 
 }  // namespace
@@ -78,18 +110,17 @@ bool TskCompressedStoredSkin::BuildFromDefinitionFile(const std::string& path) {
   for (const char* section : kRequiredSections) {
     if (!ini.SectionExists(section)) return false;
   }
-  std::string folder = ExtractFilePath(path);
   compressed_.clear();
 
+  PictureLoader pictures(ExtractFilePath(path), path);
   SkinPackageContents contents;
-  contents.picture = LoadNamedPicture(folder, ini.ReadString("PICTURES", "picture", ""));
-  contents.inactive_picture =
-      LoadNamedPicture(folder, ini.ReadString("PICTURES", "inactivepicture", ""));
-  contents.mask = LoadNamedPicture(folder, ini.ReadString("PICTURES", "mask", ""));
-  std::int32_t count = ini.ReadInteger("PICTURES", "activepicturescount", 0);
+  contents.picture = pictures.Named(ini.ReadString("PICTURES", "picture", ""));
+  contents.inactive_picture = pictures.Named(ini.ReadString("PICTURES", "inactivepicture", ""));
+  contents.mask = pictures.Named(ini.ReadString("PICTURES", "mask", ""));
+  std::int32_t count = ActivePictureCount(ini, path);
   for (std::int32_t i = 0; i < count; ++i) {
-    std::string name = ini.ReadString("PICTURES", std::to_string(i), "");
-    contents.active_pictures.push_back(LoadPictureFile(folder + name));
+    contents.active_pictures.push_back(
+        pictures.Load(ini.ReadString("PICTURES", std::to_string(i), "")));
   }
   for (const std::string& line : lines) contents.text.append(line).append("\r\n");
   compressed_ = DeflateZlib(WriteInnerPackage(contents));

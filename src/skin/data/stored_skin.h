@@ -40,7 +40,9 @@ class TskCompressedStoredSkin : public TComponent {
 
   // Builds a package from a definition file and the bitmap files beside it. A definition
   // without the sections VERSION, PICTURES, FORMINFO, SKINOBJECTS and SKINCONTROLS changes
-  // nothing and returns false; a missing picture file fails with the file's error.
+  // nothing and returns false; a missing picture file fails with the file's error, and pictures
+  // past what a package may hold (kMaxPackagePixels together, kMaxActivePictures active ones)
+  // fail with a message that says so, before more of them are read.
   bool BuildFromDefinitionFile(const std::string& path);
 
   std::string Description;

@@ -342,7 +342,7 @@ TRect CaptionTextRect(const TRect& textrect, const TRect& skin_rect, const TRect
   return r;
 }
 
-TRect AnimationFrameRect(const TRect& strip, const TRect& skin_rect, int count, int n) {
+TRect FrameObjectAnimationRect(const TRect& strip, const TRect& skin_rect, int count, int n) {
   return StripFrame(strip, count, n, StripLayoutByHeight(strip, skin_rect.Height()));
 }
 

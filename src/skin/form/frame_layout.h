@@ -146,7 +146,7 @@ TRect CaptionTextRect(const TRect& textrect, const TRect& skin_rect, const TRect
 // Frame `n` (1 to `count`) of an animated frame object: one of `count` equal slices of its strip,
 // stacked when the strip is taller than the object, else side by side. A frame outside 1..count
 // gives an empty rectangle.
-TRect AnimationFrameRect(const TRect& strip, const TRect& skin_rect, int count, int n);
+TRect FrameObjectAnimationRect(const TRect& strip, const TRect& skin_rect, int count, int n);
 
 // An animated object's progress on the frame's 25 ms animation timer. Frames count from 1, as
 // everywhere in the skin; an animated object always shows a piece of its strip, so it rests on

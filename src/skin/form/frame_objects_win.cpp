@@ -147,12 +147,12 @@ void TskActiveSkinObject::Draw(HDC dc, TPoint offset, bool direct) {
     return;
   }
   const PixelBitmap* normal_picture = skin_rect_in_picture ? active_picture_ : form_.MainPicture();
-  if (form_.Morphs(*this) && morph_factor > 0 && morph_factor < 1 &&
+  if (form_.Morphs(*this) && morph.Between() &&
       DrawMorph(dc, at, normal_picture, skin_rect, active_picture_, active_skin_rect, morph_kind,
-                morph_factor)) {
+                morph.Value())) {
     return;
   }
-  if (active && !active_skin_rect.IsEmpty()) {
+  if (Hot() && !active_skin_rect.IsEmpty()) {
     CopyPart(dc, at, active_picture_, active_skin_rect);
     return;
   }
@@ -161,22 +161,20 @@ void TskActiveSkinObject::Draw(HDC dc, TPoint offset, bool direct) {
 }
 
 void TskActiveSkinObject::MouseEnter() {
-  PointerOver(true);
+  TakeHoverLook();
   if (form_.OnMouseEnterEvent) form_.OnMouseEnterEvent(IDName);
   ShowGlowFrame();
 }
 
 void TskActiveSkinObject::MouseLeave() {
-  PointerOver(false);
+  TakeHoverLook();
   if (form_.OnMouseLeaveEvent) form_.OnMouseLeaveEvent(IDName);
   HideGlowFrame();
 }
 
 // A morphing object blends into its new look on the frame's morph timer; any other takes it at
 // once.
-void TskActiveSkinObject::PointerOver(bool over) {
-  mouse_in = over;
-  active = over;
+void TskActiveSkinObject::TakeHoverLook() {
   if (form_.Morphs(*this)) {
     form_.StartMorph();
   } else {
@@ -184,12 +182,16 @@ void TskActiveSkinObject::PointerOver(bool over) {
   }
 }
 
-void TskActiveSkinObject::MouseDown(int button) {
-  if (form_.OnMouseDownEvent) form_.OnMouseDownEvent(IDName, button);
+bool TskActiveSkinObject::Hot() const {
+  return form_.Hovers(*this);
 }
 
-void TskActiveSkinObject::MouseUp(int button) {
-  if (active && form_.OnMouseUpEvent) form_.OnMouseUpEvent(IDName, button);
+void TskActiveSkinObject::MouseDown(TskMouseButton button) {
+  if (form_.OnMouseDownEvent) form_.OnMouseDownEvent(IDName, int(button));
+}
+
+void TskActiveSkinObject::MouseUp(TskMouseButton button) {
+  if (Hot() && form_.OnMouseUpEvent) form_.OnMouseUpEvent(IDName, int(button));
 }
 
 void TskActiveSkinObject::MouseMove(TPoint p) {
@@ -197,9 +199,7 @@ void TskActiveSkinObject::MouseMove(TPoint p) {
 }
 
 void TskActiveSkinObject::Reset() {
-  active = false;
-  mouse_in = false;
-  morph_factor = 0;
+  morph.Set(false);
 }
 
 TskSkinButtonObject::TskSkinButtonObject(TskSkinForm& form, const TskDataSkinButton* data)
@@ -216,7 +216,7 @@ void TskSkinButtonObject::Draw(HDC dc, TPoint offset, bool direct) {
     CopyPart(dc, at, active_picture_, disabled_rect);
     return;
   }
-  if (down && active && !down_rect.IsEmpty() && active_picture_) {
+  if (down && Hot() && !down_rect.IsEmpty() && active_picture_) {
     CopyPart(dc, at, active_picture_, down_rect);
     return;
   }
@@ -290,18 +290,18 @@ void TskSkinStdButtonObject::Draw(HDC dc, TPoint offset, bool direct) {
   }
   if (!form_.SkinLoaded()) return;
   if (enabled && InRestoreLook() && !restore.rect.IsEmpty() && active_picture_) {
-    CopyPart(dc, at, active_picture_, restore.Piece(form_.FormActive(), down, active));
+    CopyPart(dc, at, active_picture_, restore.Piece(form_.FormActive(), down, Hot()));
     return;
   }
   TskSkinButtonObject::Draw(dc, offset, direct);
 }
 
 void TskSkinStdButtonObject::DrawDefault(HDC dc, const TRect& r) {
-  const bool pressed = down && active;
+  const bool pressed = down && Hot();
   Pixel face = ColorToPixel(GetSysColor(COLOR_BTNFACE));
   PixelBitmap picture(r.Width(), r.Height(), face);
   if (picture.Empty()) return;
-  if (active && enabled) {
+  if (Hot() && enabled) {
     FillPixels(picture, picture.Bounds(),
                ColorToPixel(pressed ? kDefaultLookDownFill : kDefaultLookHotFill));
     FramePixels(picture, picture.Bounds(), ColorToPixel(kDefaultLookFrame));
@@ -317,11 +317,11 @@ void TskSkinStdButtonObject::DoubleClick() {
   if (command == TStdCommand::cmSysMenu) CloseFromSystemMenu(form_);
 }
 
-void TskSkinStdButtonObject::MouseDown(int button) {
+void TskSkinStdButtonObject::MouseDown(TskMouseButton button) {
   TskActiveSkinObject::MouseDown(button);
-  if (button != 1 || !enabled || down) return;
+  if (button != TskMouseButton::kLeft || !enabled || down) return;
   down = true;
-  if (morphing) morph_factor = 1;
+  if (morphing) morph.Set(true);
   form_.RepaintObject(*this);
   if (command == TStdCommand::cmSysMenu && !form_.DisableSystemMenu()) {
     form_.HideGlowFrames();
@@ -329,10 +329,10 @@ void TskSkinStdButtonObject::MouseDown(int button) {
   }
 }
 
-void TskSkinStdButtonObject::MouseUp(int button) {
+void TskSkinStdButtonObject::MouseUp(TskMouseButton button) {
   // A button stays down while the menu it opened is on screen.
   if (command == TStdCommand::cmSysMenu && down && form_.MenuSession().PopupOpen()) return;
-  const bool run = button == 1 && active && down && enabled;
+  const bool run = button == TskMouseButton::kLeft && Hot() && down && enabled;
   if (command == TStdCommand::cmClose) {
     down = false;
     form_.RepaintObject(*this);
@@ -438,7 +438,7 @@ TskSkinAnimateObject::TskSkinAnimateObject(TskSkinForm& form, const TskDataSkinA
 }
 
 TRect TskSkinAnimateObject::FrameRect(int n) const {
-  return AnimationFrameRect(active_skin_rect, skin_rect, animation.count, n);
+  return FrameObjectAnimationRect(active_skin_rect, skin_rect, animation.count, n);
 }
 
 void TskSkinAnimateObject::Draw(HDC dc, TPoint offset, bool direct) {
@@ -449,10 +449,10 @@ void TskSkinAnimateObject::Draw(HDC dc, TPoint offset, bool direct) {
     return;
   }
   if (enabled && InRestoreLook() && !restore.rect.IsEmpty() && active_picture_) {
-    CopyPart(dc, at, active_picture_, restore.Piece(form_.FormActive(), down, active));
+    CopyPart(dc, at, active_picture_, restore.Piece(form_.FormActive(), down, Hot()));
     return;
   }
-  if (down && active && !down_rect.IsEmpty() && active_picture_) {
+  if (down && Hot() && !down_rect.IsEmpty() && active_picture_) {
     CopyPart(dc, at, active_picture_, down_rect);
     return;
   }
@@ -468,24 +468,20 @@ void TskSkinAnimateObject::Draw(HDC dc, TPoint offset, bool direct) {
 void TskSkinAnimateObject::StartAnimation() {
   if (form_.SkinEffects()) {
     animation.elapsed = TskObjectAnimation::kTick;
-    if (AnimationPending(animation, active)) form_.StartAnimation();
+    if (AnimationPending(animation, Hot())) form_.StartAnimation();
     return;
   }
   // Without effects the object shows the end of its animation at once.
-  animation.frame = active ? animation.count : 1;
+  animation.frame = Hot() ? animation.count : 1;
 }
 
 void TskSkinAnimateObject::MouseEnter() {
   hint = restore.HintFor(InRestoreLook());
-  mouse_in = true;
-  active = true;
   StartAnimation();
   TskActiveSkinObject::MouseEnter();
 }
 
 void TskSkinAnimateObject::MouseLeave() {
-  mouse_in = false;
-  active = false;
   StartAnimation();
   TskActiveSkinObject::MouseLeave();
 }
@@ -501,10 +497,11 @@ void TskSkinAnimateObject::DoubleClick() {
   if (command == TStdCommand::cmSysMenu) CloseFromSystemMenu(form_);
 }
 
-void TskSkinAnimateObject::MouseDown(int button) {
+void TskSkinAnimateObject::MouseDown(TskMouseButton button) {
   TskActiveSkinObject::MouseDown(button);
   const bool system_menu = command == TStdCommand::cmSysMenu;
-  if (button != 1 || !enabled || down || (!button_style && !system_menu)) return;
+  if (button != TskMouseButton::kLeft || !enabled || down || (!button_style && !system_menu))
+    return;
   down = true;
   form_.RepaintObject(*this);
   if (system_menu && !form_.DisableSystemMenu()) {
@@ -513,11 +510,11 @@ void TskSkinAnimateObject::MouseDown(int button) {
   }
 }
 
-void TskSkinAnimateObject::MouseUp(int button) {
+void TskSkinAnimateObject::MouseUp(TskMouseButton button) {
   // The system menu ran on the press; the object does not stay down under the menu, because
   // closing the menus releases only the standard system-menu button.
-  const bool run =
-      button == 1 && active && down && enabled && button_style && command != TStdCommand::cmSysMenu;
+  const bool run = button == TskMouseButton::kLeft && Hot() && down && enabled && button_style &&
+                   command != TStdCommand::cmSysMenu;
   const bool was_down = down;
   if (command == TStdCommand::cmClose) {
     down = false;

@@ -10,8 +10,10 @@
 #include <string>
 
 #include "framework/canvas_win.h"
+#include "skin/controls/pointer_host_win.h"
 #include "skin/data/skin_data.h"
 #include "skin/form/frame_layout.h"
+#include "skin/paint/effect_steps.h"
 #include "skin/paint/effects.h"
 
 namespace vl {
@@ -36,20 +38,18 @@ class TskActiveSkinObject {
   TRect active_skin_rect;
   TRect inactive_skin_rect;
   TRect rect;
-  bool active = false;  // the pointer is over it
-  bool mouse_in = false;
   bool enabled = true;
   bool visible = true;
   // A state change blends the normal and hot looks over a few morph-timer ticks.
   bool morphing = false;
   TskMorphKind morph_kind = TskMorphKind::mkDefault;
-  double morph_factor = 0;  // 0: normal look, 1: hot look
+  TskMorphFactor morph;  // none: normal look, full: hot look
 
+  // The pointer is over it: the frame's pointer host hovers it.
+  bool Hot() const;
   virtual bool IsCaption() const { return false; }
   // The factor still has to move towards the pointer's state.
-  bool MorphPending() const {
-    return (active && morph_factor < 1) || (!active && morph_factor > 0);
-  }
+  bool MorphPending() const { return morph.Pending(Hot()); }
   // What the kinds of object have beyond the base: a caption-button command, the restore
   // look, an animation, a pressed look; none for the kinds without them.
   virtual std::optional<TStdCommand> Command() const { return std::nullopt; }
@@ -65,8 +65,8 @@ class TskActiveSkinObject {
   virtual void Draw(HDC dc, TPoint offset, bool direct);
   virtual void DoubleClick() {}
   // The base tells the form's object events; mouse up only while the pointer is over it.
-  virtual void MouseDown(int button);
-  virtual void MouseUp(int button);
+  virtual void MouseDown(TskMouseButton button);
+  virtual void MouseUp(TskMouseButton button);
   // p relative to the object's rectangle.
   virtual void MouseMove(TPoint p);
   virtual void MouseEnter();
@@ -82,8 +82,8 @@ class TskActiveSkinObject {
   int glow_alpha = 255;
 
  protected:
-  // The pointer entered (or left) the object: it turns active and takes its new look.
-  void PointerOver(bool over);
+  // The pointer entered (or left) the object: it takes its new look.
+  void TakeHoverLook();
 
   TskSkinForm& form_;
   const PixelBitmap* active_picture_ = nullptr;
@@ -142,8 +142,8 @@ class TskSkinStdButtonObject : public TskSkinButtonObject {
   bool PointTest(int x, int y) const override;
   void Draw(HDC dc, TPoint offset, bool direct) override;
   void DoubleClick() override;
-  void MouseDown(int button) override;
-  void MouseUp(int button) override;
+  void MouseDown(TskMouseButton button) override;
+  void MouseUp(TskMouseButton button) override;
   void MouseEnter() override;
 
   std::optional<TStdCommand> Command() const override { return command; }
@@ -182,8 +182,8 @@ class TskSkinAnimateObject : public TskActiveSkinObject {
 
   void Draw(HDC dc, TPoint offset, bool direct) override;
   void DoubleClick() override;
-  void MouseDown(int button) override;
-  void MouseUp(int button) override;
+  void MouseDown(TskMouseButton button) override;
+  void MouseUp(TskMouseButton button) override;
   void MouseEnter() override;
   void MouseLeave() override;
   void Reset() override;

@@ -212,7 +212,13 @@ LRESULT TskSkinForm::WmActivate(WPARAM wparam, LPARAM lparam) {
       object->Reset();
     }
   }
-  if (!form_active_) pointer_.MarkHovered(-1);
+  // A reset object is no longer hovered, and an inactive frame hovers nothing but the object a
+  // press holds; nobody is told, as the reset took the looks back already.
+  const int hovered = pointer_.Hovered();
+  if (hovered >= 0 && hovered != pointer_.Captured() &&
+      (!form_active_ || !objects_[std::size_t(hovered)]->IsCaption())) {
+    pointer_.ForgetHover();
+  }
   PaintFrame();
   return result;
 }

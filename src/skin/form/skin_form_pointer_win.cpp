@@ -11,6 +11,38 @@
 #include "skin/paint/effect_steps.h"
 
 namespace vl {
+namespace {
+
+constexpr unsigned kMorphInterval = 25;
+
+}  // namespace
+
+// The effects of the objects under the pointer: morphs and animations step on the pointer
+// host's timers, the glow frame shows around a hovered caption button.
+
+bool TskSkinForm::GlowFramesAllowed() const {
+  return skin_loaded_ && skin_data_->ShowCaptionButtonGlowFrames && TskLayerManager::Available();
+}
+
+void TskSkinForm::HideGlowFrames() {
+  caption_button_glow_.HideLayer();
+}
+
+bool TskSkinForm::SkinEffects() const {
+  return skin_loaded_ && skin_data_->EnableSkinEffects;
+}
+
+void TskSkinForm::StartAnimation() {
+  pointer_.StartEffect(TskEffectTimer::kAnimation, TskObjectAnimation::kTick);
+}
+
+bool TskSkinForm::Morphs(const TskActiveSkinObject& object) const {
+  return object.morphing && skin_loaded_ && skin_data_->EnableSkinEffects;
+}
+
+void TskSkinForm::StartMorph() {
+  pointer_.StartEffect(TskEffectTimer::kMorph, kMorphInterval);
+}
 
 void TskSkinForm::ObjectEnter(int index) {
   objects_[std::size_t(index)]->MouseEnter();
@@ -20,11 +52,11 @@ void TskSkinForm::ObjectLeave(int index) {
   objects_[std::size_t(index)]->MouseLeave();
 }
 
-void TskSkinForm::ObjectPress(int index, int button) {
+void TskSkinForm::ObjectPress(int index, TskMouseButton button) {
   objects_[std::size_t(index)]->MouseDown(button);
 }
 
-void TskSkinForm::ObjectRelease(int index, int button) {
+void TskSkinForm::ObjectRelease(int index, TskMouseButton button) {
   objects_[std::size_t(index)]->MouseUp(button);
 }
 
@@ -38,15 +70,18 @@ TskEffectStep TskSkinForm::StepObject(TskEffectTimer timer, int index) {
   TskActiveSkinObject& object = *objects_[std::size_t(index)];
   if (timer == TskEffectTimer::kMorph) {
     if (!Morphs(object) || !object.MorphPending()) return {};
-    TskMorphFactor factor;
-    factor.SetValue(object.morph_factor);
-    factor.Step(object.active);
-    object.morph_factor = factor.Value();
+    object.morph.Step(object.Hot());
     return {true, true};
   }
   TskObjectAnimation* animation = object.Animation();
-  if (!animation || !object.visible || !AnimationPending(*animation, object.active)) return {};
-  return {true, StepAnimation(*animation, object.active)};
+  if (!animation || !object.visible || !AnimationPending(*animation, object.Hot())) return {};
+  return {true, StepAnimation(*animation, object.Hot())};
+}
+
+bool TskSkinForm::Hovers(const TskActiveSkinObject& object) const {
+  const int hovered = pointer_.Hovered();
+  return hovered >= 0 && std::size_t(hovered) < objects_.size() &&
+         objects_[std::size_t(hovered)].get() == &object;
 }
 
 void TskSkinForm::ClearHover() {
@@ -96,7 +131,7 @@ void TskSkinForm::PollPointer() {
   }
 }
 
-void TskSkinForm::Press(int button, TPoint p) {
+void TskSkinForm::Press(TskMouseButton button, TPoint p) {
   TestHover(p);
   const int hovered = pointer_.Hovered();
   if (hovered < 0) return;
@@ -157,7 +192,7 @@ void TskSkinForm::HandlePointer(UINT msg, WPARAM wparam, LPARAM lparam) {
       break;
     case WM_NCLBUTTONDOWN:
       if (wparam == HTCAPTION) break;
-      Press(1, WindowPoint(lparam));
+      Press(TskMouseButton::kLeft, WindowPoint(lparam));
       break;
     case WM_NCLBUTTONDBLCLK:
       if (wparam == HTCAPTION) {
@@ -165,7 +200,7 @@ void TskSkinForm::HandlePointer(UINT msg, WPARAM wparam, LPARAM lparam) {
         CaptionDoubleClick();
         break;
       }
-      Press(1, WindowPoint(lparam));
+      Press(TskMouseButton::kLeft, WindowPoint(lparam));
       if (pointer_.Hovered() >= 0) objects_[std::size_t(pointer_.Hovered())]->DoubleClick();
       break;
     case WM_NCRBUTTONDOWN:
@@ -177,11 +212,11 @@ void TskSkinForm::HandlePointer(UINT msg, WPARAM wparam, LPARAM lparam) {
       break;
     case WM_NCLBUTTONUP:
     case WM_LBUTTONUP:
-      pointer_.Release(1);
+      pointer_.Release(TskMouseButton::kLeft);
       break;
     case WM_NCRBUTTONUP:
     case WM_RBUTTONUP:
-      pointer_.Release(2);
+      pointer_.Release(TskMouseButton::kRight);
       break;
     default:
       break;

@@ -61,13 +61,9 @@ class TskSkinForm : public TComponent,
   void SetBorderIcons(TskBorderIcons icons);
   // The settings with a setter take effect at once; the plain fields are read whenever they
   // matter (a size limit at the next sizing, the fade at the next show).
-  bool HideCaptionButtons() const { return hide_caption_buttons_; }
   void SetHideCaptionButtons(bool hide) { Set(hide_caption_buttons_, hide, kBorderIcons); }
   bool DisableSystemMenu() const { return disable_system_menu_; }
   void SetDisableSystemMenu(bool disable) { Set(disable_system_menu_, disable, kBorderIcons); }
-  // The caption buttons take their hints from the skin's interface texts.
-  bool UseDefaultObjectHint() const { return use_default_object_hint_; }
-  void SetUseDefaultObjectHint(bool use) { Set(use_default_object_hint_, use, kObjects); }
   // The window's small icon takes the place of the system-menu button's picture.
   bool ShowIcon() const { return show_icon_; }
   void SetShowIcon(bool show) { Set(show_icon_, show, kLayout); }
@@ -97,7 +93,8 @@ class TskSkinForm : public TComponent,
   std::function<void()> OnRestore;
   std::function<void()> OnChangeRollUpState;
 
-  // Events of single frame objects, each told the object's IDName (its skin section).
+  // Events of single frame objects, each told the object's IDName (its skin section); a button
+  // is told as its TskMouseButton number (1 left, 2 right).
   std::function<void(const std::string&)> OnMouseEnterEvent;
   std::function<void(const std::string&)> OnMouseLeaveEvent;
   std::function<void(const std::string&, int button)> OnMouseDownEvent;
@@ -108,17 +105,14 @@ class TskSkinForm : public TComponent,
   std::function<void(const std::string&, TCanvas&, const TRect&)> OnPaintEvent;
   // Whether the custom object (command cmdefault) shows; without a handler none does.
   std::function<bool(const std::string&)> OnActivateCustomObject;
-  // The animation timer steps the frames of animated objects; AnimationTick is one of its ticks.
+  // The animation timer steps the frames of animated objects.
   void StartAnimation();
-  bool AnimationRunning() const { return pointer_.EffectRunning(TskEffectTimer::kAnimation); }
-  void AnimationTick() { pointer_.EffectTick(TskEffectTimer::kAnimation); }
   // Skin effects on: objects animate and morph rather than jump to their end looks.
   bool SkinEffects() const;
 
-  // Menus. The window's popups draw from MenusSkinData, else from SkinData. Their settings
-  // (item height and font, skin font, items per window, alpha blending) are the popup
-  // controller's own fields, read whenever a menu opens.
-  TskSkinData* MenusSkinDataSetting = nullptr;
+  // Menus. The window's popups draw from SkinData. Their settings (item height and font, skin
+  // font, items per window, alpha blending) are the popup controller's own fields, read
+  // whenever a menu opens.
   TskSkinMenu& SkinMenu() { return skin_menu_; }
   // The menu bar this window drives from the keyboard; null for none.
   TskMenuBarLink* MainMenuBar() const { return menu_session_.Bar(); }
@@ -131,9 +125,7 @@ class TskSkinForm : public TComponent,
   std::function<void()> OnMainMenuExit;
 
   TskMenuSession& MenuSession() override { return menu_session_; }
-  TskSkinData* MenusSkinData() const override {
-    return MenusSkinDataSetting ? MenusSkinDataSetting : skin_data_;
-  }
+  TskSkinData* MenusSkinData() const override { return skin_data_; }
 
   // The system menu's items, built again for the window's state at every call.
   std::vector<TMenuItem*> SystemMenuItems();
@@ -144,30 +136,22 @@ class TskSkinForm : public TComponent,
   void ShowSystemMenuUnderButton();
   void ShowSystemMenuUnderObject(const TskActiveSkinObject& object);
 
-  // Skinning on (the skin data's SkinnableForm, or no skin data); a skin loaded on top of it.
-  bool Skinning() const { return skinning_; }
+  // A skin loaded (skinning on: the skin data's SkinnableForm, or no skin data).
   bool SkinLoaded() const { return skin_loaded_; }
   bool FormActive() const { return form_active_; }
   TskWindowState WindowState() const { return window_state_; }
   bool RolledUp() const { return rolled_up_; }
   void SetWindowState(TskWindowState state);
   void SetRolledUp(bool rolled_up);
-  const TRect& RestoredBoundsSaved() const { return restored_bounds_; }
 
   const std::vector<std::unique_ptr<TskActiveSkinObject>>& Objects() const { return objects_; }
-  int HoveredIndex() const { return pointer_.Hovered(); }
-  int CapturedIndex() const { return pointer_.Captured(); }
-  bool InSizeMoveLoop() const { return in_size_move_; }
-  bool HoverTimerRunning() const { return pointer_.Polling(); }
-  bool MorphRunning() const { return pointer_.EffectRunning(TskEffectTimer::kMorph); }
+  // The pointer is over `object`.
+  bool Hovers(const TskActiveSkinObject& object) const;
   // Skin effects on and the object morphs: the morph timer takes over its repaints.
   bool Morphs(const TskActiveSkinObject& object) const;
   void StartMorph();
-  bool FadeRunning() const { return fade_timer_.Enabled(); }
-  int FadeAlpha() const { return fade_alpha_; }
   // The first visible object with the command, or null.
   TskSkinStdButtonObject* FindButton(TStdCommand command) const;
-  TskSkinCaptionObject* FindCaption() const;
   TskLayerManager& CaptionButtonGlow() { return caption_button_glow_; }
   // Takes every glow frame of the window away.
   void HideGlowFrames();
@@ -194,6 +178,9 @@ class TskSkinForm : public TComponent,
   void Notification(TComponent* component, TOperation operation) override;
 
  private:
+  // What the tests look into (tests/support/skin_form_probe_win.h).
+  friend class TskSkinFormProbe;
+
   // Posted at a skin's before-change; when it arrives and no change came, the load failed.
   static constexpr UINT kCheckSkinChange = WM_APP + 0x1A5;
   // Posted when the platform maximized the window itself (ShowWindow from a shell start or
@@ -279,14 +266,14 @@ class TskSkinForm : public TComponent,
   int ObjectCount() const override { return int(objects_.size()); }
   void ObjectEnter(int index) override;
   void ObjectLeave(int index) override;
-  void ObjectPress(int index, int button) override;
-  void ObjectRelease(int index, int button) override;
+  void ObjectPress(int index, TskMouseButton button) override;
+  void ObjectRelease(int index, TskMouseButton button) override;
   void PollPointer() override;
   TskEffectStep StepObject(TskEffectTimer timer, int index) override;
   void RepaintObject(int index) override;
 
   void TestHover(TPoint p);
-  void Press(int button, TPoint p);
+  void Press(TskMouseButton button, TPoint p);
   void CancelPress();
   TPoint WindowPoint(LPARAM screen) const;
   TPoint ClientToWindowPoint(LPARAM client) const;
@@ -299,7 +286,6 @@ class TskSkinForm : public TComponent,
   TskBorderIcons border_icons_;
   bool hide_caption_buttons_ = false;
   bool disable_system_menu_ = false;
-  bool use_default_object_hint_ = true;
   bool show_icon_ = false;
   TPoint client_size_;
   bool alpha_blend_ = false;

@@ -10,8 +10,9 @@ void TskMorphFactor::SetValue(double value) {
 }
 
 bool TskMorphFactor::Step(bool towards_full) {
-  if (Pending(towards_full)) fifths_ += towards_full ? 1 : -1;
-  return Pending(towards_full);
+  if (!Pending(towards_full)) return false;
+  fifths_ += towards_full ? 1 : -1;
+  return true;
 }
 
 TskFrameCounter::TskFrameCounter(int count, int rest, bool cycle)

@@ -26,7 +26,7 @@ class TskMorphFactor {
   void SetValue(double value);
   // Another step towards full (or towards none) is still to come.
   bool Pending(bool towards_full) const { return towards_full ? fifths_ < kSteps : fifths_ > 0; }
-  // One step towards full (or towards none); true while further steps remain.
+  // One step towards full (or towards none); true when the factor moved.
   bool Step(bool towards_full);
 
  private:

@@ -22,11 +22,11 @@ class Objects : public TskPointerObjects {
   int ObjectCount() const override { return 3; }
   void ObjectEnter(int index) override { told.push_back("enter " + std::to_string(index)); }
   void ObjectLeave(int index) override { told.push_back("leave " + std::to_string(index)); }
-  void ObjectPress(int index, int button) override {
-    told.push_back("press " + std::to_string(index) + " with " + std::to_string(button));
+  void ObjectPress(int index, TskMouseButton button) override {
+    told.push_back("press " + std::to_string(index) + " with " + std::to_string(int(button)));
   }
-  void ObjectRelease(int index, int button) override {
-    told.push_back("release " + std::to_string(index) + " with " + std::to_string(button));
+  void ObjectRelease(int index, TskMouseButton button) override {
+    told.push_back("release " + std::to_string(index) + " with " + std::to_string(int(button)));
   }
   void PollPointer() override { ++polls; }
   TskEffectStep StepObject(TskEffectTimer timer, int index) override {
@@ -48,15 +48,34 @@ TEST(TskPointerHost, HoverTellsTheObjectLeftBeforeTheOneEntered) {
   EXPECT_EQ(objects.told, (std::vector<std::string>{"enter 1", "leave 1", "enter 2", "leave 2"}));
   EXPECT_EQ(host.Hovered(), -1);
   EXPECT_EQ(host.PreviousHovered(), 2);
-  // Marking tells nobody; forgetting clears everything without a word either.
-  host.MarkHovered(0);
-  host.Capture(0);
+  // A press hovers its object without an enter: the press is what the object hears.
+  host.Press(0, TskMouseButton::kLeft);
   EXPECT_EQ(host.Hovered(), 0);
+  EXPECT_EQ(host.PreviousHovered(), -1);
   EXPECT_EQ(host.Captured(), 0);
+  // Forgetting clears everything without a word.
   host.Forget();
   EXPECT_EQ(host.Hovered(), -1);
   EXPECT_EQ(host.Captured(), -1);
-  EXPECT_EQ(objects.told.size(), 4u);
+  EXPECT_EQ(objects.told.back(), "press 0 with 1");
+  EXPECT_EQ(objects.told.size(), 5u);
+}
+
+TEST(TskPointerHost, APointerCountsAsMovedOnlyAwayFromWhereItWasSeenLast) {
+  Objects objects;
+  TskPointerHost host(objects);
+  struct Step {
+    bool forget;
+    TPoint at;
+    bool moved;
+  } steps[] = {
+      {false, {5, 5}, true},  {false, {5, 5}, false}, {false, {6, 5}, true},
+      {false, {6, 5}, false}, {true, {6, 5}, true},   {false, {6, 5}, false},
+  };
+  for (const Step& s : steps) {
+    if (s.forget) host.ForgetPointer();
+    EXPECT_EQ(host.PointerMoved(s.at), s.moved) << s.at.x << "," << s.at.y;
+  }
 }
 
 TEST(TskPointerHost, ACaptureWithAWindowTakesThePointerAndGivesItBack) {
@@ -76,15 +95,16 @@ TEST(TskPointerHost, ACaptureWithAWindowTakesThePointerAndGivesItBack) {
 TEST(TskPointerHost, APressTellsItsObjectAndOnlyThatObjectHearsTheRelease) {
   Objects objects;
   TskPointerHost host(objects);
-  EXPECT_EQ(host.Release(1), -1);
-  host.Press(2, 1);
+  EXPECT_EQ(host.Release(TskMouseButton::kLeft), -1);
+  host.Press(2, TskMouseButton::kLeft);
   EXPECT_EQ(host.Captured(), 2);
   host.Hover(0);
-  EXPECT_EQ(host.Release(2), 2);
+  EXPECT_EQ(host.Release(TskMouseButton::kRight), 2);
   EXPECT_EQ(host.Captured(), -1);
-  EXPECT_EQ(host.Release(1), -1);
+  EXPECT_EQ(host.Release(TskMouseButton::kLeft), -1);
+  // The press hovered its object, so the pointer moving on leaves it.
   EXPECT_EQ(objects.told,
-            (std::vector<std::string>{"press 2 with 1", "enter 0", "release 2 with 2"}));
+            (std::vector<std::string>{"press 2 with 1", "leave 2", "enter 0", "release 2 with 2"}));
 }
 
 TEST(TskPointerHost, AnEffectTimerRepaintsWhatChangedAndStopsOnATickWithNothingToDo) {

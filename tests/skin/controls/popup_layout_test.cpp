@@ -172,27 +172,27 @@ TEST(StepItemEffect, MorphsAndAnimatesTowardsTheStateAndStops) {
   int ticks = 0;
   while (StepItemEffect(e, true, true, 3)) ++ticks;
   EXPECT_EQ(ticks, 5);  // five morph steps; the three frames come along in the first three
-  EXPECT_EQ(e.morph, 1.0);
+  EXPECT_EQ(e.morph.Value(), 1.0);
   EXPECT_EQ(e.frame, 3);
   EXPECT_TRUE(StepItemEffect(e, false, true, 3));
-  EXPECT_NEAR(e.morph, 0.8, 1e-9);
+  EXPECT_NEAR(e.morph.Value(), 0.8, 1e-9);
   EXPECT_EQ(e.frame, 2);
   ticks = 1;
   while (StepItemEffect(e, false, true, 3)) ++ticks;
   EXPECT_EQ(ticks, 5);
-  EXPECT_EQ(e.morph, 0.0);
+  EXPECT_EQ(e.morph.Value(), 0.0);
   EXPECT_EQ(e.frame, 0);
   // Neither effect on: nothing changes, so the timer stops at once.
   TskItemEffect still;
   EXPECT_FALSE(StepItemEffect(still, true, false, 0));
 }
 
-TEST(AnimationFrameRect, SideBySideOrStacked) {
-  EXPECT_EQ(AnimationFrameRect({0, 0, 300, 22}, 100, 3, 2), (TRect{100, 0, 200, 22}));
-  EXPECT_EQ(AnimationFrameRect({0, 10, 100, 76}, 100, 3, 3), (TRect{0, 54, 100, 76}));
-  EXPECT_TRUE(AnimationFrameRect({0, 0, 300, 22}, 100, 3, 0).IsEmpty());
-  EXPECT_TRUE(AnimationFrameRect({0, 0, 300, 22}, 100, 3, 4).IsEmpty());
-  EXPECT_TRUE(AnimationFrameRect({}, 100, 0, 1).IsEmpty());
+TEST(PopupItemFrameRect, SideBySideOrStacked) {
+  EXPECT_EQ(PopupItemFrameRect({0, 0, 300, 22}, 100, 3, 2), (TRect{100, 0, 200, 22}));
+  EXPECT_EQ(PopupItemFrameRect({0, 10, 100, 76}, 100, 3, 3), (TRect{0, 54, 100, 76}));
+  EXPECT_TRUE(PopupItemFrameRect({0, 0, 300, 22}, 100, 3, 0).IsEmpty());
+  EXPECT_TRUE(PopupItemFrameRect({0, 0, 300, 22}, 100, 3, 4).IsEmpty());
+  EXPECT_TRUE(PopupItemFrameRect({}, 100, 0, 1).IsEmpty());
 }
 
 TEST(SkinnedItemParts, CarriedItemRectangles) {

@@ -158,7 +158,7 @@ TEST_F(PopupMenuTest, CarriedSkinSizeFramePixelsAndFirstItemLit) {
   TskSkinPopupWindow* popup = Level(0);
   EXPECT_TRUE(popup->Skinned());
   EXPECT_EQ(popup->ActiveIndex(), 0);
-  EXPECT_TRUE(popup->Item(0).active);
+  EXPECT_TRUE(popup->Lit(0));
   EXPECT_EQ(popup->Item(0).rect, (TRect{2, 2, r.right - r.left - 2, 24}));
   EXPECT_EQ(popup->Item(2).rect.bottom, 68);
   // menuitems.bmp is picture 3, pw.bmp picture 2. The lit first item shows the hot look, the
@@ -216,14 +216,16 @@ TEST_F(PopupMenuTest, MorphingItemsStepBetweenTheirLooks) {
   }
   OpenAt();
   TskSkinPopupWindow* popup = Level(0);
-  PumpUntil([&] { return popup->Item(0).effect.morph == 1.0; });
-  EXPECT_EQ(popup->Item(0).effect.morph, 1.0);
+  PumpUntil([&] { return popup->Item(0).effect.morph.Value() == 1.0; });
+  EXPECT_EQ(popup->Item(0).effect.morph.Value(), 1.0);
   EXPECT_EQ(PopupPixel(0, 2 + 4, 2 + 11), SkinPixel(3, 2 + 4, 25 + 11));
   Key(VK_DOWN);
   // Nothing has stepped yet: the new item still shows its normal look.
-  EXPECT_LT(popup->Item(1).effect.morph, 1.0);
-  PumpUntil([&] { return popup->Item(1).effect.morph == 1.0 && popup->Item(0).effect.morph == 0; });
-  EXPECT_EQ(popup->Item(0).effect.morph, 0.0);
+  EXPECT_LT(popup->Item(1).effect.morph.Value(), 1.0);
+  PumpUntil([&] {
+    return popup->Item(1).effect.morph.Value() == 1.0 && popup->Item(0).effect.morph.Value() == 0;
+  });
+  EXPECT_EQ(popup->Item(0).effect.morph.Value(), 0.0);
   EXPECT_EQ(PopupPixel(0, 2 + 4, 24 + 11), SkinPixel(3, 2 + 4, 25 + 11));
   EXPECT_EQ(PopupPixel(0, 2 + 4, 2 + 11), SkinPixel(3, 2 + 4, 2 + 11));
 }
@@ -241,13 +243,13 @@ TEST_F(PopupMenuTest, EffectsStopOnceEveryItemHasArrived) {
   EXPECT_TRUE(popup->EffectsRunning());
   PumpUntil([&] { return !popup->EffectsRunning(); });
   EXPECT_FALSE(popup->EffectsRunning());
-  EXPECT_EQ(popup->Item(0).effect.morph, 1.0);
+  EXPECT_EQ(popup->Item(0).effect.morph.Value(), 1.0);
   Key(VK_DOWN);
   EXPECT_TRUE(popup->EffectsRunning());
   PumpUntil([&] { return !popup->EffectsRunning(); });
   EXPECT_FALSE(popup->EffectsRunning());
-  EXPECT_EQ(popup->Item(0).effect.morph, 0.0);
-  EXPECT_EQ(popup->Item(1).effect.morph, 1.0);
+  EXPECT_EQ(popup->Item(0).effect.morph.Value(), 0.0);
+  EXPECT_EQ(popup->Item(1).effect.morph.Value(), 1.0);
 }
 
 TEST_F(PopupMenuTest, DefaultLookWithoutSkin) {
@@ -383,7 +385,7 @@ TEST_F(PopupMenuTest, PointerAndKeysShareOneHighlight) {
     }
     EXPECT_EQ(popup->ActiveIndex(), s.active) << "step " << n;
     for (int i = 0; i < popup->ItemCount(); ++i) {
-      EXPECT_EQ(popup->Item(i).active, i == s.active) << "step " << n << " item " << i;
+      EXPECT_EQ(popup->Lit(i), i == s.active) << "step " << n << " item " << i;
     }
     ++n;
   }

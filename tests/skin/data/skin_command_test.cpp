@@ -86,6 +86,45 @@ TEST(SkinCommand, BadInputsFailWithTheirReason) {
   EXPECT_FALSE(std::filesystem::exists(dir.Path() / "o.skin"));
 }
 
+// Each entry that names a picture holds it whole in the package, so a definition naming one
+// large picture many times is refused once the pictures pass what a package may hold, before
+// the rest are read; one that lists more active pictures than a package may hold is refused
+// before any is read.
+TEST(SkinCommand, BuildRefusesPicturesPastThePackageLimit) {
+  testing::TempDir dir;
+  const int side = 2048;
+  const std::int64_t per_picture = std::int64_t(side) * side;
+  ASSERT_LT(per_picture, kMaxPackagePixels);
+  WriteFileBytes(dir.Str() + "big.bmp", EncodeBmp({PixelBitmap(side, side, 0x336699), 24, {}}));
+  auto definition = [](std::int64_t count, const std::string& name) {
+    std::string text =
+        "[VERSION]\r\n[FORMINFO]\r\n[SKINOBJECTS]\r\n[SKINCONTROLS]\r\n"
+        "[PICTURES]\r\nactivepicturescount=" +
+        std::to_string(count) + "\r\n";
+    for (std::int64_t i = 0; i < std::min<std::int64_t>(count, kMaxActivePictures); ++i) {
+      text += std::to_string(i) + "=" + name + "\r\n";
+    }
+    return text;
+  };
+  dir.Write("many.ini", definition(kMaxActivePictures, "big.bmp"));
+  dir.Write("toomany.ini", definition(kMaxActivePictures + 1, "gone.bmp"));
+  struct Case {
+    const char* definition;
+    std::vector<std::string> reasons;
+  } cases[] = {
+      {"many.ini",
+       {"more than a package may hold", "\"big.bmp\"", std::to_string(kMaxPackagePixels)}},
+      {"toomany.ini", {"lists 4097 active pictures", "at most 4096"}},
+  };
+  for (const auto& c : cases) {
+    std::string err;
+    EXPECT_EQ(RunSkin({"build", dir.Str() + c.definition, dir.Str() + "o.skin"}, &err), 1);
+    for (const std::string& reason : c.reasons)
+      EXPECT_NE(err.find(reason), std::string::npos) << err;
+  }
+  EXPECT_FALSE(std::filesystem::exists(dir.Path() / "o.skin"));
+}
+
 // A package file is judged by its header before more of it is read: only the declared bytes
 // are taken, and a declared length beyond what any package can inflate to is refused at once.
 TEST(SkinCommand, APackageFileIsReadNoFurtherThanItsHeaderDeclares) {

@@ -167,25 +167,25 @@ TEST_F(FrameAnimateTest, TheAnimationTimerStepsForwardsOverTheObjectAndBackAfter
   ASSERT_NE(spinner, nullptr);
   const TPoint centre = Centre(spinner);
   Hover(centre);
-  ASSERT_EQ(frame->HoveredIndex(), 0);
-  EXPECT_TRUE(frame->AnimationRunning());
+  ASSERT_EQ(Probe().HoveredIndex(), 0);
+  EXPECT_TRUE(Probe().AnimationRunning());
   // 50 ms a frame on a 25 ms timer: every second tick moves on, and the last frame holds.
   const int forwards[] = {1, 2, 2, 3, 3, 4, 4};
   for (int expected : forwards) {
-    frame->AnimationTick();
+    Probe().AnimationTick();
     EXPECT_EQ(spinner->animation.frame, expected);
     EXPECT_EQ(WindowPixel(centre), PixelToColor(kSpin[expected - 1]));
   }
-  EXPECT_FALSE(frame->AnimationRunning());
+  EXPECT_FALSE(Probe().AnimationRunning());
   Hover({60, 60});
-  EXPECT_EQ(frame->HoveredIndex(), -1);
-  EXPECT_TRUE(frame->AnimationRunning());
+  EXPECT_EQ(Probe().HoveredIndex(), -1);
+  EXPECT_TRUE(Probe().AnimationRunning());
   const int backwards[] = {4, 3, 3, 2, 2, 1, 1};
   for (int expected : backwards) {
-    frame->AnimationTick();
+    Probe().AnimationTick();
     EXPECT_EQ(spinner->animation.frame, expected);
   }
-  EXPECT_FALSE(frame->AnimationRunning());
+  EXPECT_FALSE(Probe().AnimationRunning());
   frame->PaintFrame();
   EXPECT_EQ(WindowPixel(centre), PixelToColor(kSpin[0]));
 }
@@ -194,14 +194,14 @@ TEST_F(FrameAnimateTest, ACyclingObjectGoesRoundAndAResetReturnsToTheFirstFrame)
   TskSkinAnimateObject* menu = Animate("menuanim");
   ASSERT_NE(menu, nullptr);
   Hover(Centre(menu));
-  ASSERT_EQ(frame->HoveredIndex(), 1);
+  ASSERT_EQ(Probe().HoveredIndex(), 1);
   const int expected[] = {2, 3, 1, 2, 3};
   for (int f : expected) {
-    frame->AnimationTick();
+    Probe().AnimationTick();
     EXPECT_EQ(menu->animation.frame, f);
     EXPECT_EQ(WindowPixel(Centre(menu)), PixelToColor(kMenu[f - 1]));
   }
-  EXPECT_TRUE(frame->AnimationRunning());
+  EXPECT_TRUE(Probe().AnimationRunning());
   // A size loop puts every object back at rest at once.
   SendMessageW(H(), WM_ENTERSIZEMOVE, 0, 0);
   EXPECT_EQ(menu->animation.frame, 1);
@@ -213,11 +213,11 @@ TEST_F(FrameAnimateTest, WithoutSkinEffectsTheObjectJumpsToItsEnds) {
   TskSkinAnimateObject* spinner = Animate("spinner");
   Hover(Centre(spinner));
   EXPECT_EQ(spinner->animation.frame, 4);
-  EXPECT_FALSE(frame->AnimationRunning());
+  EXPECT_FALSE(Probe().AnimationRunning());
   EXPECT_EQ(WindowPixel(Centre(spinner)), PixelToColor(kSpin[3]));
   Hover({60, 60});
   EXPECT_EQ(spinner->animation.frame, 1);
-  EXPECT_FALSE(frame->AnimationRunning());
+  EXPECT_FALSE(Probe().AnimationRunning());
 }
 
 TEST_F(FrameAnimateTest, AButtonStyleObjectRunsItsCommandOnRelease) {
@@ -248,12 +248,12 @@ TEST_F(FrameAnimateTest, AButtonStyleObjectRunsItsCommandOnRelease) {
     EXPECT_EQ(frame->WindowState(), TskWindowState::wsNormal);
     if (c.drag_off) {
       SendMessageW(H(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(50, 30));
-      EXPECT_EQ(frame->HoveredIndex(), -1);
+      EXPECT_EQ(Probe().HoveredIndex(), -1);
     }
     Release(centre);
     EXPECT_FALSE(spinner->down);
     EXPECT_EQ(frame->WindowState(), c.after);
-    EXPECT_EQ(frame->CapturedIndex(), -1);
+    EXPECT_EQ(Probe().CapturedIndex(), -1);
   }
   frame->SetWindowState(TskWindowState::wsNormal);
 }

@@ -272,7 +272,7 @@ TEST(AnimationFrameTest, FramesAreEqualSlicesOfTheStrip) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.n);
-    EXPECT_EQ(AnimationFrameRect(c.strip, c.skin_rect, c.count, c.n), c.expected);
+    EXPECT_EQ(FrameObjectAnimationRect(c.strip, c.skin_rect, c.count, c.n), c.expected);
   }
 }
 

@@ -95,18 +95,18 @@ TEST_F(FrameObjectsTest, AButtonGlowsAtItsOffsetWhileThePointerIsOverIt) {
   EXPECT_NE(GetWindowLongW(Glow(), GWL_EXSTYLE) & WS_EX_LAYERED, 0);
   EXPECT_NE(GetActiveWindow(), Glow());
   Hover({60, 60});
-  EXPECT_EQ(frame->HoveredIndex(), -1);
+  EXPECT_EQ(Probe().HoveredIndex(), -1);
   EXPECT_EQ(Glow(), nullptr);
 }
 
 TEST_F(FrameObjectsTest, NoGlowWithoutMatchingPicturesOrWithGlowsSwitchedOff) {
   // The maximize button's mask is a pixel narrower than its glow.
   Hover(CentreOf(TStdCommand::cmMaximize));
-  EXPECT_EQ(frame->HoveredIndex(), 1);
+  EXPECT_EQ(Probe().HoveredIndex(), 1);
   EXPECT_EQ(Glow(), nullptr);
   skin_data->ShowCaptionButtonGlowFrames = false;
   Hover(CentreOf(TStdCommand::cmClose));
-  EXPECT_EQ(frame->HoveredIndex(), 0);
+  EXPECT_EQ(Probe().HoveredIndex(), 0);
   EXPECT_EQ(Glow(), nullptr);
 }
 
@@ -125,14 +125,14 @@ TEST_F(FrameObjectsTest, TheGlowGoesWhenTheWindowStopsBeingWorkedIn) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    if (frame->InSizeMoveLoop()) SendMessageW(H(), WM_EXITSIZEMOVE, 0, 0);
+    if (Probe().InSizeMoveLoop()) SendMessageW(H(), WM_EXITSIZEMOVE, 0, 0);
     frame->SetWindowState(TskWindowState::wsNormal);
     form.Show();
     SetForegroundWindow(H());
     SendMessageW(H(), WM_NCACTIVATE, TRUE, 0);
     testing::Pump();
     Hover(CentreOf(TStdCommand::cmClose));
-    ASSERT_EQ(frame->HoveredIndex(), 0);
+    ASSERT_EQ(Probe().HoveredIndex(), 0);
     const HWND layer = Glow();
     ASSERT_NE(layer, nullptr);
     c.act();

@@ -152,7 +152,7 @@ TEST_F(SkinFormTest, OnlyTheCaptionColourShowsWhetherTheWindowIsActive) {
 TEST_F(SkinFormTest, ALongCaptionEndsBeforeTheButtons) {
   form.SetCaption(std::string(300, 'W'));
   form.SetBounds(20, 20, 300, 200);
-  TskSkinCaptionObject* caption = frame->FindCaption();
+  TskSkinCaptionObject* caption = Probe().FindCaption();
   ASSERT_NE(caption, nullptr);
   frame->PaintFrame();
   EXPECT_FALSE(caption->drawn_text.IsEmpty());
@@ -167,7 +167,7 @@ TEST_F(SkinFormTest, ALongCaptionEndsBeforeTheButtons) {
 // Another program (or the window itself) renames the window through the platform: the caption
 // reads the new text from then on, through repaints, resizes and a maximize.
 TEST_F(SkinFormTest, TheCaptionFollowsTheWindowText) {
-  TskSkinCaptionObject* caption = frame->FindCaption();
+  TskSkinCaptionObject* caption = Probe().FindCaption();
   ASSERT_NE(caption, nullptr);
   frame->PaintFrame();
   const int short_width = caption->drawn_text.Width();
@@ -341,8 +341,8 @@ TEST_F(SkinFormTest, HoverAndPressShowTheHotAndDownLooks) {
   const int w = Bounds().Width();
   TskSkinStdButtonObject* close = frame->FindButton(TStdCommand::cmClose);
   ASSERT_EQ(HitTest(CentreOf(TStdCommand::cmClose)), HTOBJECT_CODE);
-  EXPECT_EQ(frame->HoveredIndex(), IndexOf(close));
-  EXPECT_TRUE(frame->HoverTimerRunning());
+  EXPECT_EQ(Probe().HoveredIndex(), IndexOf(close));
+  EXPECT_TRUE(Probe().HoverTimerRunning());
   EXPECT_TRUE(ShowsPicture(w - 24, 5, Active(), {27, 2, 48, 23}));
   SendMessageW(H(), WM_NCLBUTTONDOWN, HTOBJECT_CODE, At(CentreOf(TStdCommand::cmClose)));
   EXPECT_EQ(GetCapture(), H());
@@ -350,13 +350,13 @@ TEST_F(SkinFormTest, HoverAndPressShowTheHotAndDownLooks) {
   EXPECT_TRUE(ShowsPicture(w - 24, 5, Active(), {52, 2, 73, 23}));
   // Dragged off the button into the client area: up again, and releasing there does nothing.
   SendMessageW(H(), WM_MOUSEMOVE, MK_LBUTTON, ClientAt({400, 300}));
-  EXPECT_EQ(frame->HoveredIndex(), -1);
+  EXPECT_EQ(Probe().HoveredIndex(), -1);
   EXPECT_TRUE(ShowsPicture(w - 24, 5, Active(), {2, 2, 23, 23}));
   SendMessageW(H(), WM_LBUTTONUP, 0, ClientAt({400, 300}));
   EXPECT_TRUE(form.Visible());
   EXPECT_NE(GetCapture(), H());
   EXPECT_FALSE(close->down);
-  EXPECT_EQ(frame->CapturedIndex(), -1);
+  EXPECT_EQ(Probe().CapturedIndex(), -1);
 }
 
 TEST_F(SkinFormTest, APressDraggedOutAndBackCompletesOnTheSameButton) {
@@ -409,38 +409,39 @@ TEST_F(SkinFormTest, AMorphingButtonBlendsIntoItsHotLookAndBack) {
   // The hover timer follows the real pointer, so a test that hovers by messages hovers again
   // whenever the timer let go.
   auto run_until = [&](double factor, bool hovered) {
-    for (int i = 0; i < 300 && close->morph_factor != factor; ++i) {
-      if (hovered && frame->HoveredIndex() != IndexOf(close)) Hover(CentreOf(TStdCommand::cmClose));
+    for (int i = 0; i < 300 && close->morph.Value() != factor; ++i) {
+      if (hovered && Probe().HoveredIndex() != IndexOf(close))
+        Hover(CentreOf(TStdCommand::cmClose));
       Sleep(5);
       testing::Pump();
     }
   };
   Hover(CentreOf(TStdCommand::cmClose));
-  EXPECT_TRUE(frame->MorphRunning());
-  EXPECT_EQ(close->morph_factor, 0);
+  EXPECT_TRUE(Probe().MorphRunning());
+  EXPECT_EQ(close->morph.Value(), 0);
   run_until(1, true);
-  EXPECT_EQ(close->morph_factor, 1);
+  EXPECT_EQ(close->morph.Value(), 1);
   EXPECT_TRUE(ShowsPicture(w - 24, 5, Active(), {27, 2, 48, 23}));
   // Halfway back the button shows neither look.
   SetCursorPos(5, 5);
   frame->ClearHover();
-  close->morph_factor = 0.6;
+  close->morph.SetValue(0.6);
   frame->RepaintObject(*close);
   EXPECT_FALSE(ShowsPicture(w - 24, 5, Active(), {27, 2, 48, 23}));
   EXPECT_FALSE(ShowsPicture(w - 24, 5, Active(), {2, 2, 23, 23}));
   frame->StartMorph();
   run_until(0, false);
-  EXPECT_EQ(close->morph_factor, 0);
-  for (int i = 0; i < 100 && frame->MorphRunning(); ++i) {
+  EXPECT_EQ(close->morph.Value(), 0);
+  for (int i = 0; i < 100 && Probe().MorphRunning(); ++i) {
     Sleep(5);
     testing::Pump();
   }
-  EXPECT_FALSE(frame->MorphRunning());
+  EXPECT_FALSE(Probe().MorphRunning());
   EXPECT_TRUE(ShowsPicture(w - 24, 5, Active(), {2, 2, 23, 23}));
   // With the skin's effects off the look changes at once.
   skin_data->EnableSkinEffects = false;
   Hover(CentreOf(TStdCommand::cmClose));
-  EXPECT_FALSE(frame->MorphRunning());
+  EXPECT_FALSE(Probe().MorphRunning());
   EXPECT_TRUE(ShowsPicture(w - 24, 5, Active(), {27, 2, 48, 23}));
 }
 
@@ -545,8 +546,8 @@ TEST_F(SkinFormTest, CancelModeDuringAPressPutsTheButtonUp) {
   ASSERT_TRUE(max->down);
   SendMessageW(H(), WM_CANCELMODE, 0, 0);
   EXPECT_FALSE(max->down);
-  EXPECT_EQ(frame->CapturedIndex(), -1);
-  EXPECT_EQ(frame->HoveredIndex(), -1);
+  EXPECT_EQ(Probe().CapturedIndex(), -1);
+  EXPECT_EQ(Probe().HoveredIndex(), -1);
   SendMessageW(H(), WM_LBUTTONUP, 0, ClientAt(CentreOf(TStdCommand::cmMaximize)));
   EXPECT_EQ(frame->WindowState(), TskWindowState::wsNormal);
   EXPECT_TRUE(ShowsPicture(Bounds().Width() - 47, 5, Active(), {2, 25, 23, 46}));
@@ -558,17 +559,17 @@ TEST_F(SkinFormTest, LosingTheCaptureDuringAPressPutsTheButtonUp) {
   ASSERT_TRUE(close->down);
   ReleaseCapture();
   EXPECT_FALSE(close->down);
-  EXPECT_EQ(frame->CapturedIndex(), -1);
+  EXPECT_EQ(Probe().CapturedIndex(), -1);
   SendMessageW(H(), WM_LBUTTONUP, 0, ClientAt(CentreOf(TStdCommand::cmClose)));
   EXPECT_TRUE(form.Visible());
 }
 
 TEST_F(SkinFormTest, AResizeFromTheGripLeavesTheNextButtonClickWorking) {
   SendMessageW(H(), WM_ENTERSIZEMOVE, 0, 0);
-  EXPECT_TRUE(frame->InSizeMoveLoop());
+  EXPECT_TRUE(Probe().InSizeMoveLoop());
   form.SetBounds(60, 40, 900, 600);
   SendMessageW(H(), WM_EXITSIZEMOVE, 0, 0);
-  EXPECT_FALSE(frame->InSizeMoveLoop());
+  EXPECT_FALSE(Probe().InSizeMoveLoop());
   EXPECT_EQ(form.ClientWidth(), 892);
   ClickButton(TStdCommand::cmMaximize);
   EXPECT_EQ(frame->WindowState(), TskWindowState::wsMaximized);
@@ -576,13 +577,13 @@ TEST_F(SkinFormTest, AResizeFromTheGripLeavesTheNextButtonClickWorking) {
 
 TEST_F(SkinFormTest, DeactivatingStopsTheHoverTimer) {
   HitTest(CentreOf(TStdCommand::cmClose));
-  ASSERT_TRUE(frame->HoverTimerRunning());
+  ASSERT_TRUE(Probe().HoverTimerRunning());
   SendMessageW(H(), WM_NCACTIVATE, FALSE, 0);
-  EXPECT_FALSE(frame->HoverTimerRunning());
-  EXPECT_EQ(frame->HoveredIndex(), -1);
+  EXPECT_FALSE(Probe().HoverTimerRunning());
+  EXPECT_EQ(Probe().HoveredIndex(), -1);
   // An inactive window hovers nothing.
   HitTest(CentreOf(TStdCommand::cmClose));
-  EXPECT_EQ(frame->HoveredIndex(), -1);
+  EXPECT_EQ(Probe().HoveredIndex(), -1);
   SendMessageW(H(), WM_NCACTIVATE, TRUE, 0);
 }
 
@@ -623,7 +624,7 @@ TEST_F(SkinFormTest, AFailedSkinLoadFallsBackToTheDefaultLook) {
 
 // Pumps until the fade ends, at most two seconds.
 void WaitForFade(const TskSkinForm& frame) {
-  for (int i = 0; i < 400 && frame.FadeRunning(); ++i) {
+  for (int i = 0; i < 400 && TskSkinFormProbe(frame).FadeRunning(); ++i) {
     Sleep(5);
     testing::Pump();
   }
@@ -634,10 +635,10 @@ TEST_F(SkinFormTest, AFadeInEndsAtTheTranslucencyAsked) {
   frame->SetAlphaBlend(true, 205);
   frame->AlphaBlendAnimation = true;
   form.Show();
-  EXPECT_TRUE(frame->FadeRunning());
+  EXPECT_TRUE(Probe().FadeRunning());
   WaitForFade(*frame);
-  EXPECT_FALSE(frame->FadeRunning());
-  EXPECT_EQ(frame->FadeAlpha(), 205);
+  EXPECT_FALSE(Probe().FadeRunning());
+  EXPECT_EQ(Probe().FadeAlpha(), 205);
   BYTE alpha = 0;
   DWORD flags = 0;
   ASSERT_TRUE(GetLayeredWindowAttributes(H(), nullptr, &alpha, &flags));
@@ -690,8 +691,8 @@ TEST_F(SkinFormTest, AFadeToFullStrengthEndsWithoutALayer) {
   frame->AlphaBlendAnimation = true;
   form.Show();
   WaitForFade(*frame);
-  EXPECT_FALSE(frame->FadeRunning());
-  EXPECT_EQ(frame->FadeAlpha(), 255);
+  EXPECT_FALSE(Probe().FadeRunning());
+  EXPECT_EQ(Probe().FadeAlpha(), 255);
   EXPECT_EQ(GetWindowLongW(H(), GWL_EXSTYLE) & WS_EX_LAYERED, 0);
 }
 
@@ -731,7 +732,7 @@ TEST_F(SkinFormTest, SwitchingTheSkinnedFrameOffAndOnKeepsTheWindowUsable) {
     c.enter(*frame);
     skin_data->SetSkinnableForm(false);
     testing::Pump();
-    EXPECT_FALSE(frame->Skinning());
+    EXPECT_FALSE(Probe().Skinning());
     EXPECT_FALSE(frame->RolledUp());
     EXPECT_EQ(frame->WindowState(), TskWindowState::wsNormal);
     EXPECT_EQ(bool(IsZoomed(H())), c.platform_maximized);
@@ -750,7 +751,7 @@ TEST_F(SkinFormTest, SwitchingTheSkinnedFrameOffAndOnKeepsTheWindowUsable) {
 
     skin_data->SetSkinnableForm(true);
     testing::Pump();
-    EXPECT_TRUE(frame->Skinning());
+    EXPECT_TRUE(Probe().Skinning());
     EXPECT_FALSE(IsZoomed(H()));
     EXPECT_EQ(frame->WindowState(), c.state_after_return);
     frame->SetWindowState(TskWindowState::wsNormal);

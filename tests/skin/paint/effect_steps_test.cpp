@@ -13,7 +13,7 @@ TEST(TskMorphFactor, FiveStepsLandExactlyOnOneAndBackOnZero) {
   EXPECT_EQ(f.Value(), 0.0);
   int steps = 0;
   while (f.Step(true)) ++steps;
-  EXPECT_EQ(steps, 4);
+  EXPECT_EQ(steps, 5);
   EXPECT_EQ(f.Value(), 1.0);
   EXPECT_TRUE(f.Full());
   EXPECT_FALSE(f.Step(true));
