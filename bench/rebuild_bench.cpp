@@ -76,7 +76,7 @@ int main(int argc, char** argv) {
 
   vl::bench::DiskFiles files;
   NoProgress progress;
-  vl::IndexSeams seams{files, *lister, progress, {}, {}};
+  vl::IndexSeams seams{files, *lister, progress, {}, {}, {}};
   // The index on show is the one the rebuild makes again: a rebuild over an unchanged disk.
   {
     vl::IndexStore first;
