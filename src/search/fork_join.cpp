@@ -1,7 +1,6 @@
 #include "search/fork_join.h"
 
 #include <algorithm>
-#include <atomic>
 #include <condition_variable>
 #include <cstdint>
 #include <exception>
@@ -12,10 +11,10 @@
 namespace vl {
 namespace {
 
-// The helpers, and the one fork-join they serve at a time. A part is taken by one atomic step
-// on a word that holds the fork-join's number and the next part, so taking a part never waits
-// for a lock that a helper the system does not run may hold, and a helper that wakes late
-// cannot take a part of a later fork-join.
+// The helpers, and the one fork-join they serve at a time. Parts are handed out under one
+// lock held only to take a number, so a part is run exactly once and the fork-join's count of
+// finished parts belongs to it alone: a fork-join cannot start until the one before has
+// finished every part.
 class Helpers {
  public:
   // Never destroyed: the helpers wait on it until the process ends.
@@ -39,17 +38,17 @@ class Helpers {
     std::uint64_t job = 0;
     {
       const std::lock_guard<std::mutex> lock(mutex_);
-      part_.store(&part, std::memory_order_relaxed);
-      errors_.store(&errors, std::memory_order_relaxed);
-      parts_.store(parts, std::memory_order_relaxed);
-      done_.store(0, std::memory_order_relaxed);
-      job = (next_.load(std::memory_order_relaxed) >> 32) + 1;
-      next_.store(job << 32, std::memory_order_release);
+      part_ = &part;
+      errors_ = &errors;
+      parts_ = parts;
+      next_part_ = 0;
+      done_ = 0;
+      job = ++job_;
     }
     wake_.notify_all();
     TakeParts(job);
     std::unique_lock<std::mutex> lock(mutex_);
-    idle_.wait(lock, [&] { return done_.load(std::memory_order_acquire) == parts; });
+    idle_.wait(lock, [&] { return done_ == parts; });
   }
 
  private:
@@ -59,8 +58,8 @@ class Helpers {
       std::uint64_t job = 0;
       {
         std::unique_lock<std::mutex> lock(mutex_);
-        wake_.wait(lock, [&] { return (next_.load(std::memory_order_acquire) >> 32) != served; });
-        job = next_.load(std::memory_order_acquire) >> 32;
+        wake_.wait(lock, [&] { return job_ != served; });
+        job = job_;
       }
       served = job;
       TakeParts(job);
@@ -70,23 +69,23 @@ class Helpers {
   // Runs parts of fork-join job until none is left to take.
   void TakeParts(std::uint64_t job) {
     for (;;) {
-      std::uint64_t next = next_.load(std::memory_order_acquire);
-      const unsigned parts = parts_.load(std::memory_order_acquire);
-      const std::function<void(unsigned)>* part = part_.load(std::memory_order_acquire);
-      std::vector<std::exception_ptr>* errors = errors_.load(std::memory_order_acquire);
-      if ((next >> 32) != job || std::uint32_t(next) >= parts) return;
-      if (!next_.compare_exchange_weak(next, next + 1, std::memory_order_acq_rel)) continue;
-      // Taken while the fork-join waits for it: what was read above belongs to it.
-      const auto p = unsigned(std::uint32_t(next));
+      unsigned p = 0;
+      const std::function<void(unsigned)>* part = nullptr;
+      std::vector<std::exception_ptr>* errors = nullptr;
+      {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        if (job_ != job || next_part_ >= parts_) return;
+        p = next_part_++;
+        part = part_;
+        errors = errors_;
+      }
       try {
         (*part)(p);
       } catch (...) {
         (*errors)[p] = std::current_exception();
       }
-      if (done_.fetch_add(1, std::memory_order_acq_rel) + 1 == parts) {
-        const std::lock_guard<std::mutex> lock(mutex_);
-        idle_.notify_all();
-      }
+      const std::lock_guard<std::mutex> lock(mutex_);
+      if (++done_ == parts_) idle_.notify_all();
     }
   }
 
@@ -94,12 +93,12 @@ class Helpers {
   std::mutex mutex_;
   std::condition_variable wake_;
   std::condition_variable idle_;
-  // The fork-join's number (high 32 bits) and its next part not yet taken (low 32 bits).
-  std::atomic<std::uint64_t> next_{0};
-  std::atomic<const std::function<void(unsigned)>*> part_{nullptr};
-  std::atomic<std::vector<std::exception_ptr>*> errors_{nullptr};
-  std::atomic<unsigned> parts_{0};
-  std::atomic<unsigned> done_{0};
+  std::uint64_t job_ = 0;
+  const std::function<void(unsigned)>* part_ = nullptr;
+  std::vector<std::exception_ptr>* errors_ = nullptr;
+  unsigned parts_ = 0;
+  unsigned next_part_ = 0;
+  unsigned done_ = 0;
   unsigned started_ = 0;
 };
 
