@@ -13,7 +13,9 @@
 # | Return                                        | the file unchanged; the main window active  |
 make_sample_tree
 index_of_sample_tree >"$J_PROGRAM/vl.vl"
-{ printf 'J:\\'; head -c $((32 << 20)) /dev/zero | tr '\0' 'x'; printf '\\report.txt\r\n'; } \
+# The long line lies under a root that is not there, whose entries the program keeps (as it
+# keeps those of an unplugged drive) instead of taking them out when it looks at the disk.
+{ printf 'C:\\Data\\'; head -c $((32 << 20)) /dev/zero | tr '\0' 'x'; printf '\\report.txt\r\n'; } \
   >>"$J_PROGRAM/vl.vl"
 { printf 'J:\\\r\n'; head -c $((5 << 20)) /dev/zero | tr '\0' 'a'; printf '\r\nC:\\Data\\\r\n'; } \
   >"$J_PROGRAM/data/list.txt"

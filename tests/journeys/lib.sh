@@ -68,13 +68,26 @@ write_lines() {
   for line in "$@"; do printf '%s\r\n' "$line" >>"$file"; done
 }
 
-# The lines of the index a rebuild of J:\ writes for the sample tree, depth by depth: every
-# entry, and the "." and ".." of every folder below the root, as Windows paths with CR LF.
+# The lines of the index a rebuild of J:\ writes for the sample tree, in the order it writes
+# them: folder after folder, breadth first, each with its "." and ".." (below the root) and then
+# its entries by name with case ignored (the order Wine lists a folder in), as Windows paths
+# with CR LF. The order matters: the program looks at the disk when it starts and writes the
+# index again if it differs.
 index_of_sample_tree() {
-  (cd "$J_TREE" &&
-    { find . -mindepth 1 -type d -printf '%d\t%P\n' | awk -F'\t' '{ print $1 + 1 "\t" $2 "/."
-                                                               print $1 + 1 "\t" $2 "/.." }'
-      find . -mindepth 1 -printf '%d\t%P\n'; }) | sort -s -n -k1,1 | cut -f2- |
+  (cd "$J_TREE" && find . -mindepth 1 -printf '%P\t%y\n') | LC_ALL=C sort -f |
+    awk -F'\t' '
+    { parent = $1; sub(/\/?[^\/]*$/, "", parent)
+      kids[parent] = kids[parent] "\n" $1; folder[$1] = $2 == "d" }
+    END { queue[0] = ""; n = 1
+          for (q = 0; q < n; q++) {
+            f = queue[q]
+            if (f != "") print f "/.\n" f "/.."
+            count = split(substr(kids[f], 2), list, "\n")
+            for (k = 1; k <= count; k++) {
+              print list[k]
+              if (folder[list[k]]) queue[n++] = list[k]
+            }
+          } }' |
     sed 's|/|\\|g; s|^|J:\\|; s|$|\r|'
 }
 
