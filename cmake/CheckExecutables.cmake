@@ -68,6 +68,10 @@ foreach(exe ${executables})
     fail("no version resource in the resource directory")
   endif()
   file(STRINGS "${exe}" texts ENCODING UTF-16LE LENGTH_MINIMUM 4)
+  # A "[" in some other text of the file would make the list commands read everything after it,
+  # up to a "]", as one element, the version strings with it.
+  string(REPLACE "[" "(" texts "${texts}")
+  string(REPLACE "]" ")" texts "${texts}")
   foreach(key FileVersion ProductVersion)
     list(FIND texts "${key}" at)
     if(at LESS 0)
