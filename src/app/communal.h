@@ -13,8 +13,8 @@ namespace vl {
 // The file manager opened on `folder` (explorer.exe with the folder as its parameters).
 void OpenFolderInExplorer(Shell& shell, std::string_view folder);
 
-// The whole text, as CF_TEXT, replacing the clipboard's contents. Throws when the clipboard
-// cannot be opened.
+// The whole text (see Shell::CopyText), replacing the clipboard's contents. Throws when the
+// clipboard cannot be opened.
 void CopyTextToClipboard(Shell& shell, NativeWindow owner, std::string_view text);
 
 // The file manager on the entry's folder, its tree shown and the entry selected. The path is

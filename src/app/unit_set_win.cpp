@@ -110,7 +110,8 @@ void TFrmSet::ShowInEditor(const std::string& text, bool wrapped) {
 std::optional<EditorText> TFrmSet::ReadRootList() const {
   const std::string file = RootListFileName(app_dir_);
   if (!FileExists(file)) return std::nullopt;
-  return EditorTextFromFile(SystemFileSystem().ReadWholeFile(file), SystemLeadBytes());
+  FileSystem& files = SystemFileSystem();
+  return EditorTextFromFile(ReadableText(files.ReadWholeFile(file), files), SystemLeadBytes());
 }
 
 void TFrmSet::FillWithLogicalDrives() {

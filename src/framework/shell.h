@@ -22,8 +22,9 @@ class Shell {
   virtual bool Execute(NativeWindow owner, std::string_view verb, std::string_view file,
                        std::string_view parameters, int show) = 0;
 
-  // Puts `text` (bytes in the process's code page) on the clipboard as CF_TEXT and, converted
-  // from the same bytes, as CF_UNICODETEXT, replacing its contents. Throws
+  // Puts `text` (bytes in the process's code page) on the clipboard as CF_UNICODETEXT, from
+  // which the system makes CF_TEXT in the code page of each program that reads it, replacing
+  // the clipboard's contents. Throws
   // vl::Error("Cannot open clipboard") when another program holds the clipboard.
   virtual void CopyText(NativeWindow owner, std::string_view text) = 0;
 };

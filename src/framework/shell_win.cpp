@@ -16,16 +16,18 @@ const char* OrNull(const std::string& s) {
   return s.empty() ? nullptr : s.c_str();
 }
 
-// Hands the clipboard a movable block with `size` bytes of text and a closing NUL of
-// `nul_size` bytes; the clipboard owns the block from then on.
-void PutOnClipboard(UINT format, const void* text, std::size_t size, std::size_t nul_size) {
+// Hands the clipboard a movable block with the text and its closing NUL; the clipboard owns the
+// block from then on.
+void PutOnClipboard(std::wstring_view text) {
+  const std::size_t size = text.size() * sizeof(wchar_t);
+  const std::size_t nul_size = sizeof(wchar_t);
   HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, size + nul_size);
   if (!block) throw Error("Out of memory");
   auto* bytes = static_cast<char*>(GlobalLock(block));
-  std::memcpy(bytes, text, size);
+  std::memcpy(bytes, text.data(), size);
   std::memset(bytes + size, 0, nul_size);
   GlobalUnlock(block);
-  if (!SetClipboardData(format, block)) {
+  if (!SetClipboardData(CF_UNICODETEXT, block)) {
     GlobalFree(block);
     throw Error("Cannot open clipboard");
   }
@@ -45,11 +47,10 @@ class SystemShellImpl final : public Shell {
     TClipboardLock lock(static_cast<HWND>(owner));
     if (!lock.Open()) throw Error("Cannot open clipboard");
     EmptyClipboard();
-    PutOnClipboard(CF_TEXT, text.data(), text.size(), 1);
-    // The same text in UTF-16 as well: a program that reads the clipboard in another code page
-    // would otherwise get the bytes re-read in its own and lose every name they cannot spell.
-    const std::wstring wide = AnsiToWide(text);
-    PutOnClipboard(CF_UNICODETEXT, wide.data(), wide.size() * sizeof(wchar_t), sizeof(wchar_t));
+    // UTF-16 only: the system makes CF_TEXT from it for a program that asks, in that program's
+    // code page. Bytes put as CF_TEXT would be read in the reader's code page, and the
+    // program's own (UTF-8) spells every accented name wrong in any other.
+    PutOnClipboard(AnsiToWide(text));
   }
 };
 

@@ -20,6 +20,17 @@ std::string FromWide(UINT code_page, std::wstring_view text) {
   return out;
 }
 
+UINT SystemAnsiCodePage() {
+  static const UINT code_page = [] {
+    DWORD value = 0;
+    const int got =
+        GetLocaleInfoW(LOCALE_SYSTEM_DEFAULT, LOCALE_IDEFAULTANSICODEPAGE | LOCALE_RETURN_NUMBER,
+                       reinterpret_cast<LPWSTR>(&value), sizeof(value) / sizeof(WCHAR));
+    return got == 0 || value == 0 || value == CP_UTF8 ? UINT(1252) : UINT(value);
+  }();
+  return code_page;
+}
+
 }  // namespace
 
 std::wstring Utf8ToWide(std::string_view utf8) {
@@ -33,6 +44,9 @@ std::wstring AnsiToWide(std::string_view ansi) {
 }
 std::string WideToAnsi(std::wstring_view wide) {
   return FromWide(CP_ACP, wide);
+}
+std::string SystemCodePageToUtf8(std::string_view text) {
+  return FromWide(CP_UTF8, ToWide(SystemAnsiCodePage(), text));
 }
 
 }  // namespace vl

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <iterator>
 
+#include "search/utf8.h"
+
 namespace vl {
 namespace {
 
@@ -18,46 +20,6 @@ constexpr Folding kFoldings[] = {
 
 static_assert(std::is_sorted(std::begin(kFoldings), std::end(kFoldings),
                              [](Folding a, Folding b) { return a.from < b.from; }));
-
-// The code point of the whole UTF-8 character at text[i] and its length in bytes; a length of
-// 0 when no whole, shortest-form character starts there.
-struct Decoded {
-  char32_t c = 0;
-  std::size_t length = 0;
-};
-
-Decoded Decode(std::string_view text, std::size_t i) {
-  const auto lead = static_cast<unsigned char>(text[i]);
-  std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 0;
-  if (lead > 0xF4 || length == 0 || i + length > text.size()) return {};
-  char32_t c = lead & (0x7F >> length);
-  for (std::size_t k = 1; k < length; ++k) {
-    const auto b = static_cast<unsigned char>(text[i + k]);
-    if ((b & 0xC0) != 0x80) return {};
-    c = (c << 6) | (b & 0x3F);
-  }
-  constexpr char32_t kShortest[] = {0, 0, 0x80, 0x800, 0x10000};
-  if (c < kShortest[length] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return {};
-  return {c, length};
-}
-
-void Encode(char32_t c, std::string& out) {
-  if (c < 0x80) {
-    out += char(c);
-  } else if (c < 0x800) {
-    out += char(0xC0 | (c >> 6));
-    out += char(0x80 | (c & 0x3F));
-  } else if (c < 0x10000) {
-    out += char(0xE0 | (c >> 12));
-    out += char(0x80 | ((c >> 6) & 0x3F));
-    out += char(0x80 | (c & 0x3F));
-  } else {
-    out += char(0xF0 | (c >> 18));
-    out += char(0x80 | ((c >> 12) & 0x3F));
-    out += char(0x80 | ((c >> 6) & 0x3F));
-    out += char(0x80 | (c & 0x3F));
-  }
-}
 
 }  // namespace
 
@@ -80,13 +42,13 @@ void AppendFolded(std::string_view text, std::string& out) {
       ++i;
       continue;
     }
-    const Decoded d = Decode(text, i);
+    const Utf8Char d = DecodeUtf8(text, i);
     if (d.length == 0) {
       out += b;
       ++i;
       continue;
     }
-    Encode(FoldCodePoint(d.c), out);
+    AppendUtf8(FoldCodePoint(d.c), out);
     i += d.length;
   }
 }

@@ -59,6 +59,9 @@ struct ParsedLines {
   std::vector<std::uint32_t> ends;  // the end of each name's LF in names
   std::vector<Run> runs;
   bool ended = false;  // the text ended at a NUL byte among the lines
+  // The lines in UTF-8 when some were not (an index an older version wrote in the system's code
+  // page); the runs' folders are its texts then.
+  std::string converted;
 };
 
 std::string_view TextBlocks::Text(std::size_t i) const {
@@ -413,12 +416,18 @@ std::size_t IndexList::MemoryBytes() const {
 
 namespace {
 
-// Cuts whole lines into names and runs.
-void ParseLines(std::string_view text, ParsedLines& out) {
+// Cuts whole lines into names and runs, reading a line that is not UTF-8 through legacy.
+void ParseLines(std::string_view text, ParsedLines& out, const FileSystem* legacy) {
   out.names.clear();
   out.ends.clear();
   out.runs.clear();
   out.ended = false;
+  if (legacy) {
+    if (auto converted = LegacyLinesAsUtf8(text, *legacy)) {
+      out.converted = std::move(*converted);
+      text = out.converted;
+    }
+  }
   const char* d = text.data();
   const std::size_t n = text.size();
   std::string_view folder;
@@ -497,11 +506,12 @@ struct IndexLoader::Stretch {
   }
 };
 
-IndexLoader::IndexLoader() : parsed_(std::make_unique<ParsedLines>()) {}
+IndexLoader::IndexLoader(const FileSystem* legacy)
+    : legacy_(legacy), parsed_(std::make_unique<ParsedLines>()) {}
 IndexLoader::~IndexLoader() = default;
 
 void IndexLoader::Take(std::string_view text) {
-  ParseLines(text, *parsed_);
+  ParseLines(text, *parsed_, legacy_);
   list_.AppendParsed(*parsed_);
   ended_ = parsed_->ended;
 }
@@ -597,7 +607,7 @@ void IndexLoader::ReadAll(FileSystem::PieceReader& reader, unsigned threads, Siz
         const unsigned k = p - first_cut;
         const std::string_view text = cutting.Bytes();
         ParseLines(text.substr(cutting.cuts[k], cutting.cuts[k + 1] - cutting.cuts[k]),
-                   cutting.parts[k]);
+                   cutting.parts[k], legacy_);
       }
     });
     if (join) joining.state = State::kFree;
@@ -624,7 +634,7 @@ IndexList IndexLoader::Finish() {
 
 std::shared_ptr<IndexList> LoadIndexList(FileSystem& fs, const std::string& path) {
   try {
-    IndexLoader loader;
+    IndexLoader loader(&fs);
     loader.ReadAll(*fs.OpenPieces(path), CoreCount());
     return std::make_shared<IndexList>(loader.Finish());
   } catch (const std::bad_alloc&) {

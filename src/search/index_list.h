@@ -181,7 +181,8 @@ struct IndexLoadSizes {
 // the index in order.
 class IndexLoader {
  public:
-  IndexLoader();
+  // A line that is not UTF-8 is read through legacy->FromSystemCodePage; without legacy, as it is.
+  explicit IndexLoader(const FileSystem* legacy = nullptr);
   ~IndexLoader();
   IndexLoader(const IndexLoader&) = delete;
   IndexLoader& operator=(const IndexLoader&) = delete;
@@ -204,6 +205,7 @@ class IndexLoader {
   static void ReadStretch(FileSystem::PieceReader& reader, const Sizes& sizes, Stretch& stretch,
                           bool& at_end);
 
+  const FileSystem* legacy_;
   IndexList list_;
   std::string carry_;  // the start of a line cut at the end of the last piece
   bool ended_ = false;

@@ -3,19 +3,11 @@
 #include <algorithm>
 #include <iterator>
 
+#include "search/case_fold.h"
+#include "search/utf8.h"
+
 namespace vl {
 namespace {
-
-struct FoldRun {
-  char32_t first;
-  char32_t last;
-  char32_t step;
-  int distance;
-};
-
-constexpr FoldRun kFolds[] = {
-#include "search/case_fold_table.inc"
-};
 
 constexpr std::size_t kPartBytes = 8;
 constexpr std::size_t kLongCount = 255;
@@ -27,35 +19,10 @@ bool IsDigit(unsigned char b) {
 // The character at text[i], and i moved past it. A byte that does not begin a well-formed
 // UTF-8 character is the Latin-1 character of its value.
 char32_t NextChar(std::string_view text, std::size_t& i) {
-  const auto lead = static_cast<unsigned char>(text[i]);
-  std::size_t length = 0;
-  char32_t c = 0;
-  char32_t least = 0;
-  if (lead >= 0xC2 && lead <= 0xDF) {
-    length = 2, c = lead & 0x1Fu, least = 0x80;
-  } else if (lead >= 0xE0 && lead <= 0xEF) {
-    length = 3, c = lead & 0x0Fu, least = 0x800;
-  } else if (lead >= 0xF0 && lead <= 0xF4) {
-    length = 4, c = lead & 0x07u, least = 0x10000;
-  }
-  if (length == 0 || i + length > text.size()) {
-    ++i;
-    return lead;
-  }
-  for (std::size_t k = 1; k < length; ++k) {
-    const auto trail = static_cast<unsigned char>(text[i + k]);
-    if ((trail & 0xC0u) != 0x80u) {
-      ++i;
-      return lead;
-    }
-    c = (c << 6) | (trail & 0x3Fu);
-  }
-  if (c < least || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
-    ++i;
-    return lead;
-  }
-  i += length;
-  return c;
+  const Utf8Char decoded = DecodeUtf8(text, i);
+  if (decoded.length == 0) return static_cast<unsigned char>(text[i++]);
+  i += decoded.length;
+  return decoded.c;
 }
 
 // Hands the bytes of the key of text to put, one by one, until put returns false.
@@ -83,7 +50,7 @@ void WriteKey(std::string_view text, Put&& put) {
       }
       continue;
     }
-    const char32_t c = SimpleCaseFold(NextChar(text, i));
+    const char32_t c = FoldCodePoint(NextChar(text, i));
     if (c < 0x80) {
       if (!put(static_cast<unsigned char>(c))) return;
     } else if (c < 0x800) {
@@ -103,16 +70,6 @@ void WriteKey(std::string_view text, Put&& put) {
 }
 
 }  // namespace
-
-char32_t SimpleCaseFold(char32_t c) {
-  if (c < 0x80) return c >= 'A' && c <= 'Z' ? c + 32 : c;
-  const auto* run = std::upper_bound(std::begin(kFolds), std::end(kFolds), c,
-                                     [](char32_t v, const FoldRun& r) { return v < r.first; });
-  if (run == std::begin(kFolds)) return c;
-  --run;
-  if (c > run->last || (c - run->first) % run->step != 0) return c;
-  return char32_t(int(c) + run->distance);
-}
 
 std::string NaturalKey(std::string_view text) {
   std::string key;

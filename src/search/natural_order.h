@@ -23,8 +23,6 @@
 
 namespace vl {
 
-char32_t SimpleCaseFold(char32_t c);
-
 // The sort key of text.
 std::string NaturalKey(std::string_view text);
 

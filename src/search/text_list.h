@@ -2,9 +2,12 @@
 // Text-list files: an ordered list of byte-string lines stored as plain text, one a line.
 //
 // Reading: CR, LF or the pair CR LF end a line (LF CR is two breaks); the text ends at the
-// first NUL byte; a break at the very end adds no empty line; nothing else is touched (a
-// byte-order mark is part of the first line). Writing: each line followed by CR LF, nothing
-// else, so no lines give a zero-byte file.
+// first NUL byte; a break at the very end adds no empty line. Writing: each line followed by
+// CR LF, nothing else, so no lines give a zero-byte file.
+//
+// Lines are UTF-8. A line that is not (written by a version before it, in the system's ANSI
+// code page) is read as that code page; a root list's UTF-8 byte-order mark, which some editors
+// put first, is dropped.
 //
 // Files are replaced in one step: the bytes go to a temporary file beside the target, which
 // then takes the target's place, so a failure at any point leaves the old file whole. The
@@ -14,6 +17,7 @@
 #include <cstddef>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -68,7 +72,18 @@ class FileSystem {
     write([&](std::string_view part) { bytes.append(part); });
     ReplaceWholeFile(path, bytes);
   }
+
+  // A line in the system's ANSI code page as UTF-8. This one reads code page 1252; the
+  // platform's reads the system's own. Called from several threads at once.
+  virtual std::string FromSystemCodePage(std::string_view line) const;
 };
+
+// The text with every line that is not UTF-8 read by fs.FromSystemCodePage; nothing when every
+// line is UTF-8 already (the usual case, which costs one check of the bytes).
+std::optional<std::string> LegacyLinesAsUtf8(std::string_view text, const FileSystem& fs);
+// The bytes of a root list as the program reads them: without a UTF-8 byte-order mark, and
+// every line in UTF-8.
+std::string ReadableText(std::string bytes, const FileSystem& fs);
 
 // Reads bytes held in memory as a file.
 class StringReader : public FileSystem::PieceReader {

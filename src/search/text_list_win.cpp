@@ -203,6 +203,10 @@ class WinFileSystem : public FileSystem {
 
   bool FileExists(const std::string& path) override { return vl::FileExists(path); }
 
+  std::string FromSystemCodePage(std::string_view line) const override {
+    return SystemCodePageToUtf8(line);
+  }
+
   std::string ReadWholeFile(const std::string& path) override {
     TFileHandle file(OpenForReading(path));
     return ReadAll(path, file.Get());

@@ -30,6 +30,8 @@
 //   selection SEL           an edit control's selection: "start end"
 //   shown SEL COLUMN        the texts of one column of the rows a list view shows, one a line
 //   clipboard               the clipboard's text
+//   clipboard-ansi          the code page of this program (which has no manifest) and the
+//                           clipboard's CF_TEXT read in it: what an older program pastes
 //   desktop                 the size of the screen the program sees
 //   drives                  the drives present (GetLogicalDrives), one a line: C:\ ...
 //   check COND ...          one test of a condition (below)
@@ -463,6 +465,21 @@ int Run(const std::vector<std::wstring>& args) {
     }
     CloseClipboard();
     return text ? 0 : 1;
+  }
+  if (command == L"clipboard-ansi") {
+    if (!OpenClipboard(nullptr)) return 1;
+    HANDLE data = GetClipboardData(CF_TEXT);
+    const char* bytes = data ? static_cast<const char*>(GlobalLock(data)) : nullptr;
+    if (bytes) {
+      const int n = MultiByteToWideChar(CP_ACP, 0, bytes, -1, nullptr, 0);
+      std::wstring text(std::size_t(n > 0 ? n : 1), L'\0');
+      MultiByteToWideChar(CP_ACP, 0, bytes, -1, text.data(), n);
+      text.resize(std::wcslen(text.c_str()));
+      std::printf("%u %s\n", GetACP(), Utf8(text).c_str());
+      GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return bytes ? 0 : 1;
   }
   if (command == L"check" || command == L"wait") {
     std::vector<std::wstring> condition = rest;

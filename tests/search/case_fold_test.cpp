@@ -49,6 +49,20 @@ Rows Find(std::string_view keyword) {
   return FindKeyword(index, keyword);
 }
 
+// Single code points, among them those whose full folding is longer (U+1E9E, U+0130).
+TEST(CaseFold, FoldsCodePointsSimply) {
+  const std::pair<char32_t, char32_t> folds[] = {
+      {U'A', U'a'},     {U'a', U'a'},     {U'@', U'@'},         {0x00C0, 0x00E0},
+      {0x00D7, 0x00D7}, {0x00DF, 0x00DF}, {0x0100, 0x0101},     {0x0101, 0x0101},
+      {0x0130, 0x0130}, {0x1E9E, 0x00DF}, {0x03A3, 0x03C3},     {0x03C2, 0x03C3},
+      {0x0410, 0x0430}, {0xFF21, 0xFF41}, {0x10400, 0x10428},   {0x4E2D, 0x4E2D},
+      {0x00B5, 0x03BC}, {0x1F88, 0x1F80}, {0x10FFFF, 0x10FFFF},
+  };
+  for (auto [from, to] : folds)
+    EXPECT_EQ(std::uint32_t(FoldCodePoint(from)), std::uint32_t(to))
+        << std::hex << std::uint32_t(from);
+}
+
 TEST(CaseFold, PairsMatchBothWays) {
   const struct {
     const char* keyword;

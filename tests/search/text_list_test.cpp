@@ -42,6 +42,39 @@ TEST(TextList, SplitsByTheTextListRules) {
   }
 }
 
+// Lines an older version wrote in the system's code page (1252 here) are read as UTF-8; lines
+// that are UTF-8 stay as they are, and a root list's byte-order mark goes.
+TEST(TextList, ReadsLinesOfTheOldCodePageAsUtf8) {
+  const SplitCase cases[] = {
+      {"C:\\caf\xE9"
+       "dir\\\r\nD:\\\r\n",
+       {"C:\\caf\xC3\xA9"
+        "dir\\",
+        "D:\\"}},
+      {"C:\\caf\xC3\xA9\r\nC:\\caf\xE9\r\n", {"C:\\caf\xC3\xA9", "C:\\caf\xC3\xA9"}},
+      {"\x80\x8D\x9F\xFF", {"\xE2\x82\xAC\xC2\x8D\xC5\xB8\xC3\xBF"}},
+      // A cut character, an overlong form and a surrogate are not UTF-8.
+      {"caf\xC3\r\n\xC0\xAF\r\n\xED\xA0\x80",
+       {"caf\xC3\x83", "\xC3\x80\xC2\xAF", "\xC3\xAD\xC2\xA0\xE2\x82\xAC"}},
+      {"\xF0\x9F\x98\x80.txt\nC:\\\xE9", {"\xF0\x9F\x98\x80.txt", "C:\\\xC3\xA9"}},
+      {"\xEF\xBB\xBF"
+       "C:\\\r\nD:\\\r\n",
+       {"C:\\", "D:\\"}},
+      {"\xEF\xBB\xBF"
+       "caf\xE9\r\n",
+       {"caf\xC3\xA9"}},
+      {"\xEF\xBB\xBF", {}},
+      {"a\xE9\r\n\0\xE9"s, {"a\xC3\xA9"}},
+  };
+  for (const auto& c : cases) {
+    testing::FakeFileSystem fs;
+    fs.files["list.txt"] = c.bytes;
+    EXPECT_EQ(LoadTextList(fs, "list.txt"), c.lines) << ::testing::PrintToString(c.bytes);
+  }
+  testing::FakeFileSystem fs;
+  EXPECT_EQ(LegacyLinesAsUtf8("C:\\caf\xC3\xA9\r\nD:\\\r\n", fs), std::nullopt);
+}
+
 TEST(TextList, JoinEndsEveryLineWithCrLf) {
   EXPECT_EQ(JoinTextList({}), "");
   EXPECT_EQ(JoinTextList({"a", ""}), "a\r\n\r\n");
@@ -50,7 +83,8 @@ TEST(TextList, JoinEndsEveryLineWithCrLf) {
 
 // Random texts over the bytes that matter to the splitter, compared with the plain splitter.
 std::string RandomText(std::mt19937& rng, std::size_t length) {
-  static const char alphabet[] = {'a', 'B', '\\', '\r', '\n', '\r', '\n', ' ', '\xE9', '\0'};
+  static const char alphabet[] = {'a',  'B', '\\',   '\r', '\n',   '\r',
+                                  '\n', ' ', '\xE9', '\0', '\xC3', '\xA9'};
   std::uniform_int_distribution<int> pick(0, int(sizeof alphabet) - 1);
   std::string text;
   for (std::size_t i = 0; i < length; ++i) {
@@ -94,10 +128,11 @@ TEST(IndexList, AgreesWithTheTextListOnRandomTexts) {
 
 // The whole file read as the program reads it, in stretches and parts of a few bytes each so
 // that lines, CR LF pairs, runs of one folder and the text's end fall across every cut.
-IndexList ReadWhole(const std::string& text, unsigned threads, IndexLoader::Sizes sizes) {
+IndexList ReadWhole(const std::string& text, unsigned threads, IndexLoader::Sizes sizes,
+                    bool legacy = false) {
   testing::FakeFileSystem fs;
   fs.files["vl.vl"] = text;
-  IndexLoader loader;
+  IndexLoader loader(legacy ? &fs : nullptr);
   loader.ReadAll(*fs.OpenPieces("vl.vl"), threads, sizes);
   return loader.Finish();
 }
@@ -108,11 +143,17 @@ TEST(IndexList, ReadWholeAgreesWithTheTextListOnRandomTexts) {
   for (int round = 0; round < 300; ++round) {
     std::string text = RandomText(rng, rng() % 300);
     TextList lines = SplitTextList(text);
+    // Read as the program reads its file, the lines that are not UTF-8 become UTF-8 wherever
+    // the parts are cut.
+    testing::FakeFileSystem fs;
+    const TextList read_lines = SplitTextList(LegacyLinesAsUtf8(text, fs).value_or(text));
     for (const IndexLoader::Sizes& size : sizes) {
       for (unsigned threads : {1u, 3u}) {
         ASSERT_EQ(LinesOf(ReadWhole(text, threads, size)), lines)
             << ::testing::PrintToString(text) << " piece " << size.piece << " stretch "
             << size.stretch << " part " << size.part << " threads " << threads;
+        ASSERT_EQ(LinesOf(ReadWhole(text, threads, size, true)), read_lines)
+            << ::testing::PrintToString(text) << " piece " << size.piece << " threads " << threads;
       }
     }
   }

@@ -54,13 +54,19 @@ inline void TypeChars(HWND window, const char* text) {
   for (const char* p = text; *p; ++p) SendMessageW(window, WM_CHAR, WPARAM((unsigned char)*p), 1);
 }
 
-// The text on the clipboard as CF_TEXT bytes.
+// The text on the clipboard, in the process's code page (the program puts it there as
+// CF_UNICODETEXT only).
 inline std::string ClipboardText() {
   std::string out;
   if (!OpenClipboard(nullptr)) return out;
-  if (HANDLE data = GetClipboardData(CF_TEXT)) {
-    if (const char* bytes = static_cast<const char*>(GlobalLock(data))) {
-      out = bytes;
+  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+    if (const auto* text = static_cast<const wchar_t*>(GlobalLock(data))) {
+      const int n = WideCharToMultiByte(CP_ACP, 0, text, -1, nullptr, 0, nullptr, nullptr);
+      if (n > 1) {
+        out.resize(std::size_t(n));
+        WideCharToMultiByte(CP_ACP, 0, text, -1, out.data(), n, nullptr, nullptr);
+        out.pop_back();
+      }
       GlobalUnlock(data);
     }
   }
