@@ -416,18 +416,12 @@ std::size_t IndexList::MemoryBytes() const {
 
 namespace {
 
-// Cuts whole lines into names and runs, reading a line that is not UTF-8 through legacy.
-void ParseLines(std::string_view text, ParsedLines& out, const FileSystem* legacy) {
+// Cuts whole lines into names and runs.
+void CutLines(std::string_view text, ParsedLines& out) {
   out.names.clear();
   out.ends.clear();
   out.runs.clear();
   out.ended = false;
-  if (legacy) {
-    if (auto converted = LegacyLinesAsUtf8(text, *legacy)) {
-      out.converted = std::move(*converted);
-      text = out.converted;
-    }
-  }
   const char* d = text.data();
   const std::size_t n = text.size();
   std::string_view folder;
@@ -463,6 +457,17 @@ void ParseLines(std::string_view text, ParsedLines& out, const FileSystem* legac
     p = stop + 1;
     if (d[stop] == '\r' && p < n && d[p] == '\n') ++p;
   }
+}
+
+// Cuts whole lines into names and runs, reading the lines that are not UTF-8 through legacy.
+void ParseLines(std::string_view text, ParsedLines& out, const FileSystem* legacy) {
+  if (legacy) {
+    if (auto converted = LegacyLinesAsUtf8(text, *legacy)) {
+      out.converted = std::move(*converted);
+      text = out.converted;
+    }
+  }
+  CutLines(text, out);
 }
 
 // The end of the whole lines at the front of text, after the last break; a CR that is the last

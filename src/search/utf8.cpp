@@ -3,6 +3,10 @@
 #include <cstdint>
 #include <cstring>
 
+#if defined(__SSE2__) || defined(_M_X64)
+#include <emmintrin.h>
+#endif
+
 namespace vl {
 
 Utf8Char DecodeUtf8(std::string_view text, std::size_t i) {
@@ -43,7 +47,16 @@ bool IsUtf8(std::string_view text) {
   const std::size_t n = text.size();
   std::size_t i = 0;
   while (i < n) {
-    // Eight bytes at a time while they are ASCII.
+    // Runs of ASCII a block at a time.
+#if defined(__SSE2__) || defined(_M_X64)
+    while (i + 32 <= n) {
+      const auto* at = reinterpret_cast<const __m128i*>(text.data() + i);
+      if (_mm_movemask_epi8(_mm_or_si128(_mm_loadu_si128(at), _mm_loadu_si128(at + 1))) != 0) {
+        break;
+      }
+      i += 32;
+    }
+#endif
     while (i + 8 <= n) {
       std::uint64_t word;
       std::memcpy(&word, text.data() + i, 8);
