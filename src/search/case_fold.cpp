@@ -23,10 +23,6 @@ static_assert(std::is_sorted(std::begin(kFoldings), std::end(kFoldings),
 
 }  // namespace
 
-bool IsAscii(std::string_view text) {
-  return std::all_of(text.begin(), text.end(), [](char b) { return (b & 0x80) == 0; });
-}
-
 char32_t FoldCodePoint(char32_t c) {
   const Folding* it = std::lower_bound(std::begin(kFoldings), std::end(kFoldings), c,
                                        [](Folding f, char32_t key) { return f.from < key; });

@@ -10,9 +10,9 @@
 #include <string>
 #include <string_view>
 
-namespace vl {
+#include "search/utf8.h"
 
-bool IsAscii(std::string_view text);
+namespace vl {
 
 // The simple case folding of a code point (the code point itself when it has none).
 char32_t FoldCodePoint(char32_t c);

@@ -23,6 +23,7 @@ class FoldedPlan {
       : keyword_(FoldText(keyword)),
         matches_nothing_(keyword.empty() ||
                          keyword.find_first_of(std::string_view("\r\n\0", 3)) != kNone) {
+    needs_non_ascii_ = !IsAscii(keyword_);
     const std::size_t cut = keyword_.rfind('\\');
     if (cut == kNone) return;
     head_ = keyword_.substr(0, cut + 1);
@@ -30,6 +31,10 @@ class FoldedPlan {
   }
 
   bool MatchesNothing() const { return matches_nothing_; }
+  // The keyword folds to a text with a character past ASCII, which no path of ASCII alone
+  // holds, since ASCII folds to ASCII. (Some keywords fold to ASCII: "K", the Kelvin sign, is
+  // "k".) Nearly every path on a disk is ASCII, so most runs are passed over without a fold.
+  bool NeedsNonAscii() const { return needs_non_ascii_; }
   // A keyword without "\" never spans the join of folder and name; one with "\" only does.
   bool ReadsNames(const FolderTest& folder) const {
     return !folder.holds && (head_.empty() || (folder.ends_with_head && !tail_.empty()));
@@ -57,17 +62,29 @@ class FoldedPlan {
 
   std::string keyword_;
   bool matches_nothing_;
+  bool needs_non_ascii_ = false;
   std::string head_;
   std::string tail_;
 };
+
+// The names of run r, one after another with what separates them: a run's names lie together
+// in one block.
+std::string_view NamesOf(const IndexList& index, std::size_t r) {
+  if (index.RunEnd(r) == index.Runs()[r].first) return {};
+  const std::string_view first = index.Name(index.Runs()[r].first);
+  const std::string_view last = index.Name(index.RunEnd(r) - 1);
+  return {first.data(), std::size_t(last.data() + last.size() - first.data())};
+}
 
 void ScanRuns(const IndexList& index, const FoldedPlan& plan, std::size_t r0, std::size_t r1,
               Rows& rows) {
   std::string buffer;
   const auto& runs = index.Runs();
   for (std::size_t r = r0; r < r1; ++r) {
-    const FolderTest folder = plan.TestFolder(index.FolderText(runs[r].folder), buffer);
+    const std::string_view folder_text = index.FolderText(runs[r].folder);
     const std::size_t end = index.RunEnd(r);
+    if (plan.NeedsNonAscii() && IsAscii(folder_text) && IsAscii(NamesOf(index, r))) continue;
+    const FolderTest folder = plan.TestFolder(folder_text, buffer);
     for (std::size_t e = runs[r].first; e < end; ++e) {
       if (folder.holds || (plan.ReadsNames(folder) && plan.TestName(index.Name(e), buffer))) {
         rows.push_back(std::uint32_t(e));

@@ -43,27 +43,31 @@ void AppendUtf8(char32_t c, std::string& out) {
   }
 }
 
+std::size_t AsciiBefore(std::string_view text, std::size_t from) {
+  const std::size_t n = text.size();
+  std::size_t i = from;
+#if defined(__SSE2__) || defined(_M_X64)
+  while (i + 32 <= n) {
+    const auto* at = reinterpret_cast<const __m128i*>(text.data() + i);
+    if (_mm_movemask_epi8(_mm_or_si128(_mm_loadu_si128(at), _mm_loadu_si128(at + 1))) != 0) {
+      break;
+    }
+    i += 32;
+  }
+#endif
+  while (i + 8 <= n) {
+    std::uint64_t word;
+    std::memcpy(&word, text.data() + i, 8);
+    if (word & 0x8080808080808080u) break;
+    i += 8;
+  }
+  while (i < n && (text[i] & 0x80) == 0) ++i;
+  return i;
+}
+
 bool IsUtf8(std::string_view text) {
   const std::size_t n = text.size();
-  std::size_t i = 0;
-  while (i < n) {
-    // Runs of ASCII a block at a time.
-#if defined(__SSE2__) || defined(_M_X64)
-    while (i + 32 <= n) {
-      const auto* at = reinterpret_cast<const __m128i*>(text.data() + i);
-      if (_mm_movemask_epi8(_mm_or_si128(_mm_loadu_si128(at), _mm_loadu_si128(at + 1))) != 0) {
-        break;
-      }
-      i += 32;
-    }
-#endif
-    while (i + 8 <= n) {
-      std::uint64_t word;
-      std::memcpy(&word, text.data() + i, 8);
-      if (word & 0x8080808080808080u) break;
-      i += 8;
-    }
-    if (i == n) break;
+  for (std::size_t i = AsciiBefore(text, 0); i < n; i = AsciiBefore(text, i)) {
     const std::size_t length = DecodeUtf8(text, i).length;
     if (length == 0) return false;
     i += length;

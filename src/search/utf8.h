@@ -18,6 +18,13 @@ struct Utf8Char {
 Utf8Char DecodeUtf8(std::string_view text, std::size_t i);
 void AppendUtf8(char32_t c, std::string& out);
 
+// The offset of the first byte at or after from that is not ASCII; text.size() when none is.
+// Runs of ASCII are read a block at a time.
+std::size_t AsciiBefore(std::string_view text, std::size_t from);
+inline bool IsAscii(std::string_view text) {
+  return AsciiBefore(text, 0) == text.size();
+}
+
 // Whether text is well-formed UTF-8 throughout. A run of ASCII costs little, and most paths
 // are one.
 bool IsUtf8(std::string_view text);
