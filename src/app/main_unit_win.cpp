@@ -349,46 +349,42 @@ std::optional<std::string> TFrmMain::SelectedPath() const {
   return std::string(results_.Path(std::size_t(row)));
 }
 
-void TFrmMain::lvResultDblClick() {
+std::optional<std::string> TFrmMain::ExistingSelection(bool folders_too,
+                                                       std::string_view vanished) {
   auto path = SelectedPath();
+  if (!path) return std::nullopt;
+  if (FileExists(*path) || (folders_too && DirectoryExists(*path))) return path;
+  dialogs_.Inform(vanished);
+  return std::nullopt;
+}
+
+std::optional<std::string> TFrmMain::ShellPathOrSay(const std::string& path) {
+  auto shell_path = ShellPathOf(path);
+  if (!shell_path) dialogs_.Inform(kTooLongForShell);
+  return shell_path;
+}
+
+void TFrmMain::lvResultDblClick() {
+  const auto path = ExistingSelection(false, kVanished);
   if (!path) return;
-  if (!FileExists(*path)) {
-    dialogs_.Inform(kVanished);
-    return;
-  }
-  auto shell_path = ShellPathOf(*path);
-  if (!shell_path) {
-    dialogs_.Inform(kTooLongForShell);
-    return;
-  }
-  if (!OpenWithShell(Application().GetShell(), *shell_path)) {
+  const auto shell_path = ShellPathOrSay(*path);
+  if (shell_path && !OpenWithShell(Application().GetShell(), *shell_path)) {
     dialogs_.Inform("The shell cannot open \"" + *path + std::string(kShellRefused));
   }
 }
 
 void TFrmMain::mniOpenFiledirClick() {
-  auto path = SelectedPath();
+  const auto path = ExistingSelection(true, kVanishedFullWidth);
   if (!path) return;
-  if (!FileExists(*path) && !DirectoryExists(*path)) {
-    dialogs_.Inform(kVanishedFullWidth);
-    return;
+  if (const auto shell_path = ShellPathOrSay(*path)) {
+    SelectInExplorer(Application().GetShell(), *shell_path);
   }
-  auto shell_path = ShellPathOf(*path);
-  if (!shell_path) {
-    dialogs_.Inform(kTooLongForShell);
-    return;
-  }
-  SelectInExplorer(Application().GetShell(), *shell_path);
 }
 
 void TFrmMain::mniCopyPathClick() {
-  auto path = SelectedPath();
-  if (!path) return;
-  if (!FileExists(*path) && !DirectoryExists(*path)) {
-    dialogs_.Inform(kVanished);
-    return;
+  if (const auto path = ExistingSelection(true, kVanished)) {
+    CopyTextToClipboard(Application().GetShell(), Handle(), *path);
   }
-  CopyTextToClipboard(Application().GetShell(), Handle(), *path);
 }
 
 void TFrmMain::mniOpendirClick() {

@@ -121,6 +121,11 @@ class TFrmMain : public TForm, private ResultView, private IndexProgress {
   void BuildResultArea();
   TskSkinButton* AddQueryButton(const char* name, const char* caption, int width);
   std::optional<std::string> SelectedPath() const;
+  // The selected row's path while it is on disk (a file, or with folders_too a folder too);
+  // otherwise nothing, after the vanished message.
+  std::optional<std::string> ExistingSelection(bool folders_too, std::string_view vanished);
+  // The form of path the shell takes; nothing, after saying so, when it has none.
+  std::optional<std::string> ShellPathOrSay(const std::string& path);
   void SetRebuildRunning(bool running);
   void RunQuery(std::function<void()> query);
 

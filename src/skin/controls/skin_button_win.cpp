@@ -32,6 +32,7 @@ TskSkinButton::TskSkinButton(TComponent* owner)
       }) {
   SetBounds(0, 0, 75, 25);
   SetTabStop(true);
+  SetPaintsOnErase(true);
 }
 
 TskSkinButton::~TskSkinButton() {
@@ -523,16 +524,6 @@ LRESULT TskSkinButton::WndProc(UINT msg, WPARAM wparam, LPARAM lparam) {
     case WM_WINDOWPOSCHANGED:
       if (reinterpret_cast<const WINDOWPOS*>(lparam)->flags & SWP_HIDEWINDOW) HideGlow();
       break;
-    case WM_PAINT: {
-      painting_ = true;
-      const LRESULT result = TskSkinCustomControl::WndProc(msg, wparam, lparam);
-      painting_ = false;
-      return result;
-    }
-    case WM_ERASEBKGND:
-      // Painted whole here, so that a background erase outside a paint never flickers.
-      if (!painting_ && wparam) Paint(reinterpret_cast<HDC>(wparam));
-      return 1;
     case SKN_GLOWSHOW:
       ShowGlow();
       return 0;

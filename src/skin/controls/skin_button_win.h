@@ -179,7 +179,6 @@ class TskSkinButton : public TskSkinCustomControl, private TskPointerObjects {
   bool all_up_check_ = false;
   // A Space press reached this button and its release has not.
   bool space_pressed_ = false;
-  bool painting_ = false;
 
   bool button_definition_ = false;
   TskButtonSkin b_;

@@ -96,6 +96,24 @@ LRESULT TskSkinControl::WndProc(UINT msg, WPARAM wparam, LPARAM lparam) {
   return TCustomControl::WndProc(msg, wparam, lparam);
 }
 
+LRESULT TskSkinCustomControl::WndProc(UINT msg, WPARAM wparam, LPARAM lparam) {
+  switch (msg) {
+    case WM_PAINT: {
+      painting_ = true;
+      const LRESULT result = TskSkinControl::WndProc(msg, wparam, lparam);
+      painting_ = false;
+      return result;
+    }
+    case WM_ERASEBKGND:
+      if (!paints_on_erase_) break;
+      if (!painting_ && wparam) Paint(reinterpret_cast<HDC>(wparam));
+      return 1;
+    default:
+      break;
+  }
+  return TskSkinControl::WndProc(msg, wparam, lparam);
+}
+
 TskSkinCustomControl::TskSkinCustomControl(TComponent* owner, std::string section)
     : TskSkinControl(owner, std::move(section)) {
   default_font_.OnChange = [this] {

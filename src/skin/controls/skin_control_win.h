@@ -153,6 +153,12 @@ class TskSkinCustomControl : public TskSkinControl {
   void FrameByStyle(TCanvas& canvas, const TRect& r, TskBorderStyle style) const;
   void TextChanged() override { Invalidate(); }
 
+  LRESULT WndProc(UINT msg, WPARAM wparam, LPARAM lparam) override;
+  // A background erase outside the control's own paint (a parent redrawing with its children)
+  // paints the whole control at once, so that its old pixels never show until its paint comes;
+  // inside the paint the erase is left to it. Off by default.
+  void SetPaintsOnErase(bool on) { paints_on_erase_ = on; }
+
  private:
   void RemoveRegion();
 
@@ -163,6 +169,8 @@ class TskSkinCustomControl : public TskSkinControl {
   bool piecewise_paint_ = false;
   bool has_custom_definition_ = false;
   bool region_set_ = false;
+  bool paints_on_erase_ = false;
+  bool painting_ = false;
   TskControlSkin skin_;
   TskSizedSkin sized_;
 };

@@ -7,6 +7,7 @@ namespace vl {
 
 TskSkinLabel::TskSkinLabel(TComponent* owner) : TskSkinCustomControl(owner, "label") {
   SetBounds(0, 0, 75, 21);
+  SetPaintsOnErase(true);
 }
 
 void TskSkinLabel::SetAlignment(TAlignment alignment) {
@@ -113,24 +114,6 @@ TFont TskSkinLabel::CaptionFont() const {
   }
   if (!use_skin_font_color_) font.SetColor(DefaultFont().Color());
   return font;
-}
-
-LRESULT TskSkinLabel::WndProc(UINT msg, WPARAM wparam, LPARAM lparam) {
-  switch (msg) {
-    case WM_PAINT: {
-      painting_ = true;
-      const LRESULT result = TskSkinCustomControl::WndProc(msg, wparam, lparam);
-      painting_ = false;
-      return result;
-    }
-    case WM_ERASEBKGND:
-      // An erase outside a paint (a parent redrawing with its children) would otherwise leave
-      // the label's old pixels until its own paint comes.
-      if (!painting_ && wparam) Paint(reinterpret_cast<HDC>(wparam));
-      return 1;
-    default:
-      return TskSkinCustomControl::WndProc(msg, wparam, lparam);
-  }
 }
 
 void TskSkinLabel::DrawCaption(TCanvas& canvas, const TRect& r) {

@@ -40,7 +40,6 @@ class TskSkinLabel : public TskSkinCustomControl {
   void CreateDefaultImage(TBitmap& bitmap) override;
   void CreateSkinImage(TBitmap& bitmap) override;
   void TextChanged() override;
-  LRESULT WndProc(UINT msg, WPARAM wparam, LPARAM lparam) override;
 
  private:
   void AdjustWidthToText();
@@ -56,7 +55,6 @@ class TskSkinLabel : public TskSkinCustomControl {
   bool use_skin_font_color_ = true;
   bool use_skin_size_ = true;
   bool auto_size_ = false;
-  bool painting_ = false;
   // Copies of the label keys of the section.
   std::string fontname_ = "Arial";
   int fontheight_ = 14;

@@ -333,17 +333,7 @@ void TskSkinStdButtonObject::MouseUp(TskMouseButton button) {
   // A button stays down while the menu it opened is on screen.
   if (command == TStdCommand::cmSysMenu && down && form_.MenuSession().PopupOpen()) return;
   const bool run = button == TskMouseButton::kLeft && Hot() && down && enabled;
-  if (command == TStdCommand::cmClose) {
-    down = false;
-    form_.RepaintObject(*this);
-    TskActiveSkinObject::MouseUp(button);
-    if (run) RunCommand();
-    return;
-  }
-  if (run) RunCommand();
-  down = false;
-  form_.RepaintObject(*this);
-  TskActiveSkinObject::MouseUp(button);
+  EndCommandPress(button, command, run, down, true);
 }
 
 void TskSkinStdButtonObject::MouseEnter() {
@@ -381,8 +371,13 @@ void RunStdCommand(TskSkinForm& form, TStdCommand command) {
 
 }  // namespace
 
-void TskSkinStdButtonObject::RunCommand() {
-  RunStdCommand(form_, command);
+void TskActiveSkinObject::EndCommandPress(TskMouseButton button, TStdCommand command, bool run,
+                                          bool& down, bool repaint) {
+  if (run && command != TStdCommand::cmClose) RunStdCommand(form_, command);
+  down = false;
+  if (repaint) form_.RepaintObject(*this);
+  TskActiveSkinObject::MouseUp(button);
+  if (run && command == TStdCommand::cmClose) RunStdCommand(form_, command);
 }
 
 TskSkinCaptionObject::TskSkinCaptionObject(TskSkinForm& form, const TskDataSkinCaption* caption)
@@ -515,18 +510,7 @@ void TskSkinAnimateObject::MouseUp(TskMouseButton button) {
   // closing the menus releases only the standard system-menu button.
   const bool run = button == TskMouseButton::kLeft && Hot() && down && enabled && button_style &&
                    command != TStdCommand::cmSysMenu;
-  const bool was_down = down;
-  if (command == TStdCommand::cmClose) {
-    down = false;
-    if (was_down) form_.RepaintObject(*this);
-    TskActiveSkinObject::MouseUp(button);
-    if (run) RunStdCommand(form_, command);
-    return;
-  }
-  if (run) RunStdCommand(form_, command);
-  down = false;
-  if (was_down) form_.RepaintObject(*this);
-  TskActiveSkinObject::MouseUp(button);
+  EndCommandPress(button, command, run, down, down);
 }
 
 TskUserObject::TskUserObject(TskSkinForm& form, const TskDataUserObject* data)

@@ -84,6 +84,12 @@ class TskActiveSkinObject {
  protected:
   // The pointer entered (or left) the object: it takes its new look.
   void TakeHoverLook();
+  // Ends a press of a command button: it comes up (repainted when `repaint`), the form hears the
+  // release, and the command runs when `run`. A close runs last, since the window may be gone
+  // after it; any other command runs first, so that the button comes up in the look of the
+  // state the command set.
+  void EndCommandPress(TskMouseButton button, TStdCommand command, bool run, bool& down,
+                       bool repaint);
 
   TskSkinForm& form_;
   const PixelBitmap* active_picture_ = nullptr;
@@ -158,7 +164,6 @@ class TskSkinStdButtonObject : public TskSkinButtonObject {
 
  private:
   void DrawDefault(HDC dc, const TRect& r);
-  void RunCommand();
 };
 
 class TskSkinCaptionObject : public TskActiveSkinObject {
