@@ -492,27 +492,35 @@ void TWinControl::Repaint() {
   UpdateWindow(handle_);
 }
 
-LRESULT TCustomControl::WndProc(UINT msg, WPARAM wparam, LPARAM lparam) {
+std::optional<LRESULT> TWinControl::SelfPaintMessage(UINT msg, WPARAM wparam,
+                                                     const std::function<void(HDC)>& paint) {
   switch (msg) {
     case WM_ERASEBKGND:
       return 1;
     case WM_PAINT: {
       if (wparam) {
-        Paint(reinterpret_cast<HDC>(wparam));
+        paint(reinterpret_cast<HDC>(wparam));
         return 0;
       }
       PAINTSTRUCT ps;
       HDC dc = BeginPaint(Handle(), &ps);
-      Paint(dc);
+      paint(dc);
       EndPaint(Handle(), &ps);
       return 0;
     }
     case WM_PRINTCLIENT:
-      Paint(reinterpret_cast<HDC>(wparam));
+      paint(reinterpret_cast<HDC>(wparam));
       return 0;
     default:
-      return TWinControl::WndProc(msg, wparam, lparam);
+      return std::nullopt;
   }
+}
+
+LRESULT TCustomControl::WndProc(UINT msg, WPARAM wparam, LPARAM lparam) {
+  if (const auto answer = SelfPaintMessage(msg, wparam, [this](HDC dc) { Paint(dc); })) {
+    return *answer;
+  }
+  return TWinControl::WndProc(msg, wparam, lparam);
 }
 
 }  // namespace vl

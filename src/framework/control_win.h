@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -153,6 +154,11 @@ class TWinControl : public TComponent {
   virtual LRESULT WndProc(UINT msg, WPARAM wparam, LPARAM lparam);
   // The window's original behaviour: the native control's procedure, or the default one.
   LRESULT DefaultHandler(UINT msg, WPARAM wparam, LPARAM lparam);
+  // For a window that draws itself whole: answers WM_ERASEBKGND (nothing to erase), WM_PAINT
+  // and WM_PRINTCLIENT through paint, into the device context the message brings or between
+  // BeginPaint and EndPaint; nothing for any other message.
+  std::optional<LRESULT> SelfPaintMessage(UINT msg, WPARAM wparam,
+                                          const std::function<void(HDC)>& paint);
   void Notification(TComponent* component, TOperation operation) override;
 
   // The part of the client rectangle that aligned children share.

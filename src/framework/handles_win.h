@@ -82,6 +82,24 @@ class TSavedDC {
   int saved_;
 };
 
+// The device context of a window's client area, given back when the owner goes.
+class TClientDC {
+ public:
+  explicit TClientDC(HWND window) : window_(window), dc_(GetDC(window)) {}
+  ~TClientDC() {
+    if (dc_) ReleaseDC(window_, dc_);
+  }
+  TClientDC(const TClientDC&) = delete;
+  TClientDC& operator=(const TClientDC&) = delete;
+
+  HDC Get() const { return dc_; }
+  explicit operator bool() const { return dc_ != nullptr; }
+
+ private:
+  HWND window_;
+  HDC dc_;
+};
+
 // The device context of a whole window, frame included, given back when the owner goes. Empty
 // (false) when the window has none to give.
 class TWindowDC {

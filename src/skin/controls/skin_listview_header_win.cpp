@@ -159,28 +159,12 @@ void TskListViewHeader::Redraw() {
 }
 
 LRESULT TskListViewHeader::WndProc(UINT msg, WPARAM wparam, LPARAM lparam) {
-  switch (msg) {
-    case WM_WINDOWPOSCHANGING:
-      Widen(*reinterpret_cast<WINDOWPOS*>(lparam));
-      return 0;
-    case WM_ERASEBKGND:
-      return 1;
-    case WM_PAINT: {
-      if (wparam) {
-        Paint(reinterpret_cast<HDC>(wparam));
-        return 0;
-      }
-      PAINTSTRUCT ps;
-      HDC dc = BeginPaint(Handle(), &ps);
-      Paint(dc);
-      EndPaint(Handle(), &ps);
-      return 0;
-    }
-    case WM_PRINTCLIENT:
-      Paint(reinterpret_cast<HDC>(wparam));
-      return 0;
-    default:
-      break;
+  if (msg == WM_WINDOWPOSCHANGING) {
+    Widen(*reinterpret_cast<WINDOWPOS*>(lparam));
+    return 0;
+  }
+  if (const auto answer = SelfPaintMessage(msg, wparam, [this](HDC dc) { Paint(dc); })) {
+    return *answer;
   }
   // The native header does the tracking and the column resizing; the looks follow it.
   const LRESULT result = TWinControl::WndProc(msg, wparam, lparam);

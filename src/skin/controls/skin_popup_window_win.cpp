@@ -4,6 +4,7 @@
 #include <string>
 
 #include "framework/canvas_win.h"
+#include "framework/handles_win.h"
 #include "framework/menu_win.h"
 #include "skin/controls/control_skin.h"
 #include "skin/controls/skin_control_win.h"
@@ -750,9 +751,7 @@ void TskSkinPopupWindow::RepaintItem(int index) {
   TBitmap bitmap(r.Width(), r.Height());
   DrawItem(bitmap, index, 0, 0);
   GdiFlush();
-  HDC dc = GetDC(Handle());
-  bitmap.Draw(dc, r.left, r.top);
-  ReleaseDC(Handle(), dc);
+  if (const TClientDC dc(Handle()); dc) bitmap.Draw(dc.Get(), r.left, r.top);
 }
 
 LRESULT TskSkinPopupWindow::WndProc(UINT msg, WPARAM wparam, LPARAM lparam) {

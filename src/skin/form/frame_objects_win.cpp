@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "framework/handles_win.h"
 #include "skin/form/skin_form_win.h"
 #include "skin/paint/blit.h"
 #include "skin/paint/effects.h"
@@ -403,7 +404,7 @@ void TskSkinCaptionObject::Draw(HDC dc, TPoint offset, bool direct) {
   const std::wstring text = FitTextWithEllipsis(dc, caption, text_rect.Width());
   const SIZE extent = canvas.TextExtent(text);
   const TPoint origin = CaptionTextOrigin(text_rect, extent.cx, extent.cy, data.alignment);
-  const int saved = SaveDC(dc);
+  const TSavedDC saved(dc);
   IntersectClipRect(dc, text_rect.left, text_rect.top, text_rect.right, text_rect.bottom);
   SetBkMode(dc, TRANSPARENT);
   auto draw_at = [&](int x, int y, COLORREF color) {
@@ -418,7 +419,6 @@ void TskSkinCaptionObject::Draw(HDC dc, TPoint offset, bool direct) {
     draw_at(origin.x + 1, origin.y + 1, is_active ? data.activeshadowcolor : data.shadowcolor);
   }
   draw_at(origin.x, origin.y, is_active ? data.activefontcolor : data.fontcolor);
-  RestoreDC(dc, saved);
   drawn_text = TRect{origin.x, origin.y, origin.x + extent.cx, origin.y + extent.cy}.Offset(
       -offset.x, -offset.y);
 }

@@ -82,14 +82,13 @@ void TskSkinForm::PaintSkinFrame(HDC dc) {
   finish(strips.bottom);
   finish(strips.left);
   finish(strips.right);
-  const int saved = SaveDC(dc);
+  const TSavedDC saved(dc);
   ExcludeClipRect(dc, g.points.client.left, g.points.client.top, g.points.client.right,
                   g.points.client.bottom);
   DrawStrip(dc, 0, 0, strips.top);
   DrawStrip(dc, 0, strips.top.Height(), strips.left);
   DrawStrip(dc, g.width - strips.right.Width(), strips.top.Height(), strips.right);
   DrawStrip(dc, 0, g.height - strips.bottom.Height(), strips.bottom);
-  RestoreDC(dc, saved);
 }
 
 void TskSkinForm::PaintDefaultFrame(HDC dc) {
@@ -135,7 +134,7 @@ void TskSkinForm::PaintDefaultFrame(HDC dc) {
     if (object->visible) object->Draw(strip.DC(), {-3, -3}, false);
   }
   const TRect client = ClientOfWindow({0, 0, w, h}, Insets());
-  const int saved = SaveDC(dc);
+  const TSavedDC saved(dc);
   ExcludeClipRect(dc, client.left, client.top, client.right, client.bottom);
   strip.Draw(dc, 3, 3);
   TCanvas frame(dc);
@@ -143,7 +142,6 @@ void TskSkinForm::PaintDefaultFrame(HDC dc) {
   frame.Bevel({1, 1, w - 1, h - 1}, GetSysColor(COLOR_BTNHIGHLIGHT), GetSysColor(COLOR_BTNSHADOW));
   frame.Bevel({2, 2, w - 2, h - 2}, GetSysColor(COLOR_BTNFACE), GetSysColor(COLOR_BTNFACE));
   frame.FillRect({3, 3 + ch, w - 3, client.top}, GetSysColor(COLOR_BTNFACE));
-  RestoreDC(dc, saved);
 }
 
 void TskSkinForm::PaintBackground(HDC dc) {
