@@ -11,6 +11,11 @@
 // wall clock and by the processor time of the thread (what the pass itself cost, whatever else
 // the machine ran meanwhile). Linux only (the thread's processor clock).
 //
+// glibc keeps small freed blocks aside and merges them all on the next large free: after a pass
+// lets go of its tables (hundreds of thousands of small nodes), that merge alone is a gap of
+// about 45 ms at a million paths. The Windows heap, where the program runs, has no such step;
+// GLIBC_TUNABLES=glibc.malloc.mxfast=0 runs the benchmark without it.
+//
 //   live_bench [LINES [BURST]]
 #include <cstdio>
 #include <cstdlib>
