@@ -134,6 +134,12 @@ vorlisk_exit_code() {
 probe() {
   local out=$J_WORK/probe.out rc=0
   wine "$VL_BIN/vorlisk-probe.exe" "$@" </dev/null >"$out" 2>&1 || rc=$?
+  # Once in many starts Wine ends a program before it runs, without a word; a probe that failed
+  # silently is asked once more (its commands only look, or do what is already done).
+  if [ "$rc" -ne 0 ] && [ ! -s "$out" ]; then
+    rc=0
+    wine "$VL_BIN/vorlisk-probe.exe" "$@" </dev/null >"$out" 2>&1 || rc=$?
+  fi
   tr -d '\r' <"$out"
   return "$rc"
 }
