@@ -43,7 +43,7 @@ step "minimize, then double-click the minimized bar"
 click Vorlisk -60 15
 await iconic Vorlisk
 double_click Vorlisk 60 10
-await normal Vorlisk
+await zoomed Vorlisk
 await_rect Vorlisk "$maximized"
 await_button_look "$restore_look" restore
 
@@ -58,6 +58,6 @@ await_rect Vorlisk "$maximized"
 click Vorlisk -60 15
 await iconic Vorlisk
 probe syscommand Vorlisk SC_RESTORE >/dev/null
-await normal Vorlisk
+await zoomed Vorlisk
 await_rect Vorlisk "$maximized"
 await_button_look "$restore_look" restore

@@ -1,7 +1,7 @@
 # The main window's states by every path a user takes: the caption buttons, a double-click on
 # the caption, the system menu by keyboard and pointer, and a restore from outside as a task bar
-# does. Maximized is the skin's own state: the work area less the skin's margin (not the
-# platform's maximize), with the window region always the window's size.
+# does. Maximized is the skin's bounds (the work area less the skin's margin) held by the
+# platform's maximize, with the window region always the window's size.
 #
 # | step                                          | expected                                    |
 # |-----------------------------------------------|---------------------------------------------|
@@ -20,7 +20,7 @@ normal="$X $Y $W $H"
 read -r dw dh <<<"$(probe desktop)"
 
 expect_maximized() {
-  await normal Vorlisk
+  await zoomed Vorlisk
   window_rect Vorlisk
   [ "$X" -ge 0 ] && [ "$Y" -ge 0 ] && [ "$X" -le 4 ] && [ "$Y" -le 4 ] &&
     [ $((X + W)) -le "$dw" ] && [ $((Y + H)) -le "$dh" ] && [ $((X + W)) -ge $((dw - 4)) ] &&

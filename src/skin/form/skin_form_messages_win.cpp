@@ -90,8 +90,8 @@ bool TskSkinForm::HookMessage(UINT msg, WPARAM wparam, LPARAM lparam, LRESULT& r
     result = 0;
     return true;
   }
-  if (msg == kTakeOverMaximize) {
-    TakeOverPlatformMaximize();
+  if (msg == kFollowPlatformState) {
+    FollowPlatformState();
     result = 0;
     return true;
   }
@@ -256,6 +256,10 @@ LRESULT TskSkinForm::WmGetMinMaxInfo(WPARAM wparam, LPARAM lparam) {
   // 1-pixel margin; never smaller than the minimum.
   info->ptMaxTrackSize.x = std::max(info->ptMaxTrackSize.x, LONG(min.min_width));
   info->ptMaxTrackSize.y = std::max(info->ptMaxTrackSize.y, LONG(min.min_height));
+  // A maximize by the platform lands on the skinned bounds at once.
+  const TRect target = MaximizedTarget();
+  info->ptMaxPosition = {target.left, target.top};
+  info->ptMaxSize = {target.Width(), target.Height()};
   return result;
 }
 
@@ -270,7 +274,9 @@ LRESULT TskSkinForm::WmSize(WPARAM wparam, LPARAM lparam) {
       b.Width() != width_ || b.Height() != height_ || (in_size_move_ && full_drag_);
   width_ = b.Width();
   height_ = b.Height();
-  if (wparam == SIZE_MAXIMIZED) PostMessageW(form_.Handle(), kTakeOverMaximize, 0, 0);
+  if (wparam == SIZE_MAXIMIZED || (wparam == SIZE_RESTORED && platform_maximized_)) {
+    PostMessageW(form_.Handle(), kFollowPlatformState, 0, 0);
+  }
   UpdateCaptionStyle(true);
   LayoutObjects();
   if (!changed) return result;

@@ -183,9 +183,10 @@ class TskSkinForm : public TComponent,
 
   // Posted at a skin's before-change; when it arrives and no change came, the load failed.
   static constexpr UINT kCheckSkinChange = WM_APP + 0x1A5;
-  // Posted when the platform maximized the window itself (ShowWindow from a shell start or
-  // another program), to turn that into the skinned maximize once the platform's work is done.
-  static constexpr UINT kTakeOverMaximize = WM_APP + 0x1A6;
+  // Posted when the platform maximized or restored the window itself (ShowWindow from a shell
+  // start, a task bar or another program), so that the frame takes the platform's state once the
+  // platform's work is done.
+  static constexpr UINT kFollowPlatformState = WM_APP + 0x1A6;
 
   bool HookMessage(UINT msg, WPARAM wparam, LPARAM lparam, LRESULT& result) override;
   // Menus.
@@ -250,7 +251,7 @@ class TskSkinForm : public TComponent,
   TRect MaximizedTarget() const;
   // Where the minimized bars of the process's other skinned windows lie.
   std::vector<TPoint> MinimizedBarsOfOthers() const;
-  void TakeOverPlatformMaximize();
+  void FollowPlatformState();
   TBorderIcons PlatformBorderIcons() const;
 
   bool Resizable() const;
@@ -301,6 +302,9 @@ class TskSkinForm : public TComponent,
   bool rolled_up_before_maximizing_ = false;
   int rolled_up_saved_height_ = 0;
   TRect restored_bounds_;
+  // The main window's maximize is the platform's own, at the skinned bounds, so that a restore
+  // from outside (a task bar, another program) works and the placement's normal bounds are true.
+  bool platform_maximized_ = false;
   bool in_size_move_ = false;
   bool full_drag_ = false;
   int width_ = 0;

@@ -1,6 +1,7 @@
-// The window states the skinned frame keeps itself: minimized to a bar among the other
-// frames' bars, maximized to the work area, restored, rolled up to the caption; and the
-// platform's own maximize taken over. The arithmetic is in window_states.h.
+// The window states of the skinned frame: minimized to a bar among the other frames' bars,
+// maximized to the work area (the main window through the platform, which then keeps its normal
+// bounds), restored, rolled up to the caption; and the platform's own maximize and restore
+// followed. The arithmetic is in window_states.h.
 #include "skin/form/skin_form_win.h"
 
 #include "skin/paint/paint_win.h"
@@ -59,8 +60,15 @@ void TskSkinForm::SetWindowState(TskWindowState state) {
     }
     case TskWindowState::wsMaximized: {
       rolled_up_before_maximizing_ = rolled_up_;
-      if (restored_bounds_.IsEmpty()) restored_bounds_ = current;
       window_state_ = state;
+      // The platform keeps the main window's normal bounds; a hidden window would be shown by
+      // it, so the frame keeps those until the window is on screen.
+      platform_maximized_ = IsAppMainForm() && IsWindowVisible(form_.Handle());
+      if (platform_maximized_) {
+        if (!IsZoomed(form_.Handle())) ShowWindow(form_.Handle(), SW_MAXIMIZE);
+      } else if (restored_bounds_.IsEmpty()) {
+        restored_bounds_ = current;
+      }
       SetWindowBounds(MaximizedTarget());
       if (OnMaximize) OnMaximize();
       break;
@@ -72,10 +80,15 @@ void TskSkinForm::SetWindowState(TskWindowState state) {
       }
       rolled_up_while_maximized_ = false;
       window_state_ = state;
-      const TRect target = RestoredBounds(restored_bounds_, current);
+      if (platform_maximized_) {
+        platform_maximized_ = false;
+        if (IsZoomed(form_.Handle())) ShowWindow(form_.Handle(), SW_RESTORE);
+      }
+      const TRect restored = WindowBounds();
+      const TRect target = RestoredBounds(restored_bounds_, restored);
       SetWindowBounds(target);
       if (form_.Visible()) pointer_.StartPolling();
-      if (target == current) NudgeWidth();
+      if (target == restored) NudgeWidth();
       restored_bounds_ = {};
       if (OnRestore) OnRestore();
       break;
@@ -93,13 +106,28 @@ TRect TskSkinForm::MaximizedTarget() const {
                          GetSystemMetrics(SM_CYSCREEN));
 }
 
-// The platform maximized the window by itself (a shell start "Run: Maximized", ShowWindow from
-// another program): its bounds cut the frame off and its state would keep the maximize look. The
-// window is put back into the normal state at the skinned maximized bounds in one step, the
-// platform's normal bounds being what a restore gives back.
-void TskSkinForm::TakeOverPlatformMaximize() {
+// The platform maximized or restored the window by itself (a shell start "Run: Maximized",
+// ShowWindow from a task bar or another program). The main window keeps the platform's maximize
+// at the skinned bounds. Another window's maximize would cut its frame off and keep the
+// platform's maximize look: it is put back into the normal state at the skinned maximized bounds
+// in one step, the platform's normal bounds being what a restore gives back.
+void TskSkinForm::FollowPlatformState() {
   const HWND h = form_.Handle();
-  if (!skinning_ || !IsZoomed(h)) return;
+  if (!skinning_ || IsIconic(h)) return;
+  if (!IsZoomed(h)) {
+    if (platform_maximized_ && window_state_ == TskWindowState::wsMaximized) {
+      SetWindowState(TskWindowState::wsNormal);
+    }
+    return;
+  }
+  if (IsAppMainForm()) {
+    if (window_state_ != TskWindowState::wsMaximized || !platform_maximized_) {
+      // Maximized by the frame while hidden: taken again, this time through the platform.
+      window_state_ = TskWindowState::wsNormal;
+      SetWindowState(TskWindowState::wsMaximized);
+    }
+    return;
+  }
   WINDOWPLACEMENT placement{};
   placement.length = sizeof(placement);
   if (!GetWindowPlacement(h, &placement)) return;

@@ -491,6 +491,45 @@ TEST_F(SkinFormTest, TheMainWindowMinimizesTheApplicationAndComesBackAsItWas) {
   other.Release();
 }
 
+// The main window's maximize is the platform's own at the skinned bounds, however it came: a
+// task bar's restore from outside (ShowWindow, which sends no command) then brings back the
+// normal bounds, which the placement reports all along, and the frame follows.
+TEST_F(SkinFormTest, TheMainWindowsMaximizeIsThePlatformsAndARestoreFromOutsideWorks) {
+  Application().SetMainForm(&form);
+  form.Show();
+  testing::Pump();
+  const TRect normal = Bounds();
+  const TRect maximized =
+      MaximizedBounds(WorkAreaOf(H(), false), WorkAreaOf(H(), true), GetSystemMetrics(SM_CXSCREEN),
+                      GetSystemMetrics(SM_CYSCREEN));
+  const struct {
+    const char* how;
+    std::function<void()> maximize;
+  } cases[] = {
+      {"the frame", [&] { frame->SetWindowState(TskWindowState::wsMaximized); }},
+      {"SW_MAXIMIZE", [&] { ShowWindow(H(), SW_MAXIMIZE); }},
+      {"SW_SHOWMAXIMIZED", [&] { ShowWindow(H(), SW_SHOWMAXIMIZED); }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.how);
+    c.maximize();
+    testing::Pump();
+    EXPECT_TRUE(IsZoomed(H()));
+    EXPECT_EQ(frame->WindowState(), TskWindowState::wsMaximized);
+    EXPECT_EQ(Bounds(), maximized);
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof(placement);
+    ASSERT_TRUE(GetWindowPlacement(H(), &placement));
+    EXPECT_EQ(FromRECT(placement.rcNormalPosition), normal);
+    ShowWindow(H(), SW_RESTORE);
+    testing::Pump();
+    EXPECT_FALSE(IsZoomed(H()));
+    EXPECT_EQ(frame->WindowState(), TskWindowState::wsNormal);
+    EXPECT_EQ(Bounds(), normal);
+  }
+  Application().SetMainForm(nullptr);
+}
+
 TEST_F(SkinFormTest, CaptionDoubleClicksMaximizeAndRestore) {
   const TRect normal = Bounds();
   DoubleClickCaption();
