@@ -1,6 +1,6 @@
 #pragma once
 // What the frame tests look into beyond the frame's public surface: its pointer host, effect
-// timers, fade and objects.
+// timers, fade and objects, and the frame as its objects see it.
 
 #include "skin/form/skin_form_win.h"
 
@@ -10,6 +10,8 @@ class TskSkinFormProbe {
  public:
   explicit TskSkinFormProbe(const TskSkinForm& form) : form_(const_cast<TskSkinForm&>(form)) {}
 
+  TskFrameHost& Host() const { return form_; }
+  void ClearHover() const { form_.ClearHover(); }
   bool Skinning() const { return form_.skinning_; }
   int HoveredIndex() const { return form_.pointer_.Hovered(); }
   int CapturedIndex() const { return form_.pointer_.Captured(); }

@@ -207,14 +207,18 @@ void TskSkinMemo::EnabledChanged() {
 }
 
 void TskSkinMemo::MouseEnter() {
-  if (pointer_over_) return;
-  pointer_over_ = true;
-  if (!focused_) ActiveChanged();
+  pointer_.Hover(0);
 }
 
 void TskSkinMemo::MouseLeave() {
-  if (!pointer_over_) return;
-  pointer_over_ = false;
+  pointer_.Hover(-1);
+}
+
+void TskSkinMemo::ObjectEnter(int) {
+  if (!focused_) ActiveChanged();
+}
+
+void TskSkinMemo::ObjectLeave(int) {
   if (!focused_) ActiveChanged();
 }
 
@@ -454,7 +458,7 @@ LRESULT TskSkinMemo::WndProc(UINT msg, WPARAM wparam, LPARAM lparam) {
     case WM_KILLFOCUS: {
       const LRESULT result = TMemo::WndProc(msg, wparam, lparam);
       focused_ = msg == WM_SETFOCUS;
-      if (!pointer_over_) ActiveChanged();
+      if (pointer_.Hovered() < 0) ActiveChanged();
       return result;
     }
     case WM_SETFONT: {
@@ -482,7 +486,9 @@ LRESULT TskSkinMemo::WndProc(UINT msg, WPARAM wparam, LPARAM lparam) {
       const LRESULT result = TMemo::WndProc(msg, wparam, lparam);
       // A press held past the edge ends without a leave message.
       POINT at;
-      if (pointer_over_ && GetCursorPos(&at) && WindowFromPoint(at) != Handle()) MouseLeave();
+      if (pointer_.Hovered() >= 0 && GetCursorPos(&at) && WindowFromPoint(at) != Handle()) {
+        MouseLeave();
+      }
       return result;
     }
     default:

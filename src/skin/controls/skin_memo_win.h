@@ -13,13 +13,14 @@
 
 #include "framework/edit_win.h"
 #include "skin/controls/memo_skin.h"
+#include "skin/controls/pointer_host_win.h"
 #include "skin/controls/skin_control_win.h"
 
 namespace vl {
 
 class TskSkinPopupMenu;
 
-class TskSkinMemo : public TMemo, public TskSkinnable {
+class TskSkinMemo : public TMemo, public TskSkinnable, private TskPointerObjects {
  public:
   explicit TskSkinMemo(TComponent* owner);
 
@@ -45,7 +46,7 @@ class TskSkinMemo : public TMemo, public TskSkinnable {
   // The rectangle the text is laid out in, in client coordinates.
   TRect TextRect() const;
   // The memo shows its hovered-or-focused look.
-  bool Active() const { return pointer_over_ || focused_; }
+  bool Active() const { return pointer_.Hovered() == 0 || focused_; }
   // The memo's own context menu while it exists (from its opening until its command has run or
   // the next one replaces it).
   TskSkinPopupMenu* ContextPopup() const { return context_menu_; }
@@ -82,6 +83,13 @@ class TskSkinMemo : public TMemo, public TskSkinnable {
   void DrawDisabledText(TBitmap& bitmap);
   const TskMemoSkin* Skin() const { return skin_ ? &*skin_ : nullptr; }
 
+  // The whole memo is the host's one object: hovered or not; it has no effects to step.
+  int ObjectCount() const override { return 1; }
+  void ObjectEnter(int index) override;
+  void ObjectLeave(int index) override;
+  TskEffectStep StepObject(TskEffectTimer, int) override { return {}; }
+  void RepaintObject(int) override { RedrawWhole(); }
+
   TFont default_font_{"Arial", 14};
   bool use_skin_font_ = true;
   bool use_skin_font_color_ = true;
@@ -95,11 +103,11 @@ class TskSkinMemo : public TMemo, public TskSkinnable {
   bool applied_skinned_ = false;
 
   std::optional<TRect> given_text_rect_;
-  bool pointer_over_ = false;
   bool focused_ = false;
   bool selecting_ = false;
   bool painting_ = false;
   TskSkinPopupMenu* context_menu_ = nullptr;  // owned as a component
+  TskPointerHost pointer_{*this};
 };
 
 }  // namespace vl

@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "framework/handles_win.h"
-#include "skin/form/skin_form_win.h"
+#include "skin/paint/layer_win.h"
 #include "skin/paint/blit.h"
 #include "skin/paint/effects.h"
 #include "skin/paint/glyphs.h"
@@ -13,12 +13,6 @@
 
 namespace vl {
 namespace {
-
-// A double click on a system-menu object: the first click's menu goes before the window does.
-void CloseFromSystemMenu(TskSkinForm& form) {
-  form.MenuSession().End();
-  form.Form().Close();
-}
 
 bool Within(const TRect& inner, const TRect& outer) {
   return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
@@ -74,7 +68,7 @@ TskCaptionGlyph GlyphOf(TStdCommand command, bool restore) {
 
 }  // namespace
 
-TskActiveSkinObject::TskActiveSkinObject(TskSkinForm& form, const TskDataSkinObject* data)
+TskActiveSkinObject::TskActiveSkinObject(TskFrameHost& form, const TskDataSkinObject* data)
     : form_(form) {
   if (!data) return;
   IDName = data->SectionName;
@@ -102,8 +96,7 @@ TskActiveSkinObject::TskActiveSkinObject(TskSkinForm& form, const TskDataSkinObj
 
 void TskActiveSkinObject::ShowGlowFrame() {
   if (!glow_picture_ || !form_.GlowFramesAllowed()) return;
-  RECT window;
-  if (!GetWindowRect(form_.Form().Handle(), &window)) return;
+  const TRect window = form_.WindowBounds();
   form_.CaptionButtonGlow().ShowLayer(window.left + rect.left - glow_offset.x,
                                       window.top + rect.top - glow_offset.y, glow_alpha,
                                       *glow_picture_, *glow_mask_);
@@ -163,13 +156,13 @@ void TskActiveSkinObject::Draw(HDC dc, TPoint offset, bool direct) {
 
 void TskActiveSkinObject::MouseEnter() {
   TakeHoverLook();
-  if (form_.OnMouseEnterEvent) form_.OnMouseEnterEvent(IDName);
+  if (form_.Events().OnMouseEnter) form_.Events().OnMouseEnter(IDName);
   ShowGlowFrame();
 }
 
 void TskActiveSkinObject::MouseLeave() {
   TakeHoverLook();
-  if (form_.OnMouseLeaveEvent) form_.OnMouseLeaveEvent(IDName);
+  if (form_.Events().OnMouseLeave) form_.Events().OnMouseLeave(IDName);
   HideGlowFrame();
 }
 
@@ -188,22 +181,22 @@ bool TskActiveSkinObject::Hot() const {
 }
 
 void TskActiveSkinObject::MouseDown(TskMouseButton button) {
-  if (form_.OnMouseDownEvent) form_.OnMouseDownEvent(IDName, int(button));
+  if (form_.Events().OnMouseDown) form_.Events().OnMouseDown(IDName, int(button));
 }
 
 void TskActiveSkinObject::MouseUp(TskMouseButton button) {
-  if (Hot() && form_.OnMouseUpEvent) form_.OnMouseUpEvent(IDName, int(button));
+  if (Hot() && form_.Events().OnMouseUp) form_.Events().OnMouseUp(IDName, int(button));
 }
 
 void TskActiveSkinObject::MouseMove(TPoint p) {
-  if (form_.OnMouseMoveEvent) form_.OnMouseMoveEvent(IDName, p);
+  if (form_.Events().OnMouseMove) form_.Events().OnMouseMove(IDName, p);
 }
 
 void TskActiveSkinObject::Reset() {
   morph.Set(false);
 }
 
-TskSkinButtonObject::TskSkinButtonObject(TskSkinForm& form, const TskDataSkinButton* data)
+TskSkinButtonObject::TskSkinButtonObject(TskFrameHost& form, const TskDataSkinButton* data)
     : TskActiveSkinObject(form, data) {
   if (!data) return;
   down_rect = data->downrect;
@@ -229,31 +222,18 @@ void TskSkinButtonObject::Reset() {
   down = false;
 }
 
-TskSkinStdButtonObject::TskSkinStdButtonObject(TskSkinForm& form, const TskDataSkinStdButton* data)
+TskSkinStdButtonObject::TskSkinStdButtonObject(TskFrameHost& form, const TskDataSkinStdButton* data)
     : TskSkinButtonObject(form, data) {
   if (!data) return;
   command = data->command;
   restore.Read(*data, hint);
 }
 
-TskSkinStdButtonObject::TskSkinStdButtonObject(TskSkinForm& form, TStdCommand c)
+TskSkinStdButtonObject::TskSkinStdButtonObject(TskFrameHost& form, TStdCommand c)
     : TskSkinButtonObject(form, nullptr) {
   command = c;
   skin_supported = false;
   skin_rect_in_picture = true;
-}
-
-bool InRestoreLook(TStdCommand command, const TskSkinForm& form) {
-  switch (command) {
-    case TStdCommand::cmMaximize:
-      return form.WindowState() == TskWindowState::wsMaximized;
-    case TStdCommand::cmMinimize:
-      return form.WindowState() == TskWindowState::wsMinimized;
-    case TStdCommand::cmRollUp:
-      return form.RolledUp();
-    default:
-      return false;
-  }
 }
 
 TRect TskRestoreLook::Piece(bool form_active, bool down, bool active) const {
@@ -315,7 +295,7 @@ void TskSkinStdButtonObject::DrawDefault(HDC dc, const TRect& r) {
 }
 
 void TskSkinStdButtonObject::DoubleClick() {
-  if (command == TStdCommand::cmSysMenu) CloseFromSystemMenu(form_);
+  if (command == TStdCommand::cmSysMenu) form_.CloseFromSystemMenu();
 }
 
 void TskSkinStdButtonObject::MouseDown(TskMouseButton button) {
@@ -324,15 +304,14 @@ void TskSkinStdButtonObject::MouseDown(TskMouseButton button) {
   down = true;
   if (morphing) morph.Set(true);
   form_.RepaintObject(*this);
-  if (command == TStdCommand::cmSysMenu && !form_.DisableSystemMenu()) {
-    form_.HideGlowFrames();
-    form_.ShowSystemMenuUnderButton();
+  if (command == TStdCommand::cmSysMenu) {
+    form_.OpenSystemMenuUnder(*this);
   }
 }
 
 void TskSkinStdButtonObject::MouseUp(TskMouseButton button) {
   // A button stays down while the menu it opened is on screen.
-  if (command == TStdCommand::cmSysMenu && down && form_.MenuSession().PopupOpen()) return;
+  if (command == TStdCommand::cmSysMenu && down && form_.MenuOpen()) return;
   const bool run = button == TskMouseButton::kLeft && Hot() && down && enabled;
   EndCommandPress(button, command, run, down, true);
 }
@@ -342,46 +321,16 @@ void TskSkinStdButtonObject::MouseEnter() {
   TskActiveSkinObject::MouseEnter();
 }
 
-namespace {
-
-void RunStdCommand(TskSkinForm& form, TStdCommand command) {
-  if (command != TStdCommand::cmRollUp) form.ClearHover();
-  switch (command) {
-    case TStdCommand::cmClose:
-      form.Form().Close();
-      break;
-    case TStdCommand::cmMaximize:
-      form.SetWindowState(form.WindowState() == TskWindowState::wsMaximized
-                              ? TskWindowState::wsNormal
-                              : TskWindowState::wsMaximized);
-      break;
-    case TStdCommand::cmMinimize:
-      form.SetWindowState(form.WindowState() == TskWindowState::wsMinimized
-                              ? TskWindowState::wsNormal
-                              : TskWindowState::wsMinimized);
-      break;
-    case TStdCommand::cmRollUp:
-      form.SetRolledUp(!form.RolledUp());
-      break;
-    default:
-      // The system menu opens with the skinned popups; minimizing to the tray needs a tray icon,
-      // which neither window has.
-      break;
-  }
-}
-
-}  // namespace
-
 void TskActiveSkinObject::EndCommandPress(TskMouseButton button, TStdCommand command, bool run,
                                           bool& down, bool repaint) {
-  if (run && command != TStdCommand::cmClose) RunStdCommand(form_, command);
+  if (run && command != TStdCommand::cmClose) form_.RunCommand(command);
   down = false;
   if (repaint) form_.RepaintObject(*this);
   TskActiveSkinObject::MouseUp(button);
-  if (run && command == TStdCommand::cmClose) RunStdCommand(form_, command);
+  if (run && command == TStdCommand::cmClose) form_.RunCommand(command);
 }
 
-TskSkinCaptionObject::TskSkinCaptionObject(TskSkinForm& form, const TskDataSkinCaption* caption)
+TskSkinCaptionObject::TskSkinCaptionObject(TskFrameHost& form, const TskDataSkinCaption* caption)
     : TskActiveSkinObject(form, caption), data(*caption) {}
 
 void TskSkinCaptionObject::Draw(HDC dc, TPoint offset, bool direct) {
@@ -397,7 +346,7 @@ void TskSkinCaptionObject::Draw(HDC dc, TPoint offset, bool direct) {
   // The text never reaches past the caption object, so it never covers the buttons beside it.
   text_rect.left = std::max(text_rect.left, at.left);
   text_rect.right = std::min(text_rect.right, at.right);
-  const std::wstring& caption = form_.Form().Caption();
+  const std::wstring& caption = form_.Caption();
   if (caption.empty() || text_rect.IsEmpty()) return;
   TCanvas canvas(dc);
   canvas.SetFont(CaptionFont(data, is_active ? data.activefontcolor : data.fontcolor));
@@ -423,7 +372,7 @@ void TskSkinCaptionObject::Draw(HDC dc, TPoint offset, bool direct) {
       -offset.x, -offset.y);
 }
 
-TskSkinAnimateObject::TskSkinAnimateObject(TskSkinForm& form, const TskDataSkinAnimate* data)
+TskSkinAnimateObject::TskSkinAnimateObject(TskFrameHost& form, const TskDataSkinAnimate* data)
     : TskActiveSkinObject(form, data) {
   command = data->command;
   button_style = data->buttonstyle;
@@ -489,7 +438,7 @@ void TskSkinAnimateObject::Reset() {
 }
 
 void TskSkinAnimateObject::DoubleClick() {
-  if (command == TStdCommand::cmSysMenu) CloseFromSystemMenu(form_);
+  if (command == TStdCommand::cmSysMenu) form_.CloseFromSystemMenu();
 }
 
 void TskSkinAnimateObject::MouseDown(TskMouseButton button) {
@@ -499,9 +448,8 @@ void TskSkinAnimateObject::MouseDown(TskMouseButton button) {
     return;
   down = true;
   form_.RepaintObject(*this);
-  if (system_menu && !form_.DisableSystemMenu()) {
-    form_.HideGlowFrames();
-    form_.ShowSystemMenuUnderObject(*this);
+  if (system_menu) {
+    form_.OpenSystemMenuUnder(*this);
   }
 }
 
@@ -513,14 +461,14 @@ void TskSkinAnimateObject::MouseUp(TskMouseButton button) {
   EndCommandPress(button, command, run, down, down);
 }
 
-TskUserObject::TskUserObject(TskSkinForm& form, const TskDataUserObject* data)
+TskUserObject::TskUserObject(TskFrameHost& form, const TskDataUserObject* data)
     : TskActiveSkinObject(form, data) {}
 
 void TskUserObject::Draw(HDC dc, TPoint offset, bool direct) {
   (void)direct;
-  if (!form_.SkinLoaded() || !form_.OnPaintEvent) return;
+  if (!form_.SkinLoaded() || !form_.Events().OnPaint) return;
   TCanvas canvas(dc);
-  form_.OnPaintEvent(IDName, canvas, rect.Offset(offset.x, offset.y));
+  form_.Events().OnPaint(IDName, canvas, rect.Offset(offset.x, offset.y));
 }
 
 }  // namespace vl

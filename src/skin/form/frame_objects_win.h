@@ -2,10 +2,12 @@
 // The objects of a skinned frame: the caption buttons, the caption, animated objects and the
 // objects the application draws itself. Each knows its looks in the skin's pictures, how it
 // draws and what a press on it does; `TskSkinForm` keeps them, lays them out and routes the
-// pointer to them. Their definitions are in frame_objects_win.cpp.
+// pointer to them, and answers what they ask of it through `TskFrameHost`, the one way an
+// object reaches its frame. Their definitions are in frame_objects_win.cpp.
 
 #include <windows.h>
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -18,17 +20,76 @@
 
 namespace vl {
 
-class TskSkinForm;
+class TskActiveSkinObject;
+class TskLayerManager;
 class TskSkinStdButtonObject;
 class TskSkinCaptionObject;
 struct TskRestoreLook;
+
+// The application's handlers for single frame objects, each told the object's IDName (its skin
+// section); a button is told as its TskMouseButton number (1 left, 2 right).
+struct TskFrameObjectEvents {
+  std::function<void(const std::string&)> OnMouseEnter;
+  std::function<void(const std::string&)> OnMouseLeave;
+  std::function<void(const std::string&, int button)> OnMouseDown;
+  std::function<void(const std::string&, int button)> OnMouseUp;
+  // The point is relative to the object.
+  std::function<void(const std::string&, TPoint)> OnMouseMove;
+  // The object's rectangle on the canvas it is drawn onto.
+  std::function<void(const std::string&, TCanvas&, const TRect&)> OnPaint;
+  // Whether the custom object (command cmdefault) shows; without a handler none does.
+  std::function<bool(const std::string&)> OnActivateCustomObject;
+};
+
+// What a frame object may ask of its frame; `TskSkinForm` is the one implementation.
+class TskFrameHost {
+ public:
+  // What the looks depend on.
+  virtual bool SkinLoaded() const = 0;
+  virtual bool FormActive() const = 0;
+  virtual const PixelBitmap* MainPicture() const = 0;
+  virtual const PixelBitmap* SkinPicture(int index) const = 0;
+  virtual bool ShowIcon() const = 0;
+  virtual HICON WindowIcon() const = 0;
+  virtual const std::wstring& Caption() const = 0;
+  // The window's bounds on the screen.
+  virtual TRect WindowBounds() const = 0;
+  // A command's restore look applies: maximize while maximized, minimize while minimized,
+  // roll-up while rolled up.
+  virtual bool InRestoreLook(TStdCommand command) const = 0;
+
+  // The pointer and the effects.
+  virtual bool Hovers(const TskActiveSkinObject& object) const = 0;
+  // Skin effects on and the object morphs: the morph timer takes over its repaints.
+  virtual bool Morphs(const TskActiveSkinObject& object) const = 0;
+  virtual bool SkinEffects() const = 0;
+  virtual void StartMorph() = 0;
+  virtual void StartAnimation() = 0;
+  virtual void RepaintObject(TskActiveSkinObject& object) = 0;
+  // Glow frames allowed: a skin on and the skin data's switch for caption buttons.
+  virtual bool GlowFramesAllowed() const = 0;
+  virtual TskLayerManager& CaptionButtonGlow() = 0;
+
+  // What a press does: a caption button's command, the system menu.
+  virtual void RunCommand(TStdCommand command) = 0;
+  // A popup menu of the window is open.
+  virtual bool MenuOpen() const = 0;
+  // Opens the system menu under the object, unless the window has it disabled.
+  virtual void OpenSystemMenuUnder(const TskActiveSkinObject& object) = 0;
+  // A double click on a system-menu object: the first click's menu goes before the window does.
+  virtual void CloseFromSystemMenu() = 0;
+  virtual const TskFrameObjectEvents& Events() const = 0;
+
+ protected:
+  ~TskFrameHost() = default;
+};
 
 // One object of the frame: a caption button or the caption. Rectangles are in window
 // coordinates; pictures are looked up in the skin data when the object is made, and the objects
 // are made again on every skin change.
 class TskActiveSkinObject {
  public:
-  TskActiveSkinObject(TskSkinForm& form, const TskDataSkinObject* data);
+  TskActiveSkinObject(TskFrameHost& form, const TskDataSkinObject* data);
   virtual ~TskActiveSkinObject() = default;
 
   std::string IDName;
@@ -91,7 +152,7 @@ class TskActiveSkinObject {
   void EndCommandPress(TskMouseButton button, TStdCommand command, bool run, bool& down,
                        bool repaint);
 
-  TskSkinForm& form_;
+  TskFrameHost& form_;
   const PixelBitmap* active_picture_ = nullptr;
   const PixelBitmap* active_mask_ = nullptr;
   const PixelBitmap* glow_picture_ = nullptr;
@@ -100,7 +161,7 @@ class TskActiveSkinObject {
 
 class TskSkinButtonObject : public TskActiveSkinObject {
  public:
-  TskSkinButtonObject(TskSkinForm& form, const TskDataSkinButton* data);
+  TskSkinButtonObject(TskFrameHost& form, const TskDataSkinButton* data);
   void ClearDown() override { down = false; }
   void Draw(HDC dc, TPoint offset, bool direct) override;
   void Reset() override;
@@ -135,15 +196,11 @@ struct TskRestoreLook {
   }
 };
 
-// A command's restore look applies: maximize while maximized, minimize while minimized, roll-up
-// while rolled up.
-bool InRestoreLook(TStdCommand command, const TskSkinForm& form);
-
 class TskSkinStdButtonObject : public TskSkinButtonObject {
  public:
-  TskSkinStdButtonObject(TskSkinForm& form, const TskDataSkinStdButton* data);
+  TskSkinStdButtonObject(TskFrameHost& form, const TskDataSkinStdButton* data);
   // A button of the default look, drawn from system colours.
-  TskSkinStdButtonObject(TskSkinForm& form, TStdCommand command);
+  TskSkinStdButtonObject(TskFrameHost& form, TStdCommand command);
 
   bool PointTest(int x, int y) const override;
   void Draw(HDC dc, TPoint offset, bool direct) override;
@@ -160,7 +217,7 @@ class TskSkinStdButtonObject : public TskSkinButtonObject {
   TskRestoreLook restore;
   bool skin_supported = true;
 
-  bool InRestoreLook() const { return vl::InRestoreLook(command, form_); }
+  bool InRestoreLook() const { return form_.InRestoreLook(command); }
 
  private:
   void DrawDefault(HDC dc, const TRect& r);
@@ -168,7 +225,7 @@ class TskSkinStdButtonObject : public TskSkinButtonObject {
 
 class TskSkinCaptionObject : public TskActiveSkinObject {
  public:
-  TskSkinCaptionObject(TskSkinForm& form, const TskDataSkinCaption* data);
+  TskSkinCaptionObject(TskFrameHost& form, const TskDataSkinCaption* data);
   bool IsCaption() const override { return true; }
   TskSkinCaptionObject* AsCaption() override { return this; }
   void Draw(HDC dc, TPoint offset, bool direct) override;
@@ -183,7 +240,7 @@ class TskSkinCaptionObject : public TskActiveSkinObject {
 // runs its command on release; a system-menu object opens the menu on the press.
 class TskSkinAnimateObject : public TskActiveSkinObject {
  public:
-  TskSkinAnimateObject(TskSkinForm& form, const TskDataSkinAnimate* data);
+  TskSkinAnimateObject(TskFrameHost& form, const TskDataSkinAnimate* data);
 
   void Draw(HDC dc, TPoint offset, bool direct) override;
   void DoubleClick() override;
@@ -205,7 +262,7 @@ class TskSkinAnimateObject : public TskActiveSkinObject {
   TskRestoreLook restore;
   TskObjectAnimation animation;
 
-  bool InRestoreLook() const { return vl::InRestoreLook(command, form_); }
+  bool InRestoreLook() const { return form_.InRestoreLook(command); }
   // The piece of the active picture that frame `n` (from 1) shows.
   TRect FrameRect(int n) const;
 
@@ -216,7 +273,7 @@ class TskSkinAnimateObject : public TskActiveSkinObject {
 // An object the skin only places: the application draws it and answers its pointer events.
 class TskUserObject : public TskActiveSkinObject {
  public:
-  TskUserObject(TskSkinForm& form, const TskDataUserObject* data);
+  TskUserObject(TskFrameHost& form, const TskDataUserObject* data);
   void Draw(HDC dc, TPoint offset, bool direct) override;
 };
 

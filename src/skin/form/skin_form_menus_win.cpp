@@ -152,13 +152,22 @@ void TskSkinForm::ShowSystemMenuAt(TPoint screen) {
 }
 
 void TskSkinForm::ShowSystemMenuUnderButton() {
-  TskSkinStdButtonObject* button = FindButton(TStdCommand::cmSysMenu);
-  if (button && !disable_system_menu_) ShowSystemMenuUnderObject(*button);
+  if (TskSkinStdButtonObject* button = FindButton(TStdCommand::cmSysMenu)) {
+    OpenSystemMenuUnder(*button);
+  }
 }
 
-void TskSkinForm::ShowSystemMenuUnderObject(const TskActiveSkinObject& object) {
+void TskSkinForm::OpenSystemMenuUnder(const TskActiveSkinObject& object) {
+  if (disable_system_menu_) return;
+  // A glow left around the button would show over the menu.
+  HideGlowFrames();
   const TRect window = WindowBounds();
   ShowSystemMenuUnder(object.rect.Offset(window.left, window.top));
+}
+
+void TskSkinForm::CloseFromSystemMenu() {
+  menu_session_.End();
+  form_.Close();
 }
 
 }  // namespace vl

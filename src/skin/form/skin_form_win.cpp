@@ -325,16 +325,17 @@ void TskSkinForm::CreateObjects() {
         dynamic_cast<const TskDataSkinMainMenuItem*>(d)) {
       continue;
     }
+    TskFrameHost& host = *this;
     if (auto* std_button = dynamic_cast<const TskDataSkinStdButton*>(d)) {
-      objects_.push_back(std::make_unique<TskSkinStdButtonObject>(*this, std_button));
+      objects_.push_back(std::make_unique<TskSkinStdButtonObject>(host, std_button));
     } else if (auto* button = dynamic_cast<const TskDataSkinButton*>(d)) {
-      objects_.push_back(std::make_unique<TskSkinButtonObject>(*this, button));
+      objects_.push_back(std::make_unique<TskSkinButtonObject>(host, button));
     } else if (auto* caption = dynamic_cast<const TskDataSkinCaption*>(d)) {
-      objects_.push_back(std::make_unique<TskSkinCaptionObject>(*this, caption));
+      objects_.push_back(std::make_unique<TskSkinCaptionObject>(host, caption));
     } else if (auto* animate = dynamic_cast<const TskDataSkinAnimate*>(d)) {
-      objects_.push_back(std::make_unique<TskSkinAnimateObject>(*this, animate));
+      objects_.push_back(std::make_unique<TskSkinAnimateObject>(host, animate));
     } else if (auto* user = dynamic_cast<const TskDataUserObject*>(d)) {
-      objects_.push_back(std::make_unique<TskUserObject>(*this, user));
+      objects_.push_back(std::make_unique<TskUserObject>(host, user));
     }
   }
 }
@@ -343,7 +344,8 @@ void TskSkinForm::CreateDefaultObjects() {
   for (TStdCommand c :
        {TStdCommand::cmClose, TStdCommand::cmMaximize, TStdCommand::cmMinimize,
         TStdCommand::cmRollUp, TStdCommand::cmMinimizeToTray, TStdCommand::cmSysMenu}) {
-    objects_.push_back(std::make_unique<TskSkinStdButtonObject>(*this, c));
+    objects_.push_back(
+        std::make_unique<TskSkinStdButtonObject>(static_cast<TskFrameHost&>(*this), c));
   }
 }
 
@@ -375,7 +377,8 @@ void TskSkinForm::ApplyBorderIcons() {
         break;
       case TStdCommand::cmDefault: {
         // Only the window knows what a custom object is for.
-        const bool shown = OnActivateCustomObject && OnActivateCustomObject(object->IDName);
+        const bool shown = ObjectEvents.OnActivateCustomObject &&
+                           ObjectEvents.OnActivateCustomObject(object->IDName);
         object->enabled = shown;
         object->visible = shown;
         continue;
@@ -420,7 +423,7 @@ void TskSkinForm::LoadHints() {
     TskRestoreLook& restore = *object->Restore();
     restore.normal_hint = SkinResourceText(skin_data_, name);
     restore.hint = SkinResourceText(skin_data_, "RESTORE_HINT");
-    object->hint = InRestoreLook(*command, *this) ? restore.hint : restore.normal_hint;
+    object->hint = InRestoreLook(*command) ? restore.hint : restore.normal_hint;
   }
 }
 

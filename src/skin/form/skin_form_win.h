@@ -47,6 +47,7 @@ struct TskBorderIcons {
 class TskSkinForm : public TComponent,
                     public TMessageHook,
                     public TskMenuHost,
+                    private TskFrameHost,
                     private TskPointerObjects {
  public:
   // The owner must be a form.
@@ -65,7 +66,7 @@ class TskSkinForm : public TComponent,
   bool DisableSystemMenu() const { return disable_system_menu_; }
   void SetDisableSystemMenu(bool disable) { Set(disable_system_menu_, disable, kBorderIcons); }
   // The window's small icon takes the place of the system-menu button's picture.
-  bool ShowIcon() const { return show_icon_; }
+  bool ShowIcon() const override { return show_icon_; }
   void SetShowIcon(bool show) { Set(show_icon_, show, kLayout); }
   // The client size the window keeps through skin changes and roll-ups; 0 for none.
   int ClientWidth() const { return client_size_.x; }
@@ -83,8 +84,6 @@ class TskSkinForm : public TComponent,
   int MinHeight = 0;
   int MaxWidth = 0;
   int MaxHeight = 0;
-  // The form's own icon, else the one of its window class, else the platform's default.
-  HICON WindowIcon() const;
   TFont DefCaptionFont{"Arial", 14, fsBold, GetSysColor(COLOR_BTNTEXT)};
   TFont DefInActiveCaptionFont{"Arial", 14, fsBold, GetSysColor(COLOR_BTNSHADOW)};
 
@@ -93,22 +92,8 @@ class TskSkinForm : public TComponent,
   std::function<void()> OnRestore;
   std::function<void()> OnChangeRollUpState;
 
-  // Events of single frame objects, each told the object's IDName (its skin section); a button
-  // is told as its TskMouseButton number (1 left, 2 right).
-  std::function<void(const std::string&)> OnMouseEnterEvent;
-  std::function<void(const std::string&)> OnMouseLeaveEvent;
-  std::function<void(const std::string&, int button)> OnMouseDownEvent;
-  std::function<void(const std::string&, int button)> OnMouseUpEvent;
-  // The point is relative to the object.
-  std::function<void(const std::string&, TPoint)> OnMouseMoveEvent;
-  // The object's rectangle on the canvas it is drawn onto.
-  std::function<void(const std::string&, TCanvas&, const TRect&)> OnPaintEvent;
-  // Whether the custom object (command cmdefault) shows; without a handler none does.
-  std::function<bool(const std::string&)> OnActivateCustomObject;
-  // The animation timer steps the frames of animated objects.
-  void StartAnimation();
-  // Skin effects on: objects animate and morph rather than jump to their end looks.
-  bool SkinEffects() const;
+  // The application's handlers for the skin's single frame objects.
+  TskFrameObjectEvents ObjectEvents;
 
   // Menus. The window's popups draw from SkinData. Their settings (item height and font, skin
   // font, items per window, alpha blending) are the popup controller's own fields, read
@@ -133,46 +118,21 @@ class TskSkinForm : public TComponent,
   // the first visible system-menu button (nothing without one).
   void ShowSystemMenuAt(TPoint screen);
   void ShowSystemMenuUnder(const TRect& screen_rect);
-  void ShowSystemMenuUnderButton();
-  void ShowSystemMenuUnderObject(const TskActiveSkinObject& object);
 
   // A skin loaded (skinning on: the skin data's SkinnableForm, or no skin data).
-  bool SkinLoaded() const { return skin_loaded_; }
-  bool FormActive() const { return form_active_; }
+  bool SkinLoaded() const override { return skin_loaded_; }
   TskWindowState WindowState() const { return window_state_; }
   bool RolledUp() const { return rolled_up_; }
   void SetWindowState(TskWindowState state);
   void SetRolledUp(bool rolled_up);
 
   const std::vector<std::unique_ptr<TskActiveSkinObject>>& Objects() const { return objects_; }
-  // The pointer is over `object`.
-  bool Hovers(const TskActiveSkinObject& object) const;
-  // Skin effects on and the object morphs: the morph timer takes over its repaints.
-  bool Morphs(const TskActiveSkinObject& object) const;
-  void StartMorph();
   // The first visible object with the command, or null.
   TskSkinStdButtonObject* FindButton(TStdCommand command) const;
-  TskLayerManager& CaptionButtonGlow() { return caption_button_glow_; }
-  // Takes every glow frame of the window away.
-  void HideGlowFrames();
-  // Glow frames allowed: a skin on and the skin data's switch for caption buttons.
-  bool GlowFramesAllowed() const;
-
-  TskFrameInsets Insets() const;
-  TskTrackSize MinTrackSize() const;
-  TskFrameGeometry Geometry() const;
   // The frame's answer for a point in window coordinates.
   int HitTest(TPoint p);
   // Paints the whole frame into the window's device context (or `dc`).
   void PaintFrame(HDC dc = nullptr);
-  // Draws one object straight onto the window.
-  void RepaintObject(TskActiveSkinObject& object);
-  void ClearHover();
-
-  // What the objects read from the skin.
-  const PixelBitmap* MainPicture() const;
-  const PixelBitmap* SkinPicture(int index) const;
-  bool IsAppMainForm() const;
 
  protected:
   void Notification(TComponent* component, TOperation operation) override;
@@ -189,6 +149,42 @@ class TskSkinForm : public TComponent,
   static constexpr UINT kFollowPlatformState = WM_APP + 0x1A6;
 
   bool HookMessage(UINT msg, WPARAM wparam, LPARAM lparam, LRESULT& result) override;
+
+  // What the frame objects ask of the frame.
+  bool FormActive() const override { return form_active_; }
+  const PixelBitmap* MainPicture() const override;
+  const PixelBitmap* SkinPicture(int index) const override;
+  // The form's own icon, else the one of its window class, else the platform's default.
+  HICON WindowIcon() const override;
+  const std::wstring& Caption() const override { return form_.Caption(); }
+  TRect WindowBounds() const override;
+  bool InRestoreLook(TStdCommand command) const override;
+  // The pointer is over `object`.
+  bool Hovers(const TskActiveSkinObject& object) const override;
+  bool Morphs(const TskActiveSkinObject& object) const override;
+  // Skin effects on: objects animate and morph rather than jump to their end looks.
+  bool SkinEffects() const override;
+  void StartMorph() override;
+  // The animation timer steps the frames of animated objects.
+  void StartAnimation() override;
+  // Draws one object straight onto the window.
+  void RepaintObject(TskActiveSkinObject& object) override;
+  bool GlowFramesAllowed() const override;
+  TskLayerManager& CaptionButtonGlow() override { return caption_button_glow_; }
+  void RunCommand(TStdCommand command) override;
+  bool MenuOpen() const override { return menu_session_.PopupOpen(); }
+  void OpenSystemMenuUnder(const TskActiveSkinObject& object) override;
+  void CloseFromSystemMenu() override;
+  const TskFrameObjectEvents& Events() const override { return ObjectEvents; }
+
+  // Takes every glow frame of the window away.
+  void HideGlowFrames();
+  void ShowSystemMenuUnderButton();
+  void ClearHover();
+  bool IsAppMainForm() const;
+  TskFrameInsets Insets() const;
+  TskTrackSize MinTrackSize() const;
+  TskFrameGeometry Geometry() const;
   // Menus.
   void CloseMenusBefore(UINT msg, WPARAM wparam);
   bool ShortCut(const MSG& msg);
@@ -278,7 +274,6 @@ class TskSkinForm : public TComponent,
   void CancelPress();
   TPoint WindowPoint(LPARAM screen) const;
   TPoint ClientToWindowPoint(LPARAM client) const;
-  TRect WindowBounds() const;
   void SetWindowBounds(const TRect& r);
   std::vector<TRect> CaptionRects() const;
 

@@ -143,6 +143,44 @@ void TskSkinForm::FollowPlatformState() {
   SetWindowState(TskWindowState::wsMaximized);
 }
 
+// A caption button's command.
+void TskSkinForm::RunCommand(TStdCommand command) {
+  if (command != TStdCommand::cmRollUp) ClearHover();
+  switch (command) {
+    case TStdCommand::cmClose:
+      form_.Close();
+      break;
+    case TStdCommand::cmMaximize:
+      SetWindowState(window_state_ == TskWindowState::wsMaximized ? TskWindowState::wsNormal
+                                                                  : TskWindowState::wsMaximized);
+      break;
+    case TStdCommand::cmMinimize:
+      SetWindowState(window_state_ == TskWindowState::wsMinimized ? TskWindowState::wsNormal
+                                                                  : TskWindowState::wsMinimized);
+      break;
+    case TStdCommand::cmRollUp:
+      SetRolledUp(!rolled_up_);
+      break;
+    default:
+      // The system menu opens with the skinned popups; minimizing to the tray needs a tray icon,
+      // which neither window has.
+      break;
+  }
+}
+
+bool TskSkinForm::InRestoreLook(TStdCommand command) const {
+  switch (command) {
+    case TStdCommand::cmMaximize:
+      return window_state_ == TskWindowState::wsMaximized;
+    case TStdCommand::cmMinimize:
+      return window_state_ == TskWindowState::wsMinimized;
+    case TStdCommand::cmRollUp:
+      return rolled_up_;
+    default:
+      return false;
+  }
+}
+
 void TskSkinForm::SetRolledUp(bool rolled_up) {
   if (!border_icons_.roll_up || rolled_up == rolled_up_) return;
   if (window_state_ == TskWindowState::wsMinimized) return;

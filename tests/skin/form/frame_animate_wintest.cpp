@@ -148,7 +148,7 @@ TEST_F(FrameAnimateTest, TheSkinsObjectsBecomeFrameObjectsInPlace) {
   ASSERT_NE(custom, nullptr);
   EXPECT_FALSE(custom->visible);
   std::vector<std::string> asked;
-  frame->OnActivateCustomObject = [&](const std::string& name) {
+  frame->ObjectEvents.OnActivateCustomObject = [&](const std::string& name) {
     asked.push_back(name);
     return true;
   };
@@ -272,20 +272,24 @@ TEST_F(FrameAnimateTest, ASystemMenuObjectOpensTheMenuOnThePress) {
 TEST_F(FrameAnimateTest, AUserObjectIsDrawnAndToldOfThePointerByName) {
   std::vector<std::string> events;
   std::vector<TRect> painted;
-  frame->OnPaintEvent = [&](const std::string& name, TCanvas& canvas, const TRect& r) {
+  frame->ObjectEvents.OnPaint = [&](const std::string& name, TCanvas& canvas, const TRect& r) {
     events.push_back("paint " + name);
     painted.push_back(r);
     canvas.FillRect(r, kBadge);
   };
-  frame->OnMouseEnterEvent = [&](const std::string& name) { events.push_back("enter " + name); };
-  frame->OnMouseLeaveEvent = [&](const std::string& name) { events.push_back("leave " + name); };
-  frame->OnMouseDownEvent = [&](const std::string& name, int button) {
+  frame->ObjectEvents.OnMouseEnter = [&](const std::string& name) {
+    events.push_back("enter " + name);
+  };
+  frame->ObjectEvents.OnMouseLeave = [&](const std::string& name) {
+    events.push_back("leave " + name);
+  };
+  frame->ObjectEvents.OnMouseDown = [&](const std::string& name, int button) {
     events.push_back("down " + name + " " + std::to_string(button));
   };
-  frame->OnMouseUpEvent = [&](const std::string& name, int button) {
+  frame->ObjectEvents.OnMouseUp = [&](const std::string& name, int button) {
     events.push_back("up " + name + " " + std::to_string(button));
   };
-  frame->OnMouseMoveEvent = [&](const std::string& name, TPoint p) {
+  frame->ObjectEvents.OnMouseMove = [&](const std::string& name, TPoint p) {
     events.push_back("move " + name + " " + std::to_string(p.x) + "," + std::to_string(p.y));
   };
   TskActiveSkinObject* badge = Object("badge");

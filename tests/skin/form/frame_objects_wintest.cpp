@@ -74,7 +74,7 @@ class FrameObjectsTest : public testing::FramedFormTest {
     const LRESULT hit = SendMessageW(H(), WM_NCHITTEST, 0, At(p));
     SendMessageW(H(), WM_NCMOUSEMOVE, WPARAM(hit), At(p));
   }
-  HWND Glow() { return frame->CaptionButtonGlow().LayerHandle(); }
+  HWND Glow() { return Probe().Host().CaptionButtonGlow().LayerHandle(); }
 };
 
 TEST_F(FrameObjectsTest, AButtonGlowsAtItsOffsetWhileThePointerIsOverIt) {

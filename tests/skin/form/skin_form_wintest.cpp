@@ -332,7 +332,7 @@ TEST_F(SkinFormTest, HitTestsMoveAndSizeTheWindowByItsFrame) {
       {{w / 2, 4}, HTCAPTION},
   };
   for (const Case& c : cases) {
-    frame->ClearHover();
+    Probe().ClearHover();
     EXPECT_EQ(HitTest(c.p), c.code) << c.p.x << "," << c.p.y;
   }
 }
@@ -375,7 +375,7 @@ TEST_F(SkinFormTest, APressDraggedOutAndBackCompletesOnTheSameButton) {
               b == (TRect{work.left + 1, work.top + 1, work.right - 1, work.bottom - 1}));
   // Maximized: the restore look, no sizing edges, and no moving.
   EXPECT_TRUE(ShowsPicture(b.Width() - 47, 5, Active(), {2, 48, 23, 69}));
-  frame->ClearHover();
+  Probe().ClearHover();
   EXPECT_NE(HitTest({2, b.Height() / 2}), HTLEFT);
   EXPECT_NE(HitTest({b.Width() - 5, b.Height() - 3}), HTBOTTOMRIGHT);
   RECT moving{b.left + 50, b.top + 50, b.right + 50, b.bottom + 50};
@@ -395,7 +395,7 @@ TEST_F(SkinFormTest, TheMaximizeButtonHintsRestoreWhileMaximized) {
   EXPECT_EQ(max->hint, "Maximize");
   frame->SetWindowState(TskWindowState::wsMaximized);
   EXPECT_EQ(max->hint, "Restore");
-  frame->ClearHover();
+  Probe().ClearHover();
   HitTest(CentreOf(TStdCommand::cmMaximize));
   EXPECT_EQ(max->hint, "Restore");
   frame->SetWindowState(TskWindowState::wsNormal);
@@ -424,12 +424,12 @@ TEST_F(SkinFormTest, AMorphingButtonBlendsIntoItsHotLookAndBack) {
   EXPECT_TRUE(ShowsPicture(w - 24, 5, Active(), {27, 2, 48, 23}));
   // Halfway back the button shows neither look.
   SetCursorPos(5, 5);
-  frame->ClearHover();
+  Probe().ClearHover();
   close->morph.SetValue(0.6);
-  frame->RepaintObject(*close);
+  Probe().Host().RepaintObject(*close);
   EXPECT_FALSE(ShowsPicture(w - 24, 5, Active(), {27, 2, 48, 23}));
   EXPECT_FALSE(ShowsPicture(w - 24, 5, Active(), {2, 2, 23, 23}));
-  frame->StartMorph();
+  Probe().Host().StartMorph();
   run_until(0, false);
   EXPECT_EQ(close->morph.Value(), 0);
   for (int i = 0; i < 100 && Probe().MorphRunning(); ++i) {
@@ -854,10 +854,10 @@ HICON SolidIcon(COLORREF colour) {
 }
 
 TEST_F(SkinFormTest, ShowIconPutsTheWindowIconOnTheSystemMenuButton) {
-  EXPECT_NE(frame->WindowIcon(), nullptr);
+  EXPECT_NE(Probe().Host().WindowIcon(), nullptr);
   HICON icon = SolidIcon(RGB(255, 0, 0));
   SendMessageW(H(), WM_SETICON, ICON_SMALL, LPARAM(icon));
-  EXPECT_EQ(frame->WindowIcon(), icon);
+  EXPECT_EQ(Probe().Host().WindowIcon(), icon);
   const TRect button = frame->FindButton(TStdCommand::cmSysMenu)->rect;
   const TRect inside{button.left + 1, button.top + 1, button.right - 1, button.bottom - 1};
   const int pixels = inside.Width() * inside.Height();
