@@ -133,13 +133,29 @@ bool TskActiveSkinObject::PointTest(int x, int y) const {
   return (active_mask_->At(x, y) & 0x00FFFFFFu) == 0;
 }
 
+bool TskActiveSkinObject::DrawInactiveLook(HDC dc, const TRect& at) {
+  if (form_.FormActive() || !enabled || inactive_skin_rect.IsEmpty()) return false;
+  CopyPart(dc, at, active_picture_, inactive_skin_rect);
+  return true;
+}
+
+bool TskActiveSkinObject::DrawRestoreLook(HDC dc, const TRect& at, bool in_restore_look,
+                                          const TskRestoreLook& look, bool down) {
+  if (!enabled || !in_restore_look || look.rect.IsEmpty() || !active_picture_) return false;
+  CopyPart(dc, at, active_picture_, look.Piece(form_.FormActive(), down, Hot()));
+  return true;
+}
+
+bool TskActiveSkinObject::DrawDownLook(HDC dc, const TRect& at, bool down, const TRect& down_rect) {
+  if (!down || !Hot() || down_rect.IsEmpty() || !active_picture_) return false;
+  CopyPart(dc, at, active_picture_, down_rect);
+  return true;
+}
+
 void TskActiveSkinObject::Draw(HDC dc, TPoint offset, bool direct) {
   if (!form_.SkinLoaded()) return;
   const TRect at = rect.Offset(offset.x, offset.y);
-  if (!form_.FormActive() && enabled && !inactive_skin_rect.IsEmpty()) {
-    CopyPart(dc, at, active_picture_, inactive_skin_rect);
-    return;
-  }
+  if (DrawInactiveLook(dc, at)) return;
   const PixelBitmap* normal_picture = skin_rect_in_picture ? active_picture_ : form_.MainPicture();
   if (form_.Morphs(*this) && morph.Between() &&
       DrawMorph(dc, at, normal_picture, skin_rect, active_picture_, active_skin_rect, morph_kind,
@@ -210,10 +226,7 @@ void TskSkinButtonObject::Draw(HDC dc, TPoint offset, bool direct) {
     CopyPart(dc, at, active_picture_, disabled_rect);
     return;
   }
-  if (down && Hot() && !down_rect.IsEmpty() && active_picture_) {
-    CopyPart(dc, at, active_picture_, down_rect);
-    return;
-  }
+  if (DrawDownLook(dc, at, down, down_rect)) return;
   TskActiveSkinObject::Draw(dc, offset, direct);
 }
 
@@ -270,10 +283,7 @@ void TskSkinStdButtonObject::Draw(HDC dc, TPoint offset, bool direct) {
     return;
   }
   if (!form_.SkinLoaded()) return;
-  if (enabled && InRestoreLook() && !restore.rect.IsEmpty() && active_picture_) {
-    CopyPart(dc, at, active_picture_, restore.Piece(form_.FormActive(), down, Hot()));
-    return;
-  }
+  if (DrawRestoreLook(dc, at, InRestoreLook(), restore, down)) return;
   TskSkinButtonObject::Draw(dc, offset, direct);
 }
 
@@ -388,16 +398,8 @@ TRect TskSkinAnimateObject::FrameRect(int n) const {
 void TskSkinAnimateObject::Draw(HDC dc, TPoint offset, bool direct) {
   if (!form_.SkinLoaded()) return;
   const TRect at = rect.Offset(offset.x, offset.y);
-  if (!form_.FormActive() && enabled && !inactive_skin_rect.IsEmpty()) {
-    CopyPart(dc, at, active_picture_, inactive_skin_rect);
-    return;
-  }
-  if (enabled && InRestoreLook() && !restore.rect.IsEmpty() && active_picture_) {
-    CopyPart(dc, at, active_picture_, restore.Piece(form_.FormActive(), down, Hot()));
-    return;
-  }
-  if (down && Hot() && !down_rect.IsEmpty() && active_picture_) {
-    CopyPart(dc, at, active_picture_, down_rect);
+  if (DrawInactiveLook(dc, at) || DrawRestoreLook(dc, at, InRestoreLook(), restore, down) ||
+      DrawDownLook(dc, at, down, down_rect)) {
     return;
   }
   // Every frame, the resting one too, is a piece of the strip, so it is drawn on every paint.

@@ -145,6 +145,12 @@ class TskActiveSkinObject {
  protected:
   // The pointer entered (or left) the object: it takes its new look.
   void TakeHoverLook();
+  // The rungs of the looks several kinds share, each drawn at `at` when it applies (true then):
+  // the inactive window's look, the restore look of a command, the pressed look.
+  bool DrawInactiveLook(HDC dc, const TRect& at);
+  bool DrawRestoreLook(HDC dc, const TRect& at, bool in_restore_look, const TskRestoreLook& look,
+                       bool down);
+  bool DrawDownLook(HDC dc, const TRect& at, bool down, const TRect& down_rect);
   // Ends a press of a command button: it comes up (repainted when `repaint`), the form hears the
   // release, and the command runs when `run`. A close runs last, since the window may be gone
   // after it; any other command runs first, so that the button comes up in the look of the
