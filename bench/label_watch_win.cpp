@@ -9,6 +9,7 @@
 //                same for kSettleMs (a key may run more than one query); prints the
 //                milliseconds from arm to its last change, a tab, and its text
 //   rect TEXT    the screen rectangle "x y width height" of the main window's child showing TEXT
+//   header       the same of the result list's header
 //
 // The label is read with InternalGetWindowText, which asks the window server and never the
 // program's own thread, so watching costs the program nothing while a query runs. A wait that
@@ -68,6 +69,22 @@ HWND ChildWithText(HWND parent, const std::wstring& text) {
   return search.found;
 }
 
+BOOL CALLBACK FindHeader(HWND child, LPARAM param) {
+  wchar_t name[64];
+  if (!GetClassNameW(child, name, int(std::size(name))) || std::wstring(name) != L"SysHeader32") {
+    return TRUE;
+  }
+  *reinterpret_cast<HWND*>(param) = child;
+  return FALSE;
+}
+
+std::string RectText(HWND window) {
+  RECT r{};
+  if (!window || !GetWindowRect(window, &r)) return "none";
+  return std::to_string(r.left) + " " + std::to_string(r.top) + " " +
+         std::to_string(r.right - r.left) + " " + std::to_string(r.bottom - r.top);
+}
+
 std::wstring Wide(const std::string& utf8) {
   int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), int(utf8.size()), nullptr, 0);
   std::wstring out(std::size_t(n), L'\0');
@@ -124,12 +141,13 @@ int main() {
       };
       if (WaitFor(settled)) answer = std::to_string(int(changed_at - armed_at)) + "\t" + Utf8(last);
     } else if (command.rfind("rect ", 0) == 0) {
-      RECT r{};
-      HWND child = ChildWithText(MainWindow(), Wide(command.substr(5)));
-      answer = child && GetWindowRect(child, &r)
-                   ? std::to_string(r.left) + " " + std::to_string(r.top) + " " +
-                         std::to_string(r.right - r.left) + " " + std::to_string(r.bottom - r.top)
-                   : "none";
+      answer = RectText(ChildWithText(MainWindow(), Wide(command.substr(5))));
+    } else if (command == "header") {
+      HWND header = nullptr;
+      if (HWND main = MainWindow()) {
+        EnumChildWindows(main, FindHeader, reinterpret_cast<LPARAM>(&header));
+      }
+      answer = RectText(header);
     }
     std::printf("%s\n", answer.c_str());
     std::fflush(stdout);

@@ -204,12 +204,14 @@ void Queries::ApplyOrder() {
   if (order_.column != SortColumn::kIndex && source) {
     const std::size_t count = results_.Count();
     const SortContext context{lead_, PreparedFor(*source, count), size_of_, size_limit_};
-    std::optional<Rows> positions =
-        SortedPositions(*source, results_.Lines().get(), order_, context);
-    if (positions) {
-      results_.SetOrder(std::make_shared<Rows>(std::move(*positions)));
+    // The order before is overwritten when nothing else shows it any more.
+    if (!order_rows_ || order_rows_.use_count() > 1) order_rows_ = std::make_shared<Rows>();
+    if (SortedPositions(*source, results_.Lines().get(), order_, context, *order_rows_)) {
+      results_.SetOrder(order_rows_);
       shown_ = order_;
     }
+  } else {
+    order_rows_.reset();
   }
   view_.ShowOrder(shown_);
 }

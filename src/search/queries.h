@@ -162,6 +162,8 @@ class Queries {
   ScanScratch scratch_;
   ResultOrder order_;
   ResultOrder shown_;
+  // The positions of the rows on show in order_, shared with results_.
+  std::shared_ptr<Rows> order_rows_;
   std::function<std::int64_t(const std::string&)> size_of_;
   std::size_t size_limit_ = 0;
   std::unique_ptr<OrderPreparation> preparing_;

@@ -85,11 +85,10 @@ void Walk(const TextOrder& sorted, std::size_t begin, std::size_t end, bool desc
   }
 }
 
-Rows Arranged(const TextOrder& sorted, bool descending) {
-  Rows out;
+void Arranged(const TextOrder& sorted, bool descending, Rows& out) {
+  out.clear();
   out.reserve(sorted.order.size());
   Walk(sorted, 0, sorted.order.size(), descending, [&out](std::uint32_t p) { out.push_back(p); });
-  return out;
 }
 
 std::uint32_t EntryAt(const Rows* rows, std::size_t p) {
@@ -104,8 +103,8 @@ std::string_view NameColumn(std::string_view name, const LeadBytes& lead) {
 // The rows picked from the prepared order of every name: one pass over it, with the rows marked
 // in a bitmap whose counts give each row's position. The pass is split across the cores, each
 // part a stretch of the order that starts a run of equal names, its picks joined in order.
-Rows PickedByName(const TextOrder& names, std::size_t entries, const Rows* rows, std::size_t count,
-                  bool descending) {
+void PickedByName(const TextOrder& names, std::size_t entries, const Rows* rows, std::size_t count,
+                  bool descending, Rows& out) {
   const std::size_t words = (entries + 63) / 64;
   std::vector<std::uint64_t> marks(words);
   for (std::size_t p = 0; p < count; ++p) {
@@ -125,22 +124,33 @@ Rows PickedByName(const TextOrder& names, std::size_t entries, const Rows* rows,
     bounds[p] = entries * p / parts;
     while (bounds[p] > 0 && bounds[p] < entries && names.tied[bounds[p]]) ++bounds[p];
   }
-  std::vector<Rows> picked(parts);
+  auto marked = [&marks](std::uint32_t e) { return (marks[e / 64] >> (e % 64)) & 1; };
+  // Each part writes its picks straight where the parts shown before it end, so that no pick is
+  // copied twice: a first pass counts them.
+  std::vector<std::size_t> picks(parts, 0);
+  if (parts > 1) {
+    ForkJoin(parts, threads, [&](unsigned p) {
+      std::size_t n = 0;
+      for (std::size_t k = bounds[p]; k < bounds[p + 1]; ++k) n += marked(names.order[k]);
+      picks[p] = n;
+    });
+  }
+  std::vector<std::size_t> first(parts, 0);
+  std::size_t shown = 0;
+  for (unsigned k = 0; k < parts; ++k) {
+    const unsigned p = descending ? parts - 1 - k : k;
+    first[p] = shown;
+    shown += picks[p];
+  }
+  out.resize(count);
   ForkJoin(parts, threads, [&](unsigned p) {
-    picked[p].reserve(count / parts + 1);
+    std::uint32_t* at = out.data() + first[p];
     Walk(names, bounds[p], bounds[p + 1], descending, [&](std::uint32_t e) {
       const std::uint64_t word = marks[e / 64];
       const std::uint64_t bit = std::uint64_t(1) << (e % 64);
-      if (word & bit) {
-        picked[p].push_back(before[e / 64] + std::uint32_t(std::popcount(word & (bit - 1))));
-      }
+      if (word & bit) *at++ = before[e / 64] + std::uint32_t(std::popcount(word & (bit - 1)));
     });
   });
-  if (descending) std::reverse(picked.begin(), picked.end());
-  Rows out;
-  out.reserve(count);
-  for (const Rows& part : picked) out.insert(out.end(), part.begin(), part.end());
-  return out;
 }
 
 // Hands every position of sorted its rank (equal positions share one) and returns how many
@@ -156,7 +166,8 @@ std::size_t AssignRanks(const TextOrder& sorted, Assign&& assign) {
 }
 
 // A counting sort of positions by their ranks (each below `ranks`).
-Rows CountedByRank(const std::vector<std::uint32_t>& rank_of, std::size_t ranks, bool descending) {
+void CountedByRank(const std::vector<std::uint32_t>& rank_of, std::size_t ranks, bool descending,
+                   Rows& out) {
   std::vector<std::uint32_t> start(ranks);
   for (std::uint32_t r : rank_of) ++start[r];
   std::uint32_t next = 0;
@@ -166,43 +177,46 @@ Rows CountedByRank(const std::vector<std::uint32_t>& rank_of, std::size_t ranks,
     start[r] = next;
     next += n;
   }
-  Rows out(rank_of.size());
+  out.resize(rank_of.size());
   for (std::size_t p = 0; p < rank_of.size(); ++p) out[start[rank_of[p]]++] = std::uint32_t(p);
-  return out;
 }
 
 // The rows of one run of entries (one folder) lie side by side and share their folder's rank,
 // so the rows are counted into the ranks a stretch of them at a time: one rank lookup a stretch
 // and sequential writes, where a row at a time would jump through the output for every row.
-Rows CountedByFolder(const IndexList& index, const FolderRanks& ranks, const Rows* rows,
-                     std::size_t count, bool descending) {
-  struct Stretch {
-    std::uint32_t rank;
-    std::uint32_t first;  // position
-    std::uint32_t end;
-  };
-  std::vector<Stretch> stretches;
-  std::size_t odd = 0;
-  for (std::size_t p = 0; p < count;) {
-    const std::uint32_t e = EntryAt(rows, p);
-    while (odd < ranks.irregular.size() && ranks.irregular[odd] < e) ++odd;
-    if (odd < ranks.irregular.size() && ranks.irregular[odd] == e) {
-      stretches.push_back({ranks.irregular_rank[odd], std::uint32_t(p), std::uint32_t(p + 1)});
-      ++p;
-      continue;
+void CountedByFolder(const IndexList& index, const FolderRanks& ranks, const Rows* rows,
+                     std::size_t count, bool descending, Rows& out) {
+  // Calls visit(rank, first, end) for each stretch of positions [first, end) whose entries
+  // share a folder rank. The rows are visited twice, to count and then to place, rather than
+  // keeping the stretches: at ten million rows those would take fresh memory at every sort.
+  auto stretches = [&](auto&& visit) {
+    std::size_t odd = 0;
+    std::size_t run = 0;
+    for (std::size_t p = 0; p < count;) {
+      const std::uint32_t e = EntryAt(rows, p);
+      while (odd < ranks.irregular.size() && ranks.irregular[odd] < e) ++odd;
+      if (odd < ranks.irregular.size() && ranks.irregular[odd] == e) {
+        visit(ranks.irregular_rank[odd], p, p + 1);
+        ++p;
+        continue;
+      }
+      // The rows ascend, so their runs do: mostly the next run, a search past a gap.
+      if (e >= index.RunEnd(run)) {
+        run = e < index.RunEnd(run + 1) ? run + 1 : index.RunOf(e);
+      }
+      const std::size_t run_end = index.RunEnd(run);
+      const std::size_t next_odd = odd < ranks.irregular.size()
+                                       ? std::min<std::size_t>(ranks.irregular[odd], run_end)
+                                       : run_end;
+      const std::size_t first = p;
+      while (p < count && EntryAt(rows, p) < next_odd) ++p;
+      visit(ranks.of_folder[index.Runs()[run].folder], first, p);
     }
-    const std::size_t run = index.RunOf(e);
-    const std::size_t run_end = index.RunEnd(run);
-    const std::size_t next_odd = odd < ranks.irregular.size()
-                                     ? std::min<std::size_t>(ranks.irregular[odd], run_end)
-                                     : run_end;
-    const std::size_t first = p;
-    while (p < count && EntryAt(rows, p) < next_odd) ++p;
-    stretches.push_back(
-        {ranks.of_folder[index.Runs()[run].folder], std::uint32_t(first), std::uint32_t(p)});
-  }
+  };
   std::vector<std::uint32_t> start(ranks.ranks);
-  for (const Stretch& s : stretches) start[s.rank] += s.end - s.first;
+  stretches([&](std::uint32_t rank, std::size_t first, std::size_t end) {
+    start[rank] += std::uint32_t(end - first);
+  });
   std::uint32_t next = 0;
   for (std::size_t k = 0; k < ranks.ranks; ++k) {
     const std::size_t r = descending ? ranks.ranks - 1 - k : k;
@@ -210,18 +224,17 @@ Rows CountedByFolder(const IndexList& index, const FolderRanks& ranks, const Row
     start[r] = next;
     next += n;
   }
-  Rows out(count);
-  for (const Stretch& s : stretches) {
-    std::iota(out.begin() + start[s.rank], out.begin() + start[s.rank] + (s.end - s.first),
-              s.first);
-    start[s.rank] += s.end - s.first;
-  }
-  return out;
+  out.resize(count);
+  stretches([&](std::uint32_t rank, std::size_t first, std::size_t end) {
+    std::iota(out.begin() + start[rank], out.begin() + start[rank] + (end - first),
+              std::uint32_t(first));
+    start[rank] += std::uint32_t(end - first);
+  });
 }
 
 // Rows have few distinct extensions: each is ranked once and the rows are counted into them.
-Rows CountedByType(const IndexList& index, const Rows* rows, std::size_t count,
-                   const LeadBytes& lead, bool descending) {
+void CountedByType(const IndexList& index, const Rows* rows, std::size_t count,
+                   const LeadBytes& lead, bool descending, Rows& out) {
   std::unordered_map<std::string_view, std::uint32_t> ids;
   std::vector<std::string_view> types;
   std::vector<std::uint32_t> rank_of(count);
@@ -237,23 +250,22 @@ Rows CountedByType(const IndexList& index, const Rows* rows, std::size_t count,
   const std::size_t ranks =
       AssignRanks(sorted, [&](std::uint32_t id, std::uint32_t rank) { rank_of_type[id] = rank; });
   for (std::uint32_t& r : rank_of) r = rank_of_type[r];
-  return CountedByRank(rank_of, ranks, descending);
+  CountedByRank(rank_of, ranks, descending, out);
 }
 
-Rows BySize(const IndexList& index, const Rows* rows, std::size_t count, const SortContext& context,
-            bool descending) {
+void BySize(const IndexList& index, const Rows* rows, std::size_t count, const SortContext& context,
+            bool descending, Rows& out) {
   std::vector<std::int64_t> sizes(count);
   std::string path;
   for (std::size_t p = 0; p < count; ++p) {
     index.LineInto(EntryAt(rows, p), path);
     sizes[p] = context.size_of(path);
   }
-  Rows out(count);
+  out.resize(count);
   std::iota(out.begin(), out.end(), 0u);
   std::stable_sort(out.begin(), out.end(), [&](std::uint32_t a, std::uint32_t b) {
     return descending ? sizes[a] > sizes[b] : sizes[a] < sizes[b];
   });
-  return out;
 }
 
 // Entries whose name holds a ":" that ends a drive or a folder, ascending.
@@ -437,49 +449,53 @@ bool OrderPreparation::Step() {
   return true;
 }
 
-std::optional<Rows> SortedPositions(const IndexList& index, const Rows* rows, ResultOrder order,
-                                    const SortContext& context) {
+bool SortedPositions(const IndexList& index, const Rows* rows, ResultOrder order,
+                     const SortContext& context, Rows& out) {
   const std::size_t count = rows ? rows->size() : index.Count();
   const bool descending = order.descending;
   const bool prepared = context.prepared && context.prepared->index == &index;
   const bool dense = UsesPreparedOrders(count, index.Count());
   const LeadBytes& lead = context.lead;
   auto by_text = [&](auto&& text_of_entry) {
-    return Arranged(OrderByText(count,
-                                [&](std::uint32_t p, std::string& scratch) {
-                                  return text_of_entry(EntryAt(rows, p), scratch);
-                                }),
-                    descending);
+    Arranged(OrderByText(count,
+                         [&](std::uint32_t p, std::string& scratch) {
+                           return text_of_entry(EntryAt(rows, p), scratch);
+                         }),
+             descending, out);
   };
   switch (order.column) {
     case SortColumn::kName:
       if (prepared && dense) {
-        return PickedByName(context.prepared->names, index.Count(), rows, count, descending);
+        PickedByName(context.prepared->names, index.Count(), rows, count, descending, out);
+      } else {
+        by_text([&](std::uint32_t e, std::string&) { return NameColumn(index.Name(e), lead); });
       }
-      return by_text(
-          [&](std::uint32_t e, std::string&) { return NameColumn(index.Name(e), lead); });
+      return true;
     case SortColumn::kFolder:
       if (prepared) {
-        return CountedByFolder(index, context.prepared->folders, rows, count, descending);
+        CountedByFolder(index, context.prepared->folders, rows, count, descending, out);
+      } else if (dense) {
+        CountedByFolder(index, FolderRanks::Of(index, lead), rows, count, descending, out);
+      } else {
+        by_text([&](std::uint32_t e, std::string& scratch) {
+          index.LineInto(e, scratch);
+          return ExtractFileDir(scratch, lead);
+        });
       }
-      if (dense) {
-        return CountedByFolder(index, FolderRanks::Of(index, lead), rows, count, descending);
-      }
-      return by_text([&](std::uint32_t e, std::string& scratch) {
-        index.LineInto(e, scratch);
-        return ExtractFileDir(scratch, lead);
-      });
+      return true;
     case SortColumn::kType:
-      return CountedByType(index, rows, count, lead, descending);
+      CountedByType(index, rows, count, lead, descending, out);
+      return true;
     case SortColumn::kSize:
-      if (count > context.size_limit) return std::nullopt;
-      return BySize(index, rows, count, context, descending);
+      if (count > context.size_limit) return false;
+      BySize(index, rows, count, context, descending, out);
+      return true;
     case SortColumn::kIndex:
       break;
   }
-  Rows out(count);
+  out.resize(count);
   std::iota(out.begin(), out.end(), 0u);
-  return out;
+  return true;
 }
 
 }  // namespace vl

@@ -150,10 +150,13 @@ struct SortContext {
 // prepared orders (fewer are sorted by their texts).
 bool UsesPreparedOrders(std::size_t rows, std::size_t entries);
 
-// The positions in rows (entries of index, ascending; null stands for every entry) in the
-// order asked for: position k of the result is the row shown k-th. Nothing when the order
-// cannot be given: a size sort of more rows than size_limit.
-std::optional<Rows> SortedPositions(const IndexList& index, const Rows* rows, ResultOrder order,
-                                    const SortContext& context);
+// Puts into `out` the positions in rows (entries of index, ascending; null stands for every
+// entry) in the order asked for: position k is the row shown k-th. False, with `out` as it
+// was, when the order cannot be given: a size sort of more rows than size_limit. `out` is
+// overwritten; a vector kept from the sort before keeps its memory, which ten million rows
+// would otherwise take fresh from the system at every sort (its pages cost more to fault in
+// than the sort itself costs).
+bool SortedPositions(const IndexList& index, const Rows* rows, ResultOrder order,
+                     const SortContext& context, Rows& out);
 
 }  // namespace vl
