@@ -50,6 +50,16 @@ void WriteKey(std::string_view text, Put&& put) {
       }
       continue;
     }
+    const unsigned char byte = static_cast<unsigned char>(text[i]);
+    if (byte < 0x80) {
+      // Most names are ASCII, whose only folding is A-Z: no table lookup for them.
+      ++i;
+      if (!put(byte >= 'A' && byte <= 'Z' ? static_cast<unsigned char>(byte + ('a' - 'A'))
+                                          : byte)) {
+        return;
+      }
+      continue;
+    }
     const char32_t c = FoldCodePoint(NextChar(text, i));
     if (c < 0x80) {
       if (!put(static_cast<unsigned char>(c))) return;
