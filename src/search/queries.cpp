@@ -210,8 +210,6 @@ void Queries::ApplyOrder() {
       results_.SetOrder(order_rows_);
       shown_ = order_;
     }
-  } else {
-    order_rows_.reset();
   }
   view_.ShowOrder(shown_);
 }
@@ -228,7 +226,11 @@ const PreparedOrders* Queries::PreparedFor(const IndexList& index, std::size_t r
 
 bool Queries::PrepareOrdersStep() {
   const IndexList* index = store_.Current().get();
-  if (!index || index == unprepared_ || (prepared_ && prepared_->index == index)) return true;
+  if (!index || index == unprepared_ || (prepared_ && prepared_->index == index)) {
+    // Room for the positions of every entry, written once: the first sort then costs what any
+    // other does instead of waiting for the system to hand out fresh memory page by page.
+    return ReserveOrderRowsStep();
+  }
   try {
     if (!preparing_ || &preparing_->Index() != index) {
       preparing_ = std::make_unique<OrderPreparation>(*index, lead_);
@@ -240,6 +242,31 @@ bool Queries::PrepareOrdersStep() {
     unprepared_ = index;
   }
   preparing_.reset();
+  return false;
+}
+
+bool Queries::ReserveOrderRowsStep() {
+  const IndexList* index = store_.Current().get();
+  if (!index || index == order_room_for_) return true;
+  // Entries of room written a slice at a time, a few milliseconds each.
+  constexpr std::size_t kSlice = std::size_t(1) << 20;
+  try {
+    if (!order_rows_) order_rows_ = std::make_shared<Rows>();
+    // A sort on show holds the room it needed.
+    if (order_rows_.use_count() == 1) {
+      Rows& room = *order_rows_;
+      if (room.capacity() < index->Count()) {
+        room.clear();
+        room.reserve(index->Count());
+      }
+      room.resize(std::min(index->Count(), room.size() + kSlice));
+      if (room.size() < index->Count()) return false;
+      room.clear();
+    }
+  } catch (const std::bad_alloc&) {
+    // The first sort takes its room then.
+  }
+  order_room_for_ = index;
   return true;
 }
 

@@ -137,9 +137,10 @@ class Queries {
   void SetSizeLookup(std::function<std::int64_t(const std::string&)> size_of, std::size_t limit);
   std::size_t SizeSortLimit() const { return size_limit_; }
 
-  // Prepares the name and folder orders of the current index a slice at a time (a few
-  // milliseconds each), for the window to call while it is idle; true once there is nothing
-  // left to do. A sort that needs them before they are complete completes them first.
+  // Prepares the name and folder orders of the current index, then the room a sort of all its
+  // entries writes into, a slice at a time (a few milliseconds each), for the window to call
+  // while it is idle; true once there is nothing left to do. A sort that needs the orders
+  // before they are complete completes them first.
   bool PrepareOrdersStep();
   const PreparedOrders* Prepared() const { return prepared_.get(); }
 
@@ -149,6 +150,7 @@ class Queries {
   void IndexReplaced(std::shared_ptr<IndexList> old);
   void ApplyOrder();
   const PreparedOrders* PreparedFor(const IndexList& index, std::size_t rows);
+  bool ReserveOrderRowsStep();
   std::string Label(std::uint32_t start) const;
 
   IndexStore& store_;
@@ -162,8 +164,10 @@ class Queries {
   ScanScratch scratch_;
   ResultOrder order_;
   ResultOrder shown_;
-  // The positions of the rows on show in order_, shared with results_.
+  // The positions of the rows on show in order_, shared with results_; kept between sorts
+  // (4 bytes an entry of the index, made after its orders are prepared).
   std::shared_ptr<Rows> order_rows_;
+  const IndexList* order_room_for_ = nullptr;
   std::function<std::int64_t(const std::string&)> size_of_;
   std::size_t size_limit_ = 0;
   std::unique_ptr<OrderPreparation> preparing_;

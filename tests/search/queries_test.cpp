@@ -505,5 +505,24 @@ TEST_F(QueriesTest, OrdersArePreparedInSlicesForTheCurrentIndex) {
   EXPECT_EQ(queries.Prepared(), nullptr);
 }
 
+// The room made for later sorts never is the order on show: it is made while sorted rows are on
+// screen (a type sort needs no prepared orders, so it can come first), and a new result reuses
+// the room of the order before.
+TEST_F(QueriesTest, RoomForSortsLeavesTheSortOnShowAlone) {
+  Load("C:\\b.txt\r\nC:\\a.zip\r\nC:\\c.doc\r\nD:\\e.bmp\r\n");
+  queries.SearchByKeyword("C:");
+  ASSERT_TRUE(queries.SetOrder({SortColumn::kType, false}));
+  const std::vector<std::string> sorted{"C:\\c.doc", "C:\\b.txt", "C:\\a.zip"};
+  EXPECT_EQ(PathsOf(results), sorted);
+  while (!queries.PrepareOrdersStep()) {
+  }
+  EXPECT_EQ(PathsOf(results), sorted);
+  queries.SearchByKeyword(":");
+  EXPECT_EQ(PathsOf(results),
+            (std::vector<std::string>{"D:\\e.bmp", "C:\\c.doc", "C:\\b.txt", "C:\\a.zip"}));
+  queries.SearchByKeyword("C:");
+  EXPECT_EQ(PathsOf(results), sorted);
+}
+
 }  // namespace
 }  // namespace vl
