@@ -304,18 +304,27 @@ std::size_t TextOrder::MemoryBytes() const {
 }
 
 TextOrderBuilder::TextOrderBuilder(std::size_t count, TextOf text)
-    : count_(count), text_(std::move(text)), items_(count) {}
+    : count_(count), text_(std::move(text)) {
+  // Taken now, written slice by slice: the system hands out the pages of 16 bytes a text as the
+  // keys are made, rather than all at once in one long stop of the window.
+  items_.reserve(count);
+  spare_.reserve(count);
+  tied_.reserve(count);
+}
 
 bool TextOrderBuilder::Step() {
   const std::size_t end = std::min(at_ + kSliceTexts, count_);
   switch (phase_) {
     case Phase::kKeys:
       for (; at_ < end; ++at_) {
-        Item& item = items_[at_];
+        Item& item = items_.emplace_back();
         item.id = std::uint32_t(at_);
         SetKey(item, text_, 0, scratch_);
         for (std::size_t b = 0; b < kKeyPartBytes; ++b) ++counts_[b][(item.key >> (8 * b)) & 0xFF];
       }
+      // The room the scatter passes and the refining write into, made at the same pace.
+      spare_.resize(at_);
+      tied_.resize(at_);
       if (at_ == count_) NextPass();
       break;
     case Phase::kScatter:
@@ -329,11 +338,25 @@ bool TextOrderBuilder::Step() {
       }
       break;
     case Phase::kRefine:
-      for (const std::size_t from = at_; at_ < count_ && at_ - from < kSliceTexts;) {
+      // Texts that share long beginnings (folders) are compared again and again: a smaller
+      // slice keeps the step short.
+      for (const std::size_t from = at_; at_ < count_ && at_ - from < kSliceTexts / 8;) {
         std::size_t last = at_ + 1;
         while (last < count_ && items_[last].key == items_[at_].key) ++last;
         Refine(items_, at_, last, text_, scratch_, tied_);
         at_ = last;
+      }
+      if (at_ == count_) {
+        at_ = 0;
+        order_.order.reserve(count_);
+        order_.tied.reserve(count_);
+        phase_ = Phase::kFinish;
+      }
+      break;
+    case Phase::kFinish:
+      for (; at_ < end; ++at_) {
+        order_.order.push_back(items_[at_].id);
+        order_.tied.push_back(tied_[at_] != 0);
       }
       if (at_ == count_) Finish();
       break;
@@ -366,12 +389,6 @@ void TextOrderBuilder::NextPass() {
 }
 
 void TextOrderBuilder::Finish() {
-  order_.order.resize(count_);
-  order_.tied.resize(count_);
-  for (std::size_t k = 0; k < count_; ++k) {
-    order_.order[k] = items_[k].id;
-    order_.tied[k] = tied_[k] != 0;
-  }
   items_ = {};
   tied_ = {};
   phase_ = Phase::kDone;

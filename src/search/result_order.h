@@ -70,7 +70,7 @@ class TextOrderBuilder {
   };
 
  private:
-  enum class Phase { kKeys, kScatter, kRefine, kDone };
+  enum class Phase { kKeys, kScatter, kRefine, kFinish, kDone };
   void NextPass();
   void Finish();
 
