@@ -257,8 +257,9 @@ unsigned ScanScratch::Parts(std::size_t units, std::size_t min_units) const {
 }
 
 Rows ScanScratch::TakeRows() {
-  Rows rows = std::move(spare_);
-  spare_ = Rows();
+  Rows rows = std::move(spares_[0]);
+  spares_[0] = std::move(spares_[1]);
+  spares_[1] = Rows();
   rows.clear();
   return rows;
 }
@@ -270,12 +271,14 @@ void ScanScratch::Recycle(ResultLines rows) {
 }
 
 void ScanScratch::GiveBack(Rows&& rows) {
-  if (rows.capacity() > spare_.capacity()) spare_ = std::move(rows);
+  // The larger room first; the smaller one goes when a larger comes.
+  if (rows.capacity() > spares_[0].capacity()) std::swap(rows, spares_[0]);
+  if (rows.capacity() > spares_[1].capacity()) spares_[1] = std::move(rows);
 }
 
 void ScanScratch::Release() {
   std::vector<Rows>().swap(part_rows_);
-  Rows().swap(spare_);
+  for (Rows& spare : spares_) Rows().swap(spare);
   marks_.reset();
   marks_size_ = 0;
 }
@@ -283,7 +286,8 @@ void ScanScratch::Release() {
 void ScanScratch::Prepare(const IndexList& index) {
   StartHelpers(Threads());
   Marks(index.FolderCount());
-  if (spare_.capacity() < index.Count()) {
+  for (const Rows& spare : spares_) {
+    if (spare.capacity() >= index.Count()) continue;
     Rows rows(index.Count());
     rows.clear();
     GiveBack(std::move(rows));

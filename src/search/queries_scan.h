@@ -25,6 +25,7 @@
 // not change while they run, and write rows of their own. With one core, or little to scan, the
 // calling thread scans alone.
 
+#include <array>
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
@@ -60,6 +61,7 @@ class ScanScratch {
   std::atomic<std::uint8_t>* Marks(std::size_t folders);
   // An empty buffer for a result's rows: the room of the largest earlier result that nothing
   // holds any more, so that a large result neither grows its buffer nor touches fresh memory.
+  // Two rooms are kept: the result on show holds one while the next query writes into another.
   Rows TakeRows();
   // Keeps the room of a result that has left the screen, when nothing else holds it.
   void Recycle(ResultLines rows);
@@ -68,13 +70,13 @@ class ScanScratch {
   // Frees every buffer: the index they were sized for has gone.
   void Release();
   // Starts the helpers and makes the buffers a scan of index needs (the folder marks, room for
-  // a result of every entry), written once so that the system has given their memory: the
-  // first query then costs what any other does.
+  // two results of every entry), written once so that the system has given their memory: the
+  // first query, and the second while the first is on show, then cost what any other does.
   void Prepare(const IndexList& index);
 
  private:
   std::vector<Rows> part_rows_;
-  Rows spare_;
+  std::array<Rows, 2> spares_;
   std::unique_ptr<std::atomic<std::uint8_t>[]> marks_;
   std::size_t marks_size_ = 0;
 };

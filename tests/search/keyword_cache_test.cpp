@@ -58,6 +58,29 @@ TEST(KeywordQuery, AmongCandidatesLooksOnlyInsideEachCandidateLine) {
   }
 }
 
+// The two rooms a prepared scratch holds go to the two largest results, so that a query written
+// while another large result is on show still finds room made before; smaller rooms give way.
+TEST(ScanScratchRooms, PreparedForTwoResultsAndKeepingTheTwoLargest) {
+  const IndexList index = IndexList::FromText("a\r\nb\r\nc\r\nd\r\n");
+  ScanScratch scratch;
+  scratch.Prepare(index);
+  Rows first = scratch.TakeRows();
+  Rows second = scratch.TakeRows();
+  EXPECT_GE(first.capacity(), index.Count());
+  EXPECT_GE(second.capacity(), index.Count());
+  EXPECT_EQ(scratch.TakeRows().capacity(), 0u);
+  Rows small;
+  small.reserve(1);
+  Rows large;
+  large.reserve(100);
+  scratch.GiveBack(std::move(small));
+  scratch.GiveBack(std::move(first));
+  scratch.GiveBack(std::move(large));
+  EXPECT_EQ(scratch.TakeRows().capacity(), 100u);
+  EXPECT_GE(scratch.TakeRows().capacity(), index.Count());
+  EXPECT_EQ(scratch.TakeRows().capacity(), 0u);
+}
+
 TEST(KeywordCache, RefinesFromTheSmallestEarlierResultItHolds) {
   IndexList index = Lines(1000, 50);
   KeywordCache cache;
