@@ -292,6 +292,17 @@ void ScanScratch::Prepare(const IndexList& index) {
     rows.clear();
     GiveBack(std::move(rows));
   }
+  // The rows of a full pass's parts after the first (which writes into the result), each at
+  // most its share of the entries.
+  const unsigned parts = Parts(index.Count(), kMinEntriesPerPart);
+  PartRows(parts - 1);
+  const std::size_t share = index.Count() / parts + 1;
+  for (unsigned p = 1; p < parts; ++p) {
+    Rows& rows = part_rows_[p];
+    if (rows.capacity() >= share) continue;
+    rows.assign(share, 0);
+    rows.clear();
+  }
 }
 
 Rows& ScanScratch::PartRows(unsigned part) {

@@ -70,8 +70,9 @@ class ScanScratch {
   // Frees every buffer: the index they were sized for has gone.
   void Release();
   // Starts the helpers and makes the buffers a scan of index needs (the folder marks, room for
-  // two results of every entry), written once so that the system has given their memory: the
-  // first query, and the second while the first is on show, then cost what any other does.
+  // two results of every entry, the rows of the parts), written once so that the system has
+  // given their memory: the first query, and the second while the first is on show, then cost
+  // what any other does.
   void Prepare(const IndexList& index);
 
  private:
