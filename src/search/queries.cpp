@@ -226,6 +226,8 @@ const PreparedOrders* Queries::PreparedFor(const IndexList& index, std::size_t r
 
 bool Queries::PrepareOrdersStep() {
   const IndexList* index = store_.Current().get();
+  // What the keys need comes first.
+  if (index && !scratch_.PrepareRoomStep(*index)) return false;
   if (!index || index == unprepared_ || (prepared_ && prepared_->index == index)) {
     // Room for the positions of every entry, written once: the first sort then costs what any
     // other does instead of waiting for the system to hand out fresh memory page by page.

@@ -118,8 +118,8 @@ class Queries {
   // A category button: its two extensions, dot included (".mp3", ".wma").
   void SearchByExtensions(std::string_view first, std::string_view second);
 
-  // Makes ready what the first query over the index on show needs (ScanScratch::Prepare); the
-  // window calls it before it takes input.
+  // Starts what any query over the index on show needs (ScanScratch::Prepare); the window calls
+  // it before it takes input. The rest comes in idle slices (PrepareOrdersStep).
   void Prepare();
 
   // How the last keyword query got its rows (for measurements).
@@ -137,10 +137,11 @@ class Queries {
   void SetSizeLookup(std::function<std::int64_t(const std::string&)> size_of, std::size_t limit);
   std::size_t SizeSortLimit() const { return size_limit_; }
 
-  // Prepares the name and folder orders of the current index, then the room a sort of all its
-  // entries writes into, a slice at a time (a few milliseconds each), for the window to call
-  // while it is idle; true once there is nothing left to do. A sort that needs the orders
-  // before they are complete completes them first.
+  // Prepares the room the scans of the current index write into (ScanScratch::PrepareRoomStep),
+  // its name and folder orders, then the room a sort of all its entries writes into, a slice at
+  // a time (a few milliseconds each), for the window to call while it is idle; true once there
+  // is nothing left to do. A sort that needs the orders before they are complete completes
+  // them first.
   bool PrepareOrdersStep();
   const PreparedOrders* Prepared() const { return prepared_.get(); }
 

@@ -277,6 +277,7 @@ void ScanScratch::GiveBack(Rows&& rows) {
 }
 
 void ScanScratch::Release() {
+  room_index_ = nullptr;
   std::vector<Rows>().swap(part_rows_);
   for (Rows& spare : spares_) Rows().swap(spare);
   marks_.reset();
@@ -286,23 +287,43 @@ void ScanScratch::Release() {
 void ScanScratch::Prepare(const IndexList& index) {
   StartHelpers(Threads());
   Marks(index.FolderCount());
-  for (const Rows& spare : spares_) {
-    if (spare.capacity() >= index.Count()) continue;
-    Rows rows(index.Count());
-    rows.clear();
-    GiveBack(std::move(rows));
+}
+
+bool ScanScratch::PrepareRoomStep(const IndexList& index) {
+  const std::size_t count = index.Count();
+  if (room_index_ != &index || room_count_ != count) {
+    room_index_ = &index;
+    room_count_ = count;
+    room_ = 0;
+    room_made_ = 0;
+    room_parts_ = Parts(count, kMinEntriesPerPart);
+    PartRows(room_parts_ - 1);
   }
-  // The rows of a full pass's parts after the first (which writes into the result), each at
-  // most its share of the entries.
-  const unsigned parts = Parts(index.Count(), kMinEntriesPerPart);
-  PartRows(parts - 1);
-  const std::size_t share = index.Count() / parts + 1;
-  for (unsigned p = 1; p < parts; ++p) {
-    Rows& rows = part_rows_[p];
-    if (rows.capacity() >= share) continue;
-    rows.assign(share, 0);
-    rows.clear();
+  // Two results of every entry, then the rows of a full pass's parts after the first (which
+  // writes into the result), each at most its share of the entries. Their contents are never
+  // kept outside a query, so a room is written over freely.
+  const unsigned rooms = 2 + (room_parts_ - 1);
+  if (room_ >= rooms) return true;
+  Rows& room = room_ < 2 ? spares_[room_] : part_rows_[room_ - 1];
+  const std::size_t target = room_ < 2 ? count : count / room_parts_ + 1;
+  if (room_made_ == 0 && room.capacity() >= target) {
+    ++room_;
+    return false;
   }
+  if (room.capacity() < target) {
+    room.clear();
+    room.reserve(target);
+  }
+  // A few milliseconds of fresh memory a step.
+  constexpr std::size_t kRoomSlice = std::size_t(1) << 20;
+  room_made_ = std::min(target, room_made_ + kRoomSlice);
+  room.resize(room_made_);
+  if (room_made_ == target) {
+    room.clear();
+    room_made_ = 0;
+    ++room_;
+  }
+  return false;
 }
 
 Rows& ScanScratch::PartRows(unsigned part) {

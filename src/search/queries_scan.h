@@ -69,15 +69,24 @@ class ScanScratch {
   void GiveBack(Rows&& rows);
   // Frees every buffer: the index they were sized for has gone.
   void Release();
-  // Starts the helpers and makes the buffers a scan of index needs (the folder marks, room for
-  // two results of every entry, the rows of the parts), written once so that the system has
-  // given their memory: the first query, and the second while the first is on show, then cost
-  // what any other does.
+  // Starts the helpers and makes the folder marks a scan of index needs.
   void Prepare(const IndexList& index);
+  // Makes the rest of what a scan of index needs a slice at a time (a few milliseconds each),
+  // for the window's idle time: room for two results of every entry and the rows of the
+  // parts, written once so that the system has given their memory. Once done, the first query
+  // and the second while the first is on show cost what any other does (fresh memory costs
+  // about 3 ms a megabyte on the slowest machine measured). True when there is nothing left.
+  bool PrepareRoomStep(const IndexList& index);
 
  private:
   std::vector<Rows> part_rows_;
   std::array<Rows, 2> spares_;
+  // Where PrepareRoomStep is: the index, the room and how many of its entries are written.
+  const IndexList* room_index_ = nullptr;
+  std::size_t room_count_ = 0;
+  unsigned room_ = 0;
+  unsigned room_parts_ = 1;
+  std::size_t room_made_ = 0;
   std::unique_ptr<std::atomic<std::uint8_t>[]> marks_;
   std::size_t marks_size_ = 0;
 };

@@ -63,7 +63,8 @@ TEST(KeywordQuery, AmongCandidatesLooksOnlyInsideEachCandidateLine) {
 TEST(ScanScratchRooms, PreparedForTwoResultsAndKeepingTheTwoLargest) {
   const IndexList index = IndexList::FromText("a\r\nb\r\nc\r\nd\r\n");
   ScanScratch scratch;
-  scratch.Prepare(index);
+  while (!scratch.PrepareRoomStep(index)) {
+  }
   Rows first = scratch.TakeRows();
   Rows second = scratch.TakeRows();
   EXPECT_GE(first.capacity(), index.Count());
