@@ -250,20 +250,11 @@ bool Queries::PrepareOrdersStep() {
 bool Queries::ReserveOrderRowsStep() {
   const IndexList* index = store_.Current().get();
   if (!index || index == order_room_for_) return true;
-  // Entries of room written a slice at a time, a few milliseconds each.
-  constexpr std::size_t kSlice = std::size_t(1) << 20;
   try {
     if (!order_rows_) order_rows_ = std::make_shared<Rows>();
     // A sort on show holds the room it needed.
-    if (order_rows_.use_count() == 1) {
-      Rows& room = *order_rows_;
-      if (room.capacity() < index->Count()) {
-        room.clear();
-        room.reserve(index->Count());
-      }
-      room.resize(std::min(index->Count(), room.size() + kSlice));
-      if (room.size() < index->Count()) return false;
-      room.clear();
+    if (order_rows_.use_count() == 1 && !MakeRoomSlice(*order_rows_, index->Count())) {
+      return false;
     }
   } catch (const std::bad_alloc&) {
     // The first sort takes its room then.

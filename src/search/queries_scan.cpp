@@ -1,6 +1,7 @@
 #include "search/queries_scan.h"
 
 #include <algorithm>
+#include <new>
 #include <string>
 
 #include "search/byte_scan.h"
@@ -289,39 +290,39 @@ void ScanScratch::Prepare(const IndexList& index) {
   Marks(index.FolderCount());
 }
 
+bool MakeRoomSlice(Rows& rows, std::size_t entries) {
+  // A few milliseconds of fresh memory a slice.
+  constexpr std::size_t kSlice = std::size_t(1) << 20;
+  if (rows.capacity() < entries) {
+    rows.clear();
+    rows.reserve(entries);
+  }
+  rows.resize(std::min(entries, rows.size() + kSlice));
+  if (rows.size() < entries) return false;
+  rows.clear();
+  return true;
+}
+
 bool ScanScratch::PrepareRoomStep(const IndexList& index) {
   const std::size_t count = index.Count();
   if (room_index_ != &index || room_count_ != count) {
     room_index_ = &index;
     room_count_ = count;
     room_ = 0;
-    room_made_ = 0;
     room_parts_ = Parts(count, kMinEntriesPerPart);
     PartRows(room_parts_ - 1);
   }
   // Two results of every entry, then the rows of a full pass's parts after the first (which
-  // writes into the result), each at most its share of the entries. Their contents are never
-  // kept outside a query, so a room is written over freely.
+  // writes into the result), each at most its share of the entries.
   const unsigned rooms = 2 + (room_parts_ - 1);
   if (room_ >= rooms) return true;
-  Rows& room = room_ < 2 ? spares_[room_] : part_rows_[room_ - 1];
-  const std::size_t target = room_ < 2 ? count : count / room_parts_ + 1;
-  if (room_made_ == 0 && room.capacity() >= target) {
-    ++room_;
-    return false;
-  }
-  if (room.capacity() < target) {
-    room.clear();
-    room.reserve(target);
-  }
-  // A few milliseconds of fresh memory a step.
-  constexpr std::size_t kRoomSlice = std::size_t(1) << 20;
-  room_made_ = std::min(target, room_made_ + kRoomSlice);
-  room.resize(room_made_);
-  if (room_made_ == target) {
-    room.clear();
-    room_made_ = 0;
-    ++room_;
+  try {
+    const bool made = room_ < 2 ? MakeRoomSlice(spares_[room_], count)
+                                : MakeRoomSlice(part_rows_[room_ - 1], count / room_parts_ + 1);
+    if (made) ++room_;
+  } catch (const std::bad_alloc&) {
+    // The queries take their memory as they go.
+    room_ = rooms;
   }
   return false;
 }

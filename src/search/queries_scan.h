@@ -81,15 +81,19 @@ class ScanScratch {
  private:
   std::vector<Rows> part_rows_;
   std::array<Rows, 2> spares_;
-  // Where PrepareRoomStep is: the index, the room and how many of its entries are written.
+  // Where PrepareRoomStep is: the index and the room it writes.
   const IndexList* room_index_ = nullptr;
   std::size_t room_count_ = 0;
   unsigned room_ = 0;
   unsigned room_parts_ = 1;
-  std::size_t room_made_ = 0;
   std::unique_ptr<std::atomic<std::uint8_t>[]> marks_;
   std::size_t marks_size_ = 0;
 };
+
+// Writes the next slice of room for `entries` rows into rows, whose contents are not kept, so
+// that the system hands out its memory a few milliseconds at a time; true once the whole room
+// is written (rows is empty again).
+bool MakeRoomSlice(Rows& rows, std::size_t entries);
 
 // The keyword's matching entries, in index order, into rows (emptied first). An empty keyword,
 // or one holding a CR, LF or NUL byte (which no line holds), matches nothing. A keyword that
