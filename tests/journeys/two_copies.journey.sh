@@ -19,7 +19,17 @@ printf 'J:\\\r\n%.0s' $(seq $roots) >"$J_PROGRAM/data/list.txt"
 # The second copy is the same program under another name, so the probe can tell the two apart.
 cp "$J_PROGRAM/Vorlisk.exe" "$J_PROGRAM/Vorlisk-copy.exe"
 second=
-trap 'rc=$?; [ -n "$second" ] && kill -KILL "$second" 2>/dev/null; (exit $rc); journey_teardown' EXIT
+# A journey that fails leaves no copy behind for the next one: the copy goes and is waited for,
+# then the teardown ends the first one and waits for it too.
+end_copy() {
+  [ -n "$second" ] || return 0
+  kill -KILL "$second" 2>/dev/null || true
+  wait "$second" 2>/dev/null || true
+  second=
+  VL_PROBE_EXE=Vorlisk-copy.exe probe wait "$J_TIMEOUT" exited >/dev/null || true
+  unset VL_PROBE_EXE
+}
+trap 'rc=$?; end_copy; (exit $rc); journey_teardown' EXIT
 start_vorlisk
 await active Vorlisk
 
@@ -33,6 +43,8 @@ step "the second copy asks to rebuild"
 (cd "$J_PROGRAM" && exec wine Vorlisk-copy.exe </dev/null >"$J_WORK/copy.out" 2>&1) &
 second=$!
 export VL_PROBE_EXE=Vorlisk-copy.exe
+# The first copy's rebuild keeps a core busy meanwhile: the second copy's answers may be slow.
+J_TIMEOUT=30
 await active Vorlisk
 await focus Edit
 key F10 Down Down Down Return
@@ -54,10 +66,7 @@ key Return
 await_box Vorlisk "The index file \"" prefix
 key Return
 await active Vorlisk
-kill -KILL "$second"
-wait "$second" 2>/dev/null || true
-second=
-unset VL_PROBE_EXE
+end_copy
 
 step "the first copy's rebuild ends with the whole index"
 # The ended copy had the foreground; the user clicks the message of the one left.
