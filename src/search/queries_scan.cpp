@@ -312,13 +312,16 @@ bool ScanScratch::PrepareRoomStep(const IndexList& index) {
     room_parts_ = Parts(count, kMinEntriesPerPart);
     PartRows(room_parts_ - 1);
   }
-  // Two results of every entry, then the rows of a full pass's parts after the first (which
-  // writes into the result), each at most its share of the entries.
+  // What the first query writes into comes first: a result of every entry, the rows of a full
+  // pass's parts after the first (which writes into the result), each at most its share of the
+  // entries; then the second result, for the query typed while the first is on show.
   const unsigned rooms = 2 + (room_parts_ - 1);
   if (room_ >= rooms) return true;
   try {
-    const bool made = room_ < 2 ? MakeRoomSlice(spares_[room_], count)
-                                : MakeRoomSlice(part_rows_[room_ - 1], count / room_parts_ + 1);
+    const bool made = room_ == 0 ? MakeRoomSlice(spares_[0], count)
+                      : room_ < room_parts_
+                          ? MakeRoomSlice(part_rows_[room_], count / room_parts_ + 1)
+                          : MakeRoomSlice(spares_[1], count);
     if (made) ++room_;
   } catch (const std::bad_alloc&) {
     // The queries take their memory as they go.
