@@ -66,7 +66,7 @@ TFrmMain::TFrmMain(TComponent* owner, std::string app_directory)
       kick_(CreateEventW(nullptr, TRUE, FALSE, nullptr)),
       requery_timer_(nullptr, kRequeryMs, [this] { Requery(); }),
       live_timer_(nullptr, 1000, [this] { LiveTick(); }),
-      prepare_orders_(nullptr, kPrepareTickMs, [this] { PrepareOrdersSlice(); }) {
+      prepare_orders_(nullptr, kPrepareTickMs, [this] { PrepareSlice(); }) {
   SetName("FrmMain");
   SetCaption("Vorlisk");
   Font().Assign(TFont("Tahoma", -11, 0, kBlue));
@@ -414,9 +414,9 @@ void TFrmMain::SetRebuildRunning(bool running) {
   prepare_orders_.SetEnabled(!running);
 }
 
-void TFrmMain::PrepareOrdersSlice() {
+void TFrmMain::PrepareSlice() {
   const auto end = std::chrono::steady_clock::now() + kPrepareSlice;
-  while (!queries_->PrepareOrdersStep()) {
+  while (!queries_->PrepareStep()) {
     if (std::chrono::steady_clock::now() >= end) return;
   }
   prepare_orders_.SetEnabled(false);

@@ -143,7 +143,7 @@ class TFrmMain : public TForm, private ResultView, private IndexProgress {
   void SetRowCount(std::size_t rows) override;
   void SetResultLabel(std::string_view text) override;
   void ShowOrder(ResultOrder order) override;
-  void PrepareOrdersSlice();
+  void PrepareSlice();
   // IndexProgress
   void SetTotalParts(int total) override;
   void SetPartsComplete(int complete) override;

@@ -224,15 +224,19 @@ const PreparedOrders* Queries::PreparedFor(const IndexList& index, std::size_t r
   return prepared_ && prepared_->index == &index ? prepared_.get() : nullptr;
 }
 
+bool Queries::PrepareStep() {
+  // What the keys need comes first, then the orders, then the room a sort writes into.
+  const IndexList* index = store_.Current().get();
+  if (index && !scratch_.PrepareRoomStep(*index)) return false;
+  if (!PrepareOrdersStep()) return false;
+  // Room for the positions of every entry, written once: the first sort then costs what any
+  // other does instead of waiting for the system to hand out fresh memory page by page.
+  return ReserveOrderRowsStep();
+}
+
 bool Queries::PrepareOrdersStep() {
   const IndexList* index = store_.Current().get();
-  // What the keys need comes first.
-  if (index && !scratch_.PrepareRoomStep(*index)) return false;
-  if (!index || index == unprepared_ || (prepared_ && prepared_->index == index)) {
-    // Room for the positions of every entry, written once: the first sort then costs what any
-    // other does instead of waiting for the system to hand out fresh memory page by page.
-    return ReserveOrderRowsStep();
-  }
+  if (!index || index == unprepared_ || (prepared_ && prepared_->index == index)) return true;
   try {
     if (!preparing_ || &preparing_->Index() != index) {
       preparing_ = std::make_unique<OrderPreparation>(*index, lead_);
@@ -244,7 +248,7 @@ bool Queries::PrepareOrdersStep() {
     unprepared_ = index;
   }
   preparing_.reset();
-  return false;
+  return true;
 }
 
 bool Queries::ReserveOrderRowsStep() {

@@ -141,8 +141,8 @@ class Queries {
   // its name and folder orders, then the room a sort of all its entries writes into, a slice at
   // a time (a few milliseconds each), for the window to call while it is idle; true once there
   // is nothing left to do. A sort that needs the orders before they are complete completes
-  // them first.
-  bool PrepareOrdersStep();
+  // them first, and only them.
+  bool PrepareStep();
   const PreparedOrders* Prepared() const { return prepared_.get(); }
 
  private:
@@ -151,6 +151,8 @@ class Queries {
   void IndexReplaced(std::shared_ptr<IndexList> old);
   void ApplyOrder();
   const PreparedOrders* PreparedFor(const IndexList& index, std::size_t rows);
+  // One slice of the orders of the current index; true once they are complete.
+  bool PrepareOrdersStep();
   bool ReserveOrderRowsStep();
   std::string Label(std::uint32_t start) const;
 

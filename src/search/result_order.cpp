@@ -166,17 +166,23 @@ std::size_t AssignRanks(const TextOrder& sorted, Assign&& assign) {
 }
 
 // A counting sort of positions by their ranks (each below `ranks`).
+// Turns the count of positions of each rank into the first place of the rank's positions, the
+// ranks taken in order or in reverse.
+void CountsToStarts(std::vector<std::uint32_t>& counts, bool descending) {
+  std::uint32_t next = 0;
+  for (std::size_t k = 0; k < counts.size(); ++k) {
+    const std::size_t r = descending ? counts.size() - 1 - k : k;
+    const std::uint32_t n = counts[r];
+    counts[r] = next;
+    next += n;
+  }
+}
+
 void CountedByRank(const std::vector<std::uint32_t>& rank_of, std::size_t ranks, bool descending,
                    Rows& out) {
   std::vector<std::uint32_t> start(ranks);
   for (std::uint32_t r : rank_of) ++start[r];
-  std::uint32_t next = 0;
-  for (std::size_t k = 0; k < ranks; ++k) {
-    const std::size_t r = descending ? ranks - 1 - k : k;
-    const std::uint32_t n = start[r];
-    start[r] = next;
-    next += n;
-  }
+  CountsToStarts(start, descending);
   out.resize(rank_of.size());
   for (std::size_t p = 0; p < rank_of.size(); ++p) out[start[rank_of[p]]++] = std::uint32_t(p);
 }
@@ -217,13 +223,7 @@ void CountedByFolder(const IndexList& index, const FolderRanks& ranks, const Row
   stretches([&](std::uint32_t rank, std::size_t first, std::size_t end) {
     start[rank] += std::uint32_t(end - first);
   });
-  std::uint32_t next = 0;
-  for (std::size_t k = 0; k < ranks.ranks; ++k) {
-    const std::size_t r = descending ? ranks.ranks - 1 - k : k;
-    const std::uint32_t n = start[r];
-    start[r] = next;
-    next += n;
-  }
+  CountsToStarts(start, descending);
   out.resize(count);
   stretches([&](std::uint32_t rank, std::size_t first, std::size_t end) {
     std::iota(out.begin() + start[rank], out.begin() + start[rank] + (end - first),

@@ -496,11 +496,11 @@ TEST_F(QueriesTest, OrdersArePreparedInSlicesForTheCurrentIndex) {
     text += "C:\\d" + std::to_string(i % 97) + "\\f" + std::to_string(i) + "\r\n";
   Load(text);
   int steps = 1;
-  while (!queries.PrepareOrdersStep()) ++steps;
+  while (!queries.PrepareStep()) ++steps;
   EXPECT_GT(steps, 2);
   ASSERT_NE(queries.Prepared(), nullptr);
   EXPECT_EQ(queries.Prepared()->index, store.Current().get());
-  EXPECT_TRUE(queries.PrepareOrdersStep());
+  EXPECT_TRUE(queries.PrepareStep());
   Load("C:\\a\r\n");
   EXPECT_EQ(queries.Prepared(), nullptr);
 }
@@ -514,7 +514,7 @@ TEST_F(QueriesTest, RoomForSortsLeavesTheSortOnShowAlone) {
   ASSERT_TRUE(queries.SetOrder({SortColumn::kType, false}));
   const std::vector<std::string> sorted{"C:\\c.doc", "C:\\b.txt", "C:\\a.zip"};
   EXPECT_EQ(PathsOf(results), sorted);
-  while (!queries.PrepareOrdersStep()) {
+  while (!queries.PrepareStep()) {
   }
   EXPECT_EQ(PathsOf(results), sorted);
   queries.SearchByKeyword(":");
