@@ -299,9 +299,12 @@ with_setting() {
   old=$(wine reg query "HKCU\\$key" /v "$name" 2>/dev/null | tr -d '\r' |
     awk -v n="$name" '$1 == n { $1 = ""; $2 = ""; sub(/^  */, ""); print }') || true
   J_RESTORE+=("$key|$name|$old")
-  wine reg add "HKCU\\$key" /v "$name" /d "$value" /f >/dev/null 2>&1 </dev/null
-  restart_wineserver
+  # The way back is in place before the change: a journey that ends anywhere after this line
+  # leaves the prefix as it found it for the journeys after it.
   trap 'restore_settings; journey_teardown' EXIT
+  wine reg add "HKCU\\$key" /v "$name" /d "$value" /f >/dev/null 2>&1 </dev/null ||
+    fail "could not set $key\\$name to $value"
+  restart_wineserver
 }
 
 restore_settings() {
@@ -326,8 +329,9 @@ restart_wineserver() {
   wineserver -k 2>/dev/null || true
   wineserver -w 2>/dev/null || true
   # Nothing started here may hold the journey's output open (CTest waits for it to close).
-  wineserver -p </dev/null >/dev/null 2>&1
-  wine cmd /c exit </dev/null >/dev/null 2>&1
+  # A server that is already back (started by a late Wine process) is as good as a new one.
+  wineserver -p </dev/null >/dev/null 2>&1 || true
+  wine cmd /c exit </dev/null >/dev/null 2>&1 || true
   desktop_offset
 }
 J_RESTORE=()

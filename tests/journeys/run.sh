@@ -46,7 +46,10 @@ for name in "${names[@]}"; do
   [ -f "$file" ] || { echo "no journey $name"; failed=$((failed + 1)); failures+=("$name"); continue; }
   start=$SECONDS
   ok=1
-  bash -c 'set -euo pipefail; source "$0/lib.sh"; journey_begin "$1"; source "$2"' \
+  # A command that fails outside fail() says which, before the journey ends on it.
+  bash -c 'set -eEuo pipefail
+    trap '\''echo "journey ${J_NAME:-}: \"$BASH_COMMAND\" failed (exit $?) at step \"$J_STEP\"" >&2'\'' ERR
+    source "$0/lib.sh"; journey_begin "$1"; source "$2"' \
     "$here" "$name" "$file" || ok=0
   expected=$(sed -n 's/^# expected to fail: //p' "$file")
   if [ -n "$expected" ]; then
