@@ -170,6 +170,26 @@ TEST(IndexList, ReadWholeStoresAFolderOnceAcrossItsCuts) {
   EXPECT_EQ(index.FileText(), text + "\r\n");
 }
 
+// Names and folders of every length up to past 32 bytes, and folders that differ from the one
+// before in a single byte at each place: the load copies and compares short texts in words.
+TEST(IndexList, ReadWholeKeepsTextsOfEveryLengthAndFoldersThatDifferInOneByte) {
+  TextList lines;
+  for (std::size_t folder = 1; folder <= 40; ++folder) {
+    const std::string base = "C:\\" + std::string(folder, 'f') + "\\";
+    for (std::size_t name = 1; name <= 40; name += 3) lines.push_back(base + std::string(name, 'n'));
+    for (std::size_t at = 3; at < base.size() - 1; ++at) {
+      std::string other = base;
+      other[at] = 'g';
+      lines.push_back(other + "x");
+      lines.push_back(base + "y");
+    }
+  }
+  const std::string text = JoinTextList(lines);
+  for (const IndexLoader::Sizes& sizes : {IndexLoader::Sizes{7, 40, 9}, IndexLoader::Sizes{}}) {
+    ASSERT_EQ(LinesOf(ReadWhole(text, 3, sizes)), lines) << "piece " << sizes.piece;
+  }
+}
+
 TEST(IndexList, StoresEachFolderOnceInTheOrderFirstMet) {
   IndexList index = IndexList::FromText(
       "C:\\a\\x\r\nC:\\b\\y\r\nC:\\a\\z\r\nnone\r\n\r\nC:x.txt\r\nC:\\a\\\r\nC:\\a\\.\r\n");
