@@ -176,7 +176,8 @@ TEST(IndexList, ReadWholeKeepsTextsOfEveryLengthAndFoldersThatDifferInOneByte) {
   TextList lines;
   for (std::size_t folder = 1; folder <= 40; ++folder) {
     const std::string base = "C:\\" + std::string(folder, 'f') + "\\";
-    for (std::size_t name = 1; name <= 40; name += 3) lines.push_back(base + std::string(name, 'n'));
+    for (std::size_t name = 1; name <= 40; name += 3)
+      lines.push_back(base + std::string(name, 'n'));
     for (std::size_t at = 3; at < base.size() - 1; ++at) {
       std::string other = base;
       other[at] = 'g';
