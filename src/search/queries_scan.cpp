@@ -288,6 +288,8 @@ void ScanScratch::Release() {
 void ScanScratch::Prepare(const IndexList& index) {
   StartHelpers(Threads());
   Marks(index.FolderCount());
+  while (!PrepareRoomStep(index)) {
+  }
 }
 
 bool MakeRoomSlice(Rows& rows, std::size_t entries) {

@@ -69,13 +69,14 @@ class ScanScratch {
   void GiveBack(Rows&& rows);
   // Frees every buffer: the index they were sized for has gone.
   void Release();
-  // Starts the helpers and makes the folder marks a scan of index needs.
+  // Starts the helpers and makes everything a scan of index writes into: the folder marks,
+  // room for two results of every entry (the second for the query typed while the first is on
+  // show) and the rows of the parts, written once so that the system has given their memory.
+  // Fresh memory costs about 3 ms a megabyte on the slowest machine measured, which the first
+  // keys would otherwise pay.
   void Prepare(const IndexList& index);
-  // Makes the rest of what a scan of index needs a slice at a time (a few milliseconds each),
-  // for the window's idle time: room for two results of every entry and the rows of the
-  // parts, written once so that the system has given their memory. Once done, the first query
-  // and the second while the first is on show cost what any other does (fresh memory costs
-  // about 3 ms a megabyte on the slowest machine measured). True when there is nothing left.
+  // The same rooms a slice at a time (a few milliseconds each), for the window's idle time
+  // after the index is replaced. True when there is nothing left.
   bool PrepareRoomStep(const IndexList& index);
 
  private:
