@@ -46,6 +46,8 @@ bool HasBreakOrNul(std::string_view text) {
 
 }  // namespace
 
+namespace {
+
 // The load copies and compares ten million short texts (a name of about fifteen bytes, a folder
 // of about sixty): a call into the C library for each costs more than the bytes do where that
 // library's routines are generic ones (Wine's are), so texts up to 32 bytes are copied, and
@@ -104,6 +106,8 @@ struct ByteBuffer {
     return at;
   }
 };
+
+}  // namespace
 
 // What the load makes of a stretch of whole lines before they join the index: the names one
 // after another, each followed by LF, and the runs of lines that share a folder, the folder still
