@@ -248,6 +248,7 @@ TEST(IndexList, LinesPastABlockAndLongerThanOneReadBackWhole) {
   for (std::size_t r = 0; r < index.Runs().size(); ++r) {
     std::size_t block = index.Names().BlockOf(index.Runs()[r].first);
     ASSERT_LE(index.RunEnd(r), index.Names().Blocks()[block].End()) << "run " << r;
+    ASSERT_LT(index.Runs()[r].first, index.RunEnd(r)) << "run " << r;
   }
 }
 
