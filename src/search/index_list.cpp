@@ -44,10 +44,6 @@ bool HasBreakOrNul(std::string_view text) {
   return text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
 }
 
-}  // namespace
-
-namespace {
-
 // The load copies and compares ten million short texts (a name of about fifteen bytes, a folder
 // of about sixty): a call into the C library for each costs more than the bytes do where that
 // library's routines are generic ones (Wine's are), so texts up to 32 bytes are copied, and
