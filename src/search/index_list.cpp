@@ -80,23 +80,27 @@ bool SameBytes(const char* a, const char* b, std::size_t n) {
   return word(a + n - 8) == word(b + n - 8);
 }
 
-// Bytes appended at the end of a buffer that keeps its room from one stretch to the next and
-// never writes bytes it is not given.
+// Bytes that keep their room from one stretch of the load to the next; the room is never
+// written before the bytes are (no zeroing of what is about to be overwritten).
 struct ByteBuffer {
   std::unique_ptr<char[]> data;
   std::size_t size = 0;
   std::size_t capacity = 0;
 
+  std::string_view Bytes() const { return {data.get(), size}; }
   void clear() { size = 0; }
+  // Room for need bytes in all, the bytes there kept.
+  void Reserve(std::size_t need) {
+    if (need <= capacity) return;
+    const std::size_t room = std::max(need, 2 * capacity);
+    std::unique_ptr<char[]> bigger(new char[room]);
+    if (size > 0) std::memcpy(bigger.get(), data.get(), size);
+    data = std::move(bigger);
+    capacity = room;
+  }
   // Room for n more bytes at the end, counted in size.
   char* Extend(std::size_t n) {
-    if (capacity - size < n) {
-      const std::size_t room = std::max(size + n, 2 * capacity);
-      std::unique_ptr<char[]> bigger(new char[room]);
-      if (size > 0) std::memcpy(bigger.get(), data.get(), size);
-      data = std::move(bigger);
-      capacity = room;
-    }
+    Reserve(size + n);
     char* at = data.get() + size;
     size += n;
     return at;
@@ -301,7 +305,7 @@ void IndexList::AppendSplit(std::string_view folder, std::string_view name) {
 }
 
 void IndexList::AppendParsed(const ParsedLines& parsed) {
-  const std::string_view names(parsed.names.data.get(), parsed.names.size);
+  const std::string_view names = parsed.names.Bytes();
   for (std::size_t r = 0; r < parsed.runs.size(); ++r) {
     const ParsedLines::Run& run = parsed.runs[r];
     const std::size_t end =
@@ -556,25 +560,12 @@ std::size_t NextLineStart(std::string_view text, std::size_t from) {
 
 // A stretch of the file on its way through the load: its bytes, the end of its whole lines,
 // and what its parts made of them.
-struct IndexLoader::Stretch {
+struct IndexLoader::Stretch : ByteBuffer {
   enum class State { kFree, kRead, kParsed };
   State state = State::kFree;
-  std::unique_ptr<char[]> data;
-  std::size_t capacity = 0;
-  std::size_t size = 0;
   std::size_t whole = 0;
   std::vector<std::size_t> cuts;   // where each part starts, then whole
   std::vector<ParsedLines> parts;  // at least one for each cut; kept for the next stretch
-
-  std::string_view Bytes() const { return {data.get(), size}; }
-  void Grow(std::size_t need) {
-    if (need <= capacity) return;
-    const std::size_t room = std::max(need, 2 * capacity);
-    auto bigger = std::make_unique<char[]>(room);
-    std::copy_n(data.get(), size, bigger.get());
-    data = std::move(bigger);
-    capacity = room;
-  }
 };
 
 IndexLoader::IndexLoader(const FileSystem* legacy)
@@ -616,7 +607,7 @@ void IndexLoader::ReadStretch(FileSystem::PieceReader& reader, const Sizes& size
   const std::size_t start = stretch.size;
   std::size_t searched = start;
   for (;;) {
-    stretch.Grow(stretch.size + sizes.piece);
+    stretch.Reserve(stretch.size + sizes.piece);
     const std::size_t got = reader.Read(stretch.data.get() + stretch.size, sizes.piece);
     stretch.size += got;
     if (got == 0) {
@@ -688,7 +679,7 @@ void IndexLoader::ReadAll(FileSystem::PieceReader& reader, unsigned threads, Siz
       reading.state = State::kRead;
       // The cut line moves to the front of the next stretch, into the buffer just joined.
       joining.size = 0;
-      joining.Grow(reading.size - reading.whole);
+      joining.Reserve(reading.size - reading.whole);
       std::copy_n(reading.data.get() + reading.whole, reading.size - reading.whole,
                   joining.data.get());
       joining.size = reading.size - reading.whole;

@@ -48,7 +48,7 @@ for name in "${names[@]}"; do
   ok=1
   # A command that fails outside fail() says which, before the journey ends on it.
   bash -c 'set -eEuo pipefail
-    trap '\''echo "journey ${J_NAME:-}: \"$BASH_COMMAND\" failed (exit $?) at step \"$J_STEP\"" >&2'\'' ERR
+    trap '\''echo "journey ${J_NAME:-}: \"$BASH_COMMAND\" failed (exit $?) at step \"${J_STEP:-}\"" >&2'\'' ERR
     source "$0/lib.sh"; journey_begin "$1"; source "$2"' \
     "$here" "$name" "$file" || ok=0
   expected=$(sed -n 's/^# expected to fail: //p' "$file")
