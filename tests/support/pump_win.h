@@ -25,4 +25,20 @@ inline void PumpFor(DWORD ms) {
   PumpUntil([] { return false; }, ms);
 }
 
+// Puts the real pointer at a screen point and holds it there. Under load the platform reports
+// a warp late, and a late report of an earlier warp can put the pointer back for a moment; the
+// pointer counts as there once it has stayed for 100 ms.
+inline void MovePointerTo(POINT pt) {
+  SetCursorPos(pt.x, pt.y);
+  DWORD since = GetTickCount();
+  PumpUntil([&] {
+    POINT at{};
+    if (!GetCursorPos(&at) || at.x != pt.x || at.y != pt.y) {
+      SetCursorPos(pt.x, pt.y);
+      since = GetTickCount();
+    }
+    return GetTickCount() - since >= 100;
+  });
+}
+
 }  // namespace vl::testing

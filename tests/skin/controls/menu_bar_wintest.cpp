@@ -25,6 +25,7 @@
 namespace vl {
 namespace {
 
+using testing::MovePointerTo;
 using testing::PumpFor;
 using testing::PumpUntil;
 
@@ -164,29 +165,14 @@ class MenuBarTest : public testing::CarriedSkinFixture {
   // The pointer parked away from the bar, and moves that still report an earlier position over it
   // pumped through, so that nothing is lit when a test begins.
   void Settle() {
-    MoveTo(ParkPointer());
+    MovePointerTo(ParkPointer());
     PumpFor(60);
-  }
-  // The real pointer at a screen point, and held there. Under load the platform reports a
-  // warp late, and a late report of an earlier warp can put the pointer back for a moment; the
-  // pointer counts as there once it has stayed for 100 ms.
-  void MoveTo(POINT pt) {
-    SetCursorPos(pt.x, pt.y);
-    DWORD since = GetTickCount();
-    PumpUntil([&] {
-      POINT at{};
-      if (!GetCursorPos(&at) || at.x != pt.x || at.y != pt.y) {
-        SetCursorPos(pt.x, pt.y);
-        since = GetTickCount();
-      }
-      return GetTickCount() - since >= 100;
-    });
   }
   // The real pointer over the point of the bar, then the move the platform would send.
   void PointAt(int x, int y) {
     POINT pt{x, y};
     ClientToScreen(bar->Handle(), &pt);
-    MoveTo(pt);
+    MovePointerTo(pt);
     SendMessageW(bar->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
   }
   void PointAtItem(int index) {
@@ -365,7 +351,7 @@ TEST_F(MenuBarTest, APopupOverTheBarKeepsThePointerFromTheItemsBelow) {
                                120, 80, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
   ASSERT_NE(cover, nullptr);
   ShowWindow(cover, SW_SHOWNA);
-  MoveTo({config_rect.left + 4, config_rect.top + 4});
+  MovePointerTo({config_rect.left + 4, config_rect.top + 4});
   PumpFor(200);
   EXPECT_EQ(host->shows.size(), 1u);
   EXPECT_TRUE(Item(0).Down());
