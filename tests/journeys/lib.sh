@@ -230,11 +230,20 @@ pixel() {
 # the desktop in the screen is added to every point (zero when the desktop fills the screen).
 desktop_offset() {
   J_OX=0 J_OY=0
-  local id geometry
-  id=$(xdotool search --limit 1 --name "Wine desktop" 2>/dev/null | head -1) || true
-  [ -n "$id" ] || return 0
-  geometry=$(xdotool getwindowgeometry "$id" | sed -n 's/.*Position: \([0-9]*\),\([0-9]*\).*/\1 \2/p')
-  [ -n "$geometry" ] && read -r J_OX J_OY <<<"$geometry"
+  local id geometry try
+  # Right after the Wine server restarts, the desktop window found may already be gone when its
+  # geometry is asked for (BadWindow): it is looked up again.
+  for try in 1 2 3 4 5 6 7 8 9 10; do
+    id=$(xdotool search --limit 1 --name "Wine desktop" 2>/dev/null | head -1) || true
+    [ -n "$id" ] || return 0
+    geometry=$(xdotool getwindowgeometry "$id" 2>/dev/null |
+      sed -n 's/.*Position: \([0-9]*\),\([0-9]*\).*/\1 \2/p') || geometry=
+    if [ -n "$geometry" ]; then
+      read -r J_OX J_OY <<<"$geometry"
+      return 0
+    fi
+    sleep 0.2
+  done
   return 0
 }
 
