@@ -422,6 +422,11 @@ void TFrmMain::PrepareSlice() {
   prepare_orders_.SetEnabled(false);
 }
 
+bool TFrmMain::OrdersPrepared() const {
+  const PreparedOrders* prepared = queries_->Prepared();
+  return prepared && prepared->index == store_.Current().get();
+}
+
 void TFrmMain::lvResultColumnClick(int column) {
   const ResultOrder order = NextOrder(queries_->Order(), SortColumn(column));
   if (!queries_->SetOrder(order)) {
@@ -489,6 +494,8 @@ void TFrmMain::WatchSignalled() {
 void TFrmMain::UpdateFromDisk() {
   if (commands_->Rebuilding() || closing_) return;
   if (!live_->Update([this] { return closing_; })) return;
+  // The new index has neither orders nor the scans' rooms yet.
+  prepare_orders_.SetEnabled(true);
   last_change_ = GetTickCount();
   requery_due_ = true;
   if (!requery_timer_.Enabled()) Requery();

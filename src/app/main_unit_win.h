@@ -108,6 +108,8 @@ class TFrmMain : public TForm, private ResultView, private IndexProgress {
 
   // Whether the name and folder orders of the current index are still being prepared.
   bool PreparingOrders() const { return prepare_orders_.Enabled(); }
+  // Whether the name and folder orders of the current index are ready for a sort.
+  bool OrdersPrepared() const;
 
  protected:
   void FormCreate() override;
@@ -172,7 +174,8 @@ class TFrmMain : public TForm, private ResultView, private IndexProgress {
   DWORD last_change_ = 0;
   DWORD last_collect_ = 0;
   bool closing_ = false;
-  // Prepares the orders of the index between messages once it has been loaded or rebuilt.
+  // Prepares the orders of the index between messages once it has been loaded, rebuilt or
+  // changed by a pass over the disk.
   TTimer prepare_orders_;
 };
 

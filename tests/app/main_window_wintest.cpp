@@ -262,6 +262,23 @@ TEST_F(RebuildTest, RebuildWalksBothRootsAndWritesTheIndexAfterEach) {
   EXPECT_EQ(Rows(), std::vector<std::string>{root2 + "c.exe"});
 }
 
+TEST_F(RebuildTest, AfterTheDiskChangesTheIndexItsOrdersArePreparedAgain) {
+  dir.Write("data\\list.txt", root1 + "\r\n" + root2 + "\r\n");
+  StartWithIndex({});
+  ASSERT_TRUE(testing::RunLoopUntil([&] {
+    return form->Index().Current()->Count() > 0 && !form->Live().Running() &&
+           form->OrdersPrepared();
+  }));
+  const IndexList* before = form->Index().Current().get();
+  dir.Write("r2\\d.txt", "");
+  ASSERT_TRUE(testing::RunLoopUntil([&] {
+    return form->Index().Current().get() != before && !form->Live().Running();
+  }));
+  // Else the next name or folder sort prepares them while the window waits: seconds at
+  // millions of entries, after any change on disk.
+  EXPECT_TRUE(testing::RunLoopUntil([&] { return form->OrdersPrepared(); }));
+}
+
 TEST_F(RebuildTest, RowsOnShowStayWhileTheReplacedIndexIsReleased) {
   StartAndWriteRoots();
   TypeChars(form->edtName->Handle(), "ol");

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "framework/application_win.h"
+#include "framework/timer_win.h"
 
 namespace vl::testing {
 
@@ -23,6 +24,23 @@ bool PumpUntil(Done done, DWORD ms = 3000) {
 // Pumps messages for `ms` milliseconds, for what must not happen in that time.
 inline void PumpFor(DWORD ms) {
   PumpUntil([] { return false; }, ms);
+}
+
+// Runs the program's own message loop until `done` holds or `ms` milliseconds have passed;
+// returns whether it holds. Unlike PumpUntil it also runs what the loop waits for besides
+// messages (the live index's passes over the disk).
+template <class Done>
+bool RunLoopUntil(Done done, DWORD ms = 5000) {
+  const DWORD start = GetTickCount();
+  bool held = false;
+  TTimer check(nullptr, 5, [&] {
+    held = done();
+    if (held || GetTickCount() - start >= ms) Application().Terminate();
+  });
+  check.SetEnabled(true);
+  Application().Run();
+  Application().ResetTerminated();
+  return held;
 }
 
 // Puts the real pointer at a screen point and holds it there. Under load the platform reports
