@@ -7,6 +7,7 @@
 #include <thread>
 #include <unordered_map>
 
+#include "search/fork_join.h"
 #include "search/natural_order.h"
 #include "search/queries_scan.h"
 
@@ -21,8 +22,14 @@ constexpr std::size_t kSliceTexts = std::size_t(1) << 16;
 constexpr std::size_t kDenseDivisor = 32;
 // Below this many entries a pick from the order of every name is left to one thread.
 constexpr std::size_t kMinParallelPick = std::size_t(1) << 16;
+// Below this many texts a sort is left to one thread.
+constexpr std::size_t kMinParallelSort = std::size_t(1) << 12;
+// A run of texts with equal key parts this long has the keys of its next level made on every
+// core rather than by the one that takes it.
+constexpr std::size_t kWideRun = kSliceTexts / 8;
 
 using Item = TextOrderBuilder::Item;
+using Span = TextOrderBuilder::Span;
 
 bool Less(const Item& a, const Item& b) {
   return a.key != b.key ? a.key < b.key : a.id < b.id;
@@ -34,16 +41,14 @@ void SetKey(Item& item, const TextOf& text, std::size_t offset, std::string& scr
   item.more = more;
 }
 
-// items[begin, end) are sorted by the first part of their keys. Sorts each run of equal parts
-// by the next part of the keys, as deep as the keys go, and marks the positions that sort equal
-// to the one before. Long equal texts make deep runs, so the runs wait on a list of their own
-// rather than on the stack.
-void Refine(std::vector<Item>& items, std::size_t begin, std::size_t end, const TextOf& text,
-            std::string& scratch, std::vector<std::uint8_t>& tied) {
-  struct Span {
-    std::size_t begin, end, offset;
-  };
-  std::vector<Span> pending{{begin, end, 0}};
+// items[begin, end) are sorted by the part of their keys at start. Sorts each run of equal
+// parts by the next part of the keys, as deep as the keys go, and marks the positions that sort
+// equal to the one before. Long equal texts make deep runs, so the runs wait on a list of their
+// own rather than on the stack.
+void Refine(Item* items, std::size_t begin, std::size_t end, std::size_t start, const TextOf& text,
+            std::vector<std::uint8_t>& tied) {
+  thread_local std::string scratch;
+  std::vector<Span> pending{{begin, end, start}};
   while (!pending.empty()) {
     const Span span = pending.back();
     pending.pop_back();
@@ -58,8 +63,7 @@ void Refine(std::vector<Item>& items, std::size_t begin, std::size_t end, const 
       } else if (last - first > 1) {
         const std::size_t offset = span.offset + kKeyPartBytes;
         for (std::size_t k = first; k < last; ++k) SetKey(items[k], text, offset, scratch);
-        std::sort(items.begin() + std::ptrdiff_t(first), items.begin() + std::ptrdiff_t(last),
-                  Less);
+        std::sort(items + first, items + last, Less);
         pending.push_back({first, last, offset});
       }
       first = last;
@@ -304,66 +308,146 @@ std::size_t TextOrder::MemoryBytes() const {
 }
 
 TextOrderBuilder::TextOrderBuilder(std::size_t count, TextOf text)
-    : count_(count), text_(std::move(text)) {
+    : count_(count),
+      text_(std::move(text)),
+      parts_(count >= kMinParallelSort ? CoreCount() : 1),
+      part_counts_(parts_) {
   // Taken now, written slice by slice: the system hands out the pages of 16 bytes a text as the
   // keys are made, rather than all at once in one long stop of the window.
-  items_.reserve(count);
-  spare_.reserve(count);
+  items_.reset(new Item[count]);
   tied_.reserve(count);
 }
+
+namespace {
+
+// Part p of parts of [begin, end).
+std::pair<std::size_t, std::size_t> PartOf(std::size_t begin, std::size_t end, unsigned p,
+                                           unsigned parts) {
+  const std::size_t n = end - begin;
+  return {begin + n * p / parts, begin + n * (p + 1) / parts};
+}
+
+}  // namespace
 
 bool TextOrderBuilder::Step() {
   const std::size_t end = std::min(at_ + kSliceTexts, count_);
   switch (phase_) {
     case Phase::kKeys:
-      for (; at_ < end; ++at_) {
-        Item& item = items_.emplace_back();
-        item.id = std::uint32_t(at_);
-        SetKey(item, text_, 0, scratch_);
-        for (std::size_t b = 0; b < kKeyPartBytes; ++b) ++counts_[b][(item.key >> (8 * b)) & 0xFF];
-      }
-      // The room the scatter passes and the refining write into, made at the same pace.
-      spare_.resize(at_);
-      tied_.resize(at_);
-      if (at_ == count_) NextPass();
+      MakeKeys(end);
       break;
     case Phase::kScatter:
-      for (; at_ < end; ++at_) {
-        const Item& item = items_[at_];
-        spare_[next_[(item.key >> (8 * pass_)) & 0xFF]++] = item;
-      }
-      if (at_ == count_) {
-        items_.swap(spare_);
-        NextPass();
-      }
+      Scatter(end);
       break;
     case Phase::kRefine:
-      // Texts that share long beginnings (folders) are compared again and again: a smaller
-      // slice keeps the step short.
-      for (const std::size_t from = at_; at_ < count_ && at_ - from < kSliceTexts / 8;) {
-        std::size_t last = at_ + 1;
-        while (last < count_ && items_[last].key == items_[at_].key) ++last;
-        Refine(items_, at_, last, text_, scratch_, tied_);
-        at_ = last;
-      }
-      if (at_ == count_) {
-        at_ = 0;
-        order_.order.reserve(count_);
-        order_.tied.reserve(count_);
-        phase_ = Phase::kFinish;
-      }
+      RefineRuns();
       break;
     case Phase::kFinish:
-      for (; at_ < end; ++at_) {
-        order_.order.push_back(items_[at_].id);
-        order_.tied.push_back(tied_[at_] != 0);
-      }
+      order_.order.resize(end);
+      ForkJoin(parts_, parts_, [&](unsigned p) {
+        const auto [first, last] = PartOf(at_, end, p, parts_);
+        for (std::size_t k = first; k < last; ++k) order_.order[k] = items_[k].id;
+      });
+      for (; at_ < end; ++at_) order_.tied.push_back(tied_[at_] != 0);
       if (at_ == count_) Finish();
       break;
     case Phase::kDone:
       break;
   }
   return phase_ == Phase::kDone;
+}
+
+void TextOrderBuilder::MakeKeys(std::size_t end) {
+  const std::size_t begin = at_;
+  ForkJoin(parts_, parts_, [&](unsigned p) {
+    thread_local std::string scratch;
+    const auto [first, last] = PartOf(begin, end, p, parts_);
+    auto& counts = part_counts_[p];
+    for (std::size_t k = first; k < last; ++k) {
+      Item& item = items_[k];
+      item.id = std::uint32_t(k);
+      SetKey(item, text_, 0, scratch);
+      for (std::size_t b = 0; b < kKeyPartBytes; ++b) ++counts[b][(item.key >> (8 * b)) & 0xFF];
+    }
+  });
+  at_ = end;
+  tied_.resize(at_);
+  if (at_ < count_) return;
+  for (const auto& counts : part_counts_) {
+    for (std::size_t b = 0; b < kKeyPartBytes; ++b) {
+      for (std::size_t v = 0; v < 256; ++v) counts_[b][v] += counts[b][v];
+    }
+  }
+  part_counts_ = {};
+  NextPass();
+}
+
+// One stable pass of a slice. Scattering is bound by memory, not by the core: it stays on one.
+void TextOrderBuilder::Scatter(std::size_t end) {
+  const int shift = 8 * pass_;
+  for (; at_ < end; ++at_) {
+    const Item& item = items_[at_];
+    spare_[next_[(item.key >> shift) & 0xFF]++] = item;
+  }
+  if (at_ == count_) {
+    std::swap(items_, spare_);
+    NextPass();
+  }
+}
+
+// A slice of the runs of equal first parts, or one level of a run too long for one core.
+void TextOrderBuilder::RefineRuns() {
+  if (!wide_.empty()) {
+    const Span span = wide_.back();
+    wide_.pop_back();
+    const std::size_t next = span.offset + kKeyPartBytes;
+    ForkJoin(parts_, parts_, [&](unsigned p) {
+      thread_local std::string scratch;
+      const auto [first, last] = PartOf(span.begin, span.end, p, parts_);
+      for (std::size_t k = first; k < last; ++k) SetKey(items_[k], text_, next, scratch);
+    });
+    std::sort(items_.get() + span.begin, items_.get() + span.end, Less);
+    RefineRange(span.begin, span.end, next);
+  } else {
+    // Texts that share long beginnings (folders) are compared again and again: a smaller
+    // slice keeps the step short.
+    std::size_t end = std::min(at_ + kSliceTexts / 8 * parts_, count_);
+    while (end > 0 && end < count_ && items_[end].key == items_[end - 1].key) ++end;
+    RefineRange(at_, end, 0);
+    at_ = end;
+  }
+  if (at_ == count_ && wide_.empty()) {
+    at_ = 0;
+    order_.order.reserve(count_);
+    order_.tied.reserve(count_);
+    phase_ = Phase::kFinish;
+  }
+}
+
+// items[begin, end) are sorted by the part of their keys at offset. Their runs are refined on
+// every core, each core taking whole runs; a run too long for that waits for a level of its own,
+// whose keys are made on every core.
+void TextOrderBuilder::RefineRange(std::size_t begin, std::size_t end, std::size_t offset) {
+  const std::size_t piece = std::max<std::size_t>((end - begin) / (4 * parts_), 1);
+  std::vector<std::pair<std::size_t, std::size_t>> pieces;
+  std::size_t from = begin;
+  for (std::size_t first = begin; first < end;) {
+    std::size_t last = first + 1;
+    bool more = items_[first].more != 0;
+    while (last < end && items_[last].key == items_[first].key) more |= items_[last++].more != 0;
+    if (parts_ > 1 && more && last - first >= kWideRun) {
+      if (from < first) pieces.emplace_back(from, first);
+      wide_.push_back({first, last, offset});
+      from = last;
+    } else if (last - from >= piece) {
+      pieces.emplace_back(from, last);
+      from = last;
+    }
+    first = last;
+  }
+  if (from < end) pieces.emplace_back(from, end);
+  ForkJoin(unsigned(pieces.size()), parts_, [&](unsigned p) {
+    Refine(items_.get(), pieces[p].first, pieces[p].second, offset, text_, tied_);
+  });
 }
 
 // The key parts are sorted a byte at a time from the lowest, each pass stable, so positions
@@ -378,18 +462,18 @@ void TextOrderBuilder::NextPass() {
       next_[v] = next;
       next += counts[v];
     }
-    spare_.resize(count_);
+    if (!spare_) spare_.reset(new Item[count_]);
     phase_ = Phase::kScatter;
     return;
   }
-  spare_ = {};
+  spare_.reset();
   tied_.resize(count_);
   phase_ = Phase::kRefine;
   if (count_ == 0) Finish();
 }
 
 void TextOrderBuilder::Finish() {
-  items_ = {};
+  items_.reset();
   tied_ = {};
   phase_ = Phase::kDone;
 }

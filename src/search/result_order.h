@@ -16,6 +16,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -54,7 +55,8 @@ using TextOf = std::function<std::string_view(std::uint32_t p, std::string& scra
 // Sorts positions 0 .. count - 1 by their texts a slice at a time, so that the window thread
 // can sort a whole index between its messages: the first eight bytes of every key, then the
 // runs of equal first parts by the rest of their keys. It holds the texts' positions and key
-// parts, 16 bytes a text, twice while the first parts are sorted.
+// parts, 16 bytes a text, twice while the first parts are sorted. A slice of many texts is
+// split across the cores (text is then called from several threads at once).
 class TextOrderBuilder {
  public:
   TextOrderBuilder(std::size_t count, TextOf text);
@@ -68,23 +70,38 @@ class TextOrderBuilder {
     std::uint32_t id;
     std::uint32_t more;  // the key goes on past this part
   };
+  // Items equal in the parts of their keys before offset, sorted by the part at offset.
+  struct Span {
+    std::size_t begin, end, offset;
+  };
 
  private:
   enum class Phase { kKeys, kScatter, kRefine, kFinish, kDone };
+  using ByteCounts = std::array<std::uint32_t, 256>;
+  void MakeKeys(std::size_t end);
+  void Scatter(std::size_t end);
+  void RefineRuns();
+  void RefineRange(std::size_t begin, std::size_t end, std::size_t offset);
   void NextPass();
   void Finish();
 
   std::size_t count_;
   TextOf text_;
+  unsigned parts_;
   Phase phase_ = Phase::kKeys;
   std::size_t at_ = 0;
   int pass_ = -1;
-  std::vector<Item> items_;
-  std::vector<Item> spare_;
-  std::array<std::array<std::uint32_t, 256>, 8> counts_{};
-  std::array<std::uint32_t, 256> next_{};
+  // Not zeroed when made: each page is first written by the part that fills it, so the cores
+  // share the cost of fresh memory (at ten million texts a third of the whole sort).
+  std::unique_ptr<Item[]> items_;
+  std::unique_ptr<Item[]> spare_;
+  std::array<ByteCounts, 8> counts_{};
+  ByteCounts next_{};
+  // Each part's counts of the bytes of its key parts.
+  std::vector<std::array<ByteCounts, 8>> part_counts_;
+  // Runs refined a level a step, on every core.
+  std::vector<Span> wide_;
   std::vector<std::uint8_t> tied_;
-  std::string scratch_;
   TextOrder order_;
 };
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <map>
 #include <random>
 
@@ -123,6 +124,47 @@ TEST(SortedRowsTest, EqualAPlainSortOfTheResultSet) {
                                  << (with ? ", prepared" : "");
           }
         }
+      }
+    }
+  }
+}
+
+// Large sorts split their slices across the cores, and a long run of texts that share their
+// beginnings is refined a level at a time on every core: each shape of text is checked against
+// a plain stable sort by whole keys, ties included.
+TEST(TextOrderTest, LargeSortsEqualAPlainSortOfTheKeys) {
+  std::mt19937 rng(5);
+  const std::string deep = "C:\\Users\\someone\\Documents\\Projects\\";
+  const std::function<std::string()> shapes[] = {
+      // Short names of a few kinds, many of them equal.
+      [&] { return std::string(kNames[rng() % std::size(kNames)]); },
+      // One long beginning, then a folder of a few, then numbers of any width.
+      [&] {
+        return deep + "p" + std::to_string(rng() % 7) + "\\file" + std::to_string(rng() % 3000);
+      },
+      // Runs of equal long texts, some only in case or in leading zeros.
+      [&] {
+        const std::string tails[] = {"Report", "report", "report01", "report1", "REPORT2"};
+        return deep + tails[rng() % std::size(tails)];
+      },
+  };
+  for (std::size_t shape = 0; shape < std::size(shapes); ++shape) {
+    for (std::size_t count : {5000u, 70000u}) {
+      std::vector<std::string> texts;
+      for (std::size_t i = 0; i < count; ++i) texts.push_back(shapes[shape]());
+      const TextOrder got = OrderByText(
+          count, [&](std::uint32_t p, std::string&) { return std::string_view(texts[p]); });
+      std::vector<std::string> keys;
+      for (const std::string& text : texts) keys.push_back(NaturalKey(text));
+      Rows want(count);
+      for (std::uint32_t p = 0; p < count; ++p) want[p] = p;
+      std::stable_sort(want.begin(), want.end(),
+                       [&](std::uint32_t a, std::uint32_t b) { return keys[a] < keys[b]; });
+      ASSERT_EQ(got.order, want) << "shape " << shape << ", count " << count;
+      ASSERT_EQ(got.tied.size(), count);
+      for (std::size_t k = 0; k < count; ++k) {
+        ASSERT_EQ(got.tied[k], k > 0 && keys[want[k]] == keys[want[k - 1]])
+            << "shape " << shape << ", count " << count << ", place " << k;
       }
     }
   }
