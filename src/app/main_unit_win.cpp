@@ -494,8 +494,6 @@ void TFrmMain::WatchSignalled() {
 void TFrmMain::UpdateFromDisk() {
   if (commands_->Rebuilding() || closing_) return;
   if (!live_->Update([this] { return closing_; })) return;
-  // The new index has neither orders nor the scans' rooms yet.
-  prepare_orders_.SetEnabled(true);
   last_change_ = GetTickCount();
   requery_due_ = true;
   if (!requery_timer_.Enabled()) Requery();
@@ -526,7 +524,11 @@ void TFrmMain::LiveTick() {
   // The loop collects what the watches have (and opens lost ones again) and runs a pass.
   SetEvent(kick_);
   if (live_->Running() || commands_->Rebuilding()) return;
-  if (GetTickCount() - last_change_ >= kQuietMs) SaveIfUnsaved();
+  if (GetTickCount() - last_change_ < kQuietMs) return;
+  SaveIfUnsaved();
+  // An index a pass replaced has no orders yet. They take seconds of both cores at millions of
+  // entries, so a disk that keeps changing does not have them made again for every pass.
+  if (!OrdersPrepared()) prepare_orders_.SetEnabled(true);
 }
 
 void TFrmMain::SaveIfUnsaved() {

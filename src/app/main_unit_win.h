@@ -174,8 +174,8 @@ class TFrmMain : public TForm, private ResultView, private IndexProgress {
   DWORD last_change_ = 0;
   DWORD last_collect_ = 0;
   bool closing_ = false;
-  // Prepares the orders of the index between messages once it has been loaded, rebuilt or
-  // changed by a pass over the disk.
+  // Prepares the orders of the index between messages once it has been loaded or rebuilt, or
+  // once the disk has been quiet for a while after a pass changed it.
   TTimer prepare_orders_;
 };
 

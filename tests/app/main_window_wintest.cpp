@@ -265,18 +265,20 @@ TEST_F(RebuildTest, RebuildWalksBothRootsAndWritesTheIndexAfterEach) {
 TEST_F(RebuildTest, AfterTheDiskChangesTheIndexItsOrdersArePreparedAgain) {
   dir.Write("data\\list.txt", root1 + "\r\n" + root2 + "\r\n");
   StartWithIndex({});
-  ASSERT_TRUE(testing::RunLoopUntil([&] {
-    return form->Index().Current()->Count() > 0 && !form->Live().Running() &&
-           form->OrdersPrepared();
-  }));
+  ASSERT_TRUE(testing::RunLoopUntil(
+      [&] {
+        return form->Index().Current()->Count() > 0 && !form->Live().Running() &&
+               form->OrdersPrepared() && !form->PreparingOrders();
+      },
+      10000));
   const IndexList* before = form->Index().Current().get();
   dir.Write("r2\\d.txt", "");
-  ASSERT_TRUE(testing::RunLoopUntil([&] {
-    return form->Index().Current().get() != before && !form->Live().Running();
-  }));
+  ASSERT_TRUE(testing::RunLoopUntil(
+      [&] { return form->Index().Current().get() != before && !form->Live().Running(); }));
   // Else the next name or folder sort prepares them while the window waits: seconds at
-  // millions of entries, after any change on disk.
-  EXPECT_TRUE(testing::RunLoopUntil([&] { return form->OrdersPrepared(); }));
+  // millions of entries, after any change on disk. They are made once the disk has been quiet
+  // for three seconds.
+  EXPECT_TRUE(testing::RunLoopUntil([&] { return form->OrdersPrepared(); }, 10000));
 }
 
 TEST_F(RebuildTest, RowsOnShowStayWhileTheReplacedIndexIsReleased) {
