@@ -217,11 +217,14 @@ void Queries::ApplyOrder() {
 const PreparedOrders* Queries::PreparedFor(const IndexList& index, std::size_t rows) {
   const bool text_column =
       order_.column == SortColumn::kName || order_.column == SortColumn::kFolder;
+  auto ready = [&] { return preparing_ && preparing_->Ready(order_.column); };
   if (text_column && &index == store_.Current().get() && UsesPreparedOrders(rows, index.Count())) {
-    while (!PrepareOrdersStep()) {
+    // Only the order this sort uses: the other is left to the idle time after.
+    while (!PrepareOrdersStep(order_.column) && !ready()) {
     }
   }
-  return prepared_ && prepared_->index == &index ? prepared_.get() : nullptr;
+  if (prepared_ && prepared_->index == &index) return prepared_.get();
+  return ready() && &preparing_->Index() == &index ? &preparing_->Orders() : nullptr;
 }
 
 bool Queries::PrepareStep() {
@@ -234,14 +237,14 @@ bool Queries::PrepareStep() {
   return ReserveOrderRowsStep();
 }
 
-bool Queries::PrepareOrdersStep() {
+bool Queries::PrepareOrdersStep(SortColumn first) {
   const IndexList* index = store_.Current().get();
   if (!index || index == unprepared_ || (prepared_ && prepared_->index == index)) return true;
   try {
     if (!preparing_ || &preparing_->Index() != index) {
       preparing_ = std::make_unique<OrderPreparation>(*index, lead_);
     }
-    if (!preparing_->Step()) return false;
+    if (!preparing_->Step(first)) return false;
     prepared_ = std::make_unique<PreparedOrders>(preparing_->Take());
   } catch (const std::bad_alloc&) {
     // Sorts of this index go by the texts of their rows instead.

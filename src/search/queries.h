@@ -151,8 +151,9 @@ class Queries {
   void IndexReplaced(std::shared_ptr<IndexList> old);
   void ApplyOrder();
   const PreparedOrders* PreparedFor(const IndexList& index, std::size_t rows);
-  // One slice of the orders of the current index; true once they are complete.
-  bool PrepareOrdersStep();
+  // One slice of the orders of the current index, on the one that `first` sorts by while it is
+  // not complete; true once they are complete.
+  bool PrepareOrdersStep(SortColumn first = SortColumn::kName);
   bool ReserveOrderRowsStep();
   std::string Label(std::uint32_t start) const;
 

@@ -529,25 +529,33 @@ OrderPreparation::OrderPreparation(const IndexList& index, const LeadBytes& lead
   orders_.index = &index;
 }
 
-bool OrderPreparation::Step() {
-  if (done_) return true;
-  if (!names_done_) {
-    names_done_ = names_.Step();
-    if (names_done_) orders_.names = names_.Take();
-    return false;
+bool OrderPreparation::Step(SortColumn first) {
+  if (names_done_ && folders_done_) return true;
+  if (names_done_ || (first == SortColumn::kFolder && !folders_done_)) {
+    FoldersStep();
+  } else if (names_.Step()) {
+    names_done_ = true;
+    orders_.names = names_.Take();
   }
+  return names_done_ && folders_done_;
+}
+
+void OrderPreparation::FoldersStep() {
   const IndexList& index = *orders_.index;
   FolderRanks& ranks = orders_.folders;
   if (!folders_) {
     ranks.irregular = IrregularEntries(index, lead_);
     folders_.emplace(index.FolderCount() + ranks.irregular.size(), ranks.TextOf(index, lead_));
-    return false;
+    return;
   }
-  if (!folders_->Step()) return false;
+  if (!folders_->Step()) return;
   ranks.Rank(folders_->Take(), index.FolderCount());
   folders_.reset();
-  done_ = true;
-  return true;
+  folders_done_ = true;
+}
+
+bool OrderPreparation::Ready(SortColumn column) const {
+  return column == SortColumn::kName ? names_done_ : column == SortColumn::kFolder && folders_done_;
 }
 
 bool SortedPositions(const IndexList& index, const Rows* rows, ResultOrder order,

@@ -135,23 +135,30 @@ struct PreparedOrders {
   std::size_t MemoryBytes() const { return names.MemoryBytes() + folders.MemoryBytes(); }
 };
 
-// Prepares the orders of an index a slice at a time. The index must outlive it.
+// Prepares the orders of an index a slice at a time, the names' first unless a sort asks for
+// the folders'. The index must outlive it.
 class OrderPreparation {
  public:
   OrderPreparation(const IndexList& index, const LeadBytes& lead);
-  // Does a slice of the work; true once the orders are complete.
-  bool Step();
+  // Does a slice of the work, on the order that `first` sorts by while it is not complete;
+  // true once both orders are complete.
+  bool Step(SortColumn first = SortColumn::kName);
+  // Whether the order a sort by column uses is complete (a sort can use it from Orders()).
+  bool Ready(SortColumn column) const;
   const IndexList& Index() const { return *orders_.index; }
+  const PreparedOrders& Orders() const { return orders_; }
   // The orders, once complete.
   PreparedOrders Take() { return std::move(orders_); }
 
  private:
+  void FoldersStep();
+
   PreparedOrders orders_;
   LeadBytes lead_;
   TextOrderBuilder names_;
   std::optional<TextOrderBuilder> folders_;
   bool names_done_ = false;
-  bool done_ = false;
+  bool folders_done_ = false;
 };
 
 struct SortContext {

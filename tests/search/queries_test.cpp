@@ -505,6 +505,29 @@ TEST_F(QueriesTest, OrdersArePreparedInSlicesForTheCurrentIndex) {
   EXPECT_EQ(queries.Prepared(), nullptr);
 }
 
+// A sort while the orders are being prepared makes only the order it uses; the other is left to
+// the idle time after.
+TEST_F(QueriesTest, ASortDuringThePreparationWaitsOnlyForTheOrderItUses) {
+  std::string text;
+  for (int i = 0; i < 200000; ++i)
+    text += "C:\\d" + std::to_string(i % 97) + "\\f" + std::to_string(i) + "\r\n";
+  Load(text);
+  queries.SearchByKeyword("C:");
+  ASSERT_TRUE(queries.SetOrder({SortColumn::kFolder, false}));
+  EXPECT_EQ(results.Path(0), "C:\\d0\\f0");
+  EXPECT_EQ(results.Path(1), "C:\\d0\\f97");
+  EXPECT_EQ(results.Path(200000 - 1), "C:\\d96\\f199916");
+  EXPECT_EQ(queries.Prepared(), nullptr);
+  ASSERT_TRUE(queries.SetOrder({SortColumn::kName, false}));
+  EXPECT_EQ(results.Path(1), "C:\\d1\\f1");
+  EXPECT_EQ(results.Path(10), "C:\\d10\\f10");
+  while (!queries.PrepareStep()) {
+  }
+  ASSERT_NE(queries.Prepared(), nullptr);
+  ASSERT_TRUE(queries.SetOrder({SortColumn::kName, true}));
+  EXPECT_EQ(results.Path(0), "C:\\d82\\f199999");
+}
+
 // The room made for later sorts never is the order on show: it is made while sorted rows are on
 // screen (a type sort needs no prepared orders, so it can come first), and a new result reuses
 // the room of the order before.
