@@ -138,10 +138,10 @@ class Queries {
   std::size_t SizeSortLimit() const { return size_limit_; }
 
   // Prepares the room the scans of the current index write into (ScanScratch::PrepareRoomStep),
-  // its name and folder orders, then the room a sort of all its entries writes into, a slice at
+  // the room a sort of all its entries writes into, then its name and folder orders, a slice at
   // a time (a few milliseconds each), for the window to call while it is idle; true once there
-  // is nothing left to do. A sort that needs the orders before they are complete completes
-  // them first, and only them.
+  // is nothing left to do. A sort that needs an order before it is complete completes it
+  // first, and only it.
   bool PrepareStep();
   const PreparedOrders* Prepared() const { return prepared_.get(); }
 
@@ -169,7 +169,7 @@ class Queries {
   ResultOrder order_;
   ResultOrder shown_;
   // The positions of the rows on show in order_, shared with results_; kept between sorts
-  // (4 bytes an entry of the index, made after its orders are prepared).
+  // (4 bytes an entry of the index, made before its orders are prepared).
   std::shared_ptr<Rows> order_rows_;
   const IndexList* order_room_for_ = nullptr;
   std::function<std::int64_t(const std::string&)> size_of_;
