@@ -503,6 +503,13 @@ void TFrmMain::UpdateFromDisk() {
 void TFrmMain::Requery() {
   requery_timer_.SetEnabled(requery_due_);
   if (!requery_due_) return;
+  if (queries_->WouldWaitForOrders(results_.Count())) {
+    // The sorted rows on show stay until the new index's order is ready, and the timer asks
+    // again: otherwise every change on disk would stop the window for seconds at millions of
+    // entries while a large result is sorted by name or folder.
+    prepare_orders_.SetEnabled(true);
+    return;
+  }
   requery_due_ = false;
   if (!last_query_) return;
   const std::optional<std::string> selected = SelectedPath();

@@ -110,6 +110,8 @@ class TFrmMain : public TForm, private ResultView, private IndexProgress {
   bool PreparingOrders() const { return prepare_orders_.Enabled(); }
   // Whether the name and folder orders of the current index are ready for a sort.
   bool OrdersPrepared() const;
+  // How many sorts have made the window wait for orders.
+  std::size_t SortsThatWaited() const { return queries_->SortsThatWaited(); }
 
  protected:
   void FormCreate() override;

@@ -214,17 +214,26 @@ void Queries::ApplyOrder() {
   view_.ShowOrder(shown_);
 }
 
+bool Queries::OrderReady(const IndexList& index) const {
+  if (prepared_ && prepared_->index == &index) return true;
+  return preparing_ && &preparing_->Index() == &index && preparing_->Ready(order_.column);
+}
+
+bool Queries::WouldWaitForOrders(std::size_t rows) const {
+  const IndexList* index = store_.Current().get();
+  return (order_.column == SortColumn::kName || order_.column == SortColumn::kFolder) && index &&
+         index != unprepared_ && UsesPreparedOrders(rows, index->Count()) && !OrderReady(*index);
+}
+
 const PreparedOrders* Queries::PreparedFor(const IndexList& index, std::size_t rows) {
-  const bool text_column =
-      order_.column == SortColumn::kName || order_.column == SortColumn::kFolder;
-  auto ready = [&] { return preparing_ && preparing_->Ready(order_.column); };
-  if (text_column && &index == store_.Current().get() && UsesPreparedOrders(rows, index.Count())) {
+  if (&index == store_.Current().get() && WouldWaitForOrders(rows)) {
+    ++waits_;
     // Only the order this sort uses: the other is left to the idle time after.
-    while (!PrepareOrdersStep(order_.column) && !ready()) {
+    while (!PrepareOrdersStep(order_.column) && !OrderReady(index)) {
     }
   }
   if (prepared_ && prepared_->index == &index) return prepared_.get();
-  return ready() && &preparing_->Index() == &index ? &preparing_->Orders() : nullptr;
+  return OrderReady(index) ? &preparing_->Orders() : nullptr;
 }
 
 bool Queries::PrepareStep() {

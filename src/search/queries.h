@@ -144,6 +144,11 @@ class Queries {
   // first, and only it.
   bool PrepareStep();
   const PreparedOrders* Prepared() const { return prepared_.get(); }
+  // Whether a result of about this many rows, put in the order set, would first wait for the
+  // current index's orders to be prepared (seconds at millions of entries).
+  bool WouldWaitForOrders(std::size_t rows) const;
+  // How many sorts have waited for orders so far.
+  std::size_t SortsThatWaited() const { return waits_; }
 
  private:
   bool FillWhilePumping(std::uint64_t generation, std::shared_ptr<IndexList> index,
@@ -151,6 +156,8 @@ class Queries {
   void IndexReplaced(std::shared_ptr<IndexList> old);
   void ApplyOrder();
   const PreparedOrders* PreparedFor(const IndexList& index, std::size_t rows);
+  // Whether the order that order_ sorts by is complete for index.
+  bool OrderReady(const IndexList& index) const;
   // One slice of the orders of the current index, on the one that `first` sorts by while it is
   // not complete; true once they are complete.
   bool PrepareOrdersStep(SortColumn first = SortColumn::kName);
@@ -178,6 +185,7 @@ class Queries {
   std::unique_ptr<PreparedOrders> prepared_;
   // The index whose preparation ran out of memory: its sorts go by the texts.
   const IndexList* unprepared_ = nullptr;
+  std::size_t waits_ = 0;
   enum class LastQuery { kNone, kKeyword, kCategory } last_query_ = LastQuery::kNone;
 };
 

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -11,6 +12,8 @@
 #include "app/main_unit_win.h"
 #include "app/unit_set_win.h"
 #include "search/locations.h"
+#include "search/natural_order.h"
+#include "search/path_ops.h"
 #include "support/gui_test_win.h"
 #include "support/temp_dir.h"
 
@@ -279,6 +282,39 @@ TEST_F(RebuildTest, AfterTheDiskChangesTheIndexItsOrdersArePreparedAgain) {
   // millions of entries, after any change on disk. They are made once the disk has been quiet
   // for three seconds.
   EXPECT_TRUE(testing::RunLoopUntil([&] { return form->OrdersPrepared(); }, 10000));
+}
+
+TEST_F(RebuildTest, ASortedResultFollowsTheDiskWithoutMakingTheWindowWaitForOrders) {
+  dir.Write("data\\list.txt", root1 + "\r\n" + root2 + "\r\n");
+  StartWithIndex({});
+  ASSERT_TRUE(testing::RunLoopUntil(
+      [&] {
+        return form->Index().Current()->Count() > 0 && !form->Live().Running() &&
+               form->OrdersPrepared() && !form->PreparingOrders();
+      },
+      10000));
+  TypeChars(form->edtName->Handle(), "\\");
+  form->lvResultColumnClick(int(SortColumn::kName));
+  const std::size_t waited = form->SortsThatWaited();
+  const std::size_t entries = form->Index().Current()->Count();
+  dir.Write("r2\\0.txt", "");
+  // The new index's order is made between messages before the rows follow the disk, instead of
+  // the window waiting for it at the change.
+  ASSERT_TRUE(testing::RunLoopUntil(
+      [&] {
+        return form->Index().Current()->Count() == entries + 1 &&
+               form->Results().Count() == entries + 1;
+      },
+      10000));
+  EXPECT_EQ(form->SortsThatWaited(), waited);
+  std::vector<std::string> names;
+  for (const std::string& row : Rows()) {
+    names.emplace_back(ExtractFileName(row, LeadBytes::SingleByte()));
+  }
+  EXPECT_TRUE(std::is_sorted(names.begin(), names.end(), [](const auto& a, const auto& b) {
+    return CompareNatural(a, b) < 0;
+  })) << ::testing::PrintToString(names);
+  EXPECT_NE(std::find(names.begin(), names.end(), "0.txt"), names.end());
 }
 
 TEST_F(RebuildTest, RowsOnShowStayWhileTheReplacedIndexIsReleased) {
