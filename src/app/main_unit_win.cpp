@@ -506,8 +506,9 @@ void TFrmMain::Requery() {
   if (queries_->WouldWaitForOrders(results_.Count())) {
     // The sorted rows on show stay until the new index's order is ready, and the timer asks
     // again: otherwise every change on disk would stop the window for seconds at millions of
-    // entries while a large result is sorted by name or folder.
-    prepare_orders_.SetEnabled(true);
+    // entries while a large result is sorted by name or folder. A rebuild has the orders made
+    // once it ends.
+    if (!commands_->Rebuilding()) prepare_orders_.SetEnabled(true);
     return;
   }
   requery_due_ = false;

@@ -245,7 +245,8 @@ bool Queries::PrepareStep() {
   // Room for the positions of every entry, written once: the first sort then costs what any
   // other does instead of waiting for the system to hand out fresh memory page by page.
   if (!ReserveOrderRowsStep()) return false;
-  return PrepareOrdersStep();
+  // The order the rows on show are asked in first, for a query that waits to run again.
+  return PrepareOrdersStep(order_.column);
 }
 
 bool Queries::PrepareOrdersStep(SortColumn first) {
