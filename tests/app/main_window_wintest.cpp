@@ -235,6 +235,19 @@ class RebuildTest : public MainWindowTest {
     form->SetProgressBar(&probe);
   }
 
+  // Starts with an empty index and both roots in the root list, and waits until the first pass
+  // over the disk has filled the index and its orders are ready.
+  void StartFollowingTheRoots() {
+    dir.Write("data\\list.txt", root1 + "\r\n" + root2 + "\r\n");
+    StartWithIndex({});
+    ASSERT_TRUE(testing::RunLoopUntil(
+        [&] {
+          return form->Index().Current()->Count() > 0 && !form->Live().Running() &&
+                 form->OrdersPrepared() && !form->PreparingOrders();
+        },
+        10000));
+  }
+
   std::string root1, root2;
   TFrmMain* raw = nullptr;
   ProgressProbe probe{dir, raw};
@@ -266,14 +279,7 @@ TEST_F(RebuildTest, RebuildWalksBothRootsAndWritesTheIndexAfterEach) {
 }
 
 TEST_F(RebuildTest, AfterTheDiskChangesTheIndexItsOrdersArePreparedAgain) {
-  dir.Write("data\\list.txt", root1 + "\r\n" + root2 + "\r\n");
-  StartWithIndex({});
-  ASSERT_TRUE(testing::RunLoopUntil(
-      [&] {
-        return form->Index().Current()->Count() > 0 && !form->Live().Running() &&
-               form->OrdersPrepared() && !form->PreparingOrders();
-      },
-      10000));
+  ASSERT_NO_FATAL_FAILURE(StartFollowingTheRoots());
   const IndexList* before = form->Index().Current().get();
   dir.Write("r2\\d.txt", "");
   ASSERT_TRUE(testing::RunLoopUntil(
@@ -285,14 +291,7 @@ TEST_F(RebuildTest, AfterTheDiskChangesTheIndexItsOrdersArePreparedAgain) {
 }
 
 TEST_F(RebuildTest, ASortedResultFollowsTheDiskWithoutMakingTheWindowWaitForOrders) {
-  dir.Write("data\\list.txt", root1 + "\r\n" + root2 + "\r\n");
-  StartWithIndex({});
-  ASSERT_TRUE(testing::RunLoopUntil(
-      [&] {
-        return form->Index().Current()->Count() > 0 && !form->Live().Running() &&
-               form->OrdersPrepared() && !form->PreparingOrders();
-      },
-      10000));
+  ASSERT_NO_FATAL_FAILURE(StartFollowingTheRoots());
   TypeChars(form->edtName->Handle(), "\\");
   form->lvResultColumnClick(int(SortColumn::kName));
   const std::size_t waited = form->SortsThatWaited();
