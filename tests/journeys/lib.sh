@@ -31,8 +31,11 @@ journey_begin() {
   j_xdo mousemove "$J_OX" "$J_OY"
 }
 
+# journey_teardown [RC]: ends the journey with RC (by default the status it was called with). A
+# trap of its own that cleans up first passes the status on as RC: under set -e a command that
+# fails in a trap ends the trap before the teardown, leaving the program running.
 journey_teardown() {
-  local rc=$?
+  local rc=${1:-$?}
   trap - EXIT
   stop_vorlisk
   local d
