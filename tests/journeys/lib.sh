@@ -313,25 +313,26 @@ with_setting() {
   J_RESTORE+=("$key|$name|$old")
   # The way back is in place before the change: a journey that ends anywhere after this line
   # leaves the prefix as it found it for the journeys after it.
-  trap 'restore_settings; journey_teardown' EXIT
+  trap 'rc=$?; restore_settings; journey_teardown "$rc"' EXIT
   wine reg add "HKCU\\$key" /v "$name" /d "$value" /f >/dev/null 2>&1 </dev/null ||
     fail "could not set $key\\$name to $value"
   restart_wineserver
 }
 
+# Runs from the journey's exit trap: a command failing here would end the trap before the
+# teardown, so each way back is tried whatever the one before did.
 restore_settings() {
-  local rc=$? entry key name old
+  local entry key name old
   for entry in "${J_RESTORE[@]}"; do
     IFS='|' read -r key name old <<<"$entry"
     if [ -n "$old" ]; then
-      wine reg add "HKCU\\$key" /v "$name" /d "$old" /f >/dev/null 2>&1 </dev/null
+      wine reg add "HKCU\\$key" /v "$name" /d "$old" /f >/dev/null 2>&1 </dev/null || true
     else
-      wine reg delete "HKCU\\$key" /v "$name" /f >/dev/null 2>&1 </dev/null
+      wine reg delete "HKCU\\$key" /v "$name" /f >/dev/null 2>&1 </dev/null || true
     fi
   done
   J_RESTORE=()
   restart_wineserver
-  return "$rc"
 }
 
 # Ends the prefix's Wine server and starts it again as scripts/test leaves it: persistent, with

@@ -10,13 +10,11 @@
 source "${BASH_SOURCE[0]%/*}/window_lib.sh"
 old_version=$(wine winecfg -v 2>/dev/null | tr -d '\r')
 restore_version() {
-  local rc=$?
-  wine winecfg -v "$old_version" >/dev/null 2>&1 </dev/null
+  wine winecfg -v "$old_version" >/dev/null 2>&1 </dev/null || true
   restart_wineserver
-  return "$rc"
 }
 wine winecfg -v winxp64 >/dev/null 2>&1 </dev/null
-trap 'restore_version; journey_teardown' EXIT
+trap 'rc=$?; restore_version; journey_teardown "$rc"' EXIT
 restart_wineserver
 write_lines "$J_PROGRAM/data/list.txt" 'J:\'
 : >"$J_PROGRAM/vl.vl"
