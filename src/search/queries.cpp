@@ -94,9 +94,11 @@ Queries::~Queries() {
 
 void Queries::IndexReplaced(std::shared_ptr<IndexList> old) {
   // The cached rows belong to the old index; with them gone, the rows on show may hold its
-  // last reference. A rebuild needs its memory now, so the scans' buffers go too.
+  // last reference. A rebuild needs its memory now, so the scans' buffers go too, unless the
+  // new index is about the old one's size (a pass over the disk).
   keywords_.Clear();
-  scratch_.Release();
+  const IndexList* now = store_.Current().get();
+  scratch_.IndexReplaced(old ? old->Count() : 0, now ? now->Count() : 0);
   preparing_.reset();
   prepared_.reset();
   unprepared_ = nullptr;

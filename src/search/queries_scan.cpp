@@ -20,6 +20,9 @@ constexpr std::size_t kNone = std::string_view::npos;
 constexpr std::size_t kMinFoldersPerPart = std::size_t(1) << 14;
 constexpr std::size_t kMinEntriesPerPart = std::size_t(1) << 17;
 constexpr std::size_t kMinCandidatesPerPart = std::size_t(1) << 14;
+// Rooms are made this fraction larger than the index, so that the index a pass over the disk
+// makes (a few entries more) still fits them.
+constexpr std::size_t kRoomSpare = 64;
 
 // How far ahead a refining scan asks for the memory of the candidates it will read.
 constexpr std::size_t kFetchAhead = 8;
@@ -285,6 +288,11 @@ void ScanScratch::Release() {
   marks_size_ = 0;
 }
 
+void ScanScratch::IndexReplaced(std::size_t old_count, std::size_t new_count) {
+  const std::size_t change = std::max(old_count, new_count) - std::min(old_count, new_count);
+  if (new_count == 0 || change > std::max(old_count, new_count) / kRoomSpare) Release();
+}
+
 void ScanScratch::Prepare(const IndexList& index) {
   StartHelpers(Threads());
   Marks(index.FolderCount());
@@ -297,7 +305,7 @@ bool MakeRoomSlice(Rows& rows, std::size_t entries) {
   constexpr std::size_t kSlice = std::size_t(1) << 20;
   if (rows.capacity() < entries) {
     rows.clear();
-    rows.reserve(entries);
+    rows.reserve(entries + entries / kRoomSpare);
   }
   rows.resize(std::min(entries, rows.size() + kSlice));
   if (rows.size() < entries) return false;

@@ -69,6 +69,11 @@ class ScanScratch {
   void GiveBack(Rows&& rows);
   // Frees every buffer: the index they were sized for has gone.
   void Release();
+  // The index the buffers were made for has been replaced by one of new_count entries. A pass
+  // over the disk changes a few entries, and the buffers (made with room to spare) serve the new
+  // index as they are, so the query run again after it meets no fresh memory; a rebuild's step
+  // or a clear, which change the size more, needs their memory now: they are freed.
+  void IndexReplaced(std::size_t old_count, std::size_t new_count);
   // Starts the helpers and makes everything a scan of index writes into: the folder marks,
   // room for two results of every entry (the second for the query typed while the first is on
   // show) and the rows of the parts, written once so that the system has given their memory.

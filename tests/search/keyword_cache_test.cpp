@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <set>
 #include <tuple>
 
 #include "search/fakes.h"
@@ -80,6 +81,44 @@ TEST(ScanScratchRooms, PreparedForTwoResultsAndKeepingTheTwoLargest) {
   EXPECT_EQ(scratch.TakeRows().capacity(), 100u);
   EXPECT_GE(scratch.TakeRows().capacity(), index.Count());
   EXPECT_EQ(scratch.TakeRows().capacity(), 0u);
+}
+
+// A pass over the disk replaces the index with one of nearly its size: the rooms serve it as
+// they are (the same memory, no fresh pages for the query run again); a rebuild's step or a
+// clear frees them.
+TEST(ScanScratchRooms, KeptForAnIndexOfAboutTheSameSizeAndFreedOtherwise) {
+  const IndexList index = Lines(1000, 50);
+  const struct {
+    std::size_t count;
+    bool kept;
+  } cases[] = {{1000, true}, {1010, true}, {990, true}, {1100, false}, {500, false}, {0, false}};
+  for (const auto& c : cases) {
+    ScanScratch scratch;
+    // Where the memory of the two rooms of results is, and the smaller room's size.
+    auto rooms = [&scratch] {
+      Rows first = scratch.TakeRows();
+      Rows second = scratch.TakeRows();
+      const auto seen = std::make_pair(std::set<const std::uint32_t*>{first.data(), second.data()},
+                                       std::min(first.capacity(), second.capacity()));
+      scratch.GiveBack(std::move(first));
+      scratch.GiveBack(std::move(second));
+      return seen;
+    };
+    while (!scratch.PrepareRoomStep(index)) {
+    }
+    const auto before = rooms();
+    scratch.IndexReplaced(index.Count(), c.count);
+    if (!c.kept) {
+      EXPECT_EQ(scratch.TakeRows().capacity(), 0u) << c.count;
+      continue;
+    }
+    const IndexList next = Lines(c.count, 50);
+    while (!scratch.PrepareRoomStep(next)) {
+    }
+    const auto after = rooms();
+    EXPECT_EQ(after.first, before.first) << c.count;
+    EXPECT_GE(after.second, c.count);
+  }
 }
 
 TEST(KeywordCache, RefinesFromTheSmallestEarlierResultItHolds) {
