@@ -356,18 +356,25 @@ bool TextOrderBuilder::Step() {
   return phase_ == Phase::kDone;
 }
 
-void TextOrderBuilder::MakeKeys(std::size_t end) {
-  const std::size_t begin = at_;
+template <typename EachKey>
+void TextOrderBuilder::SetKeys(std::size_t begin, std::size_t end, std::size_t offset,
+                               EachKey&& each) {
   ForkJoin(parts_, parts_, [&](unsigned p) {
     thread_local std::string scratch;
     const auto [first, last] = PartOf(begin, end, p, parts_);
-    auto& counts = part_counts_[p];
     for (std::size_t k = first; k < last; ++k) {
-      Item& item = items_[k];
-      item.id = std::uint32_t(k);
-      SetKey(item, text_, 0, scratch);
-      for (std::size_t b = 0; b < kKeyPartBytes; ++b) ++counts[b][(item.key >> (8 * b)) & 0xFF];
+      // The first level numbers the items as it makes them (each page written by its part).
+      if (offset == 0) items_[k].id = std::uint32_t(k);
+      SetKey(items_[k], text_, offset, scratch);
+      each(p, items_[k]);
     }
+  });
+}
+
+void TextOrderBuilder::MakeKeys(std::size_t end) {
+  SetKeys(at_, end, 0, [this](unsigned p, const Item& item) {
+    auto& counts = part_counts_[p];
+    for (std::size_t b = 0; b < kKeyPartBytes; ++b) ++counts[b][(item.key >> (8 * b)) & 0xFF];
   });
   at_ = end;
   tied_.resize(at_);
@@ -400,11 +407,7 @@ void TextOrderBuilder::RefineRuns() {
     const Span span = wide_.back();
     wide_.pop_back();
     const std::size_t next = span.offset + kKeyPartBytes;
-    ForkJoin(parts_, parts_, [&](unsigned p) {
-      thread_local std::string scratch;
-      const auto [first, last] = PartOf(span.begin, span.end, p, parts_);
-      for (std::size_t k = first; k < last; ++k) SetKey(items_[k], text_, next, scratch);
-    });
+    SetKeys(span.begin, span.end, next, [](unsigned, const Item&) {});
     std::sort(items_.get() + span.begin, items_.get() + span.end, Less);
     RefineRange(span.begin, span.end, next);
   } else {

@@ -78,6 +78,10 @@ class TextOrderBuilder {
  private:
   enum class Phase { kKeys, kScatter, kRefine, kFinish, kDone };
   using ByteCounts = std::array<std::uint32_t, 256>;
+  // Makes the key parts at offset of items [begin, end) on every core, handing each item to
+  // each(part, item) after.
+  template <typename EachKey>
+  void SetKeys(std::size_t begin, std::size_t end, std::size_t offset, EachKey&& each);
   void MakeKeys(std::size_t end);
   void Scatter(std::size_t end);
   void RefineRuns();
