@@ -422,11 +422,6 @@ void TFrmMain::PrepareSlice() {
   prepare_orders_.SetEnabled(false);
 }
 
-bool TFrmMain::OrdersPrepared() const {
-  const PreparedOrders* prepared = queries_->Prepared();
-  return prepared && prepared->index == store_.Current().get();
-}
-
 void TFrmMain::lvResultColumnClick(int column) {
   const ResultOrder order = NextOrder(queries_->Order(), SortColumn(column));
   if (!queries_->SetOrder(order)) {

@@ -109,7 +109,7 @@ class TFrmMain : public TForm, private ResultView, private IndexProgress {
   // Whether the name and folder orders of the current index are still being prepared.
   bool PreparingOrders() const { return prepare_orders_.Enabled(); }
   // Whether the name and folder orders of the current index are ready for a sort.
-  bool OrdersPrepared() const;
+  bool OrdersPrepared() const { return queries_->OrdersPrepared(); }
   // How many sorts have made the window wait for orders.
   std::size_t SortsThatWaited() const { return queries_->SortsThatWaited(); }
 

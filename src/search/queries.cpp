@@ -216,6 +216,10 @@ void Queries::ApplyOrder() {
   view_.ShowOrder(shown_);
 }
 
+bool Queries::OrdersPrepared() const {
+  return prepared_ && prepared_->index == store_.Current().get();
+}
+
 bool Queries::OrderReady(const IndexList& index) const {
   if (prepared_ && prepared_->index == &index) return true;
   return preparing_ && &preparing_->Index() == &index && preparing_->Ready(order_.column);

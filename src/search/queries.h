@@ -144,6 +144,8 @@ class Queries {
   // first, and only it.
   bool PrepareStep();
   const PreparedOrders* Prepared() const { return prepared_.get(); }
+  // Whether both orders of the current index are ready.
+  bool OrdersPrepared() const;
   // Whether a result of about this many rows, put in the order set, would first wait for the
   // current index's orders to be prepared (seconds at millions of entries).
   bool WouldWaitForOrders(std::size_t rows) const;
