@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <unordered_map>
 
 #include "framework/application_win.h"
 #include "framework/canvas_win.h"
@@ -15,7 +16,14 @@ namespace {
 
 constexpr wchar_t kControlClass[] = L"VorliskControl";
 constexpr wchar_t kPopupClass[] = L"VorliskPopup";
-constexpr wchar_t kSelfProperty[] = L"Vorlisk.Control";
+// The control of each window this program handles. Not a window property: every message
+// looks its control up, and a property lookup is a round trip to the window server under some
+// Windows layers (a repaint of the result list asked it hundreds of times). Only the thread
+// that owns the windows touches it.
+std::unordered_map<HWND, TWinControl*>& ControlsByWindow() {
+  static std::unordered_map<HWND, TWinControl*> controls;
+  return controls;
+}
 
 // The drop shadow class style exists from system version 5.1 on.
 bool DropShadowSupported() {
@@ -67,7 +75,9 @@ TWinControl::~TWinControl() {
 
 TWinControl* TWinControl::FromHandle(HWND handle) {
   if (!handle) return nullptr;
-  return static_cast<TWinControl*>(GetPropW(handle, kSelfProperty));
+  const auto& controls = ControlsByWindow();
+  const auto found = controls.find(handle);
+  return found == controls.end() ? nullptr : found->second;
 }
 
 void TWinControl::CreateParams(TCreateParams& params) {
@@ -127,11 +137,14 @@ void TWinControl::DestroyHandle() {
 
 void TWinControl::Attach(HWND handle) {
   handle_ = handle;
-  SetPropW(handle, kSelfProperty, this);
+  ControlsByWindow()[handle] = this;
 }
 
 void TWinControl::Detach() {
-  RemovePropW(handle_, kSelfProperty);
+  if (const auto found = ControlsByWindow().find(handle_);
+      found != ControlsByWindow().end() && found->second == this) {
+    ControlsByWindow().erase(found);
+  }
   if (previous_proc_) {
     SetWindowLongPtrW(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous_proc_));
   }

@@ -66,6 +66,36 @@ TEST_F(FrameworkTest, AnExceptionInAWindowProcedureReachesTheErrorBoxAndNoFurthe
   form.Release();
 }
 
+// Messages find their control by window; a window that is gone must find none, or a later
+// window given the same handle would reach an object that no longer owns it.
+TEST_F(FrameworkTest, AWindowLeadsToItsControlOnlyWhileItHasIt) {
+  TestForm form(true);
+  auto* own = new Thrower(&form);
+  own->SetParent(&form);
+  auto* list = new TListView(&form);  // a system class, subclassed
+  list->SetParent(&form);
+  const HWND form_window = form.Handle(), own_window = own->Handle(), list_window = list->Handle();
+  EXPECT_EQ(TWinControl::FromHandle(form_window), &form);
+  EXPECT_EQ(TWinControl::FromHandle(own_window), own);
+  EXPECT_EQ(TWinControl::FromHandle(list_window), list);
+
+  own->DestroyHandle();
+  EXPECT_EQ(TWinControl::FromHandle(own_window), nullptr);
+  EXPECT_EQ(TWinControl::FromHandle(list_window), list);
+  own->HandleNeeded();
+  EXPECT_EQ(TWinControl::FromHandle(own->Handle()), own);
+
+  // The form's window takes its children's with it; their objects stay.
+  const HWND own_again = own->Handle();
+  form.DestroyHandle();
+  for (HWND gone : {form_window, own_again, list_window}) {
+    EXPECT_FALSE(IsWindow(gone));
+    EXPECT_EQ(TWinControl::FromHandle(gone), nullptr);
+  }
+  EXPECT_FALSE(list->HandleAllocated());
+  form.Release();
+}
+
 TEST_F(FrameworkTest, ClosingAskesTheFormAndOnlyTheMainFormEndsTheApplication) {
   TestForm refusing(false);
   refusing.Show();
