@@ -7,9 +7,11 @@ mkdir -p "$BUILD_ROOT"
 BUILD_ROOT=$(cd "$BUILD_ROOT" && pwd)
 export LANG=C.UTF-8
 
-# Wine gets a prefix of its own inside the build folder, never ~/.wine.
+# Wine gets a prefix of its own inside the build folder, never ~/.wine, and X resources as a
+# desktop session has them (tools/x-resources says why).
 wine_env() {
   export WINEPREFIX="$BUILD_ROOT/wineprefix" WINEARCH=win64 WINEDEBUG=-all
+  export XENVIRONMENT="$ROOT/tools/x-resources"
 }
 
 # Creates the prefix once, with the virtual desktop (without it every hide costs two seconds and

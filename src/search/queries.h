@@ -153,8 +153,8 @@ class Queries {
   std::size_t SortsThatWaited() const { return waits_; }
 
  private:
-  bool FillWhilePumping(std::uint64_t generation, std::shared_ptr<IndexList> index,
-                        const Rows& matches);
+  bool FillWhilePumping(std::uint64_t generation, std::uint32_t start,
+                        std::shared_ptr<IndexList> index, const Rows& matches);
   void IndexReplaced(std::shared_ptr<IndexList> old);
   void ApplyOrder();
   const PreparedOrders* PreparedFor(const IndexList& index, std::size_t rows);
