@@ -377,13 +377,14 @@ void FindKeyword(const IndexList& index, std::string_view keyword, Rows& rows,
                       std::memory_order_relaxed);
   });
   // Parts of about as many entries each, cut at the runs that hold their first entries. When
-  // nearly every folder holds the keyword, the entries' pass is mostly whole runs written into
-  // the result: there another core writes no faster (memory is what it waits for) and its rows must
-  // then be copied in behind the first part's, so one core does it all (at ten million paths,
-  // "e" took 13 ms on one core and 16 ms on two, and more with one of them busy elsewhere).
+  // most folders hold the keyword, the entries' pass is mostly whole runs written into the
+  // result: there another core writes no faster (memory is what it waits for) and its rows must
+  // then be copied in behind the first part's, so one core does it all. At ten million paths
+  // "e" took 13 ms on one core and 16 ms on two; "re", held by 58% of the folders, 17 ms on one
+  // and 24 ms on two while another process kept a core busy.
   const std::size_t entries = index.Count();
   const std::size_t runs = index.Runs().size();
-  const bool mostly_whole_runs = holding.load(std::memory_order_relaxed) * 10 > folders * 9;
+  const bool mostly_whole_runs = holding.load(std::memory_order_relaxed) * 2 > folders;
   InParts(mostly_whole_runs ? 1 : scratch.Parts(entries, kMinEntriesPerPart), entries, rows,
           scratch, [&](std::size_t from, std::size_t to, Rows& out) {
             const std::size_t r0 = from == 0 ? 0 : index.RunOf(from);
