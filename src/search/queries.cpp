@@ -181,6 +181,10 @@ bool Queries::FillWhilePumping(std::uint64_t generation, std::uint32_t start,
   // rows come from: they let it go as the rows on show did.
   if (index != store_.Current()) fresh.Detach(std::move(index));
   results_.Swap(fresh);
+  // The rows that left the screen leave their room to the next large result.
+  ResultLines previous = fresh.Lines();
+  fresh.Clear();
+  scratch_.Recycle(std::move(previous));
   return true;
 }
 

@@ -407,6 +407,28 @@ TEST_F(QueriesTest, ALargeResultIsWrittenIntoTheRoomOfOneThatLeftTheScreen) {
 
 // The fill lets messages through once a paint's time has passed, however slow or fast the
 // machine: 1,000 rows are four slices, and the clock moves by step at each look.
+// A category result that replaces a large one leaves its room to the next query, as a keyword
+// result does: otherwise each button press costs the next large result fresh memory. The rooms
+// made before input have a size of their own (a little more than the index), which a result
+// that grew in fresh memory would not have.
+TEST_F(QueriesTest, ALargeResultReplacedByACategoryLeavesItsRoomToTheNextQuery) {
+  std::string text;
+  for (int i = 0; i < 2000; ++i) text += "C:\\d" + std::to_string(i) + "\\ab\r\n";
+  Load(text);
+  queries.Prepare();
+  queries.SearchByKeyword("a");
+  const std::size_t room = results.Lines()->capacity();
+  ASSERT_NE(room, 2048u) << "a room made before input cannot be told from a grown one";
+  queries.SearchByKeyword("b");
+  queries.SearchByExtensions(".mp3", ".wma");
+  ASSERT_TRUE(results.Empty());
+  for (const char* keyword : {"ab", "a", "b"}) {
+    queries.SearchByKeyword(keyword);
+    ASSERT_EQ(results.Count(), 2000u);
+    EXPECT_EQ(results.Lines()->capacity(), room) << keyword;
+  }
+}
+
 TEST_F(QueriesTest, CategoryQueryPumpsMessagesWhileFillingAsTimePasses) {
   std::string text;
   for (int i = 0; i < 1000; ++i) text += "C:\\" + std::to_string(i) + ".jpg\r\n";
