@@ -171,7 +171,6 @@ int main(int argc, char** argv) {
     return 1;
   }
   const unsigned cores = vl::CoreCount();
-  std::atomic<int> touched_sink{0};
   const int load_runs = want >= 5000000 ? 3 : 7;
   const int runs = want >= 5000000 ? 7 : 15;
 
@@ -223,6 +222,7 @@ int main(int argc, char** argv) {
       load.base_ms, flat_load.ms, flat_load.ratio, load1.ms, load1.ratio, load.ms, load.ratio);
   // What no load can go below: a program starts with none of the index's memory, and writing
   // into fresh memory for the first time costs the system a page fault a page.
+  std::atomic<int> touched_sink{0};
   auto first_touch = [&](unsigned threads) {
     const std::size_t share = index.MemoryBytes() / threads;
     std::vector<std::thread> touching;

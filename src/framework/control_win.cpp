@@ -141,9 +141,9 @@ void TWinControl::Attach(HWND handle) {
 }
 
 void TWinControl::Detach() {
-  if (const auto found = ControlsByWindow().find(handle_);
-      found != ControlsByWindow().end() && found->second == this) {
-    ControlsByWindow().erase(found);
+  auto& controls = ControlsByWindow();
+  if (const auto found = controls.find(handle_); found != controls.end() && found->second == this) {
+    controls.erase(found);
   }
   if (previous_proc_) {
     SetWindowLongPtrW(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous_proc_));
